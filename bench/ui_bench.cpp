@@ -1,0 +1,162 @@
+// Timed runs of the main window (offscreen or under a real display):
+//   kolvaro_bench_ui DATENVERZEICHNIS [--bild DATEI.png] [--gebiet NAME] [--land]
+// prints the time from program start to the first painted main window, the
+// mean time of a category change of 1,000 units (load, decipher, sort,
+// refill, repaint) and of a conversion of 1,000 units with all result texts
+// and the repaint. The data directory is copied to a temporary directory and
+// a synthetic category of 1,000 units built from "Länge" is added.
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListView>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+#include "converter/Konverter.h"
+#include "data/Einheit.h"
+#include "data/Feld.h"
+#include "data/Textdatei.h"
+#include "data/Verschluesselung.h"
+#include "data/Zeichensatz.h"
+#include "ui/MyWindow.h"
+#include "ui/Plattform.h"
+
+namespace {
+
+QElapsedTimer g_Start;
+
+class StillePlattform : public kolvaro::ui::Plattform {
+ public:
+  void Fehler(const QString& t) override { std::fprintf(stderr, "Fehler: %s\n", qPrintable(t)); }
+  void Warnung(const QString& t) override { std::fprintf(stderr, "Warnung: %s\n", qPrintable(t)); }
+  void Information(const QString& t) override { std::fprintf(stderr, "Information: %s\n", qPrintable(t)); }
+  void Schlicht(const QString&) override {}
+  kolvaro::ui::Antwort Frage(const QString&, bool) override { return kolvaro::ui::Antwort::Ja; }
+  void ZwischenablageSetzen(const QString&) override {}
+  QString Zwischenablage() override { return {}; }
+  bool HilfeOeffnen() override { return false; }
+  void HilfeSchliessen() override {}
+  void SanduhrAn() override {}
+  void SanduhrAus() override {}
+};
+
+class ErsterAnstrich : public QObject {
+ public:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Paint && m_Ms < 0) m_Ms = g_Start.nsecsElapsed() / 1e6;
+    return QObject::eventFilter(o, e);
+  }
+  double m_Ms = -1;
+};
+
+// Adds "Bench 1000" with 1,000 units made from the lines of LAENGE.DAT.
+void TausendEinheitenAnlegen(const std::filesystem::path& verzeichnis) {
+  auto zeilen = kolvaro::DateiLaden(verzeichnis / "LAENGE.DAT");
+  if (!zeilen || zeilen->empty()) return;
+  std::vector<std::string> klar;
+  for (const auto& z : *zeilen) klar.push_back(*kolvaro::LinieEntschluesseln(z, 1));
+  std::vector<std::string> neu;
+  for (int i = 0; i < 1000; ++i) {
+    std::string zeile = klar[static_cast<std::size_t>(i) % klar.size()];
+    zeile = kolvaro::FeldErsetzen(zeile, kolvaro::feld::Sichtbar, "j");
+    zeile = kolvaro::FeldErsetzen(zeile, kolvaro::feld::Einheitenname,
+                                  kolvaro::Feld(zeile, '\t', kolvaro::feld::Einheitenname) + " " + std::to_string(i));
+    neu.push_back(kolvaro::LinieVerschluesseln(zeile, 1));
+  }
+  kolvaro::SchreibeAtomar(verzeichnis / "BENCH.DAT", neu);
+  auto gruppen = kolvaro::DateiLaden(verzeichnis / "Gruppen.nfo");
+  gruppen->push_back("Bench 1000\tBENCH.DAT\tMeter");
+  kolvaro::SchreibeAtomar(verzeichnis / "Gruppen.nfo", *gruppen);
+  auto gebiet = kolvaro::DateiLaden(verzeichnis / "Gebiet.nfo");
+  gebiet->push_back("Bench");
+  gebiet->push_back("*");
+  kolvaro::SchreibeAtomar(verzeichnis / "Gebiet.nfo", *gebiet);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  g_Start.start();
+  QApplication app(argc, argv);
+  QStringList argumente = app.arguments();
+  if (argumente.size() < 2) {
+    std::fprintf(stderr, "Aufruf: kolvaro_bench_ui DATENVERZEICHNIS [--bild DATEI.png] [--gebiet NAME] [--land]\n");
+    return 2;
+  }
+  QString bild, gebiet;
+  bool nachLand = false;
+  for (int i = 2; i < argumente.size(); ++i) {
+    if (argumente[i] == QLatin1String("--bild") && i + 1 < argumente.size()) bild = argumente[++i];
+    else if (argumente[i] == QLatin1String("--gebiet") && i + 1 < argumente.size()) gebiet = argumente[++i];
+    else if (argumente[i] == QLatin1String("--land")) nachLand = true;
+  }
+  QTemporaryDir temp;
+  for (const QString& datei : QDir(argumente[1]).entryList(QDir::Files))
+    QFile::copy(QDir(argumente[1]).filePath(datei), temp.filePath(datei));
+  std::filesystem::path verzeichnis = temp.path().toStdString();
+  if (bild.isEmpty()) TausendEinheitenAnlegen(verzeichnis);
+
+  QSettings einstellungen(temp.filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
+  if (nachLand) einstellungen.setValue(QStringLiteral("ESortierung"), QStringLiteral("Land"));
+  if (!gebiet.isEmpty()) {
+    kolvaro::Konverter k(verzeichnis);
+    k.KatalogLaden();
+    for (std::size_t i = 0; i < k.Katalog().size(); ++i)
+      if (QString::fromStdString(kolvaro::Cp1252NachUtf8(k.Katalog()[i].Gebietsname)) == gebiet)
+        einstellungen.setValue(QStringLiteral("Gruppe"), QString::number(i + 1));
+  }
+  StillePlattform plattform;
+  kolvaro::Konverter konverter(verzeichnis);
+  kolvaro::ui::TMyWindow fenster(konverter, plattform, einstellungen);
+  ErsterAnstrich anstrich;
+  auto* liste = fenster.findChild<QListView*>(QStringLiteral("ListBoxEinheit"));
+  liste->viewport()->installEventFilter(&anstrich);
+  fenster.show();
+  while (anstrich.m_Ms < 0) app.processEvents(QEventLoop::WaitForMoreEvents);
+  std::printf("Kaltstart bis zum ersten Anstrich: %.1f ms\n", anstrich.m_Ms);
+
+  if (!bild.isEmpty()) {
+    fenster.findChild<QLineEdit*>(QStringLiteral("Edit_Eingabe"))->setText(QStringLiteral("1"));
+    fenster.RechentasteClick();
+    QTimer::singleShot(3500, &app, [&] {
+      fenster.grab().save(bild);
+      app.quit();
+    });
+    app.exec();
+    return 0;
+  }
+
+  auto* combo = fenster.findChild<QComboBox*>(QStringLiteral("ComboBox2"));
+  const int bench = combo->count() - 1;
+  const int anderes = 0;
+  constexpr int kLaeufe = 50;
+  QElapsedTimer uhr;
+  double summe = 0;
+  for (int i = 0; i < kLaeufe; ++i) {
+    combo->setCurrentIndex(anderes);
+    fenster.ComboBox2Change();
+    liste->viewport()->repaint();
+    combo->setCurrentIndex(bench);
+    uhr.start();
+    fenster.ComboBox2Change();
+    liste->viewport()->repaint();
+    summe += uhr.nsecsElapsed() / 1e6;
+  }
+  std::printf("Gebietswechsel (%zu Einheiten): %.3f ms\n", konverter.Einheiten().size(), summe / kLaeufe);
+
+  summe = 0;
+  for (int i = 0; i < kLaeufe; ++i) {
+    uhr.start();
+    fenster.RechentasteClick();
+    liste->viewport()->repaint();
+    summe += uhr.nsecsElapsed() / 1e6;
+  }
+  std::printf("Umrechnung (%zu Einheiten): %.3f ms\n", konverter.Einheiten().size(), summe / kLaeufe);
+  return 0;
+}

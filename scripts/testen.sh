@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Kolvaro and runs every test: once as a
+# normal build (core, command line, data and GUI tests), once with
+# AddressSanitizer and UndefinedBehaviorSanitizer (core and command line).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/abhaengigkeiten.sh
+export QT_QPA_PLATFORM=offscreen
+jobs="$(nproc)"
+
+cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVARO_BENCH=ON >/dev/null
+cmake --build build-test -j"$jobs"
+(cd build-test && ctest --output-on-failure -j"$jobs")
+
+cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DKOLVARO_SANITIZE=ON -DKOLVARO_GUI=OFF -DKOLVARO_BENCH=OFF >/dev/null
+cmake --build build-san -j"$jobs"
+(cd build-san && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j"$jobs")

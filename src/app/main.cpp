@@ -1,0 +1,38 @@
+// Kolvaro: the desktop program.
+#include <QApplication>
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+
+#include "converter/Konverter.h"
+#include "data/Datenverzeichnis.h"
+#include "ui/MyWindow.h"
+#include "ui/QtPlattform.h"
+#include "ui/Text.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QCoreApplication::setOrganizationName(QStringLiteral("Ostravin"));
+  QCoreApplication::setApplicationName(QStringLiteral("Kolvaro 6.0"));
+  QGuiApplication::setApplicationDisplayName(QStringLiteral("Kolvaro"));
+
+  kolvaro::ui::QtPlattform plattform;
+  std::vector<std::filesystem::path> installiert =
+      kolvaro::InstallierteDaten(QCoreApplication::applicationDirPath().toStdString());
+  auto verzeichnis = kolvaro::DatenverzeichnisWaehlen(
+      QDir::currentPath().toStdString(),
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(), installiert);
+  if (auto* meldung = std::get_if<kolvaro::Meldung>(&verzeichnis)) {
+    plattform.Fehler(kolvaro::ui::Q(meldung->Text));
+    return 1;
+  }
+  // Every file is opened by its bare name in the data directory.
+  QDir::setCurrent(QString::fromStdString(std::get<std::filesystem::path>(verzeichnis).string()));
+
+  kolvaro::Konverter konverter(std::get<std::filesystem::path>(verzeichnis));
+  QSettings einstellungen(QStringLiteral("Ostravin"), QStringLiteral("Kolvaro 6.0"));
+  kolvaro::ui::TMyWindow fenster(konverter, plattform, einstellungen);
+  plattform.SetFenster(&fenster);
+  fenster.show();
+  return app.exec();
+}

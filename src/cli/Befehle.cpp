@@ -1,0 +1,221 @@
+// The commands of kolvaro-cli.
+#include "cli/Befehle.h"
+
+#include <cstdlib>
+#include <memory>
+#include <ostream>
+#include <variant>
+
+#include "converter/Konverter.h"
+#include "data/Datenverzeichnis.h"
+#include "data/Zeichensatz.h"
+
+namespace kolvaro::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kAufruf =
+    "Aufruf: kolvaro-cli [--daten VERZEICHNIS] BEFEHL ...\n"
+    "\n"
+    "Befehle:\n"
+    "  gebiete                                   alle Gebiete in der Reihenfolge des Gebietsverzeichnisses\n"
+    "  einheiten [--sortierung alphabet|land|groesse] GEBIET\n"
+    "                                            die Einheiten eines Gebietes: Name, Kurzzeichen, Land\n"
+    "  umrechnen [--wiss] [--land LAND] [--sortierung ...] GEBIET EINHEIT WERT\n"
+    "                                            WERT in EINHEIT in alle Einheiten des Gebietes umrechnen\n"
+    "\n"
+    "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
+    "enthält, sonst im Datenverzeichnis des Benutzers.\n";
+
+struct Fehlerausgang {
+  int Status;
+};
+
+std::string U(const std::string& cp1252) { return Cp1252NachUtf8(cp1252); }
+
+class Lauf {
+ public:
+  Lauf(const Umgebung& umgebung, std::ostream& aus, std::ostream& fehler)
+      : m_Umgebung(umgebung), m_Aus(aus), m_Fehler(fehler) {}
+
+  int Ausfuehren(std::vector<std::string> argumente) {
+    try {
+      std::string daten;
+      std::vector<std::string> rest;
+      for (std::size_t i = 0; i < argumente.size(); ++i) {
+        if (argumente[i] == "--help" || argumente[i] == "-h") {
+          m_Aus << kAufruf;
+          return 0;
+        }
+        if (argumente[i] == "--daten") {
+          if (i + 1 == argumente.size()) Nutzungsfehler("--daten braucht ein Verzeichnis.");
+          daten = argumente[++i];
+        } else {
+          rest.push_back(argumente[i]);
+        }
+      }
+      if (rest.empty()) Nutzungsfehler("Kein Befehl angegeben.");
+      std::string befehl = rest.front();
+      rest.erase(rest.begin());
+      if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen")
+        Nutzungsfehler("Unbekannter Befehl: " + befehl);
+      Starten(daten);
+      if (befehl == "gebiete") return Gebiete(rest);
+      if (befehl == "einheiten") return Einheiten(rest);
+      return Umrechnen(rest);
+    } catch (const Fehlerausgang& f) {
+      return f.Status;
+    }
+  }
+
+ private:
+  [[noreturn]] void Nutzungsfehler(const std::string& text) {
+    m_Fehler << "kolvaro-cli: " << text << "\n\n" << kAufruf;
+    throw Fehlerausgang{2};
+  }
+
+  [[noreturn]] void Fehler(const std::string& textCp1252, int status = 1) {
+    m_Fehler << U(textCp1252) << "\n";
+    throw Fehlerausgang{status};
+  }
+
+  std::string NachCp1252(const std::string& utf8, const char* was) {
+    auto text = Utf8NachCp1252(utf8);
+    if (!text) Fehler(W(was) + W(" enthält ein Zeichen, das Kolvaro nicht darstellen kann."));
+    return *text;
+  }
+
+  void Starten(const std::string& daten) {
+    fs::path verzeichnis;
+    if (!daten.empty()) {
+      verzeichnis = daten;
+    } else {
+      auto gewaehlt = DatenverzeichnisWaehlen(m_Umgebung.Aktuell, m_Umgebung.Benutzerdaten, m_Umgebung.Installiert);
+      if (auto* meldung = std::get_if<Meldung>(&gewaehlt)) Fehler(meldung->Text);
+      verzeichnis = std::get<fs::path>(gewaehlt);
+    }
+    m_Konverter = std::make_unique<Konverter>(verzeichnis);
+    // Like a first start: all countries shown, hidden units hidden.
+    if (auto meldung = m_Konverter->LaenderLaden()) Fehler(meldung->Text);
+    if (auto meldung = m_Konverter->KatalogLaden()) Fehler(meldung->Text);
+  }
+
+  // Reads "--sortierung X" and the flags out of the arguments; what is left
+  // are the positional arguments.
+  std::vector<std::string> Optionen(const std::vector<std::string>& argumente, bool umrechnen) {
+    std::vector<std::string> positionen;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+      const auto& a = argumente[i];
+      if (a == "--sortierung") {
+        if (i + 1 == argumente.size()) Nutzungsfehler("--sortierung braucht alphabet, land oder groesse.");
+        const auto& modus = argumente[++i];
+        if (modus == "alphabet") m_Sortierung = Sortiermodus::Alphabet;
+        else if (modus == "land") m_Sortierung = Sortiermodus::Land;
+        else if (modus == "groesse") m_Sortierung = Sortiermodus::Groesse;
+        else Nutzungsfehler("Unbekannte Sortierung: " + modus);
+      } else if (umrechnen && a == "--wiss") {
+        m_Wiss = true;
+      } else if (umrechnen && a == "--land") {
+        if (i + 1 == argumente.size()) Nutzungsfehler("--land braucht einen Landnamen.");
+        m_Land = NachCp1252(argumente[++i], "Der Landname");
+      } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+        Nutzungsfehler("Unbekannte Option: " + a);
+      } else {
+        positionen.push_back(a);
+      }
+    }
+    return positionen;
+  }
+
+  void GebietLaden(const std::string& gebietUtf8) {
+    std::string name = NachCp1252(gebietUtf8, "Der Gebietsname");
+    const auto& katalog = m_Konverter->Katalog();
+    int index = -1;
+    for (std::size_t i = 0; i < katalog.size(); ++i)
+      if (katalog[i].Gebietsname == name) index = static_cast<int>(i);
+    if (index < 0) Fehler(W("Das Gebiet \"") + name + W("\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete."));
+    m_Konverter->EinstellungenUebernehmen([&] {
+      Einstellungswerte werte;
+      werte.Sortierung = m_Sortierung;
+      werte.Wissenschaftlich = m_Wiss;
+      return werte;
+    }());
+    m_Konverter->LaenderlistenNeuAufbauen();
+    m_Konverter->GebietWaehlen(index);
+    if (auto meldung = m_Konverter->EinheitenLaden()) Fehler(meldung->Text);
+  }
+
+  int Gebiete(const std::vector<std::string>& argumente) {
+    if (!Optionen(argumente, false).empty()) Nutzungsfehler("gebiete erwartet keine weiteren Angaben.");
+    for (const auto& g : m_Konverter->Katalog()) m_Aus << U(g.Gebietsname) << "\n";
+    return 0;
+  }
+
+  int Einheiten(const std::vector<std::string>& argumente) {
+    auto positionen = Optionen(argumente, false);
+    if (positionen.size() != 1) Nutzungsfehler("einheiten erwartet genau ein GEBIET.");
+    GebietLaden(positionen[0]);
+    for (const auto& e : m_Konverter->Einheiten())
+      m_Aus << U(e.Einheitenname) << "\t" << U(e.Kurzzeichen) << "\t" << U(e.Landname) << "\n";
+    return 0;
+  }
+
+  int Umrechnen(const std::vector<std::string>& argumente) {
+    auto positionen = Optionen(argumente, true);
+    if (positionen.size() != 3) Nutzungsfehler("umrechnen erwartet GEBIET EINHEIT WERT.");
+    GebietLaden(positionen[0]);
+    std::string einheit = NachCp1252(positionen[1], "Der Einheitenname");
+    std::string wert = NachCp1252(positionen[2], "Der Wert");
+    auto treffer = m_Konverter->EinheitFinden(einheit, m_Land);
+    if (treffer.empty())
+      Fehler(W("Die Einheit \"") + einheit + "\"" + (m_Land.empty() ? "" : " (" + m_Land + ")") +
+             W(" gibt es im Gebiet \"") + m_Konverter->Gebietsname() + W("\" nicht."));
+    if (treffer.size() > 1) {
+      m_Fehler << U(W("Mehrere Einheiten heißen \"") + einheit + W("\"; bitte mit --land eine wählen:")) << "\n";
+      for (int i : treffer) {
+        const auto& e = m_Konverter->Einheiten()[i];
+        m_Fehler << U(e.Einheitenname) << "\t" << U(e.Landname) << "\n";
+      }
+      return 2;
+    }
+    if (auto meldung = m_Konverter->Rechnen(wert, treffer.front())) Fehler(meldung->Text);
+    const auto& einheiten = m_Konverter->Einheiten();
+    for (std::size_t i = 0; i < einheiten.size(); ++i)
+      m_Aus << U(m_Konverter->ErgebnisText(static_cast<int>(i))) << "\t" << U(einheiten[i].Einheitenname) << "\t"
+            << U(einheiten[i].Landname) << "\n";
+    return 0;
+  }
+
+  const Umgebung& m_Umgebung;
+  std::ostream& m_Aus;
+  std::ostream& m_Fehler;
+  std::unique_ptr<Konverter> m_Konverter;
+  Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
+  bool m_Wiss = false;
+  std::string m_Land;
+};
+
+}  // namespace
+
+int Ausfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebung, std::ostream& aus,
+               std::ostream& fehler) {
+  return Lauf(umgebung, aus, fehler).Ausfuehren(argumente);
+}
+
+Umgebung StandardUmgebung() {
+  Umgebung u;
+  std::error_code ec;
+  u.Aktuell = fs::current_path(ec);
+  fs::path datenHeim;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) datenHeim = xdg;
+  else if (const char* heim = std::getenv("HOME"); heim && *heim) datenHeim = fs::path(heim) / ".local" / "share";
+  else datenHeim = u.Aktuell;
+  // The same directory as the desktop program's per-user data.
+  u.Benutzerdaten = datenHeim / "Ostravin" / "Kolvaro 6.0";
+  auto programm = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) u.Installiert = InstallierteDaten(programm.parent_path());
+  return u;
+}
+
+}  // namespace kolvaro::cli

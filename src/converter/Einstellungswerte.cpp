@@ -1,0 +1,83 @@
+// Reading and writing rules of the settings.
+#include "converter/Einstellungswerte.h"
+
+#include <charconv>
+
+#include "data/Zeichensatz.h"
+
+namespace kolvaro {
+namespace {
+
+// A decimal integer as the settings store it; nullopt for anything else.
+std::optional<long long> GanzzahlLesen(const std::string& text) {
+  std::string_view t = text;
+  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
+  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+  long long wert = 0;
+  auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
+  if (t.empty() || fehler != std::errc() || ende != t.data() + t.size()) return std::nullopt;
+  return wert;
+}
+
+}  // namespace
+
+EinstellungenGelesen EinstellungenAuswerten(
+    const std::function<std::optional<std::string>(const char* name)>& lesen) {
+  EinstellungenGelesen ergebnis;
+  auto& w = ergebnis.Werte;
+
+  if (auto gruppe = lesen(kWertGruppe); gruppe && !gruppe->empty()) {
+    auto zahl = GanzzahlLesen(*gruppe);
+    if (!zahl) {
+      ergebnis.Ok = false;
+      return ergebnis;
+    }
+    // 0 counts as 1; negative numbers would select no category at all.
+    w.Gruppe = (*zahl < 1 || *zahl > 1000000) ? 1 : static_cast<int>(*zahl);
+  }
+
+  if (auto sortierung = lesen(kWertSortierung); sortierung) {
+    Sortiermodus modus;
+    if (SortiermodusAusText(*sortierung, modus)) w.Sortierung = modus;
+  }
+
+  if (auto wiss = lesen(kWertWiss); wiss && !wiss->empty()) {
+    auto zahl = GanzzahlLesen(*wiss);
+    if (!zahl) {
+      ergebnis.Ok = false;
+      return ergebnis;
+    }
+    w.Wissenschaftlich = *zahl == 0;
+  }
+
+  if (auto auto_ = lesen(kWertAutorechnen); auto_) w.Autorechnen = *auto_ == "1";
+
+  if (auto laender = lesen(kWertLaender); laender) {
+    for (std::size_t i = 0; i < laender->size() && i < w.Laender.size(); ++i) w.Laender[i] = (*laender)[i] != '0';
+  }
+  return ergebnis;
+}
+
+std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const Einstellungswerte& werte) {
+  std::string laender(kLaenderAnzahl, '1');
+  for (std::size_t i = 0; i < werte.Laender.size(); ++i) laender[i] = werte.Laender[i] ? '1' : '0';
+  return {
+      {kWertGruppe, std::to_string(werte.Gruppe)},
+      {kWertSortierung, SortiermodusText(werte.Sortierung)},
+      {kWertWiss, werte.Wissenschaftlich ? "0" : "1"},
+      {kWertAutorechnen, werte.Autorechnen ? "1" : "0"},
+      {kWertLaender, laender},
+  };
+}
+
+std::string EinstellungenNichtGelesenText() {
+  return W("Die Angaben in der Registry konnten nicht gelesen werden. Der Kolvaro wird mit "
+           "Standardeinstellungen geöffnet");
+}
+
+std::string EinstellungenNichtGespeichertText() {
+  return "Die aktuellen Einstellungen konnten nicht gespeichert werden";
+}
+
+}  // namespace kolvaro

@@ -1,0 +1,51 @@
+// The five user settings, how their stored texts are read (with the
+// defaults) and how they are written. The storage itself belongs to the
+// user interface; this is only the rule book.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "converter/Sortierung.h"
+#include "data/Laendertabelle.h"
+
+namespace kolvaro {
+
+struct Einstellungswerte {
+  int Gruppe = 1;  // remembered category number, from 1
+  Sortiermodus Sortierung = Sortiermodus::Alphabet;
+  bool Wissenschaftlich = false;
+  bool Autorechnen = false;
+  std::array<bool, kLaenderAnzahl> Laender{};  // all shown by default
+
+  Einstellungswerte() { Laender.fill(true); }
+};
+
+// Value names in the order in which they are read and written.
+inline const char* const kWertGruppe = "Gruppe";
+inline const char* const kWertSortierung = "ESortierung";
+inline const char* const kWertWiss = "ausg_wiss";
+inline const char* const kWertAutorechnen = "autorechnen";
+inline const char* const kWertLaender = "Laender";
+
+// Reads the values through lesen (nullopt = missing). ok is false when a value
+// could not be read; that value and all after it then keep their defaults.
+struct EinstellungenGelesen {
+  Einstellungswerte Werte;
+  bool Ok = true;
+};
+EinstellungenGelesen EinstellungenAuswerten(
+    const std::function<std::optional<std::string>(const char* name)>& lesen);
+
+std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const Einstellungswerte& werte);
+
+// The warning shown when the stored settings could not be read, and the
+// message when they could not be written.
+std::string EinstellungenNichtGelesenText();
+std::string EinstellungenNichtGespeichertText();
+
+}  // namespace kolvaro

@@ -1,0 +1,289 @@
+// The converter state: loading, converting, ordering, presenting.
+#include "converter/Konverter.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "converter/Gebietsnamen.h"
+#include "converter/Zahlformat.h"
+#include "data/Feld.h"
+#include "data/Textdatei.h"
+#include "data/Verschluesselung.h"
+#include "data/Zeichensatz.h"
+
+namespace kolvaro {
+
+namespace {
+const std::string kLeer;
+}
+
+Konverter::Konverter(std::filesystem::path verzeichnis) : m_Verzeichnis(std::move(verzeichnis)) {
+  m_Laenderflaggen.fill(true);
+}
+
+// ---------------------------------------------------------------- countries
+
+OptMeldung Konverter::LaenderLaden() {
+  auto meldung = LaendertabelleLaden(m_Verzeichnis, m_Laender);
+  LaenderlistenNeuAufbauen();
+  return meldung;
+}
+
+void Konverter::LaenderlistenNeuAufbauen() {
+  m_AngezeigteLaender.clear();
+  m_NichtAngezeigteLaender.clear();
+  const auto& vorhanden = m_Laender.Vorhandene;
+  for (std::size_t i = 0; i < m_Laender.Alle.size(); ++i) {
+    const auto& name = m_Laender.Alle[i];
+    if (std::find(vorhanden.begin(), vorhanden.end(), name) == vorhanden.end()) continue;
+    (m_Laenderflaggen[i] ? m_AngezeigteLaender : m_NichtAngezeigteLaender).push_back(name);
+  }
+}
+
+void Konverter::LaenderflaggenAusListe(const std::vector<std::string>& angezeigt) {
+  m_Laenderflaggen.fill(false);
+  for (std::size_t i = 0; i < m_Laender.Alle.size() && i < m_Laenderflaggen.size(); ++i)
+    m_Laenderflaggen[i] = std::find(angezeigt.begin(), angezeigt.end(), m_Laender.Alle[i]) != angezeigt.end();
+}
+
+// ----------------------------------------------------------------- settings
+
+void Konverter::EinstellungenUebernehmen(const Einstellungswerte& werte) {
+  m_GemerkteGruppe = werte.Gruppe;
+  m_Sortierung = werte.Sortierung;
+  m_Wissenschaftlich = werte.Wissenschaftlich;
+  m_Autorechnen = werte.Autorechnen;
+  m_Laenderflaggen = werte.Laender;
+}
+
+Einstellungswerte Konverter::Einstellungen() const {
+  Einstellungswerte werte;
+  werte.Gruppe = m_Gebietsindex >= 0 ? m_Gebietsindex + 1 : m_GemerkteGruppe;
+  werte.Sortierung = m_Sortierung;
+  werte.Wissenschaftlich = m_Wissenschaftlich;
+  werte.Autorechnen = m_Autorechnen;
+  werte.Laender = m_Laenderflaggen;
+  return werte;
+}
+
+// ---------------------------------------------------------------- catalogue
+
+OptMeldung Konverter::KatalogLaden() {
+  auto katalog = kolvaro::KatalogLaden(m_Verzeichnis);
+  if (auto* meldung = std::get_if<Meldung>(&katalog)) return *meldung;
+  auto infotext = InfotextLaden(m_Verzeichnis);
+  if (auto* meldung = std::get_if<Meldung>(&infotext)) return *meldung;
+  m_Katalog = std::move(std::get<std::vector<Gebietseintrag>>(katalog));
+  m_Infotext = std::move(std::get<std::string>(infotext));
+  return std::nullopt;
+}
+
+int Konverter::StartGebietsindex() const {
+  if (m_Katalog.empty()) return -1;
+  if (static_cast<int>(m_Katalog.size()) < m_GemerkteGruppe || m_GemerkteGruppe < 1) return 0;
+  return m_GemerkteGruppe - 1;
+}
+
+void Konverter::GebietWaehlen(int index) {
+  m_Gebietsindex = (index >= 0 && index < static_cast<int>(m_Katalog.size())) ? index : -1;
+  m_ErgebnisseVorhanden = false;
+}
+
+const std::string& Konverter::Gebietsname() const {
+  return m_Gebietsindex >= 0 ? m_Katalog[m_Gebietsindex].Gebietsname : kLeer;
+}
+
+std::string Konverter::GebietsInfo() const {
+  return m_Gebietsindex >= 0 ? GebietsInfotextBereinigt(m_Infotext, m_Gebietsindex + 1) : std::string();
+}
+
+// -------------------------------------------------------------------- units
+
+OptMeldung Konverter::EinheitenLaden() {
+  m_Einheiten.clear();
+  m_Zaehler = {};
+  if (m_Gebietsindex < 0) return std::nullopt;
+  const std::string& datei = m_Katalog[m_Gebietsindex].Datendatei;
+  OptMeldung meldung;
+  auto zeilen = DateiLaden(m_Verzeichnis / datei);
+  if (!zeilen) {
+    meldung = NichtGeoeffnetMeldung(datei);
+  } else {
+    const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
+    std::vector<std::string_view> angezeigt(m_AngezeigteLaender.begin(), m_AngezeigteLaender.end());
+    std::sort(angezeigt.begin(), angezeigt.end());
+    m_Zaehler.Gesamt = static_cast<int>(zeilen->size());
+    m_Einheiten.reserve(zeilen->size());
+    std::vector<std::string_view> felder;
+    for (std::size_t i = 0; i < zeilen->size(); ++i) {
+      auto klartext = LinieEntschluesseln((*zeilen)[i], 1);
+      if (!klartext) {
+        // A damaged line stops the load; nothing half-read is listed.
+        m_Einheiten.clear();
+        m_Zaehler = {};
+        meldung = BeschaedigtMeldung(datei, i + 1);
+        break;
+      }
+      Felder(*klartext, '\t', felder);
+      bool ausgeschlossen = false;
+      if (nachLand) {
+        std::string_view land = felder.size() >= feld::Landname ? felder[feld::Landname - 1] : std::string_view();
+        if (!std::binary_search(angezeigt.begin(), angezeigt.end(), land)) {
+          ausgeschlossen = true;
+          ++m_Zaehler.VerborgenNachLand;
+        }
+      }
+      std::string_view sichtbar = felder[0];
+      if (sichtbar == "n") ++m_Zaehler.Verborgen;
+      if (m_TemporaereAnzeige) sichtbar = "j";
+      if (!ausgeschlossen && sichtbar == "j") m_Einheiten.push_back(EinheitAusFeldern(felder, static_cast<int>(i)));
+    }
+  }
+  NachModusSortieren();
+  return meldung;
+}
+
+void Konverter::NachModusSortieren() {
+  if (m_Sortierung == Sortiermodus::Land)
+    NachLandSortieren(m_Einheiten);
+  else if (m_Sortierung == Sortiermodus::Groesse)
+    NachGroesseSortieren(m_Einheiten, gebiet::GroesseNachErgebnis(Gebietsname()));
+}
+
+std::vector<int> Konverter::EinheitFinden(std::string_view name, std::string_view land) const {
+  std::vector<int> treffer;
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
+    if (m_Einheiten[i].Einheitenname == name && (land.empty() || m_Einheiten[i].Landname == land))
+      treffer.push_back(static_cast<int>(i));
+  return treffer;
+}
+
+// --------------------------------------------------------------- conversion
+
+OptMeldung Konverter::Rechnen(std::string_view eingabe, int auswahl) {
+  if (m_Einheiten.empty()) return std::nullopt;
+  if (!GueltigeZeile(auswahl)) auswahl = 0;
+  if (gebiet::IstSondergebiet(Gebietsname()))
+    return FehlerMeldung(W("Für das Gebiet \"") + Gebietsname() +
+                         W("\" ist in dieser Version von Kolvaro keine Umrechnung vorhanden."));
+  auto wert = ZahlLesen(eingabe);
+  if (!wert || *wert == 0.0L) return FehlerMeldung(W("Falsche Eingabe im Werteingabeld! Bitte ändern! "));
+  return FaktorenUmrechnen(*wert, auswahl);
+}
+
+OptMeldung Konverter::FaktorenUmrechnen(long double wert, int auswahl) {
+  const long double faktor = m_Einheiten[auswahl].Faktor;
+  if (!(faktor > 0.0L))
+    return FehlerMeldung(W("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
+                           "Einheit wählen oder den Faktor ändern."));
+  const long double basis = wert * faktor;
+  // Compute everything first: a result beyond the number range changes nothing.
+  std::vector<long double> ergebnisse(m_Einheiten.size());
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
+    const long double f = m_Einheiten[i].Faktor;
+    ergebnisse[i] = f > 0.0L ? basis / f : 0.0L;
+    if (!std::isfinite(ergebnisse[i]))
+      return FehlerMeldung(W("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
+                             "kleineren Wert eingeben."));
+  }
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
+    m_Einheiten[i].ErgebnisWiss = WissText(ergebnisse[i]).substr(0, kapazitaet::ErgebnisWiss);
+    m_Einheiten[i].ErgebnisFliess = FliessText(ergebnisse[i]).substr(0, kapazitaet::ErgebnisFliess);
+  }
+  m_ErgebnisseVorhanden = true;
+  return std::nullopt;
+}
+
+bool Konverter::AutomatischRechnenMoeglich(std::string_view eingabe) const {
+  return m_Autorechnen && !eingabe.empty() && Gebietsname() != gebiet::Weltzeit;
+}
+
+bool Konverter::AutomatischRechnenBeiEingabe(std::string_view eingabe) const {
+  return AutomatischRechnenMoeglich(eingabe) && Gebietsname() != gebiet::Brueche;
+}
+
+// -------------------------------------------------------------------- order
+
+bool Konverter::SortierungMoeglich(Sortiermodus modus) const {
+  const auto& name = Gebietsname();
+  if (name == gebiet::Brueche) return false;
+  if (modus == Sortiermodus::Groesse && (name == gebiet::Kalender || name == gebiet::Zahlensysteme)) return false;
+  return true;
+}
+
+SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
+  SortierErgebnis ergebnis;
+  if (!SortierungMoeglich(modus)) return ergebnis;
+  ergebnis.Ausgefuehrt = true;
+  const int dateizeile = GueltigeZeile(auswahl) ? m_Einheiten[auswahl].Dateizeile : -1;
+  m_ErgebnisseVorhanden = GueltigeZeile(auswahl) && !m_Einheiten[auswahl].ErgebnisWiss.empty();
+  m_Sortierung = modus;
+  if (m_Einheiten.empty()) return ergebnis;
+  if (m_ErgebnisseVorhanden) {
+    if (modus == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
+    else NachModusSortieren();
+    ergebnis.ErgebnisseVorhanden = true;
+    for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
+      if (m_Einheiten[i].Dateizeile == dateizeile) ergebnis.Auswahl = static_cast<int>(i);
+    return ergebnis;
+  }
+  if (modus == Sortiermodus::Land)
+    NachLandSortieren(m_Einheiten);
+  else
+    ergebnis.Meldung = EinheitenLaden();  // the file order is the alphabetical order
+  return ergebnis;
+}
+
+// ------------------------------------------------------------- presentation
+
+const std::string& Konverter::ErgebnisText(int i) const {
+  if (!GueltigeZeile(i)) return kLeer;
+  return m_Wissenschaftlich ? m_Einheiten[i].ErgebnisWiss : m_Einheiten[i].ErgebnisFliess;
+}
+
+std::string Konverter::Hinweis(int i) const {
+  if (!GueltigeZeile(i)) return {};
+  const auto& e = m_Einheiten[i];
+  return (e.Kurzzeichen.empty() ? e.Einheitenname : e.Kurzzeichen) + " - " + e.Landname;
+}
+
+Infotafel Konverter::Info(int i) const {
+  Infotafel tafel;
+  if (!GueltigeZeile(i)) return tafel;
+  const auto& e = m_Einheiten[i];
+  const auto& name = Gebietsname();
+  auto setzen = [](Infotafel::Zeile& zeile, const std::string& beschriftung, const std::string& wert) {
+    if (!wert.empty()) zeile = {beschriftung, wert};
+  };
+  tafel.ZusatzinfoVorhanden = !e.Zusatzinfo.empty();
+  setzen(tafel.Kurzzeichen, "Kurzzeichen:", e.Kurzzeichen);
+  setzen(tafel.SonstigeNamen, "Sonstige Namen:", e.SonstigeNamen);
+  std::string uebersetzung = W("Übersetzung: ");
+  if (name == gebiet::Waehrungen) uebersetzung = "Stand: ";
+  else if (name == gebiet::Weltzeit) uebersetzung = "Sommerzeit (+ 1 Stunde): ";
+  setzen(tafel.Uebersetzung, uebersetzung, e.Uebersetzung);
+  setzen(tafel.Einsatzgebiet, "Einsatzgebiet:", e.Einsatzgebiet);
+  setzen(tafel.Entspricht, name == gebiet::Araeometerskalen ? "Bezugstemperatur:" : "entspricht: ", e.Entspricht);
+  setzen(tafel.CaWert, "Wert bzw. ca.Wert: ", e.CaWert);
+  setzen(tafel.Ort, "Ort: ", e.Ort);
+  setzen(tafel.Zeitraum, "Zeitraum: ", e.Zeitraum);
+  tafel.Land = {"Land: ", e.Landname};
+  if (e.RegUnterschiede) tafel.RegUnterschiede = "Achtung: regionale Unterschiede";
+  if (e.ZeitUnterschiede) tafel.ZeitUnterschiede = "Achtung: zeitliche Unterschiede";
+  return tafel;
+}
+
+std::string Konverter::StatusEinheiten() const {
+  return std::to_string(m_Zaehler.Angezeigt()) + " Einheiten vorhanden, davon " +
+         std::to_string(m_Zaehler.Verborgen) + " ausgeblendet.";
+}
+
+bool Konverter::LaenderstatusAnzeigen() const { return gebiet::NachLandGefiltert(Gebietsname()); }
+
+std::string Konverter::StatusLaender() const {
+  if (!LaenderstatusAnzeigen()) return {};
+  return std::to_string(m_Laender.Vorhandene.size()) + W(" Länder vorhanden, davon ") +
+         std::to_string(m_NichtAngezeigteLaender.size()) + " ausgeblendet.";
+}
+
+}  // namespace kolvaro

@@ -1,0 +1,148 @@
+// The converter state that the main window owns: catalogue, information
+// texts, the unit list of the current category with its counters, sort and
+// display modes, automatic calculation, the country flags and whether
+// results are present. The main window and the command line bind to it.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "converter/Einstellungswerte.h"
+#include "converter/Sortierung.h"
+#include "data/Einheit.h"
+#include "data/Katalog.h"
+#include "data/Laendertabelle.h"
+#include "data/Meldung.h"
+
+namespace kolvaro {
+
+struct Einheitenzaehler {
+  int Gesamt = 0;             // lines of the data file
+  int VerborgenNachLand = 0;  // left out because their country is hidden
+  int Verborgen = 0;          // Sichtbar = "n"
+  int Angezeigt() const { return Gesamt - VerborgenNachLand; }
+};
+
+// What the information panel shows for one unit: caption and value per row,
+// both empty where the unit's field is empty.
+struct Infotafel {
+  struct Zeile {
+    std::string Beschriftung;
+    std::string Wert;
+  };
+  Zeile Kurzzeichen, SonstigeNamen, Uebersetzung, Einsatzgebiet, Entspricht, CaWert, Ort, Zeitraum;
+  Zeile Land;
+  std::string RegUnterschiede;
+  std::string ZeitUnterschiede;
+  bool ZusatzinfoVorhanden = false;
+};
+
+struct SortierErgebnis {
+  bool Ausgefuehrt = false;         // false: the category does not take this order
+  bool ErgebnisseVorhanden = false; // the list was re-sorted with its results
+  int Auswahl = 0;                  // the row to select afterwards
+  OptMeldung Meldung;               // a reload that failed
+};
+
+class Konverter {
+ public:
+  explicit Konverter(std::filesystem::path verzeichnis);
+
+  const std::filesystem::path& Verzeichnis() const { return m_Verzeichnis; }
+
+  // ---- countries ----
+  OptMeldung LaenderLaden();
+  const Laendertabelle& Laender() const { return m_Laender; }
+  const std::array<bool, kLaenderAnzahl>& Laenderflaggen() const { return m_Laenderflaggen; }
+  void SetLaenderflaggen(const std::array<bool, kLaenderAnzahl>& flaggen) { m_Laenderflaggen = flaggen; }
+  // Rebuilds the shown and hidden country lists from the flags; only
+  // countries present in the data files are listed.
+  void LaenderlistenNeuAufbauen();
+  // Flag i := country i is in the list (the country dialog's "OK").
+  void LaenderflaggenAusListe(const std::vector<std::string>& angezeigt);
+  const std::vector<std::string>& AngezeigteLaender() const { return m_AngezeigteLaender; }
+  const std::vector<std::string>& NichtAngezeigteLaender() const { return m_NichtAngezeigteLaender; }
+
+  // ---- settings ----
+  void EinstellungenUebernehmen(const Einstellungswerte& werte);
+  Einstellungswerte Einstellungen() const;
+
+  // ---- catalogue ----
+  OptMeldung KatalogLaden();
+  const std::vector<Gebietseintrag>& Katalog() const { return m_Katalog; }
+  // The index to select at start: the remembered number, or the first.
+  int StartGebietsindex() const;
+  void GebietWaehlen(int index);
+  int Gebietsindex() const { return m_Gebietsindex; }
+  const std::string& Gebietsname() const;
+  std::string GebietsInfo() const;  // the category's information text
+
+  // ---- units ----
+  OptMeldung EinheitenLaden();
+  const std::vector<TAusgabetextobject>& Einheiten() const { return m_Einheiten; }
+  const Einheitenzaehler& Zaehler() const { return m_Zaehler; }
+  bool TemporaereAnzeige() const { return m_TemporaereAnzeige; }
+  void SetTemporaereAnzeige(bool an) { m_TemporaereAnzeige = an; }
+  void SetVerborgenZaehler(int anzahl) { m_Zaehler.Verborgen = anzahl; }
+  // Rows whose Einheitenname is name (and whose Landname is land, if given).
+  std::vector<int> EinheitFinden(std::string_view name, std::string_view land = {}) const;
+
+  // ---- conversion ----
+  // Converts the input given in the unit at row auswahl into every unit; on
+  // success results are present. A wrong input returns the message and
+  // changes nothing.
+  OptMeldung Rechnen(std::string_view eingabe, int auswahl);
+  bool ErgebnisseVorhanden() const { return m_ErgebnisseVorhanden; }
+  void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
+  bool Wissenschaftlich() const { return m_Wissenschaftlich; }
+  void SetWissenschaftlich(bool an) { m_Wissenschaftlich = an; }
+  bool Autorechnen() const { return m_Autorechnen; }
+  void SetAutorechnen(bool an) { m_Autorechnen = an; }
+  // Automatic calculation after a selection, a paste, a category change.
+  bool AutomatischRechnenMoeglich(std::string_view eingabe) const;
+  // Automatic calculation while typing and when switched on.
+  bool AutomatischRechnenBeiEingabe(std::string_view eingabe) const;
+
+  // ---- order ----
+  Sortiermodus Sortierung() const { return m_Sortierung; }
+  SortierErgebnis Sortieren(Sortiermodus modus, int auswahl);
+  bool SortierungMoeglich(Sortiermodus modus) const;
+
+  // ---- presentation ----
+  // The result text of row i in the current display (empty before a conversion).
+  const std::string& ErgebnisText(int i) const;
+  std::string Hinweis(int i) const;
+  Infotafel Info(int i) const;
+  std::string StatusEinheiten() const;
+  bool LaenderstatusAnzeigen() const;  // the current category is filtered by country
+  std::string StatusLaender() const;
+
+ private:
+  bool GueltigeZeile(int i) const { return i >= 0 && i < static_cast<int>(m_Einheiten.size()); }
+  OptMeldung FaktorenUmrechnen(long double wert, int auswahl);
+  void NachModusSortieren();
+
+  std::filesystem::path m_Verzeichnis;
+  std::vector<Gebietseintrag> m_Katalog;
+  std::string m_Infotext;
+  int m_Gebietsindex = -1;
+  int m_GemerkteGruppe = 1;
+
+  std::vector<TAusgabetextobject> m_Einheiten;
+  Einheitenzaehler m_Zaehler;
+  bool m_TemporaereAnzeige = false;
+  bool m_ErgebnisseVorhanden = false;
+  bool m_Autorechnen = false;
+  bool m_Wissenschaftlich = false;
+  Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
+
+  Laendertabelle m_Laender;
+  std::array<bool, kLaenderAnzahl> m_Laenderflaggen{};
+  std::vector<std::string> m_AngezeigteLaender;
+  std::vector<std::string> m_NichtAngezeigteLaender;
+};
+
+}  // namespace kolvaro

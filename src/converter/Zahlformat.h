@@ -1,0 +1,28 @@
+// Reading numbers typed by the user or stored in data files, and the two
+// result texts of the converter: the scientific text and the float text.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kolvaro {
+
+// Optional sign, digits with an optional decimal point ("," or "."), an
+// optional exponent introduced by "E"; blanks around the number are ignored.
+// nullopt for anything else and for numbers beyond the extended range.
+std::optional<long double> ZahlLesen(std::string_view text);
+
+// Seven significant digits, decimal comma, four-digit exponent:
+// 1.5 -> "1,500000E+0000", -0.00025 -> "-2,500000E-0004".
+std::string WissText(long double r);
+
+// Fixed notation with 10 down to 0 decimals by magnitude, decimal comma and
+// "." as thousands separator; the scientific text outside 5E-11 .. 9.9E12.
+std::string FliessText(long double r);
+
+// A number shown to the user with a decimal comma, as short as it can be
+// written exactly (for counts and factors in messages and reports).
+std::string KurzText(long double r);
+
+}  // namespace kolvaro

@@ -1,0 +1,36 @@
+// The category catalogue (Gruppen.nfo) and the information texts
+// (Gebiet.nfo).
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "data/Meldung.h"
+
+namespace kolvaro {
+
+struct Gebietseintrag {
+  std::string Gebietsname;
+  std::string Datendatei;
+  std::string Bezugseinheit;
+};
+
+inline const char* const kKatalogDatei = "Gruppen.nfo";
+inline const char* const kInfotextDatei = "Gebiet.nfo";
+
+// Reads Gruppen.nfo. An empty catalogue or an unreadable file is a message.
+std::variant<std::vector<Gebietseintrag>, Meldung> KatalogLaden(const std::filesystem::path& verzeichnis);
+
+// Reads Gebiet.nfo into one text: every line followed by CR LF.
+std::variant<std::string, Meldung> InfotextLaden(const std::filesystem::path& verzeichnis);
+
+// The information text of the category with catalogue index k (from 1): the
+// k-th piece of the joined text cut at "*", as it stands (with its CR LFs).
+std::string GebietsInfotext(const std::string& infotext, int k);
+
+// The same text as the user sees it: without the line breaks that frame it.
+std::string GebietsInfotextBereinigt(const std::string& infotext, int k);
+
+}  // namespace kolvaro

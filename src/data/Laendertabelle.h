@@ -1,0 +1,32 @@
+// The country table (Laender.nfo, key 3) and the bitmap names of countries
+// and unit classes.
+#pragma once
+
+#include <array>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/Meldung.h"
+
+namespace kolvaro {
+
+inline const char* const kLaenderDatei = "Laender.nfo";
+constexpr int kLaenderAnzahl = 211;
+
+// The three hidden lists of the country dialog, built from the table.
+struct Laendertabelle {
+  std::vector<std::string> Alle;          // index + 1 = country number
+  std::vector<std::string> Bitmapnummern;
+  std::vector<std::string> Vorhandene;    // present flag "j"
+};
+
+// Reads the table. On failure the message names the file (and the damaged
+// line); the lists are then empty, so no country counts as present.
+OptMeldung LaendertabelleLaden(const std::filesystem::path& verzeichnis, Laendertabelle& tabelle);
+
+// "Österreich" -> "BM_OESTERREICH", "Marianen, Nördliche" -> "BM_MARIANEN,NOERDLICHE".
+std::string Flaggenname(std::string_view landname);
+
+}  // namespace kolvaro

@@ -1,0 +1,114 @@
+// Windows-1252 <-> UTF-8.
+#include "data/Zeichensatz.h"
+
+#include <array>
+#include <cstdint>
+
+namespace kolvaro {
+namespace {
+
+// Code points of the bytes 0x80..0x9F; the rest of Windows-1252 equals Latin-1.
+constexpr std::array<char32_t, 32> kBereich80 = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+void Utf8Anhaengen(std::string& ziel, char32_t cp) {
+  if (cp < 0x80) {
+    ziel += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    ziel += static_cast<char>(0xC0 | (cp >> 6));
+    ziel += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    ziel += static_cast<char>(0xE0 | (cp >> 12));
+    ziel += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    ziel += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+std::optional<unsigned char> ByteFuer(char32_t cp) {
+  if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<unsigned char>(cp);
+  for (std::size_t i = 0; i < kBereich80.size(); ++i)
+    if (kBereich80[i] == cp) return static_cast<unsigned char>(0x80 + i);
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::string Cp1252NachUtf8(std::string_view text) {
+  std::string ziel;
+  ziel.reserve(text.size() + text.size() / 8);
+  for (char ch : text) {
+    auto b = static_cast<unsigned char>(ch);
+    if (b < 0x80)
+      ziel += ch;
+    else if (b < 0xA0)
+      Utf8Anhaengen(ziel, kBereich80[b - 0x80]);
+    else
+      Utf8Anhaengen(ziel, b);
+  }
+  return ziel;
+}
+
+std::optional<std::string> Utf8NachCp1252(std::string_view text) {
+  std::string ziel;
+  ziel.reserve(text.size());
+  std::size_t i = 0;
+  while (i < text.size()) {
+    auto b = static_cast<unsigned char>(text[i]);
+    char32_t cp = 0;
+    int folge = 0;
+    if (b < 0x80) {
+      cp = b;
+    } else if ((b & 0xE0) == 0xC0) {
+      cp = b & 0x1F;
+      folge = 1;
+    } else if ((b & 0xF0) == 0xE0) {
+      cp = b & 0x0F;
+      folge = 2;
+    } else if ((b & 0xF8) == 0xF0) {
+      cp = b & 0x07;
+      folge = 3;
+    } else {
+      return std::nullopt;
+    }
+    for (int k = 1; k <= folge; ++k) {
+      if (i + k >= text.size()) return std::nullopt;
+      auto f = static_cast<unsigned char>(text[i + k]);
+      if ((f & 0xC0) != 0x80) return std::nullopt;
+      cp = (cp << 6) | (f & 0x3F);
+    }
+    i += folge + 1;
+    if (folge > 0 && cp < 0x80) return std::nullopt;  // overlong form
+    auto byte = ByteFuer(cp);
+    if (!byte) return std::nullopt;
+    ziel += static_cast<char>(*byte);
+  }
+  return ziel;
+}
+
+std::string W(std::string_view utf8) {
+  auto t = Utf8NachCp1252(utf8);
+  return t ? *t : std::string(utf8);
+}
+
+unsigned char GrossCp1252(unsigned char c) {
+  if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
+  if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);
+  switch (c) {
+    case 0x9A: return 0x8A;  // š
+    case 0x9C: return 0x8C;  // œ
+    case 0x9E: return 0x8E;  // ž
+    case 0xFF: return 0x9F;  // ÿ
+    default: return c;
+  }
+}
+
+std::string GrossCp1252(std::string_view text) {
+  std::string ziel(text);
+  for (char& ch : ziel) ch = static_cast<char>(GrossCp1252(static_cast<unsigned char>(ch)));
+  return ziel;
+}
+
+}  // namespace kolvaro

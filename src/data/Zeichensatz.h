@@ -1,0 +1,27 @@
+// Windows-1252, the character set of all of Kolvaro's files, and the
+// conversions to and from UTF-8 that happen at the program's edges.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kolvaro {
+
+// Every byte has a character (the five undefined ones map to C1 controls,
+// as Windows does), so this conversion never fails.
+std::string Cp1252NachUtf8(std::string_view text);
+
+// nullopt when the text holds a character that Windows-1252 cannot hold,
+// or is not valid UTF-8.
+std::optional<std::string> Utf8NachCp1252(std::string_view text);
+
+// For the program's own literals, which are written in UTF-8 in the source
+// and always representable.
+std::string W(std::string_view utf8);
+
+// Upper case by the rules of the Windows code page: ä becomes Ä, ß stays.
+unsigned char GrossCp1252(unsigned char c);
+std::string GrossCp1252(std::string_view text);
+
+}  // namespace kolvaro

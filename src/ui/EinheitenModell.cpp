@@ -1,0 +1,42 @@
+// The unit list model.
+#include "ui/EinheitenModell.h"
+
+#include <QPixmap>
+
+#include "data/Laendertabelle.h"
+#include "ui/Flaggen.h"
+#include "ui/Text.h"
+
+namespace kolvaro::ui {
+
+int EinheitenModell::rowCount(const QModelIndex& eltern) const {
+  return eltern.isValid() ? 0 : static_cast<int>(m_Konverter.Einheiten().size());
+}
+
+QVariant EinheitenModell::data(const QModelIndex& index, int rolle) const {
+  if (!index.isValid() || index.row() >= rowCount()) return {};
+  const auto& einheit = m_Konverter.Einheiten()[static_cast<std::size_t>(index.row())];
+  switch (rolle) {
+    case Qt::DisplayRole:
+      return Q(einheit.Einheitenname);
+    case ErgebnisRolle:
+      return m_Konverter.ErgebnisseVorhanden() ? Q(m_Konverter.ErgebnisText(index.row())) : QString();
+    case FlaggeRolle:
+      return Flagge(Q(Flaggenname(einheit.Landname)));
+    case Qt::AccessibleTextRole:
+      return Q(m_Konverter.ErgebnisText(index.row()) + " " + einheit.Einheitenname);
+    default:
+      return {};
+  }
+}
+
+void EinheitenModell::Neu() {
+  beginResetModel();
+  endResetModel();
+}
+
+void EinheitenModell::ErgebnisseGeaendert() {
+  if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1), {ErgebnisRolle});
+}
+
+}  // namespace kolvaro::ui

@@ -1,0 +1,25 @@
+// The built-in 32 x 16 pictures of countries and unit classes, found by
+// their bitmap name (BM_DEUTSCHLAND, BM_SI-EINHEIT, ...). The pictures are
+// drawn by our own code from the descriptions in ressourcen/flaggen.txt;
+// Flaggen.cpp explains the description language.
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+namespace kolvaro::ui {
+
+// The picture of a bitmap name; a null pixmap when there is none.
+QPixmap Flagge(const QString& flaggenname);
+bool FlaggeVorhanden(const QString& flaggenname);
+// Every bitmap name that has a picture.
+QStringList AlleFlaggennamen();
+
+// The description lines of the built-in file, without comments and empty lines.
+QStringList FlaggenbeschreibungsZeilen();
+// Whether a description line ("NAME befehl; befehl; ...") is free of faults;
+// otherwise *fehler (if given) says which command is wrong and why.
+bool FlaggenbeschreibungPruefen(const QString& zeile, QString* fehler = nullptr);
+
+}  // namespace kolvaro::ui

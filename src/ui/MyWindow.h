@@ -1,0 +1,145 @@
+// TMyWindow: the converter's main window. It binds the converter state of
+// the core to the widgets; every decision about units, results and orders
+// is the core's.
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QSettings>
+#include <QTimer>
+#include <memory>
+
+#include "converter/Konverter.h"
+#include "ui/Plattform.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QPushButton;
+class QToolButton;
+class QFrame;
+
+namespace kolvaro::ui {
+
+class EinheitenModell;
+
+class TMyWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen, QWidget* eltern = nullptr);
+  ~TMyWindow() override;
+
+  // The operations of the main window.
+  void EinheitenLaden();
+  void ListeFuellen();
+  void InfoAnzeigen();
+  void EinheitAnzeigen();
+  void StatusAnzeigen();
+  void AusgangVerbergen();
+  void AutomatischRechnen();
+  void RechentasteClick();
+  void ComboBox2Change();
+
+  int AuswahlIndex() const;  // the row of the selected unit, -1 without units
+  const Konverter& Zustand() const { return m_Konverter; }
+
+ protected:
+  void showEvent(QShowEvent* ereignis) override;
+  void closeEvent(QCloseEvent* ereignis) override;
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  void FormShow();
+  void FormClose();
+  void OberflaecheAufbauen();
+  void MenueAufbauen();
+  void WerkzeugleisteAufbauen();
+  QWidget* InfoPanelAufbauen();
+  QWidget* StatuszeileAufbauen();
+
+  void Timer1Timer();
+  void ListBoxEinheitClick();
+  void ErgebnisAbschliessen();
+  void ErgebnisZeileStarten();
+  void Sortieren(Sortiermodus modus);
+  void SortiersteuerungSetzen();
+  void AnzeigeSetzen(bool wissenschaftlich);
+  void AnzeigesteuerungSetzen();
+  void AutomatischesRechnenClick();
+  void WertKopierenClick();
+  void PopupKopierenClick();
+  void WerteinfuegenClick();
+  void WeitereInformationen();
+  void GebietsInformationen();
+  void TemporaerEinheitenAnzeigen();
+  void TemporaerEinheitenRueckgaengig();
+  void TemporaerLaenderAnzeigen();
+  void TemporaerLaenderRueckgaengig();
+  void UeberKolvaro();
+  void Meldung(const kolvaro::Meldung& meldung);
+  void AuswahlSetzen(int zeile);
+  void EingabeFehler();
+
+  Konverter& m_Konverter;
+  Plattform& m_Plattform;
+  QSettings& m_EinstellungsSpeicher;
+  bool m_ErstesZeigen = true;
+  bool m_StartOk = false;
+  bool m_Fuellen = false;  // the list is being refilled: selection changes are ours
+  bool m_Blinkphase = true;
+  int m_Blinkzaehler = 0;
+  QString m_Hinweis;
+
+  EinheitenModell* m_Modell = nullptr;
+  QTimer* Timer1 = nullptr;
+
+  QComboBox* ComboBox2 = nullptr;
+  QListView* ListBoxEinheit = nullptr;
+  QLineEdit* Edit_Eingabe = nullptr;
+  QPushButton* Rechentaste = nullptr;
+  QLabel* Label_gewaehlte_einheit = nullptr;
+  QLabel* Image1 = nullptr;
+  QLabel* Label_Ausgangseinheit = nullptr;
+  QLabel* Flagge1 = nullptr;
+  QLabel* Label2 = nullptr;
+  QFrame* Panel1 = nullptr;
+  QLabel* Panel2 = nullptr;
+  QLabel* Panel3 = nullptr;
+  QToolButton* SpeedButton7 = nullptr;
+  QToolButton* SpeedButton8 = nullptr;
+  QToolButton* SpeedButton9 = nullptr;
+  QToolButton* SpeedButton10 = nullptr;
+
+  struct InfoPaar {
+    QLabel* Beschriftung;
+    QLabel* Wert;
+  };
+  InfoPaar m_InfoKurzzeichen{}, m_InfoSonstigeNamen{}, m_InfoUebersetzung{}, m_InfoEinsatzgebiet{},
+      m_InfoEntspricht{}, m_InfoCaWert{}, m_InfoOrt{}, m_InfoZeitraum{}, m_InfoLandname{};
+  QLabel* Info_reg_Unterschiede = nullptr;
+  QLabel* Info_zeit_unterschiede = nullptr;
+
+  QAction* WertKopieren1 = nullptr;
+  QAction* Werteinfgen1 = nullptr;
+  QAction* Einheitumrechnen1 = nullptr;
+  QAction* Fliekommaanzeige1 = nullptr;
+  QAction* WissenschaZahlenanzeige1 = nullptr;
+  QAction* SortierungAlphabet1 = nullptr;
+  QAction* SortierungLand1 = nullptr;
+  QAction* SortierungGroesse1 = nullptr;
+  QAction* AutomatischesRechnen1 = nullptr;
+  QAction* ToolButton1 = nullptr;  // "Weitere Informationen zur Einheit"
+  QAction* ToolButton7 = nullptr;  // "Informationen über Gebiet"
+  QAction* ToolButton8 = nullptr;
+  QAction* ToolButton9 = nullptr;
+  QAction* ToolButton12 = nullptr;
+  QAction* ToolButton11 = nullptr;
+  QAction* ToolButton13 = nullptr;
+  QAction* m_PopupKopieren = nullptr;
+};
+
+}  // namespace kolvaro::ui

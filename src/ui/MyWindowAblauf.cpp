@@ -1,0 +1,457 @@
+// TMyWindow: start, category change, conversion, orders, display modes,
+// clipboard, information panel and status lines.
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QToolButton>
+#include <QToolTip>
+
+#include "converter/Einstellungswerte.h"
+#include "data/Laendertabelle.h"
+#include "data/Zeichensatz.h"
+#include "ui/EinheitenModell.h"
+#include "ui/Einstellungen.h"
+#include "ui/Flaggen.h"
+#include "ui/MyWindow.h"
+#include "ui/Text.h"
+
+namespace kolvaro::ui {
+
+// ------------------------------------------------------------------- start
+
+void TMyWindow::showEvent(QShowEvent* ereignis) {
+  QMainWindow::showEvent(ereignis);
+  if (m_ErstesZeigen) {
+    m_ErstesZeigen = false;
+    FormShow();
+  }
+}
+
+void TMyWindow::FormShow() {
+  // The country table is read first, as the country dialog does when it is created.
+  if (auto meldung = m_Konverter.LaenderLaden()) Meldung(*meldung);
+
+  Einstellungen einstellungen(m_EinstellungsSpeicher);
+  EinstellungenGelesen gelesen = einstellungen.Lesen();
+  if (!gelesen.Ok) m_Plattform.Warnung(Q(EinstellungenNichtGelesenText()));
+  m_Konverter.EinstellungenUebernehmen(gelesen.Werte);
+  AutomatischesRechnen1->setChecked(m_Konverter.Autorechnen());
+  m_Konverter.LaenderlistenNeuAufbauen();
+  setWindowTitle(QStringLiteral("Kolvaro 6.0"));
+
+  if (auto meldung = m_Konverter.KatalogLaden()) {
+    Meldung(*meldung);
+    SortiersteuerungSetzen();
+    AnzeigesteuerungSetzen();
+    WertKopieren1->setEnabled(false);
+    StatusAnzeigen();
+    return;
+  }
+  m_StartOk = true;
+  for (const auto& eintrag : m_Konverter.Katalog()) ComboBox2->addItem(Q(eintrag.Gebietsname));
+  ComboBox2->setCurrentIndex(m_Konverter.StartGebietsindex());
+  m_Konverter.GebietWaehlen(ComboBox2->currentIndex());
+
+  EinheitenLaden();
+  ListeFuellen();
+  InfoAnzeigen();
+  EinheitAnzeigen();
+  StatusAnzeigen();
+  SpeedButton8->setEnabled(false);
+  AusgangVerbergen();
+  SortiersteuerungSetzen();
+  AnzeigesteuerungSetzen();
+  WertKopieren1->setEnabled(false);
+  if (m_Konverter.Autorechnen() && !Edit_Eingabe->text().isEmpty()) RechentasteClick();
+}
+
+void TMyWindow::closeEvent(QCloseEvent* ereignis) {
+  FormClose();
+  QMainWindow::closeEvent(ereignis);
+}
+
+void TMyWindow::FormClose() {
+  Einstellungen einstellungen(m_EinstellungsSpeicher);
+  if (!einstellungen.Schreiben(m_Konverter.Einstellungen()))
+    m_Plattform.Fehler(Q(EinstellungenNichtGespeichertText()));
+  m_Plattform.HilfeSchliessen();
+}
+
+void TMyWindow::Meldung(const kolvaro::Meldung& meldung) {
+  switch (meldung.Art) {
+    case Meldungsart::Fehler: m_Plattform.Fehler(Q(meldung.Text)); break;
+    case Meldungsart::Warnung: m_Plattform.Warnung(Q(meldung.Text)); break;
+    case Meldungsart::Information: m_Plattform.Information(Q(meldung.Text)); break;
+    case Meldungsart::Schlicht: m_Plattform.Schlicht(Q(meldung.Text)); break;
+  }
+}
+
+// ------------------------------------------------------- category and list
+
+void TMyWindow::ComboBox2Change() {
+  {
+    Sanduhr sanduhr(m_Plattform);
+    m_Konverter.GebietWaehlen(ComboBox2->currentIndex());
+    WertKopieren1->setEnabled(false);
+    AusgangVerbergen();
+    EinheitenLaden();
+    ListeFuellen();
+    InfoAnzeigen();
+    StatusAnzeigen();
+    EinheitAnzeigen();
+    AuswahlSetzen(0);
+    StatusAnzeigen();
+    SpeedButton8->setEnabled(false);
+  }
+  AutomatischRechnen();
+}
+
+void TMyWindow::EinheitenLaden() {
+  m_Fuellen = true;
+  auto meldung = m_Konverter.EinheitenLaden();
+  m_Modell->Neu();
+  m_Fuellen = false;
+  if (meldung) Meldung(*meldung);
+}
+
+void TMyWindow::ListeFuellen() {
+  const bool ergebnisse = m_Konverter.ErgebnisseVorhanden();
+  const int gemerkt = ergebnisse ? AuswahlIndex() : 0;
+  m_Fuellen = true;
+  m_Modell->Neu();
+  m_Fuellen = false;
+  AuswahlSetzen(ergebnisse ? gemerkt : 0);
+  if (m_Konverter.Einheiten().empty())
+    m_Plattform.Information(QStringLiteral(
+        "Die Einheiten-Liste enthält keine Einträge! Es sind entweder alle Einheiten oder alle Länder "
+        "ausgeblendet oder die Datendatei konnte nicht geöffnet werden."));
+}
+
+void TMyWindow::AuswahlSetzen(int zeile) {
+  const int anzahl = m_Modell->rowCount();
+  if (anzahl == 0) return;
+  if (zeile < 0 || zeile >= anzahl) zeile = 0;
+  m_Fuellen = true;
+  QModelIndex index = m_Modell->index(zeile);
+  ListBoxEinheit->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+  m_Fuellen = false;
+}
+
+int TMyWindow::AuswahlIndex() const {
+  if (m_Konverter.Einheiten().empty()) return -1;
+  int zeile = ListBoxEinheit->currentIndex().row();
+  return zeile < 0 ? 0 : zeile;
+}
+
+void TMyWindow::ListBoxEinheitClick() {
+  InfoAnzeigen();
+  EinheitAnzeigen();
+  AutomatischRechnen();
+}
+
+void TMyWindow::EinheitAnzeigen() {
+  const int zeile = AuswahlIndex();
+  if (zeile < 0) {
+    Label_gewaehlte_einheit->clear();
+    Image1->clear();
+    return;
+  }
+  const auto& einheit = m_Konverter.Einheiten()[static_cast<std::size_t>(zeile)];
+  Label_gewaehlte_einheit->setText(Q(einheit.Einheitenname));
+  QPixmap flagge = Flagge(Q(Flaggenname(einheit.Landname)));
+  if (flagge.isNull()) Image1->clear();
+  else Image1->setPixmap(flagge);
+}
+
+// -------------------------------------------------------------- conversion
+
+void TMyWindow::AutomatischRechnen() {
+  if (m_Konverter.AutomatischRechnenMoeglich(Edit_Eingabe->text().toStdString())) RechentasteClick();
+}
+
+void TMyWindow::RechentasteClick() {
+  if (m_Konverter.Einheiten().empty()) return;
+  const QModelIndex oben = ListBoxEinheit->indexAt(QPoint(1, 1));
+  auto eingabe = Cp(Edit_Eingabe->text());
+  if (!eingabe) {
+    m_Plattform.Fehler(Q(W("Falsche Eingabe im Werteingabeld! Bitte ändern! ")));
+    EingabeFehler();
+    return;
+  }
+  if (auto meldung = m_Konverter.Rechnen(*eingabe, AuswahlIndex())) {
+    Meldung(*meldung);
+    EingabeFehler();
+    return;
+  }
+  ErgebnisAbschliessen();
+  if (oben.isValid()) ListBoxEinheit->scrollTo(m_Modell->index(oben.row()), QAbstractItemView::PositionAtTop);
+}
+
+void TMyWindow::EingabeFehler() {
+  Edit_Eingabe->setFocus();
+  Edit_Eingabe->selectAll();
+}
+
+void TMyWindow::ErgebnisAbschliessen() {
+  WertKopieren1->setEnabled(true);
+  ErgebnisZeileStarten();
+  ListeFuellen();
+  InfoAnzeigen();
+}
+
+void TMyWindow::ErgebnisZeileStarten() {
+  Timer1->start();
+  m_Blinkzaehler = 0;
+  Label_Ausgangseinheit->setText(Edit_Eingabe->text() + QStringLiteral("  ") + Label_gewaehlte_einheit->text());
+  Label2->setText(QStringLiteral("="));
+  const QPixmap flagge = Image1->pixmap();
+  if (!flagge.isNull()) Flagge1->setPixmap(flagge);
+  else Flagge1->clear();
+}
+
+void TMyWindow::Timer1Timer() {
+  ++m_Blinkzaehler;
+  QWidget* zeile[] = {Label_Ausgangseinheit, Flagge1, Label2};
+  bool sichtbar;
+  if (m_Blinkzaehler == 6) {
+    Timer1->stop();
+    sichtbar = true;
+  } else {
+    sichtbar = m_Blinkphase;
+    m_Blinkphase = !m_Blinkphase;
+  }
+  for (QWidget* w : zeile) w->setVisible(sichtbar);
+}
+
+void TMyWindow::AusgangVerbergen() {
+  Timer1->stop();
+  Label_Ausgangseinheit->clear();
+  Label2->clear();
+  Flagge1->hide();
+  Label_Ausgangseinheit->show();
+  Label2->show();
+}
+
+void TMyWindow::AutomatischesRechnenClick() {
+  m_Konverter.SetAutorechnen(AutomatischesRechnen1->isChecked());
+  if (m_Konverter.AutomatischRechnenBeiEingabe(Edit_Eingabe->text().toStdString())) RechentasteClick();
+}
+
+// ------------------------------------------------------- orders and display
+
+void TMyWindow::Sortieren(Sortiermodus modus) {
+  if (!m_Konverter.SortierungMoeglich(modus)) {
+    SortiersteuerungSetzen();  // the tool button group goes back to the current order
+    return;
+  }
+  Sanduhr sanduhr(m_Plattform);
+  SortierErgebnis ergebnis = m_Konverter.Sortieren(modus, AuswahlIndex());
+  SortiersteuerungSetzen();
+  if (!ergebnis.Ausgefuehrt || m_Konverter.Einheiten().empty()) {
+    if (ergebnis.Meldung) Meldung(*ergebnis.Meldung);
+    if (m_Konverter.Einheiten().empty()) m_Modell->Neu();
+    return;
+  }
+  if (ergebnis.ErgebnisseVorhanden) {
+    ListeFuellen();
+    AuswahlSetzen(ergebnis.Auswahl);
+    ListBoxEinheit->scrollTo(ListBoxEinheit->currentIndex());
+    return;
+  }
+  if (ergebnis.Meldung) Meldung(*ergebnis.Meldung);
+  ListeFuellen();
+  AusgangVerbergen();
+  EinheitAnzeigen();
+  InfoAnzeigen();
+}
+
+void TMyWindow::SortiersteuerungSetzen() {
+  const Sortiermodus modus = m_Konverter.Sortierung();
+  SortierungAlphabet1->setEnabled(modus != Sortiermodus::Alphabet);
+  SortierungLand1->setEnabled(modus != Sortiermodus::Land);
+  SortierungGroesse1->setEnabled(modus != Sortiermodus::Groesse);
+  ToolButton8->setChecked(modus == Sortiermodus::Alphabet);
+  ToolButton9->setChecked(modus == Sortiermodus::Land);
+  ToolButton12->setChecked(modus == Sortiermodus::Groesse);
+}
+
+void TMyWindow::AnzeigeSetzen(bool wissenschaftlich) {
+  m_Konverter.SetWissenschaftlich(wissenschaftlich);
+  AnzeigesteuerungSetzen();
+  const QModelIndex oben = ListBoxEinheit->indexAt(QPoint(1, 1));
+  if (m_Konverter.ErgebnisseVorhanden()) ListeFuellen();
+  if (oben.isValid()) ListBoxEinheit->scrollTo(m_Modell->index(oben.row()), QAbstractItemView::PositionAtTop);
+}
+
+void TMyWindow::AnzeigesteuerungSetzen() {
+  const bool wiss = m_Konverter.Wissenschaftlich();
+  Fliekommaanzeige1->setEnabled(wiss);
+  WissenschaZahlenanzeige1->setEnabled(!wiss);
+  ToolButton11->setChecked(!wiss);
+  ToolButton13->setChecked(wiss);
+}
+
+// --------------------------------------------------------------- clipboard
+
+void TMyWindow::WertKopierenClick() {
+  if (!WertKopieren1->isEnabled()) return;
+  m_Plattform.ZwischenablageSetzen(Q(m_Konverter.ErgebnisText(AuswahlIndex())));
+}
+
+void TMyWindow::PopupKopierenClick() { m_Plattform.ZwischenablageSetzen(Q(m_Konverter.ErgebnisText(AuswahlIndex()))); }
+
+void TMyWindow::WerteinfuegenClick() {
+  Edit_Eingabe->clear();
+  Edit_Eingabe->insert(m_Plattform.Zwischenablage().trimmed());
+  AutomatischRechnen();
+}
+
+// ------------------------------------------------------- information panel
+
+void TMyWindow::InfoAnzeigen() {
+  const int zeile = AuswahlIndex();
+  InfoPaar* paare[] = {&m_InfoKurzzeichen, &m_InfoSonstigeNamen, &m_InfoUebersetzung, &m_InfoEinsatzgebiet,
+                       &m_InfoEntspricht,  &m_InfoCaWert,        &m_InfoOrt,         &m_InfoZeitraum,
+                       &m_InfoLandname};
+  if (zeile < 0) {
+    for (InfoPaar* p : paare) {
+      p->Beschriftung->clear();
+      p->Wert->clear();
+    }
+    Info_reg_Unterschiede->clear();
+    Info_zeit_unterschiede->clear();
+    ToolButton1->setEnabled(false);
+    return;
+  }
+  const Infotafel tafel = m_Konverter.Info(zeile);
+  ToolButton1->setEnabled(tafel.ZusatzinfoVorhanden);
+  const Infotafel::Zeile* werte[] = {&tafel.Kurzzeichen, &tafel.SonstigeNamen, &tafel.Uebersetzung,
+                                     &tafel.Einsatzgebiet, &tafel.Entspricht,   &tafel.CaWert,
+                                     &tafel.Ort,           &tafel.Zeitraum,     &tafel.Land};
+  for (std::size_t i = 0; i < std::size(paare); ++i) {
+    paare[i]->Beschriftung->setText(Q(werte[i]->Beschriftung));
+    paare[i]->Wert->setText(Q(werte[i]->Wert));
+  }
+  Info_reg_Unterschiede->setText(Q(tafel.RegUnterschiede));
+  Info_zeit_unterschiede->setText(Q(tafel.ZeitUnterschiede));
+}
+
+void TMyWindow::StatusAnzeigen() {
+  Panel2->setText(Q(m_Konverter.StatusEinheiten()));
+  SpeedButton7->setEnabled(m_Konverter.Zaehler().Verborgen != 0);
+  SpeedButton8->setEnabled(!SpeedButton7->isEnabled());
+  if (m_Konverter.LaenderstatusAnzeigen()) {
+    Panel3->setText(Q(m_Konverter.StatusLaender()));
+    SpeedButton9->setEnabled(!m_Konverter.NichtAngezeigteLaender().empty());
+    SpeedButton10->setEnabled(!SpeedButton9->isEnabled());
+  } else {
+    Panel3->clear();
+    SpeedButton9->setEnabled(false);
+    SpeedButton10->setEnabled(false);
+  }
+}
+
+void TMyWindow::WeitereInformationen() {
+  const int zeile = AuswahlIndex();
+  if (zeile < 0) return;
+  const auto& info = m_Konverter.Einheiten()[static_cast<std::size_t>(zeile)].Zusatzinfo;
+  m_Plattform.Schlicht(info.empty() ? QStringLiteral("Keine weiteren Informationen vorhanden.") : Q(info));
+}
+
+void TMyWindow::GebietsInformationen() {
+  if (m_Konverter.Gebietsindex() < 0) return;
+  m_Plattform.Information(Q(m_Konverter.GebietsInfo()));
+}
+
+void TMyWindow::UeberKolvaro() {
+  m_Plattform.Information(QStringLiteral(
+      "Kolvaro 6.0\n\nEinheiten umrechnen: jeder Wert in allen Einheiten eines Gebietes auf einen Blick."));
+}
+
+// ------------------------------------------------------- temporary display
+
+void TMyWindow::TemporaerEinheitenAnzeigen() {
+  m_Konverter.SetTemporaereAnzeige(true);
+  ComboBox2Change();
+  m_Konverter.SetVerborgenZaehler(0);
+  m_Konverter.SetTemporaereAnzeige(false);
+  StatusAnzeigen();
+}
+
+void TMyWindow::TemporaerEinheitenRueckgaengig() {
+  ComboBox2Change();
+  SpeedButton8->setEnabled(false);
+}
+
+void TMyWindow::TemporaerLaenderAnzeigen() {
+  const auto gespeichert = m_Konverter.Laenderflaggen();
+  m_Konverter.LaenderflaggenAusListe(m_Konverter.Laender().Vorhandene);
+  m_Konverter.LaenderlistenNeuAufbauen();
+  if (m_Konverter.LaenderstatusAnzeigen()) {
+    EinheitenLaden();
+    ListeFuellen();
+    AuswahlSetzen(0);
+    AusgangVerbergen();
+    EinheitAnzeigen();
+    InfoAnzeigen();
+  }
+  StatusAnzeigen();
+  m_Konverter.SetLaenderflaggen(gespeichert);
+  m_Konverter.LaenderlistenNeuAufbauen();
+  AutomatischRechnen();
+}
+
+void TMyWindow::TemporaerLaenderRueckgaengig() { ComboBox2Change(); }
+
+// ------------------------------------------------------------------- events
+
+bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
+  const auto typ = ereignis->type();
+  if ((objekt == Edit_Eingabe || objekt == ListBoxEinheit) && typ == QEvent::KeyPress) {
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
+      RechentasteClick();
+      return true;
+    }
+  }
+  if (objekt == Edit_Eingabe && typ == QEvent::ShortcutOverride) {
+    // Ctrl+C and Ctrl+V are the menu's: copy the result, paste into the field.
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    if (taste->matches(QKeySequence::Copy) || taste->matches(QKeySequence::Paste)) return true;
+  }
+  if (objekt == Edit_Eingabe && typ == QEvent::KeyRelease) {
+    auto* taste = static_cast<QKeyEvent*>(ereignis);
+    const bool dezimaltaste = (taste->modifiers() & Qt::KeypadModifier) &&
+                              (taste->key() == Qt::Key_Comma || taste->key() == Qt::Key_Period);
+    const bool aendernd = !taste->text().isEmpty() || taste->key() == Qt::Key_Backspace ||
+                          taste->key() == Qt::Key_Delete;
+    const bool eingabetaste = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
+    if (aendernd && !dezimaltaste && !eingabetaste && !taste->isAutoRepeat() &&
+        m_Konverter.AutomatischRechnenBeiEingabe(Edit_Eingabe->text().toStdString()))
+      RechentasteClick();
+  }
+  if (objekt == ListBoxEinheit->viewport()) {
+    if (typ == QEvent::ToolTip) return true;  // the hint follows the mouse instead
+    if (typ == QEvent::MouseMove) {
+      auto* maus = static_cast<QMouseEvent*>(ereignis);
+      const QModelIndex index = ListBoxEinheit->indexAt(maus->position().toPoint());
+      const QString hinweis = index.isValid() ? Q(m_Konverter.Hinweis(index.row())) : QString();
+      if (hinweis != m_Hinweis) {
+        QToolTip::hideText();
+        m_Hinweis = hinweis;
+        if (!hinweis.isEmpty()) QToolTip::showText(maus->globalPosition().toPoint(), hinweis, ListBoxEinheit->viewport());
+      }
+    }
+    if (typ == QEvent::Leave) {
+      m_Hinweis.clear();
+      QToolTip::hideText();
+    }
+  }
+  return QMainWindow::eventFilter(objekt, ereignis);
+}
+
+}  // namespace kolvaro::ui

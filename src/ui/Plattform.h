@@ -1,0 +1,46 @@
+// Everything the program asks of its surroundings besides widgets: message
+// boxes, the clipboard, the help file and the hourglass cursor. The program
+// uses QtPlattform; tests use a recording fake.
+#pragma once
+
+#include <QString>
+
+namespace kolvaro::ui {
+
+enum class Antwort { Ok, Ja, Nein, Abbrechen };
+
+class Plattform {
+ public:
+  virtual ~Plattform() = default;
+
+  // Message boxes: error and warning with OK, information with OK, a plain
+  // box without symbol, and a question with Yes/No (or Yes/No/Cancel).
+  virtual void Fehler(const QString& text) = 0;
+  virtual void Warnung(const QString& text) = 0;
+  virtual void Information(const QString& text) = 0;
+  virtual void Schlicht(const QString& text) = 0;
+  virtual Antwort Frage(const QString& text, bool mitAbbrechen) = 0;
+
+  virtual void ZwischenablageSetzen(const QString& text) = 0;
+  virtual QString Zwischenablage() = 0;
+
+  virtual bool HilfeOeffnen() = 0;
+  virtual void HilfeSchliessen() = 0;
+
+  virtual void SanduhrAn() = 0;
+  virtual void SanduhrAus() = 0;
+};
+
+// Shows the hourglass for the lifetime of the object.
+class Sanduhr {
+ public:
+  explicit Sanduhr(Plattform& plattform) : m_Plattform(plattform) { m_Plattform.SanduhrAn(); }
+  ~Sanduhr() { m_Plattform.SanduhrAus(); }
+  Sanduhr(const Sanduhr&) = delete;
+  Sanduhr& operator=(const Sanduhr&) = delete;
+
+ private:
+  Plattform& m_Plattform;
+};
+
+}  // namespace kolvaro::ui
