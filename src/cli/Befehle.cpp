@@ -97,8 +97,10 @@ class Lauf {
     }
     m_Konverter = std::make_unique<Konverter>(verzeichnis);
     // Like a first start: all countries shown, hidden units hidden.
-    if (auto meldung = m_Konverter->LaenderLaden()) Fehler(meldung->Text);
     if (auto meldung = m_Konverter->KatalogLaden()) Fehler(meldung->Text);
+    // Without the country table the four country categories list nothing;
+    // everything else still works, as in the desktop program.
+    if (auto meldung = m_Konverter->LaenderLaden()) m_Fehler << U(meldung->Text) << "\n";
   }
 
   // Reads "--sortierung X" and the flags out of the arguments; what is left

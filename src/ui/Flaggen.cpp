@@ -23,7 +23,8 @@
 //   plus x y l d F           free-standing cross, arms l long in all, d wide
 //   andreas d F              saltire from corner to corner of the area
 //   linie x1 y1 x2 y2 d F    band of width d between two points (square ends)
-//   zug d F x y x y ...      line of width d through the points
+//   zug d F x y x y ...      line of width d through the points (closed when the
+//                            last point is the first)
 //   keil l F                 hoist triangle reaching l into the area
 //   vieleck F x y x y x y... filled polygon, at least three points
 //   kreis x y r F            disc
@@ -392,7 +393,11 @@ void Ausfuehren(QPainter& maler, QRectF& bereich, const Befehl& befehl) {
       for (std::size_t i = 1; i + 1 < z.size(); i += 2) punkte << QPointF(z[i], z[i + 1]);
       maler.setBrush(Qt::NoBrush);
       maler.setPen(QPen(farbe, z[0], Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
-      maler.drawPolyline(punkte);
+      // A line that ends where it starts is drawn closed, with a mitred corner there too.
+      if (punkte.size() > 3 && punkte.first() == punkte.last())
+        maler.drawPolygon(punkte.mid(0, punkte.size() - 1));
+      else
+        maler.drawPolyline(punkte);
       maler.setPen(Qt::NoPen);
       break;
     }

@@ -1,0 +1,57 @@
+// Choosing the data directory and atomic rewriting.
+#include <gtest/gtest.h>
+
+#include "data/Datenverzeichnis.h"
+#include "data/Textdatei.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro {
+namespace {
+
+using test::TempVerzeichnis;
+
+TEST(Datenverzeichnis, AktuellesVerzeichnisMitKatalogGewinnt) {
+  TempVerzeichnis aktuell, benutzer, installiert;
+  SchreibeAtomar(aktuell.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"});
+  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "k", {installiert.Pfad()});
+  EXPECT_EQ(std::get<std::filesystem::path>(gewaehlt), aktuell.Pfad());
+}
+
+TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
+  TempVerzeichnis aktuell, benutzer, installiert;
+  SchreibeAtomar(installiert.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"});
+  SchreibeAtomar(installiert.Pfad() / "X.DAT", {"1234"});
+  const auto ziel = benutzer.Pfad() / "Ostravin" / "Kolvaro 6.0";
+  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), ziel, {aktuell.Pfad() / "gibtsnicht", installiert.Pfad()});
+  ASSERT_EQ(std::get<std::filesystem::path>(gewaehlt), ziel);
+  EXPECT_EQ(*DateiLaden(ziel / "X.DAT"), std::vector<std::string>{"1234"});
+  // A second start keeps the user's (possibly edited) files.
+  SchreibeAtomar(ziel / "X.DAT", {"geaendert"});
+  gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), ziel, {installiert.Pfad()});
+  EXPECT_EQ(*DateiLaden(ziel / "X.DAT"), std::vector<std::string>{"geaendert"});
+}
+
+TEST(Datenverzeichnis, OhneDatenEineMeldung) {
+  TempVerzeichnis aktuell, benutzer;
+  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad(), {});
+  EXPECT_TRUE(std::holds_alternative<Meldung>(gewaehlt));
+}
+
+TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
+  TempVerzeichnis v;
+  const auto datei = v.Pfad() / "A.DAT";
+  ASSERT_TRUE(SchreibeAtomar(datei, {"eins", "", "drei"}));
+  EXPECT_EQ(*DateiInhalt(datei), "eins\r\n\r\ndrei\r\n");
+  EXPECT_EQ(*DateiLaden(datei), (std::vector<std::string>{"eins", "", "drei"}));
+  // A target that cannot be replaced: the old file stays whole, no temporary file is left.
+  std::filesystem::create_directories(v.Pfad() / "ordner" / "inhalt");
+  EXPECT_FALSE(SchreibeAtomar(v.Pfad() / "ordner", {"x"}));
+  EXPECT_FALSE(SchreibeAtomar(v.Pfad() / "fehlt" / "B.DAT", {"x"}));
+  int dateien = 0;
+  for (const auto& e : std::filesystem::directory_iterator(v.Pfad())) dateien += e.is_regular_file();
+  EXPECT_EQ(dateien, 1);
+  EXPECT_FALSE(DateiLaden(v.Pfad() / "fehlt.DAT").has_value());
+}
+
+}  // namespace
+}  // namespace kolvaro

@@ -1,0 +1,87 @@
+// Reading and writing rules of the five settings.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "converter/Einstellungswerte.h"
+
+namespace kolvaro {
+namespace {
+
+EinstellungenGelesen Lesen(const std::map<std::string, std::string>& werte) {
+  return EinstellungenAuswerten([&](const char* name) -> std::optional<std::string> {
+    auto it = werte.find(name);
+    if (it == werte.end()) return std::nullopt;
+    return it->second;
+  });
+}
+
+TEST(Einstellungswerte, ErsterStartGibtAlleVorgaben) {
+  auto g = Lesen({});
+  EXPECT_TRUE(g.Ok);
+  EXPECT_EQ(g.Werte.Gruppe, 1);
+  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Alphabet);
+  EXPECT_FALSE(g.Werte.Wissenschaftlich);
+  EXPECT_FALSE(g.Werte.Autorechnen);
+  for (bool an : g.Werte.Laender) EXPECT_TRUE(an);
+}
+
+TEST(Einstellungswerte, GelesenWieGespeichert) {
+  auto g = Lesen({{"Gruppe", "7"}, {"ESortierung", "Land"}, {"ausg_wiss", "0"}, {"autorechnen", "1"},
+                  {"Laender", "1101"}});
+  EXPECT_TRUE(g.Ok);
+  EXPECT_EQ(g.Werte.Gruppe, 7);
+  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Land);
+  EXPECT_TRUE(g.Werte.Wissenschaftlich);
+  EXPECT_TRUE(g.Werte.Autorechnen);
+  EXPECT_TRUE(g.Werte.Laender[1]);
+  EXPECT_FALSE(g.Werte.Laender[2]);
+  EXPECT_TRUE(g.Werte.Laender[4]);  // beyond the stored text: shown
+  EXPECT_TRUE(g.Werte.Laender[210]);
+}
+
+TEST(Einstellungswerte, RegelnFuerEinzelneWerte) {
+  EXPECT_EQ(Lesen({{"Gruppe", "0"}}).Werte.Gruppe, 1);
+  EXPECT_EQ(Lesen({{"Gruppe", ""}}).Werte.Gruppe, 1);
+  EXPECT_EQ(Lesen({{"Gruppe", "-4"}}).Werte.Gruppe, 1);
+  EXPECT_EQ(Lesen({{"ESortierung", "Farbe"}}).Werte.Sortierung, Sortiermodus::Alphabet);
+  EXPECT_FALSE(Lesen({{"ausg_wiss", "1"}}).Werte.Wissenschaftlich);
+  EXPECT_FALSE(Lesen({{"ausg_wiss", "5"}}).Werte.Wissenschaftlich);
+  EXPECT_TRUE(Lesen({{"ausg_wiss", "0"}}).Werte.Wissenschaftlich);
+  EXPECT_FALSE(Lesen({{"autorechnen", "ja"}}).Werte.Autorechnen);
+}
+
+TEST(Einstellungswerte, UnlesbarerWertLaesstDenRestBeiDenVorgaben) {
+  auto g = Lesen({{"Gruppe", "drei"}, {"ESortierung", "Land"}, {"autorechnen", "1"}});
+  EXPECT_FALSE(g.Ok);
+  EXPECT_EQ(g.Werte.Gruppe, 1);
+  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Alphabet);
+  EXPECT_FALSE(g.Werte.Autorechnen);
+
+  g = Lesen({{"Gruppe", "3"}, {"ESortierung", "Groesse"}, {"ausg_wiss", "x"}, {"autorechnen", "1"}});
+  EXPECT_FALSE(g.Ok);
+  EXPECT_EQ(g.Werte.Gruppe, 3);  // read before the failure
+  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Groesse);
+  EXPECT_FALSE(g.Werte.Autorechnen);
+}
+
+TEST(Einstellungswerte, SchreibenUndWiederLesen) {
+  Einstellungswerte w;
+  w.Gruppe = 4;
+  w.Sortierung = Sortiermodus::Groesse;
+  w.Wissenschaftlich = true;
+  w.Laender[10] = false;
+  std::map<std::string, std::string> gespeichert;
+  for (const auto& [name, wert] : EinstellungenSchreibwerte(w)) gespeichert[name] = wert;
+  EXPECT_EQ(gespeichert["ausg_wiss"], "0");
+  EXPECT_EQ(gespeichert["Laender"].size(), 211u);
+  auto g = Lesen(gespeichert);
+  EXPECT_EQ(g.Werte.Gruppe, 4);
+  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Groesse);
+  EXPECT_TRUE(g.Werte.Wissenschaftlich);
+  EXPECT_FALSE(g.Werte.Laender[10]);
+  EXPECT_TRUE(g.Werte.Laender[11]);
+}
+
+}  // namespace
+}  // namespace kolvaro

@@ -1,0 +1,217 @@
+// The converter state on small data directories: loading with its counters,
+// the country filter, conversion, orders, the information panel, status.
+#include <gtest/gtest.h>
+
+#include "converter/Konverter.h"
+#include "data/Zeichensatz.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro {
+namespace {
+
+using test::StandardDaten;
+using test::TempVerzeichnis;
+
+class KonverterTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    StandardDaten(m_Verzeichnis.Pfad());
+    ASSERT_FALSE(m_Konverter.LaenderLaden().has_value());
+    ASSERT_FALSE(m_Konverter.KatalogLaden().has_value());
+  }
+  OptMeldung Gebiet(const char* name) {
+    for (std::size_t i = 0; i < m_Konverter.Katalog().size(); ++i)
+      if (m_Konverter.Katalog()[i].Gebietsname == W(name)) m_Konverter.GebietWaehlen(static_cast<int>(i));
+    return m_Konverter.EinheitenLaden();
+  }
+  std::vector<std::string> Namen() const {
+    std::vector<std::string> namen;
+    for (const auto& e : m_Konverter.Einheiten()) namen.push_back(Cp1252NachUtf8(e.Einheitenname));
+    return namen;
+  }
+  int Zeile(const char* name) const { return m_Konverter.EinheitFinden(W(name)).at(0); }
+
+  TempVerzeichnis m_Verzeichnis;
+  Konverter m_Konverter{m_Verzeichnis.Pfad()};
+};
+
+TEST_F(KonverterTest, KatalogUndInfotexte) {
+  ASSERT_EQ(m_Konverter.Katalog().size(), 4u);
+  EXPECT_EQ(m_Konverter.Katalog()[0].Datendatei, "LAENGE.DAT");
+  EXPECT_EQ(m_Konverter.Katalog()[1].Bezugseinheit, "Kilogramm");
+  m_Konverter.GebietWaehlen(0);
+  EXPECT_EQ(m_Konverter.GebietsInfo(), W("Längen messen.\r\nZweite Zeile."));
+  m_Konverter.GebietWaehlen(1);
+  EXPECT_EQ(m_Konverter.GebietsInfo(), "Massen.");
+}
+
+TEST_F(KonverterTest, LadenZaehltVerborgeneUndFiltertLaender) {
+  ASSERT_FALSE(Gebiet("Länge"));
+  // "Rute" is hidden, "Zoll" belongs to a country that is not present.
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Fuß", "Kilometer", "Meter", "Meile"}));
+  EXPECT_EQ(m_Konverter.Zaehler().Gesamt, 6);
+  EXPECT_EQ(m_Konverter.Zaehler().VerborgenNachLand, 1);
+  EXPECT_EQ(m_Konverter.Zaehler().Verborgen, 1);
+  EXPECT_EQ(m_Konverter.StatusEinheiten(), "5 Einheiten vorhanden, davon 1 ausgeblendet.");
+  EXPECT_EQ(m_Konverter.StatusLaender(), W("5 Länder vorhanden, davon 0 ausgeblendet."));
+  EXPECT_EQ(m_Konverter.Einheiten()[3].Dateizeile, 3);
+  EXPECT_EQ(m_Konverter.Einheiten()[3].Faktor, 1609.344L);  // written with a decimal comma
+
+  // The temporary display lists the hidden unit and still counts it.
+  m_Konverter.SetTemporaereAnzeige(true);
+  ASSERT_FALSE(m_Konverter.EinheitenLaden());
+  EXPECT_EQ(m_Konverter.Einheiten().size(), 5u);
+  EXPECT_EQ(m_Konverter.Zaehler().Verborgen, 1);
+}
+
+TEST_F(KonverterTest, VerborgeneLaenderNurInDenVierLaendergebieten) {
+  auto flaggen = m_Konverter.Laenderflaggen();
+  flaggen[4] = false;  // Österreich
+  m_Konverter.SetLaenderflaggen(flaggen);
+  m_Konverter.LaenderlistenNeuAufbauen();
+  ASSERT_FALSE(Gebiet("Masse"));
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Kilogramm", "Pound"}));
+  EXPECT_EQ(m_Konverter.Zaehler().Angezeigt(), 2);
+  EXPECT_EQ(m_Konverter.StatusLaender(), W("5 Länder vorhanden, davon 1 ausgeblendet."));
+  // Temperatur is not filtered: even a non-present country is listed.
+  ASSERT_FALSE(Gebiet("Temperatur"));
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Kelvin"}));
+  EXPECT_EQ(m_Konverter.StatusLaender(), "");
+
+  // All countries hidden: nothing in Länge, Masse unaffected elsewhere.
+  flaggen.fill(false);
+  m_Konverter.SetLaenderflaggen(flaggen);
+  m_Konverter.LaenderlistenNeuAufbauen();
+  ASSERT_FALSE(Gebiet("Länge"));
+  EXPECT_TRUE(m_Konverter.Einheiten().empty());
+  EXPECT_EQ(m_Konverter.StatusEinheiten(), "0 Einheiten vorhanden, davon 1 ausgeblendet.");
+}
+
+TEST_F(KonverterTest, FehlendeOderBeschaedigteDatei) {
+  auto meldung = Gebiet("Zeit");
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_EQ(meldung->Text, W("Die Datei ZEIT.DAT konnte nicht geöffnet werden!"));
+  EXPECT_TRUE(m_Konverter.Einheiten().empty());
+
+  auto zeilen = *DateiLaden(m_Verzeichnis.Pfad() / "MASSE.DAT");
+  zeilen[1] = "12XY34";
+  SchreibeAtomar(m_Verzeichnis.Pfad() / "MASSE.DAT", zeilen);
+  meldung = Gebiet("Masse");
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_NE(meldung->Text.find("MASSE.DAT"), std::string::npos);
+  EXPECT_NE(meldung->Text.find("Zeile 2 "), std::string::npos);
+  EXPECT_TRUE(m_Konverter.Einheiten().empty());
+}
+
+TEST_F(KonverterTest, FaktorUmrechnung) {
+  ASSERT_FALSE(Gebiet("Länge"));
+  ASSERT_FALSE(m_Konverter.Rechnen("1", Zeile("Meile")));
+  EXPECT_TRUE(m_Konverter.ErgebnisseVorhanden());
+  const auto& e = m_Konverter.Einheiten();
+  EXPECT_EQ(e[Zeile("Meter")].ErgebnisFliess, "1.609,3440000");
+  EXPECT_EQ(e[Zeile("Kilometer")].ErgebnisFliess, "1,6093440000");
+  EXPECT_EQ(e[Zeile("Fuß")].ErgebnisFliess, "5.280,0000000");
+  EXPECT_EQ(e[Zeile("Meile")].ErgebnisFliess, "1,0000000000");
+  EXPECT_EQ(e[Zeile("Meile")].ErgebnisWiss, "1,000000E+0000");
+  m_Konverter.SetWissenschaftlich(true);
+  EXPECT_EQ(m_Konverter.ErgebnisText(Zeile("Meter")), "1,609344E+0003");
+
+  // Comma and point give the same results.
+  ASSERT_FALSE(m_Konverter.Rechnen("2,5", Zeile("Meter")));
+  auto mitKomma = e[Zeile("Fuß")].ErgebnisWiss;
+  ASSERT_FALSE(m_Konverter.Rechnen("2.5", Zeile("Meter")));
+  EXPECT_EQ(e[Zeile("Fuß")].ErgebnisWiss, mitKomma);
+}
+
+TEST_F(KonverterTest, FalscheEingabenAendernNichts) {
+  ASSERT_FALSE(Gebiet("Länge"));
+  ASSERT_FALSE(m_Konverter.Rechnen("3", Zeile("Meter")));
+  const auto vorher = m_Konverter.Einheiten()[0].ErgebnisFliess;
+  for (const char* falsch : {"0", "", "abc", "1E5000", "0,0", "1E-9999"}) {
+    auto meldung = m_Konverter.Rechnen(falsch, Zeile("Meter"));
+    ASSERT_TRUE(meldung.has_value()) << falsch;
+    EXPECT_EQ(meldung->Text, W("Falsche Eingabe im Werteingabeld! Bitte ändern! "));
+    EXPECT_EQ(m_Konverter.Einheiten()[0].ErgebnisFliess, vorher);
+  }
+  // Inside the number range but with a result beyond it.
+  auto meldung = m_Konverter.Rechnen("1E4930", Zeile("Kilometer"));
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_EQ(m_Konverter.Einheiten()[0].ErgebnisFliess, vorher);
+  // Extreme but representable: no "inf", a scientific text.
+  ASSERT_FALSE(m_Konverter.Rechnen("1E4000", Zeile("Kilometer")));
+  EXPECT_EQ(m_Konverter.Einheiten()[Zeile("Meter")].ErgebnisWiss, "1,000000E+4003");
+}
+
+TEST_F(KonverterTest, SondergebieteRechnenNichtMitFaktoren) {
+  ASSERT_FALSE(Gebiet("Temperatur"));
+  EXPECT_TRUE(m_Konverter.Rechnen("20", 0).has_value());
+  EXPECT_FALSE(m_Konverter.ErgebnisseVorhanden());
+}
+
+TEST_F(KonverterTest, SortierungNachLandUndGroesse) {
+  ASSERT_FALSE(Gebiet("Länge"));
+  auto ergebnis = m_Konverter.Sortieren(Sortiermodus::Land, 0);
+  EXPECT_TRUE(ergebnis.Ausgefuehrt);
+  EXPECT_FALSE(ergebnis.ErgebnisseVorhanden);
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Kilometer", "Meter", "Fuß", "Meile"}));
+  ergebnis = m_Konverter.Sortieren(Sortiermodus::Groesse, 0);
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Fuß", "Meter", "Kilometer", "Meile"}));
+  EXPECT_EQ(m_Konverter.Sortierung(), Sortiermodus::Groesse);
+  // The loader applies the stored order.
+  ASSERT_FALSE(m_Konverter.EinheitenLaden());
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Fuß", "Meter", "Kilometer", "Meile"}));
+}
+
+TEST_F(KonverterTest, SortierungMitErgebnissenBehaeltAuswahlUndErgebnisse) {
+  ASSERT_FALSE(Gebiet("Länge"));
+  ASSERT_FALSE(m_Konverter.Rechnen("1", Zeile("Meile")));
+  const int meile = Zeile("Meile");
+  auto ergebnis = m_Konverter.Sortieren(Sortiermodus::Groesse, meile);
+  EXPECT_TRUE(ergebnis.ErgebnisseVorhanden);
+  EXPECT_EQ(m_Konverter.Einheiten()[ergebnis.Auswahl].Einheitenname, "Meile");
+  EXPECT_EQ(m_Konverter.Einheiten()[ergebnis.Auswahl].ErgebnisFliess, "1,0000000000");
+  ergebnis = m_Konverter.Sortieren(Sortiermodus::Alphabet, ergebnis.Auswahl);
+  EXPECT_EQ(Namen(), (std::vector<std::string>{"Fuß", "Kilometer", "Meile", "Meter"}));
+  EXPECT_EQ(m_Konverter.Einheiten()[ergebnis.Auswahl].Einheitenname, "Meile");
+  EXPECT_TRUE(m_Konverter.ErgebnisseVorhanden());
+}
+
+TEST_F(KonverterTest, InfotafelUndHinweis) {
+  ASSERT_FALSE(Gebiet("Länge"));
+  const auto tafel = m_Konverter.Info(Zeile("Meter"));
+  EXPECT_EQ(tafel.Kurzzeichen.Beschriftung, "Kurzzeichen:");
+  EXPECT_EQ(tafel.Kurzzeichen.Wert, "m");
+  EXPECT_EQ(tafel.SonstigeNamen.Beschriftung, "");  // empty field: both labels empty
+  EXPECT_EQ(tafel.Land.Beschriftung, "Land: ");
+  EXPECT_EQ(tafel.Land.Wert, "SI-Einheit");
+  EXPECT_TRUE(tafel.ZusatzinfoVorhanden);
+  EXPECT_FALSE(m_Konverter.Info(Zeile("Fuß")).ZusatzinfoVorhanden);
+  EXPECT_EQ(m_Konverter.Hinweis(Zeile("Meter")), "m - SI-Einheit");
+  m_Konverter.SetTemporaereAnzeige(true);
+  ASSERT_FALSE(m_Konverter.EinheitenLaden());
+  EXPECT_EQ(m_Konverter.Hinweis(Zeile("Rute")), "Rute - Deutschland");  // no symbol: the name
+}
+
+TEST_F(KonverterTest, AutomatischesRechnenAusnahmen) {
+  m_Konverter.SetAutorechnen(true);
+  ASSERT_FALSE(Gebiet("Länge"));
+  EXPECT_TRUE(m_Konverter.AutomatischRechnenMoeglich("1"));
+  EXPECT_FALSE(m_Konverter.AutomatischRechnenMoeglich(""));
+  m_Konverter.SetAutorechnen(false);
+  EXPECT_FALSE(m_Konverter.AutomatischRechnenMoeglich("1"));
+}
+
+TEST(KatalogFehler, FehlendeDateienSindMeldungen) {
+  TempVerzeichnis leer;
+  Konverter konverter(leer.Pfad());
+  auto meldung = konverter.KatalogLaden();
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_EQ(meldung->Text, W("Die Datei Gruppen.nfo konnte nicht geöffnet werden!"));
+  meldung = konverter.LaenderLaden();
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_TRUE(konverter.Laender().Vorhandene.empty());
+  EXPECT_EQ(konverter.StartGebietsindex(), -1);
+}
+
+}  // namespace
+}  // namespace kolvaro

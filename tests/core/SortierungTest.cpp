@@ -1,0 +1,75 @@
+// The comparison keys of the three orders.
+#include <gtest/gtest.h>
+
+#include "converter/Sortierung.h"
+#include "data/Zeichensatz.h"
+
+namespace kolvaro {
+namespace {
+
+TEST(Sortierung, NameSchluesselMitUmlauten) {
+  EXPECT_EQ(NameSchluessel(W("Ölfass")), "OELFASS");
+  EXPECT_EQ(NameSchluessel(W("Maß")), W("MAß"));  // ß is not replaced
+  EXPECT_EQ(NameSchluessel(std::string(40, 'a')).size(), 34u);
+  std::vector<TAusgabetextobject> einheiten(3);
+  einheiten[0].Einheitenname = "Ofen";
+  einheiten[1].Einheitenname = W("Öl");
+  einheiten[2].Einheitenname = "Oder";
+  NachNameSortieren(einheiten);
+  EXPECT_EQ(einheiten[0].Einheitenname, "Oder");
+  EXPECT_EQ(einheiten[1].Einheitenname, W("Öl"));
+  EXPECT_EQ(einheiten[2].Einheitenname, "Ofen");
+}
+
+TEST(Sortierung, LandSchluesselKlassenZuerst) {
+  std::vector<TAusgabetextobject> einheiten;
+  for (const char* land : {"Argentinien", "Sonstige Einheit", "Ägypten", "Eigene Einheit", "Englisches System",
+                           "Internationale Einheit", "SI-Einheit", "Australien"}) {
+    TAusgabetextobject e;
+    e.Landname = W(land);
+    e.Einheitenname = "x";
+    einheiten.push_back(e);
+  }
+  NachLandSortieren(einheiten);
+  std::vector<std::string> reihenfolge;
+  for (const auto& e : einheiten) reihenfolge.push_back(Cp1252NachUtf8(e.Landname));
+  // "Ägypten" sorts as "AEgypten": before every "A" followed by a lower-case letter.
+  EXPECT_EQ(reihenfolge, (std::vector<std::string>{"SI-Einheit", "Internationale Einheit", "Englisches System",
+                                                   "Eigene Einheit", "Sonstige Einheit", "Ägypten", "Argentinien",
+                                                   "Australien"}));
+}
+
+TEST(Sortierung, GleichesLandNachName) {
+  std::vector<TAusgabetextobject> einheiten(3);
+  einheiten[0] = {};
+  einheiten[0].Landname = "USA";
+  einheiten[0].Einheitenname = "pint";
+  einheiten[1].Landname = "USA";
+  einheiten[1].Einheitenname = "Gallon";
+  einheiten[2].Landname = "Japan";
+  einheiten[2].Einheitenname = "Ken";
+  NachLandSortieren(einheiten);
+  EXPECT_EQ(einheiten[0].Einheitenname, "Ken");
+  EXPECT_EQ(einheiten[1].Einheitenname, "Gallon");
+  EXPECT_EQ(einheiten[2].Einheitenname, "pint");
+}
+
+TEST(Sortierung, GroesseNachErgebnisOhneErgebnisBleibtDieReihenfolge) {
+  std::vector<TAusgabetextobject> einheiten(3);
+  einheiten[0].Einheitenname = "a";
+  einheiten[1].Einheitenname = "b";
+  einheiten[2].Einheitenname = "c";
+  NachGroesseSortieren(einheiten, true);
+  EXPECT_EQ(einheiten[0].Einheitenname, "a");
+  EXPECT_EQ(einheiten[2].Einheitenname, "c");
+  einheiten[0].ErgebnisWiss = "3,000000E+0000";
+  einheiten[1].ErgebnisWiss = "keine Angabe";  // no number counts as 0
+  einheiten[2].ErgebnisWiss = "-1,000000E+0000";
+  NachGroesseSortieren(einheiten, true);
+  EXPECT_EQ(einheiten[0].Einheitenname, "c");
+  EXPECT_EQ(einheiten[1].Einheitenname, "b");
+  EXPECT_EQ(einheiten[2].Einheitenname, "a");
+}
+
+}  // namespace
+}  // namespace kolvaro

@@ -1,0 +1,89 @@
+// Small data directories for tests: a catalogue, information texts, a country
+// table and category files, written in the program's own formats.
+#pragma once
+
+#include <filesystem>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "data/Textdatei.h"
+#include "data/Verschluesselung.h"
+#include "data/Zeichensatz.h"
+
+namespace kolvaro::test {
+
+// A temporary directory that disappears with the object.
+class TempVerzeichnis {
+ public:
+  TempVerzeichnis() {
+    std::random_device zufall;
+    m_Pfad = std::filesystem::temp_directory_path() / ("kolvaro_test_" + std::to_string(zufall()));
+    std::filesystem::create_directories(m_Pfad);
+  }
+  ~TempVerzeichnis() {
+    std::error_code ignoriert;
+    std::filesystem::remove_all(m_Pfad, ignoriert);
+  }
+  TempVerzeichnis(const TempVerzeichnis&) = delete;
+  TempVerzeichnis& operator=(const TempVerzeichnis&) = delete;
+  const std::filesystem::path& Pfad() const { return m_Pfad; }
+
+ private:
+  std::filesystem::path m_Pfad;
+};
+
+// One unit line (UTF-8 in, Windows-1252 out) with the fields that matter in tests.
+inline std::string Einheitenzeile(const std::string& sichtbar, const std::string& land, const std::string& kurz,
+                                  const std::string& name, const std::string& faktor,
+                                  const std::string& zusatz = "") {
+  std::vector<std::string> f(19);
+  f[0] = sichtbar;
+  f[4] = land;
+  f[6] = kurz;
+  f[7] = name;
+  f[8] = faktor;
+  f[18] = zusatz;
+  std::string zeile;
+  for (std::size_t i = 0; i < f.size(); ++i) zeile += (i ? "\t" : "") + f[i];
+  return W(zeile);
+}
+
+inline void Verschluesselt(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen,
+                           int schluessel = 1) {
+  std::vector<std::string> geheim;
+  for (const auto& z : zeilen) geheim.push_back(LinieVerschluesseln(z, schluessel));
+  SchreibeAtomar(pfad, geheim);
+}
+
+// Countries: 1 SI-Einheit, 2 Internationale Einheit, 3 Deutschland, 4 USA,
+// 5 Österreich (present), 6 Atlantis (not present).
+inline void LaenderSchreiben(const std::filesystem::path& verzeichnis) {
+  Verschluesselt(verzeichnis / "Laender.nfo",
+                 {W("SI-Einheit\t\t1\tj"), W("Internationale Einheit\t\t2\tj"), W("Deutschland\t\t3\tj"),
+                  W("USA\t\t4\tj"), W("Österreich\t\t5\tj"), W("Atlantis\t\t6\tn")},
+                 3);
+}
+
+// "Länge" (6 units, one hidden, one of a non-present country), "Masse",
+// "Temperatur" and "Zeit"; Zeit's data file is missing.
+inline void StandardDaten(const std::filesystem::path& v) {
+  SchreibeAtomar(v / "Gruppen.nfo", {W("Länge\tLAENGE.DAT\tMeter"), W("Masse\tMASSE.DAT\tKilogramm"),
+                                     W("Temperatur\tTEMP.DAT\tKelvin"), W("Zeit\tZEIT.DAT\tSekunde")});
+  SchreibeAtomar(v / "Gebiet.nfo", {W("Längen messen."), W("Zweite Zeile."), "*", "Massen.", "*",
+                                    "Temperaturen.", "*", "Zeiten.", "*"});
+  LaenderSchreiben(v);
+  Verschluesselt(v / "LAENGE.DAT",
+                 {Einheitenzeile("j", "Internationale Einheit", "ft", "Fuß", "0.3048"),
+                  Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
+                  Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1", "Basiseinheit."),
+                  Einheitenzeile("j", "Internationale Einheit", "mi", "Meile", "1609,344"),
+                  Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
+                  Einheitenzeile("j", "Atlantis", "", "Zoll", "0.02")});
+  Verschluesselt(v / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1"),
+                                   Einheitenzeile("j", "Österreich", "", "Pfund", "0.56"),
+                                   Einheitenzeile("j", "USA", "lb", "Pound", "0.45359237")});
+  Verschluesselt(v / "TEMP.DAT", {Einheitenzeile("j", "Atlantis", "K", "Kelvin", "1")});
+}
+
+}  // namespace kolvaro::test

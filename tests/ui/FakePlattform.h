@@ -1,0 +1,52 @@
+// A platform that records every message box and answers questions from a
+// script, with its own clipboard.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <deque>
+
+#include "ui/Plattform.h"
+
+namespace kolvaro::ui::test {
+
+class FakePlattform : public Plattform {
+ public:
+  struct Box {
+    QString Art;
+    QString Text;
+  };
+
+  void Fehler(const QString& text) override { Boxen.push_back({QStringLiteral("Fehler"), text}); }
+  void Warnung(const QString& text) override { Boxen.push_back({QStringLiteral("Warnung"), text}); }
+  void Information(const QString& text) override { Boxen.push_back({QStringLiteral("Information"), text}); }
+  void Schlicht(const QString& text) override { Boxen.push_back({QStringLiteral("Schlicht"), text}); }
+  Antwort Frage(const QString& text, bool) override {
+    Boxen.push_back({QStringLiteral("Frage"), text});
+    if (Antworten.empty()) return Antwort::Nein;
+    Antwort a = Antworten.front();
+    Antworten.pop_front();
+    return a;
+  }
+  void ZwischenablageSetzen(const QString& text) override { Ablage = text; }
+  QString Zwischenablage() override { return Ablage; }
+  bool HilfeOeffnen() override { return false; }
+  void HilfeSchliessen() override { ++HilfeGeschlossen; }
+  void SanduhrAn() override { ++Sanduhren; }
+  void SanduhrAus() override { --Sanduhren; }
+
+  QStringList Texte(const QString& art) const {
+    QStringList t;
+    for (const auto& b : Boxen)
+      if (b.Art == art) t << b.Text;
+    return t;
+  }
+
+  std::vector<Box> Boxen;
+  std::deque<Antwort> Antworten;
+  QString Ablage;
+  int HilfeGeschlossen = 0;
+  int Sanduhren = 0;
+};
+
+}  // namespace kolvaro::ui::test

@@ -1,0 +1,13 @@
+// The GUI tests' entry point: one QApplication for all tests, offscreen.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QStandardPaths>
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  QStandardPaths::setTestModeEnabled(true);
+  QApplication app(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}
