@@ -1,1 +1,95 @@
-int main(){}
+// Google Benchmark runs of the converter core on a synthetic category of
+// 1,000 units built from the real "Länge" data.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+
+#include "converter/Konverter.h"
+#include "converter/Zahlformat.h"
+#include "data/Feld.h"
+#include "data/Textdatei.h"
+#include "data/Verschluesselung.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// A data directory with the real files and "Bench 1000" added.
+const fs::path& Benchdaten() {
+  static const fs::path verzeichnis = [] {
+    fs::path v = fs::temp_directory_path() / ("kolvaro_bench_" + std::to_string(std::random_device{}()));
+    fs::create_directories(v);
+    for (const auto& e : fs::directory_iterator(KOLVARO_DATEN_DIR)) fs::copy_file(e.path(), v / e.path().filename());
+    auto zeilen = kolvaro::DateiLaden(v / "LAENGE.DAT");
+    std::vector<std::string> klar;
+    for (const auto& z : *zeilen) klar.push_back(*kolvaro::LinieEntschluesseln(z, 1));
+    std::vector<std::string> neu;
+    for (int i = 0; i < 1000; ++i) {
+      std::string zeile = klar[static_cast<std::size_t>(i) % klar.size()];
+      zeile = kolvaro::FeldErsetzen(zeile, 1, "j");
+      zeile = kolvaro::FeldErsetzen(zeile, 8, kolvaro::Feld(zeile, '\t', 8) + " " + std::to_string(i));
+      neu.push_back(kolvaro::LinieVerschluesseln(zeile, 1));
+    }
+    kolvaro::SchreibeAtomar(v / "BENCH.DAT", neu);
+    auto gruppen = *kolvaro::DateiLaden(v / "Gruppen.nfo");
+    gruppen.push_back("Bench 1000\tBENCH.DAT\tMeter");
+    kolvaro::SchreibeAtomar(v / "Gruppen.nfo", gruppen);
+    return v;
+  }();
+  return verzeichnis;
+}
+
+kolvaro::Konverter BenchKonverter() {
+  kolvaro::Konverter k(Benchdaten());
+  k.LaenderLaden();
+  k.KatalogLaden();
+  k.GebietWaehlen(static_cast<int>(k.Katalog().size()) - 1);
+  return k;
+}
+
+void BM_GebietLaden(benchmark::State& state) {
+  auto k = BenchKonverter();
+  k.SetLaenderflaggen(k.Laenderflaggen());
+  auto werte = k.Einstellungen();
+  werte.Sortierung = static_cast<kolvaro::Sortiermodus>(state.range(0));
+  k.EinstellungenUebernehmen(werte);
+  for (auto _ : state) {
+    k.EinheitenLaden();
+    benchmark::DoNotOptimize(k.Einheiten().data());
+  }
+  state.SetLabel(std::to_string(k.Einheiten().size()) + " Einheiten");
+}
+BENCHMARK(BM_GebietLaden)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+void BM_Umrechnen(benchmark::State& state) {
+  auto k = BenchKonverter();
+  k.EinheitenLaden();
+  for (auto _ : state) benchmark::DoNotOptimize(k.Rechnen("1,5", 17));
+  state.SetLabel(std::to_string(k.Einheiten().size()) + " Einheiten");
+}
+BENCHMARK(BM_Umrechnen)->Unit(benchmark::kMicrosecond);
+
+void BM_Ergebnistexte(benchmark::State& state) {
+  std::mt19937 zufall(1);
+  std::uniform_real_distribution<double> exponent(-15, 15);
+  std::vector<long double> zahlen;
+  for (int i = 0; i < 1000; ++i) zahlen.push_back(std::pow(10.0L, exponent(zufall)));
+  for (auto _ : state)
+    for (auto z : zahlen) {
+      benchmark::DoNotOptimize(kolvaro::WissText(z));
+      benchmark::DoNotOptimize(kolvaro::FliessText(z));
+    }
+}
+BENCHMARK(BM_Ergebnistexte)->Unit(benchmark::kMicrosecond);
+
+void BM_Entschluesseln(benchmark::State& state) {
+  auto zeilen = *kolvaro::DateiLaden(Benchdaten() / "BENCH.DAT");
+  for (auto _ : state)
+    for (const auto& z : zeilen) benchmark::DoNotOptimize(kolvaro::LinieEntschluesseln(z, 1));
+}
+BENCHMARK(BM_Entschluesseln)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

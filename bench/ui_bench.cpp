@@ -149,6 +149,37 @@ int main(int argc, char** argv) {
     summe += uhr.nsecsElapsed() / 1e6;
   }
   std::printf("Gebietswechsel (%zu Einheiten): %.3f ms\n", konverter.Einheiten().size(), summe / kLaeufe);
+  if (qEnvironmentVariableIsSet("KOLVARO_BENCH_DETAIL")) {
+    double t[6] = {};
+    for (int i = 0; i < kLaeufe; ++i) {
+      combo->setCurrentIndex(anderes);
+      fenster.ComboBox2Change();
+      liste->viewport()->repaint();
+      combo->setCurrentIndex(bench);
+      konverter.GebietWaehlen(bench);
+      uhr.start();
+      fenster.EinheitenLaden();
+      t[0] += uhr.nsecsElapsed() / 1e6;
+      uhr.start();
+      fenster.ListeFuellen();
+      t[1] += uhr.nsecsElapsed() / 1e6;
+      uhr.start();
+      fenster.InfoAnzeigen();
+      fenster.EinheitAnzeigen();
+      t[2] += uhr.nsecsElapsed() / 1e6;
+      uhr.start();
+      fenster.StatusAnzeigen();
+      t[3] += uhr.nsecsElapsed() / 1e6;
+      uhr.start();
+      liste->viewport()->repaint();
+      t[4] += uhr.nsecsElapsed() / 1e6;
+      uhr.start();
+      fenster.repaint();
+      t[5] += uhr.nsecsElapsed() / 1e6;
+    }
+    std::printf("  laden %.3f  fuellen %.3f  info %.3f  status %.3f  liste %.3f  fenster %.3f ms\n", t[0] / kLaeufe,
+                t[1] / kLaeufe, t[2] / kLaeufe, t[3] / kLaeufe, t[4] / kLaeufe, t[5] / kLaeufe);
+  }
 
   summe = 0;
   for (int i = 0; i < kLaeufe; ++i) {

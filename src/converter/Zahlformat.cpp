@@ -3,6 +3,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 #include "data/Zeichensatz.h"
@@ -15,6 +16,130 @@ bool IstZiffer(char c) { return c >= '0' && c <= '9'; }
 void KommaStattPunkt(std::string& text) {
   for (char& c : text)
     if (c == '.') c = ',';
+}
+
+using U128 = unsigned __int128;
+
+// x = Mantisse * 2^Exponent exactly, for finite x > 0.
+struct Binaer {
+  std::uint64_t Mantisse;
+  int Exponent;
+};
+
+Binaer Zerlegen(long double x) {
+  int e = 0;
+  long double f = std::frexp(x, &e);  // f in [0.5, 1)
+  return {static_cast<std::uint64_t>(std::ldexp(f, 64)), e - 64};
+}
+
+U128 Zehnerpotenz(int n) {
+  U128 p = 1;
+  while (n-- > 0) p *= 10;
+  return p;
+}
+
+// round(zaehler / 2^schieben), ties to even: the rounding of the exact value.
+U128 GerundetGeschoben(U128 zaehler, int schieben) {
+  if (schieben <= 0) return zaehler;
+  U128 q = zaehler >> schieben;
+  U128 rest = zaehler - (q << schieben);
+  U128 halb = U128{1} << (schieben - 1);
+  if (rest > halb || (rest == halb && (q & 1))) ++q;
+  return q;
+}
+
+U128 GerundetGeteilt(U128 zaehler, U128 nenner) {
+  U128 q = zaehler / nenner;
+  U128 rest = zaehler % nenner;
+  if (2 * rest > nenner || (2 * rest == nenner && (q & 1))) ++q;
+  return q;
+}
+
+void ZiffernAnhaengen(std::string& ziel, U128 zahl, int mindestens) {
+  char puffer[48];
+  int n = 0;
+  do {
+    puffer[n++] = static_cast<char>('0' + static_cast<int>(zahl % 10));
+    zahl /= 10;
+  } while (zahl != 0);
+  for (int i = n; i < mindestens; ++i) ziel += '0';
+  while (n > 0) ziel += puffer[--n];
+}
+
+// |x| with d decimals, exactly rounded: valid for 0 < x < 2^44 and d <= 10.
+std::string FestExakt(long double x, int dezimalen) {
+  Binaer b = Zerlegen(x);
+  U128 n = GerundetGeschoben(U128{b.Mantisse} * Zehnerpotenz(dezimalen), -b.Exponent);
+  std::string ziffern;
+  ZiffernAnhaengen(ziffern, n, dezimalen + 1);
+  if (dezimalen == 0) return ziffern;
+  return ziffern.substr(0, ziffern.size() - dezimalen) + "." + ziffern.substr(ziffern.size() - dezimalen);
+}
+
+// Seven significant digits of |x| and the decimal exponent, exactly rounded,
+// for 1E-13 <= x < 2^63; false outside that range.
+bool WissExakt(long double x, std::uint32_t& ziffern, int& exponent) {
+  if (!(x >= 1e-13L && x < 9.2e18L)) return false;
+  Binaer b = Zerlegen(x);
+  int k = static_cast<int>(std::floor(std::log10(x)));
+  for (int versuch = 0; versuch < 4; ++versuch) {
+    U128 q;
+    if (6 - k >= 0) {
+      q = GerundetGeschoben(U128{b.Mantisse} * Zehnerpotenz(6 - k), -b.Exponent);
+    } else {
+      q = GerundetGeteilt(U128{b.Mantisse}, Zehnerpotenz(k - 6) << -b.Exponent);
+    }
+    if (q >= 10000000) {
+      ++k;
+    } else if (q < 1000000) {
+      --k;
+    } else {
+      ziffern = static_cast<std::uint32_t>(q);
+      exponent = k;
+      return true;
+    }
+  }
+  return false;
+}
+
+// Up to 19 significant digits and a small exponent: the value is the digits
+// as an exact 64-bit integer, multiplied or divided by an exact power of ten,
+// so one correctly rounded operation gives what strtold would. Everything
+// else takes the general path.
+std::optional<long double> SchnellLesen(std::string_view text) {
+  std::uint64_t ziffern = 0;
+  int stellen = 0, exponent = 0;
+  std::size_t i = 0;
+  bool punkt = false;
+  for (; i < text.size() && (IstZiffer(text[i]) || text[i] == '.'); ++i) {
+    if (text[i] == '.') {
+      punkt = true;
+      continue;
+    }
+    if (stellen == 0 && text[i] == '0') {
+      if (punkt) --exponent;
+      continue;
+    }
+    if (++stellen > 19) return std::nullopt;
+    ziffern = ziffern * 10 + static_cast<std::uint64_t>(text[i] - '0');
+    if (punkt) --exponent;
+  }
+  if (i < text.size()) {
+    int e = 0, vorzeichen = 1;
+    ++i;  // "E"
+    if (text[i] == '+' || text[i] == '-') vorzeichen = text[i++] == '-' ? -1 : 1;
+    for (; i < text.size(); ++i) {
+      if (e > 10000) return std::nullopt;
+      e = e * 10 + (text[i] - '0');
+    }
+    exponent += vorzeichen * e;
+  }
+  if (ziffern == 0) return 0.0L;
+  if (exponent < -27 || exponent > 27) return std::nullopt;
+  long double potenz = 1.0L;
+  for (int k = 0; k < std::abs(exponent); ++k) potenz *= 10.0L;  // exact up to 10^27
+  const long double m = static_cast<long double>(ziffern);
+  return exponent < 0 ? m / potenz : m * potenz;
 }
 
 }  // namespace
@@ -45,6 +170,7 @@ std::optional<long double> ZahlLesen(std::string_view text) {
     if (exponentziffern == 0) return std::nullopt;
   }
   if (i != zahl.size()) return std::nullopt;
+  if (auto schnell = SchnellLesen(std::string_view(zahl).substr(anfang))) return negativ ? -*schnell : *schnell;
   long double wert = 0.0L;
   auto [ende, fehler] = std::from_chars(zahl.data() + anfang, zahl.data() + zahl.size(), wert);
   if (fehler == std::errc::result_out_of_range) {
@@ -61,6 +187,20 @@ std::optional<long double> ZahlLesen(std::string_view text) {
 
 std::string WissText(long double r) {
   if (!std::isfinite(r)) return W("Zahl zu groß");
+  std::uint32_t ziffern = 0;
+  int exponent = 0;
+  if (WissExakt(std::fabs(r), ziffern, exponent)) {
+    std::string text;
+    text.reserve(16);
+    if (r < 0.0L) text += '-';
+    text += static_cast<char>('0' + ziffern / 1000000);
+    text += ',';
+    ZiffernAnhaengen(text, ziffern % 1000000, 6);
+    text += 'E';
+    text += exponent < 0 ? '-' : '+';
+    ZiffernAnhaengen(text, static_cast<U128>(std::abs(exponent)), 4);
+    return text;
+  }
   char puffer[64];
   auto [ende, fehler] =
       std::to_chars(puffer, puffer + sizeof puffer, std::fabs(r), std::chars_format::scientific, 6);
@@ -72,9 +212,9 @@ std::string WissText(long double r) {
   text += roh.substr(0, e);
   text += 'E';
   text += roh[e + 1];
-  std::string_view exponent = roh.substr(e + 2);
-  for (std::size_t k = exponent.size(); k < 4; ++k) text += '0';
-  text += exponent;
+  std::string_view hochzahl = roh.substr(e + 2);
+  for (std::size_t k = hochzahl.size(); k < 4; ++k) text += '0';
+  text += hochzahl;
   KommaStattPunkt(text);
   return text;
 }
@@ -84,13 +224,9 @@ std::string FliessText(long double r) {
   if (!std::isfinite(r) || betrag > 9.9e12L || betrag < 5e-11L) return WissText(r);
   int dezimalen = 10;
   for (long double grenze = 10.0L; grenze <= 1e10L && betrag >= grenze; grenze *= 10.0L) --dezimalen;
-  char puffer[64];
-  auto [ende, fehler] =
-      std::to_chars(puffer, puffer + sizeof puffer, betrag, std::chars_format::fixed, dezimalen);
-  if (fehler != std::errc()) return WissText(r);
   std::string text;
   if (r < 0.0L) text += '-';
-  text.append(puffer, ende);
+  text += FestExakt(betrag, dezimalen);
   KommaStattPunkt(text);
   auto komma = text.find(',');
   if (komma != std::string::npos) {

@@ -1,6 +1,7 @@
 // The line cipher.
 #include "data/Verschluesselung.h"
 
+#include <cstring>
 #include <random>
 
 namespace kolvaro {
@@ -11,17 +12,45 @@ const std::string kStandardSchluessel = "Kv6#Ostrav";
 
 constexpr char kHexZiffern[] = "0123456789ABCDEF";
 
-int HexWert(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
+// Value of a hexadecimal digit, -1 for any other byte.
+struct HexTabelle {
+  signed char Wert[256];
+  constexpr HexTabelle() : Wert() {
+    for (int i = 0; i < 256; ++i) Wert[i] = -1;
+    for (int i = 0; i < 10; ++i) Wert['0' + i] = static_cast<signed char>(i);
+    for (int i = 0; i < 6; ++i) {
+      Wert['A' + i] = static_cast<signed char>(10 + i);
+      Wert['a' + i] = static_cast<signed char>(10 + i);
+    }
+  }
+};
+constexpr HexTabelle kHex;
+
+// Value of a pair of hexadecimal digits, indexed by the two bytes as they
+// stand in memory; -1 for a pair that is not hexadecimal.
+struct PaarTabelle {
+  std::int16_t Wert[65536];
+  PaarTabelle() {
+    for (int a = 0; a < 256; ++a)
+      for (int b = 0; b < 256; ++b) {
+        int h = kHex.Wert[a], t = kHex.Wert[b];
+        unsigned char bytes[2] = {static_cast<unsigned char>(a), static_cast<unsigned char>(b)};
+        std::uint16_t index;
+        std::memcpy(&index, bytes, 2);
+        Wert[index] = static_cast<std::int16_t>((h | t) < 0 ? -1 : h * 16 + t);
+      }
+  }
+};
+
+const PaarTabelle& Paare() {
+  static const auto* tabelle = new PaarTabelle();
+  return *tabelle;
 }
 
 int PaarWert(char hoch, char tief) {
-  int h = HexWert(hoch);
-  int t = HexWert(tief);
-  return (h < 0 || t < 0) ? -1 : h * 16 + t;
+  int h = kHex.Wert[static_cast<unsigned char>(hoch)];
+  int t = kHex.Wert[static_cast<unsigned char>(tief)];
+  return (h | t) < 0 ? -1 : h * 16 + t;
 }
 
 void HexAnhaengen(std::string& ziel, unsigned wert) {
@@ -57,19 +86,32 @@ std::optional<std::string> Entschluesseln(std::string_view geheimtext, std::stri
   if (schluessel.empty()) schluessel = kStandardSchluessel;
   int start = PaarWert(geheimtext[0], geheimtext[1]);
   if (start < 0) return std::nullopt;
-  std::string klartext;
-  klartext.reserve(geheimtext.size() / 2);
+  std::string klartext((geheimtext.size() - 2) / 2, '\0');
+  // Plain pointers: the char stores would otherwise make the compiler reload
+  // every string's data pointer in each step.
+  const char* ein = geheimtext.data() + 2;
+  const unsigned char* schl = reinterpret_cast<const unsigned char*>(schluessel.data());
+  const std::size_t m = schluessel.size();
+  char* aus = klartext.data();
+  const std::size_t n = klartext.size();
   unsigned vorher = static_cast<unsigned>(start);
   std::size_t j = 0;
-  for (std::size_t i = 2; i + 1 < geheimtext.size(); i += 2) {
-    int o = PaarWert(geheimtext[i], geheimtext[i + 1]);
-    if (o < 0) return std::nullopt;
-    j = (j < schluessel.size()) ? j + 1 : 1;
-    unsigned t = static_cast<unsigned char>(schluessel[j - 1]) ^ static_cast<unsigned>(o);
-    unsigned p = (vorher >= t) ? t + 255 - vorher : t - vorher;
-    klartext += static_cast<char>(p & 0xFF);
-    vorher = static_cast<unsigned>(o);
+  int fehler = 0;
+  const std::int16_t* paare = Paare().Wert;
+  for (std::size_t k = 0; k < n; ++k) {
+    std::uint16_t index;
+    std::memcpy(&index, ein + 2 * k, 2);
+    int o = paare[index];
+    fehler |= o;
+    unsigned t = schl[j] ^ static_cast<unsigned>(o & 0xFF);
+    j = (j + 1 == m) ? 0 : j + 1;
+    // t + 255 - vorher when vorher >= t, else t - vorher; without a branch,
+    // which random cipher bytes would mispredict half of the time.
+    unsigned p = t - vorher + 255u * static_cast<unsigned>(vorher >= t);
+    aus[k] = static_cast<char>(p & 0xFF);
+    vorher = static_cast<unsigned>(o & 0xFF);
   }
+  if (fehler < 0) return std::nullopt;
   return klartext;
 }
 

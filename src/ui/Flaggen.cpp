@@ -53,6 +53,7 @@
 #include <QPolygonF>
 #include <QtMath>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -277,6 +278,12 @@ QPolygonF SternPunkte(QPointF mitte, double radius, double drehung, int zacken, 
   return punkte;
 }
 
+// A star of a few pixels covers too little of each pixel and fades into its
+// ground; a thin outline in its own colour keeps it visible.
+void KleinenSternStaerken(QPainter& maler, const QColor& farbe, double radius) {
+  if (radius < 2.0) maler.setPen(QPen(farbe, 0.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+}
+
 void Band(QPainter& maler, QPointF von, QPointF bis, double breite, const QColor& farbe,
           Qt::PenCapStyle enden = Qt::SquareCap) {
   QPen stift(farbe, breite, Qt::SolidLine, enden, Qt::MiterJoin);
@@ -355,7 +362,8 @@ void Ausfuehren(QPainter& maler, QRectF& bereich, const Befehl& befehl) {
       maler.fillRect(bereich, farbe);
       break;
     case Art::Bereich:
-      bereich = z.empty() ? QRectF(0, 0, kBreite, kHoehe) : QRectF(z[0], z[1], z[2], z[3]);
+      bereich = QRectF(0, 0, kBreite, kHoehe);
+      if (!z.empty()) bereich = bereich.intersected(QRectF(z[0], z[1], z[2], z[3]).normalized());
       maler.setClipRect(bereich);
       break;
     case Art::Rechteck:
@@ -425,18 +433,22 @@ void Ausfuehren(QPainter& maler, QRectF& bereich, const Befehl& befehl) {
       maler.drawEllipse(QPointF(z[0], z[1]), z[2], z[3]);
       break;
     case Art::Stern:
+      KleinenSternStaerken(maler, farbe, z[2]);
       maler.drawPolygon(SternPunkte(QPointF(z[0], z[1]), z[2], z.size() > 3 ? z[3] : 0.0,
                                     z.size() > 4 ? static_cast<int>(z[4]) : 5,
                                     z.size() > 5 ? z[5] : 0.382),
                         Qt::WindingFill);
+      maler.setPen(Qt::NoPen);
       break;
     case Art::Sternring: {
       const int anzahl = static_cast<int>(z[4]);
+      KleinenSternStaerken(maler, farbe, z[3]);
       for (int i = 0; i < anzahl; ++i) {
         const double winkel = qDegreesToRadians(-90.0 + 360.0 * i / anzahl);
         const QPointF mitte(z[0] + z[2] * std::cos(winkel), z[1] + z[2] * std::sin(winkel));
         maler.drawPolygon(SternPunkte(mitte, z[3], 0.0, 5, 0.382), Qt::WindingFill);
       }
+      maler.setPen(Qt::NoPen);
       break;
     }
     case Art::Halbmond: {
@@ -555,6 +567,8 @@ QStringList AlleFlaggennamen() {
   namen.sort();
   return namen;
 }
+
+QPixmap FlaggeAusBeschreibung(const QString& beschreibung) { return Zeichnen(beschreibung); }
 
 QStringList FlaggenbeschreibungsZeilen() { return Zeilen(); }
 

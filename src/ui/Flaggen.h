@@ -16,6 +16,10 @@ bool FlaggeVorhanden(const QString& flaggenname);
 // Every bitmap name that has a picture.
 QStringList AlleFlaggennamen();
 
+// A picture drawn from a description without the name ("h 000000 FFFFFF; kreis
+// 16 8 4 FF0000"); faulty commands in it are left out.
+QPixmap FlaggeAusBeschreibung(const QString& beschreibung);
+
 // The description lines of the built-in file, without comments and empty lines.
 QStringList FlaggenbeschreibungsZeilen();
 // Whether a description line ("NAME befehl; befehl; ...") is free of faults;

@@ -121,6 +121,8 @@ void TMyWindow::OberflaecheAufbauen() {
   ListBoxEinheit->setModel(m_Modell);
   ListBoxEinheit->setItemDelegate(new EinheitenDelegate(ListBoxEinheit));
   ListBoxEinheit->setUniformItemSizes(true);
+  ListBoxEinheit->setLayoutMode(QListView::Batched);
+  ListBoxEinheit->setBatchSize(200);
   ListBoxEinheit->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListBoxEinheit->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListBoxEinheit->setMouseTracking(true);

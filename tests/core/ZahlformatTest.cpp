@@ -3,6 +3,10 @@
 
 #include "converter/Zahlformat.h"
 
+#include <charconv>
+#include <cmath>
+#include <random>
+
 namespace kolvaro {
 namespace {
 
@@ -52,6 +56,62 @@ TEST(ZahlLesen, UngueltigeFormen) {
   for (const char* text : {"", "abc", "1,2,3", "1.2.3", "E5", "1E", "1E+", "--1", "inf", "nan", "0x10", "1 2",
                            "1E5000", "-", ","})
     EXPECT_FALSE(ZahlLesen(text).has_value()) << text;
+}
+
+}  // namespace
+}  // namespace kolvaro
+
+namespace kolvaro {
+namespace {
+
+// The exact fast paths must agree with the library's correctly rounded
+// conversions everywhere, ties included.
+std::string WissReferenz(long double r) {
+  char p[64];
+  auto [e, f] = std::to_chars(p, p + 64, std::fabs(r), std::chars_format::scientific, 6);
+  std::string roh(p, e);
+  auto x = roh.find('e');
+  std::string exp = roh.substr(x + 2);
+  while (exp.size() < 4) exp = "0" + exp;
+  std::string t = (r < 0 ? "-" : "") + roh.substr(0, x) + "E" + roh[x + 1] + exp;
+  for (char& c : t)
+    if (c == '.') c = ',';
+  return t;
+}
+
+TEST(Zahlformat, ExakteWegeStimmenMitDerBibliothekUeberein) {
+  std::mt19937_64 zufall(42);
+  std::uniform_real_distribution<double> exponent(-14.0, 19.0);
+  for (int i = 0; i < 20000; ++i) {
+    long double x = std::pow(10.0L, static_cast<long double>(exponent(zufall)));
+    if (i % 3 == 0) x = std::round(x * 1e6L) / 1e6L + 0.5e-6L;  // near-ties
+    ASSERT_EQ(WissText(x), WissReferenz(x)) << static_cast<double>(x);
+    ASSERT_EQ(WissText(-x), WissReferenz(-x));
+  }
+  // Exact ties round to even, as the library does.
+  EXPECT_EQ(WissText(1.0000005L), WissReferenz(1.0000005L));
+  EXPECT_EQ(WissText(2.5e-6L), "2,500000E-0006");
+  EXPECT_EQ(FliessText(0.125L), "0,1250000000");
+  EXPECT_EQ(FliessText(12345678900.5L), "12345678900");  // ties to even
+  EXPECT_EQ(FliessText(12345678901.5L), "12345678902");
+}
+
+TEST(Zahlformat, SchnellesLesenStimmtMitDerBibliothekUeberein) {
+  std::mt19937_64 zufall(7);
+  for (int i = 0; i < 20000; ++i) {
+    std::string text = std::to_string(zufall() % 100000000000000000ULL);
+    const int punkt = static_cast<int>(zufall() % (text.size() + 1));
+    text.insert(static_cast<std::size_t>(punkt), ".");
+    if (i % 2) text += "E" + std::to_string(static_cast<int>(zufall() % 50) - 25);
+    long double referenz = 0;
+    std::from_chars(text.data(), text.data() + text.size(), referenz);
+    auto gelesen = ZahlLesen(text);
+    ASSERT_TRUE(gelesen.has_value()) << text;
+    ASSERT_EQ(*gelesen, referenz) << text;
+  }
+  EXPECT_EQ(ZahlLesen("0.3138535"), 0.3138535L);
+  EXPECT_EQ(ZahlLesen("1.602176634E-19"), 1.602176634e-19L);
+  EXPECT_EQ(ZahlLesen("12345678901234567890123"), 12345678901234567890123.0L);
 }
 
 }  // namespace
