@@ -1,0 +1,215 @@
+// Checks on the shipped data as the build produced it: every file deciphers
+// and keeps the formats, orders and limits the program relies on, and the
+// values agree with each other and with the legal definitions.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <set>
+
+#include "converter/Sortierung.h"
+#include "converter/Zahlformat.h"
+#include "data/Einheit.h"
+#include "data/Feld.h"
+#include "data/Katalog.h"
+#include "data/Laendertabelle.h"
+#include "data/Textdatei.h"
+#include "data/Verschluesselung.h"
+#include "data/Zeichensatz.h"
+
+namespace kolvaro {
+namespace {
+
+const std::filesystem::path kDaten = KOLVARO_DATEN_DIR;
+
+struct Datei {
+  Gebietseintrag Gebiet;
+  std::vector<std::vector<std::string>> Zeilen;  // deciphered, split into fields
+};
+
+const std::vector<Datei>& AlleDateien() {
+  static const std::vector<Datei> dateien = [] {
+    std::vector<Datei> ergebnis;
+    auto katalog = KatalogLaden(kDaten);
+    if (!std::holds_alternative<std::vector<Gebietseintrag>>(katalog)) return ergebnis;
+    for (const auto& gebiet : std::get<std::vector<Gebietseintrag>>(katalog)) {
+      Datei d{gebiet, {}};
+      auto zeilen = DateiLaden(kDaten / gebiet.Datendatei);
+      if (zeilen) {
+        for (const auto& z : *zeilen) {
+          auto klar = LinieEntschluesseln(z, 1);
+          std::vector<std::string> felder;
+          if (klar) {
+            for (auto f : Felder(*klar, '\t')) felder.emplace_back(f);
+          }
+          d.Zeilen.push_back(felder);
+        }
+      }
+      ergebnis.push_back(std::move(d));
+    }
+    return ergebnis;
+  }();
+  return dateien;
+}
+
+std::string U(const std::string& cp) { return Cp1252NachUtf8(cp); }
+
+long double Faktor(const std::vector<std::string>& felder) {
+  long double f = 0;
+  FaktorLesen(felder[feld::Faktor - 1], f);
+  return f;
+}
+
+TEST(Daten, KatalogUndInfotexte) {
+  auto katalog = KatalogLaden(kDaten);
+  ASSERT_TRUE(std::holds_alternative<std::vector<Gebietseintrag>>(katalog));
+  const auto& gebiete = std::get<std::vector<Gebietseintrag>>(katalog);
+  EXPECT_GE(gebiete.size(), 7u);
+  auto infotext = std::get<std::string>(InfotextLaden(kDaten));
+  std::set<std::string> namen;
+  for (std::size_t k = 0; k < gebiete.size(); ++k) {
+    EXPECT_TRUE(namen.insert(gebiete[k].Gebietsname).second) << U(gebiete[k].Gebietsname);
+    EXPECT_FALSE(GebietsInfotextBereinigt(infotext, static_cast<int>(k) + 1).empty()) << U(gebiete[k].Gebietsname);
+    if (k > 0) {
+      EXPECT_LT(NameSchluessel(gebiete[k - 1].Gebietsname), NameSchluessel(gebiete[k].Gebietsname));
+    }
+  }
+  // One text per category, nothing behind the last.
+  EXPECT_TRUE(GebietsInfotextBereinigt(infotext, static_cast<int>(gebiete.size()) + 1).empty());
+}
+
+TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
+  const std::pair<int, std::size_t> grenzen[] = {
+      {feld::Kennung, kapazitaet::Kennung},           {feld::Kurzzeichen, kapazitaet::Kurzzeichen},
+      {feld::Einheitenname, kapazitaet::Einheitenname}, {feld::SonstigeNamen, kapazitaet::SonstigeNamen},
+      {feld::Uebersetzung, kapazitaet::Uebersetzung},  {feld::Einsatzgebiet, kapazitaet::Einsatzgebiet},
+      {feld::Entspricht, kapazitaet::Entspricht},      {feld::CaWert, kapazitaet::CaWert},
+      {feld::Ort, kapazitaet::Ort},                    {feld::Zeitraum, kapazitaet::Zeitraum}};
+  ASSERT_FALSE(AlleDateien().empty());
+  for (const auto& d : AlleDateien()) {
+    ASSERT_FALSE(d.Zeilen.empty()) << d.Gebiet.Datendatei;
+    for (std::size_t i = 0; i < d.Zeilen.size(); ++i) {
+      const auto& f = d.Zeilen[i];
+      const std::string wo = d.Gebiet.Datendatei + ":" + std::to_string(i + 1);
+      ASSERT_EQ(f.size(), 19u) << wo;
+      EXPECT_TRUE(f[0] == "j" || f[0] == "n") << wo;
+      for (auto [nummer, maximum] : grenzen) EXPECT_LE(f[nummer - 1].size(), maximum) << wo << " Feld " << nummer;
+      EXPECT_FALSE(f[feld::Einheitenname - 1].empty()) << wo;
+      long double faktor = 0;
+      EXPECT_TRUE(FaktorLesen(f[feld::Faktor - 1], faktor)) << wo;
+      EXPECT_GT(faktor, 0.0L) << wo;
+      for (int flag : {feld::RegUnterschiede, feld::ZeitUnterschiede})
+        EXPECT_TRUE(f[flag - 1].empty() || f[flag - 1] == "j") << wo;
+    }
+  }
+}
+
+TEST(Daten, ReihenfolgeBezugseinheitUndEindeutigeNamen) {
+  for (const auto& d : AlleDateien()) {
+    std::set<std::pair<std::string, std::string>> namen;
+    bool bezugGefunden = false;
+    for (std::size_t i = 0; i < d.Zeilen.size(); ++i) {
+      const auto& f = d.Zeilen[i];
+      if (f.size() != 19) continue;
+      const auto& name = f[feld::Einheitenname - 1];
+      EXPECT_TRUE(namen.insert({name, f[feld::Landname - 1]}).second)
+          << d.Gebiet.Datendatei << ": " << U(name) << " doppelt";
+      if (i > 0 && d.Zeilen[i - 1].size() == 19) {
+        EXPECT_LE(NameSchluessel(d.Zeilen[i - 1][feld::Einheitenname - 1]), NameSchluessel(name))
+            << d.Gebiet.Datendatei << ":" << i + 1;
+      }
+      if (name == d.Gebiet.Bezugseinheit && Faktor(f) == 1.0L) bezugGefunden = true;
+    }
+    EXPECT_TRUE(bezugGefunden) << d.Gebiet.Datendatei << ": Bezugseinheit " << U(d.Gebiet.Bezugseinheit);
+  }
+}
+
+TEST(Daten, LaenderStimmenMitDerLaendertabelle) {
+  Laendertabelle tabelle;
+  ASSERT_FALSE(LaendertabelleLaden(kDaten, tabelle).has_value());
+  EXPECT_LE(tabelle.Alle.size(), 211u);
+  std::set<std::string> vorhanden(tabelle.Vorhandene.begin(), tabelle.Vorhandene.end());
+  std::set<std::string> benutzt;
+  for (const auto& d : AlleDateien()) {
+    for (const auto& f : d.Zeilen) {
+      if (f.size() != 19) continue;
+      benutzt.insert(f[feld::Landname - 1]);
+      EXPECT_TRUE(vorhanden.count(f[feld::Landname - 1]))
+          << d.Gebiet.Datendatei << ": " << U(f[feld::Einheitenname - 1]) << " - " << U(f[feld::Landname - 1]);
+    }
+  }
+  for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << U(land);
+}
+
+// "12 Zoll": where the text names a unit of the same file, the factors agree.
+TEST(Daten, EntsprichtStimmtMitDenFaktoren) {
+  int geprueft = 0;
+  for (const auto& d : AlleDateien()) {
+    std::multimap<std::string, const std::vector<std::string>*> nachName;
+    for (const auto& f : d.Zeilen)
+      if (f.size() == 19) nachName.emplace(f[feld::Einheitenname - 1], &f);
+    for (const auto& f : d.Zeilen) {
+      if (f.size() != 19) continue;
+      const std::string& text = f[feld::Entspricht - 1];
+      auto blank = text.find(' ');
+      if (blank == std::string::npos) continue;
+      auto anzahl = ZahlLesen(text.substr(0, blank));
+      auto bereich = nachName.equal_range(text.substr(blank + 1));
+      if (!anzahl || bereich.first == bereich.second) continue;
+      // A unit of the same country is meant where there is one.
+      bool gleichesLand = false;
+      for (auto it = bereich.first; it != bereich.second; ++it)
+        gleichesLand = gleichesLand || (*it->second)[feld::Landname - 1] == f[feld::Landname - 1];
+      bool passt = false;
+      std::string gefunden;
+      for (auto it = bereich.first; it != bereich.second; ++it) {
+        if (gleichesLand && (*it->second)[feld::Landname - 1] != f[feld::Landname - 1]) continue;
+        long double soll = *anzahl * Faktor(*it->second);
+        passt = passt || std::fabs(Faktor(f) / soll - 1.0L) < 1e-6L;
+        gefunden += " " + KurzText(soll);
+      }
+      ++geprueft;
+      EXPECT_TRUE(passt) << d.Gebiet.Datendatei << ": " << U(f[feld::Einheitenname - 1]) << " ("
+                         << U(f[feld::Landname - 1]) << ") = " << U(text) << ", Faktor "
+                         << U(f[feld::Faktor - 1]) << ", erwartet" << gefunden;
+    }
+  }
+  EXPECT_GT(geprueft, 50);
+}
+
+const std::vector<std::string>* Einheit(const char* datei, const char* name, const char* land) {
+  for (const auto& d : AlleDateien())
+    if (d.Gebiet.Datendatei == datei)
+      for (const auto& f : d.Zeilen)
+        if (f.size() == 19 && f[feld::Einheitenname - 1] == W(name) && f[feld::Landname - 1] == W(land)) return &f;
+  return nullptr;
+}
+
+TEST(Daten, GesetzlicheDefinitionenSindExakt) {
+  struct Definition {
+    const char *Datei, *Name, *Land, *Faktor;
+  };
+  const Definition definitionen[] = {
+      {"LAENGE.DAT", "Yard", "Internationale Einheit", "0.9144"},
+      {"LAENGE.DAT", "Fuß", "Internationale Einheit", "0.3048"},
+      {"LAENGE.DAT", "Zoll", "Internationale Einheit", "0.0254"},
+      {"LAENGE.DAT", "Meile", "Internationale Einheit", "1609.344"},
+      {"LAENGE.DAT", "Seemeile", "Internationale Einheit", "1852"},
+      {"LAENGE.DAT", "Fuß", "Deutschland-Preußen", "0.3138535"},
+      {"LAENGE.DAT", "Fuß", "Deutschland-Baden", "0.3"},
+      {"MASSE.DAT", "Pfund", "Internationale Einheit", "0.45359237"},
+      {"MASSE.DAT", "Pfund", "Deutschland", "0.5"},
+      {"VOLUMEN.DAT", "Liter", "Sonstige Einheit", "0.001"},
+  };
+  for (const auto& def : definitionen) {
+    const auto* f = Einheit(def.Datei, def.Name, def.Land);
+    if (!f) {
+      ADD_FAILURE() << def.Datei << ": " << def.Name << " (" << def.Land << ") fehlt";
+      continue;
+    }
+    EXPECT_EQ(Faktor(*f), *ZahlLesen(def.Faktor)) << def.Name << " (" << def.Land << ")";
+  }
+}
+
+}  // namespace
+}  // namespace kolvaro
