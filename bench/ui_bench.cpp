@@ -1,5 +1,5 @@
 // Timed runs of the main window (offscreen or under a real display):
-//   kolvaro_bench_ui DATENVERZEICHNIS [--bild DATEI.png] [--gebiet NAME] [--land]
+//   kolvaro_bench_ui DATENVERZEICHNIS [--bild DATEI.png] [--gebiet NAME] [--land] [--zeile N] [--nur-start]
 // prints the time from program start to the first painted main window, the
 // mean time of a category change of 1,000 units (load, decipher, sort,
 // refill, repaint) and of a conversion of 1,000 units with all result texts
@@ -82,26 +82,32 @@ void TausendEinheitenAnlegen(const std::filesystem::path& verzeichnis) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  g_Start.start();
-  QApplication app(argc, argv);
-  QStringList argumente = app.arguments();
+  QStringList argumente;
+  for (int i = 0; i < argc; ++i) argumente << QString::fromLocal8Bit(argv[i]);
   if (argumente.size() < 2) {
-    std::fprintf(stderr, "Aufruf: kolvaro_bench_ui DATENVERZEICHNIS [--bild DATEI.png] [--gebiet NAME] [--land]\n");
+    std::fprintf(stderr,
+                 "Aufruf: kolvaro_bench_ui DATENVERZEICHNIS [--bild DATEI.png] [--gebiet NAME] [--land] [--zeile N] "
+                 "[--nur-start]\n");
     return 2;
   }
   QString bild, gebiet;
+  int zeile = 0;
   bool nachLand = false;
   for (int i = 2; i < argumente.size(); ++i) {
     if (argumente[i] == QLatin1String("--bild") && i + 1 < argumente.size()) bild = argumente[++i];
     else if (argumente[i] == QLatin1String("--gebiet") && i + 1 < argumente.size()) gebiet = argumente[++i];
     else if (argumente[i] == QLatin1String("--land")) nachLand = true;
+    else if (argumente[i] == QLatin1String("--zeile") && i + 1 < argumente.size()) zeile = argumente[++i].toInt();
   }
+  // The copy of the data is made before the clock starts.
   QTemporaryDir temp;
   for (const QString& datei : QDir(argumente[1]).entryList(QDir::Files))
     QFile::copy(QDir(argumente[1]).filePath(datei), temp.filePath(datei));
   std::filesystem::path verzeichnis = temp.path().toStdString();
   if (bild.isEmpty()) TausendEinheitenAnlegen(verzeichnis);
 
+  g_Start.start();
+  QApplication app(argc, argv);
   QSettings einstellungen(temp.filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
   if (nachLand) einstellungen.setValue(QStringLiteral("ESortierung"), QStringLiteral("Land"));
   if (!gebiet.isEmpty()) {
@@ -120,10 +126,15 @@ int main(int argc, char** argv) {
   fenster.show();
   while (anstrich.m_Ms < 0) app.processEvents(QEventLoop::WaitForMoreEvents);
   std::printf("Kaltstart bis zum ersten Anstrich: %.1f ms\n", anstrich.m_Ms);
+  if (argumente.contains(QLatin1String("--nur-start"))) return 0;
 
   if (!bild.isEmpty()) {
     fenster.findChild<QLineEdit*>(QStringLiteral("Edit_Eingabe"))->setText(QStringLiteral("1"));
     fenster.RechentasteClick();
+    if (zeile > 0)
+      QTimer::singleShot(100, &app, [&] {
+        liste->scrollTo(liste->model()->index(zeile, 0), QAbstractItemView::PositionAtTop);
+      });
     QTimer::singleShot(3500, &app, [&] {
       fenster.grab().save(bild);
       app.quit();

@@ -4,9 +4,12 @@
 #include <cstdlib>
 #include <memory>
 #include <ostream>
+#include <set>
 #include <variant>
 
+#include "converter/Gebietsnamen.h"
 #include "converter/Konverter.h"
+#include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
 #include "data/Zeichensatz.h"
 
@@ -24,6 +27,7 @@ const char* const kAufruf =
     "                                            die Einheiten eines Gebietes: Name, Kurzzeichen, Land\n"
     "  umrechnen [--wiss] [--land LAND] [--sortierung ...] GEBIET EINHEIT WERT\n"
     "                                            WERT in EINHEIT in alle Einheiten des Gebietes umrechnen\n"
+    "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
     "enthält, sonst im Datenverzeichnis des Benutzers.\n";
@@ -58,11 +62,12 @@ class Lauf {
       if (rest.empty()) Nutzungsfehler("Kein Befehl angegeben.");
       std::string befehl = rest.front();
       rest.erase(rest.begin());
-      if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen")
+      if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
       Starten(daten);
       if (befehl == "gebiete") return Gebiete(rest);
       if (befehl == "einheiten") return Einheiten(rest);
+      if (befehl == "bericht") return Bericht(rest);
       return Umrechnen(rest);
     } catch (const Fehlerausgang& f) {
       return f.Status;
@@ -151,6 +156,26 @@ class Lauf {
   int Gebiete(const std::vector<std::string>& argumente) {
     if (!Optionen(argumente, false).empty()) Nutzungsfehler("gebiete erwartet keine weiteren Angaben.");
     for (const auto& g : m_Konverter->Katalog()) m_Aus << U(g.Gebietsname) << "\n";
+    return 0;
+  }
+
+  // Gebiet, units, countries; then the sums and the countries of the four
+  // country categories together.
+  int Bericht(const std::vector<std::string>& argumente) {
+    if (!Optionen(argumente, false).empty()) Nutzungsfehler("bericht erwartet keine weiteren Angaben.");
+    auto bericht = DatenberichtErstellen(m_Konverter->Verzeichnis());
+    if (auto* meldung = std::get_if<Meldung>(&bericht)) Fehler(meldung->Text);
+    int einheiten = 0;
+    std::set<std::string> alleLaender, laenderGebiete;
+    m_Aus << "Gebiet\tEinheiten\tL\xC3\xA4nder\n";
+    for (const auto& b : std::get<std::vector<Gebietsbericht>>(bericht)) {
+      m_Aus << U(b.Gebietsname) << "\t" << b.Einheiten << "\t" << b.Laender.size() << "\n";
+      einheiten += b.Einheiten;
+      alleLaender.insert(b.Laender.begin(), b.Laender.end());
+      if (gebiet::NachLandGefiltert(b.Gebietsname)) laenderGebiete.insert(b.Laender.begin(), b.Laender.end());
+    }
+    m_Aus << "Zusammen\t" << einheiten << "\t" << alleLaender.size() << "\n";
+    m_Aus << U(W("Länder in Länge, Fläche, Masse und Volumen\t\t")) << laenderGebiete.size() << "\n";
     return 0;
   }
 

@@ -136,7 +136,7 @@ OptMeldung Konverter::EinheitenLaden() {
       std::string_view sichtbar = felder[0];
       if (sichtbar == "n") ++m_Zaehler.Verborgen;
       if (m_TemporaereAnzeige) sichtbar = "j";
-      if (!ausgeschlossen && sichtbar == "j") m_Einheiten.push_back(EinheitAusFeldern(felder, static_cast<int>(i)));
+      if (!ausgeschlossen && sichtbar == "j") EinheitFuellen(m_Einheiten.emplace_back(), felder, static_cast<int>(i));
     }
   }
   NachModusSortieren();

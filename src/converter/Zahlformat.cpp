@@ -111,8 +111,8 @@ std::optional<long double> SchnellLesen(std::string_view text) {
   int stellen = 0, exponent = 0;
   std::size_t i = 0;
   bool punkt = false;
-  for (; i < text.size() && (IstZiffer(text[i]) || text[i] == '.'); ++i) {
-    if (text[i] == '.') {
+  for (; i < text.size() && (IstZiffer(text[i]) || text[i] == '.' || text[i] == ','); ++i) {
+    if (text[i] == '.' || text[i] == ',') {
       punkt = true;
       continue;
     }
@@ -147,41 +147,43 @@ std::optional<long double> SchnellLesen(std::string_view text) {
 std::optional<long double> ZahlLesen(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-  std::string zahl(text);
-  for (char& c : zahl)
-    if (c == ',') c = '.';
   // Check the form ourselves: from_chars would accept "inf", "nan" and hex.
+  auto punkt = [](char c) { return c == '.' || c == ','; };
   std::size_t i = 0;
   bool negativ = false;
-  if (i < zahl.size() && (zahl[i] == '+' || zahl[i] == '-')) negativ = zahl[i++] == '-';
-  std::size_t anfang = i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativ = text[i++] == '-';
+  const std::size_t anfang = i;
   int ziffern = 0;
-  while (i < zahl.size() && IstZiffer(zahl[i])) ++i, ++ziffern;
-  if (i < zahl.size() && zahl[i] == '.') {
+  while (i < text.size() && IstZiffer(text[i])) ++i, ++ziffern;
+  if (i < text.size() && punkt(text[i])) {
     ++i;
-    while (i < zahl.size() && IstZiffer(zahl[i])) ++i, ++ziffern;
+    while (i < text.size() && IstZiffer(text[i])) ++i, ++ziffern;
   }
   if (ziffern == 0) return std::nullopt;
-  if (i < zahl.size() && (zahl[i] == 'E' || zahl[i] == 'e')) {
+  bool hochzahl = false, hochzahlNegativ = false;
+  if (i < text.size() && (text[i] == 'E' || text[i] == 'e')) {
+    hochzahl = true;
     ++i;
-    if (i < zahl.size() && (zahl[i] == '+' || zahl[i] == '-')) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) hochzahlNegativ = text[i++] == '-';
     int exponentziffern = 0;
-    while (i < zahl.size() && IstZiffer(zahl[i])) ++i, ++exponentziffern;
+    while (i < text.size() && IstZiffer(text[i])) ++i, ++exponentziffern;
     if (exponentziffern == 0) return std::nullopt;
   }
-  if (i != zahl.size()) return std::nullopt;
-  if (auto schnell = SchnellLesen(std::string_view(zahl).substr(anfang))) return negativ ? -*schnell : *schnell;
+  if (i != text.size()) return std::nullopt;
+  const std::string_view betrag = text.substr(anfang);
+  if (auto schnell = SchnellLesen(betrag)) return negativ ? -*schnell : *schnell;
+
+  std::string zahl(betrag);
+  for (char& c : zahl)
+    if (c == ',') c = '.';
   long double wert = 0.0L;
-  auto [ende, fehler] = std::from_chars(zahl.data() + anfang, zahl.data() + zahl.size(), wert);
+  auto [ende, fehler] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert);
   if (fehler == std::errc::result_out_of_range) {
     // Underflow reads as 0 (which callers treat as a zero input); overflow is no number.
-    // from_chars leaves the value untouched, so tell the two apart by the exponent.
-    auto e = zahl.find_first_of("Ee");
-    if (e != std::string::npos && zahl.find('-', e) != std::string::npos) return negativ ? -0.0L : 0.0L;
+    if (hochzahl && hochzahlNegativ) return negativ ? -0.0L : 0.0L;
     return std::nullopt;
   }
-  if (fehler != std::errc() || ende != zahl.data() + zahl.size() || !std::isfinite(wert))
-    return std::nullopt;
+  if (fehler != std::errc() || ende != zahl.data() + zahl.size() || !std::isfinite(wert)) return std::nullopt;
   return negativ ? -wert : wert;
 }
 

@@ -10,10 +10,6 @@ std::string_view FeldOderLeer(const std::vector<std::string_view>& felder, int n
   return (n >= 1 && static_cast<std::size_t>(n) <= felder.size()) ? felder[n - 1] : std::string_view();
 }
 
-std::string Gekuerzt(std::string_view text, std::size_t maximum) {
-  return std::string(text.substr(0, maximum));
-}
-
 }  // namespace
 
 bool FaktorLesen(std::string_view text, long double& wert) {
@@ -25,25 +21,29 @@ bool FaktorLesen(std::string_view text, long double& wert) {
 
 TAusgabetextobject EinheitAusFeldern(const std::vector<std::string_view>& felder, int dateizeile) {
   TAusgabetextobject e;
+  EinheitFuellen(e, felder, dateizeile);
+  return e;
+}
+
+void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile) {
   auto eigenschaft = FeldOderLeer(felder, feld::Eigenschaft);
   e.Eigenschaft = eigenschaft.empty() ? '\0' : eigenschaft.front();
-  e.Kennung = Gekuerzt(FeldOderLeer(felder, feld::Kennung), kapazitaet::Kennung);
-  e.Landname = std::string(FeldOderLeer(felder, feld::Landname));
-  e.Kurzzeichen = Gekuerzt(FeldOderLeer(felder, feld::Kurzzeichen), kapazitaet::Kurzzeichen);
-  e.Einheitenname = Gekuerzt(FeldOderLeer(felder, feld::Einheitenname), kapazitaet::Einheitenname);
+  e.Kennung.assign(FeldOderLeer(felder, feld::Kennung).substr(0, kapazitaet::Kennung));
+  e.Landname.assign(FeldOderLeer(felder, feld::Landname));
+  e.Kurzzeichen.assign(FeldOderLeer(felder, feld::Kurzzeichen).substr(0, kapazitaet::Kurzzeichen));
+  e.Einheitenname.assign(FeldOderLeer(felder, feld::Einheitenname).substr(0, kapazitaet::Einheitenname));
   if (!FaktorLesen(FeldOderLeer(felder, feld::Faktor), e.Faktor)) e.Faktor = 0.0L;
-  e.SonstigeNamen = Gekuerzt(FeldOderLeer(felder, feld::SonstigeNamen), kapazitaet::SonstigeNamen);
-  e.Uebersetzung = Gekuerzt(FeldOderLeer(felder, feld::Uebersetzung), kapazitaet::Uebersetzung);
-  e.Einsatzgebiet = Gekuerzt(FeldOderLeer(felder, feld::Einsatzgebiet), kapazitaet::Einsatzgebiet);
-  e.Entspricht = Gekuerzt(FeldOderLeer(felder, feld::Entspricht), kapazitaet::Entspricht);
-  e.CaWert = Gekuerzt(FeldOderLeer(felder, feld::CaWert), kapazitaet::CaWert);
-  e.Ort = Gekuerzt(FeldOderLeer(felder, feld::Ort), kapazitaet::Ort);
+  e.SonstigeNamen.assign(FeldOderLeer(felder, feld::SonstigeNamen).substr(0, kapazitaet::SonstigeNamen));
+  e.Uebersetzung.assign(FeldOderLeer(felder, feld::Uebersetzung).substr(0, kapazitaet::Uebersetzung));
+  e.Einsatzgebiet.assign(FeldOderLeer(felder, feld::Einsatzgebiet).substr(0, kapazitaet::Einsatzgebiet));
+  e.Entspricht.assign(FeldOderLeer(felder, feld::Entspricht).substr(0, kapazitaet::Entspricht));
+  e.CaWert.assign(FeldOderLeer(felder, feld::CaWert).substr(0, kapazitaet::CaWert));
+  e.Ort.assign(FeldOderLeer(felder, feld::Ort).substr(0, kapazitaet::Ort));
   e.RegUnterschiede = FeldOderLeer(felder, feld::RegUnterschiede) == "j";
-  e.Zeitraum = Gekuerzt(FeldOderLeer(felder, feld::Zeitraum), kapazitaet::Zeitraum);
+  e.Zeitraum.assign(FeldOderLeer(felder, feld::Zeitraum).substr(0, kapazitaet::Zeitraum));
   e.ZeitUnterschiede = FeldOderLeer(felder, feld::ZeitUnterschiede) == "j";
-  e.Zusatzinfo = std::string(FeldOderLeer(felder, feld::Zusatzinfo));
+  e.Zusatzinfo.assign(FeldOderLeer(felder, feld::Zusatzinfo));
   e.Dateizeile = dateizeile;
-  return e;
 }
 
 }  // namespace kolvaro

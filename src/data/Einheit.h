@@ -76,6 +76,8 @@ struct TAusgabetextobject {
 // empty). The factor is read with "," or "." as decimal separator; a factor
 // that is not a number becomes 0.
 TAusgabetextobject EinheitAusFeldern(const std::vector<std::string_view>& felder, int dateizeile);
+// The same, filling an entry in place (the loader's path: no moves).
+void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile);
 
 // Reads a factor as stored in a data file; false if it is not a number.
 bool FaktorLesen(std::string_view text, long double& wert);

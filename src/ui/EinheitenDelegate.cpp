@@ -38,19 +38,23 @@ void EinheitenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& optio
 
   const int rechts = r.right() + 1;
   const int hoehe = r.height();
-  const QRect textzeile(r.left(), r.top(), r.width(), hoehe);
   const int nameX = static_cast<int>(rechts / 3.0 + 0.5);
   const int flaggeX = rechts - 2 * hoehe;
-  maler->drawText(QRect(nameX, r.top(), std::max(0, flaggeX - nameX - 2), hoehe), Qt::AlignLeft | Qt::AlignVCenter,
-                  index.data(Qt::DisplayRole).toString());
+  // Text drawn at its baseline and clipped: much cheaper than laying it out
+  // in a rectangle, and a long list repaints often.
+  const int grundlinie = r.top() + (hoehe + option.fontMetrics.ascent() - option.fontMetrics.descent()) / 2;
+  maler->setClipRect(QRect(nameX, r.top(), std::max(0, flaggeX - nameX - 2), hoehe));
+  maler->drawText(QPoint(nameX, grundlinie), index.data(Qt::DisplayRole).toString());
+
+  const QString ergebnis = index.data(EinheitenModell::ErgebnisRolle).toString();
+  if (!ergebnis.isEmpty()) {
+    maler->setClipRect(QRect(r.left() + 5, r.top(), std::max(0, nameX - r.left() - 10), hoehe));
+    maler->drawText(QPoint(r.left() + 5, grundlinie), ergebnis);
+  }
+  maler->setClipping(false);
 
   const QPixmap flagge = index.data(EinheitenModell::FlaggeRolle).value<QPixmap>();
   if (!flagge.isNull()) maler->drawPixmap(flaggeX, r.top() + (hoehe - flagge.height()) / 2, flagge);
-
-  const QString ergebnis = index.data(EinheitenModell::ErgebnisRolle).toString();
-  if (!ergebnis.isEmpty())
-    maler->drawText(QRect(r.left() + 5, textzeile.top(), std::max(0, nameX - r.left() - 10), hoehe),
-                    Qt::AlignLeft | Qt::AlignVCenter, ergebnis);
   maler->restore();
 }
 

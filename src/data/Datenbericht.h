@@ -1,0 +1,25 @@
+// How much the data files hold: per category the number of units and of
+// countries (Landname values other than the five unit classes).
+#pragma once
+
+#include <filesystem>
+#include <set>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "data/Meldung.h"
+
+namespace kolvaro {
+
+struct Gebietsbericht {
+  std::string Gebietsname;
+  int Einheiten = 0;
+  std::set<std::string> Laender;
+};
+
+std::variant<std::vector<Gebietsbericht>, Meldung> DatenberichtErstellen(const std::filesystem::path& verzeichnis);
+
+bool IstEinheitenklasse(const std::string& landname);
+
+}  // namespace kolvaro

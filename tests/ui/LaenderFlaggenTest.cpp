@@ -1,0 +1,23 @@
+// Every country of the shipped country table has its picture.
+#include <gtest/gtest.h>
+
+#include "data/Laendertabelle.h"
+#include "data/Zeichensatz.h"
+#include "ui/Flaggen.h"
+
+namespace kolvaro::ui {
+namespace {
+
+TEST(LaenderFlaggen, JedesLandDerTabelleHatEinBild) {
+  Laendertabelle tabelle;
+  ASSERT_FALSE(LaendertabelleLaden(KOLVARO_DATEN_DIR, tabelle).has_value());
+  ASSERT_GT(tabelle.Alle.size(), 100u);
+  for (const auto& land : tabelle.Alle) {
+    const QString name = QString::fromStdString(Flaggenname(land));
+    EXPECT_TRUE(FlaggeVorhanden(name)) << Cp1252NachUtf8(land);
+    EXPECT_EQ(Flagge(name).size(), QSize(32, 16)) << Cp1252NachUtf8(land);
+  }
+}
+
+}  // namespace
+}  // namespace kolvaro::ui
