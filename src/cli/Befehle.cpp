@@ -25,8 +25,10 @@ const char* const kAufruf =
     "  gebiete                                   alle Gebiete in der Reihenfolge des Gebietsverzeichnisses\n"
     "  einheiten [--sortierung alphabet|land|groesse] GEBIET\n"
     "                                            die Einheiten eines Gebietes: Name, Kurzzeichen, Land\n"
-    "  umrechnen [--wiss] [--land LAND] [--sortierung ...] GEBIET EINHEIT WERT\n"
-    "                                            WERT in EINHEIT in alle Einheiten des Gebietes umrechnen\n"
+    "  umrechnen [--wiss] [--land LAND] [--sortierung ...] [--leichter|--schwerer] GEBIET EINHEIT WERT\n"
+    "                                            WERT in EINHEIT in alle Einheiten des Gebietes umrechnen;\n"
+    "                                            --leichter/--schwerer beantworten bei Aräometerskalen die\n"
+    "                                            Frage, ob die Flüssigkeit leichter als Wasser ist\n"
     "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
@@ -123,6 +125,8 @@ class Lauf {
         else Nutzungsfehler("Unbekannte Sortierung: " + modus);
       } else if (umrechnen && a == "--wiss") {
         m_Wiss = true;
+      } else if (umrechnen && (a == "--leichter" || a == "--schwerer")) {
+        m_Leichter = a == "--leichter" ? 1 : 0;
       } else if (umrechnen && a == "--land") {
         if (i + 1 == argumente.size()) Nutzungsfehler("--land braucht einen Landnamen.");
         m_Land = NachCp1252(argumente[++i], "Der Landname");
@@ -206,11 +210,30 @@ class Lauf {
       }
       return 2;
     }
-    if (auto meldung = m_Konverter->Rechnen(wert, treffer.front())) Fehler(meldung->Text);
+    bool unbeantwortet = false;
+    const Rueckfrage frage = [&](const std::string& text) {
+      if (m_Leichter < 0) {
+        m_Fehler << U(text) << "\n" << U(W("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
+        unbeantwortet = true;
+        return FrageAntwort::Abbrechen;
+      }
+      return m_Leichter ? FrageAntwort::Ja : FrageAntwort::Nein;
+    };
+    const Rechenergebnis ergebnis = m_Konverter->Umrechnen(wert, treffer.front(), frage);
+    if (unbeantwortet) return 2;
+    if (ergebnis.Fehler) {
+      for (const auto& m : ergebnis.Vorher) m_Fehler << U(m.Text) << "\n";
+      Fehler(ergebnis.Fehler->Text);
+    }
+    if (!ergebnis.Erfolg) Fehler(W("Die Umrechnung wurde abgebrochen."));
     const auto& einheiten = m_Konverter->Einheiten();
     for (std::size_t i = 0; i < einheiten.size(); ++i)
       m_Aus << U(m_Konverter->ErgebnisText(static_cast<int>(i))) << "\t" << U(einheiten[i].Einheitenname) << "\t"
             << U(einheiten[i].Landname) << "\n";
+    // Notes the window shows beside the results come after them.
+    m_Aus.flush();
+    for (const auto& m : ergebnis.Vorher) m_Fehler << U(m.Text) << "\n";
+    for (const auto& m : ergebnis.Nachher) m_Fehler << U(m.Text) << "\n";
     return 0;
   }
 
@@ -220,6 +243,7 @@ class Lauf {
   std::unique_ptr<Konverter> m_Konverter;
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
   bool m_Wiss = false;
+  int m_Leichter = -1;  // the answer to the hydrometer question: -1 none, 1 lighter, 0 heavier
   std::string m_Land;
 };
 

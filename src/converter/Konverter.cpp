@@ -160,38 +160,49 @@ std::vector<int> Konverter::EinheitFinden(std::string_view name, std::string_vie
 
 // --------------------------------------------------------------- conversion
 
-OptMeldung Konverter::Rechnen(std::string_view eingabe, int auswahl) {
-  if (m_Einheiten.empty()) return std::nullopt;
+Rechenergebnis Konverter::Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage) {
+  if (m_Einheiten.empty()) return {};
   if (!GueltigeZeile(auswahl)) auswahl = 0;
-  if (gebiet::IstSondergebiet(Gebietsname()))
-    return FehlerMeldung(W("Für das Gebiet \"") + Gebietsname() +
-                         W("\" ist in dieser Version von Kolvaro keine Umrechnung vorhanden."));
-  auto wert = ZahlLesen(eingabe);
-  if (!wert || *wert == 0.0L) return FehlerMeldung(W("Falsche Eingabe im Werteingabeld! Bitte ändern! "));
-  return FaktorenUmrechnen(*wert, auswahl);
+  Rechenergebnis ergebnis;
+  if (Sonderroutine routine = SonderroutineFuer(Gebietsname())) {
+    Sonderkontext kontext{eingabe, m_Einheiten, auswahl, m_Verzeichnis, frage};
+    ergebnis = routine(kontext);
+  } else {
+    ergebnis = FaktorenUmrechnen(eingabe, auswahl);
+  }
+  if (ergebnis.Erfolg) m_ErgebnisseVorhanden = true;
+  return ergebnis;
 }
 
-OptMeldung Konverter::FaktorenUmrechnen(long double wert, int auswahl) {
+OptMeldung Konverter::Rechnen(std::string_view eingabe, int auswahl) {
+  auto ergebnis = Umrechnen(eingabe, auswahl);
+  if (ergebnis.Fehler) return ergebnis.Fehler;
+  if (!ergebnis.Erfolg && !m_Einheiten.empty()) return FehlerMeldung(W("Die Umrechnung wurde abgebrochen."));
+  return std::nullopt;
+}
+
+Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswahl) {
+  auto wert = ZahlLesen(eingabe);
+  if (!wert || *wert == 0.0L) return AllgemeinerEingabeFehler();
   const long double faktor = m_Einheiten[auswahl].Faktor;
   if (!(faktor > 0.0L))
-    return FehlerMeldung(W("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
-                           "Einheit wählen oder den Faktor ändern."));
-  const long double basis = wert * faktor;
+    return EingabeFehler(W("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
+                           "Einheit wählen oder den Faktor ändern."),
+                         Fokus::NurFokus);
+  const long double basis = *wert * faktor;
   // Compute everything first: a result beyond the number range changes nothing.
   std::vector<long double> ergebnisse(m_Einheiten.size());
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
     const long double f = m_Einheiten[i].Faktor;
     ergebnisse[i] = f > 0.0L ? basis / f : 0.0L;
     if (!std::isfinite(ergebnisse[i]))
-      return FehlerMeldung(W("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
+      return EingabeFehler(W("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
                              "kleineren Wert eingeben."));
   }
-  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
-    m_Einheiten[i].ErgebnisWiss = WissText(ergebnisse[i]).substr(0, kapazitaet::ErgebnisWiss);
-    m_Einheiten[i].ErgebnisFliess = FliessText(ergebnisse[i]).substr(0, kapazitaet::ErgebnisFliess);
-  }
-  m_ErgebnisseVorhanden = true;
-  return std::nullopt;
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
+  Rechenergebnis ergebnis;
+  ergebnis.Erfolg = true;
+  return ergebnis;
 }
 
 bool Konverter::AutomatischRechnenMoeglich(std::string_view eingabe) const {

@@ -16,6 +16,7 @@
 #include "data/Katalog.h"
 #include "data/Laendertabelle.h"
 #include "data/Meldung.h"
+#include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
 
@@ -91,9 +92,12 @@ class Konverter {
   std::vector<int> EinheitFinden(std::string_view name, std::string_view land = {}) const;
 
   // ---- conversion ----
-  // Converts the input given in the unit at row auswahl into every unit; on
-  // success results are present. A wrong input returns the message and
-  // changes nothing.
+  // Converts the input given in the unit at row auswahl into every unit, by
+  // the category's own routine or by factors; on success results are
+  // present. A wrong input changes no result. frage answers the questions
+  // a routine may ask (without one, a question counts as cancelled).
+  Rechenergebnis Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage = {});
+  // The same for callers that only want to know what went wrong.
   OptMeldung Rechnen(std::string_view eingabe, int auswahl);
   bool ErgebnisseVorhanden() const { return m_ErgebnisseVorhanden; }
   void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
@@ -122,7 +126,7 @@ class Konverter {
 
  private:
   bool GueltigeZeile(int i) const { return i >= 0 && i < static_cast<int>(m_Einheiten.size()); }
-  OptMeldung FaktorenUmrechnen(long double wert, int auswahl);
+  Rechenergebnis FaktorenUmrechnen(std::string_view eingabe, int auswahl);
   void NachModusSortieren();
 
   std::filesystem::path m_Verzeichnis;

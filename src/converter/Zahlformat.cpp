@@ -41,6 +41,7 @@ U128 Zehnerpotenz(int n) {
 // round(zaehler / 2^schieben), ties to even: the rounding of the exact value.
 U128 GerundetGeschoben(U128 zaehler, int schieben) {
   if (schieben <= 0) return zaehler;
+  if (schieben >= 127) return 0;  // the numerator has at most 98 bits: far below one half
   U128 q = zaehler >> schieben;
   U128 rest = zaehler - (q << schieben);
   U128 halb = U128{1} << (schieben - 1);
@@ -75,6 +76,8 @@ std::string FestExakt(long double x, int dezimalen) {
   if (dezimalen == 0) return ziffern;
   return ziffern.substr(0, ziffern.size() - dezimalen) + "." + ziffern.substr(ziffern.size() - dezimalen);
 }
+
+std::string FestNull(int dezimalen) { return dezimalen == 0 ? "0" : "0." + std::string(dezimalen, '0'); }
 
 // Seven significant digits of |x| and the decimal exponent, exactly rounded,
 // for 1E-13 <= x < 2^63; false outside that range.
@@ -221,11 +224,39 @@ std::string WissText(long double r) {
   return text;
 }
 
+int FliessDezimalen(long double r) {
+  const long double betrag = std::fabs(r);
+  int dezimalen = 10;
+  for (long double grenze = 10.0L; grenze <= 1e10L && betrag >= grenze; grenze *= 10.0L) --dezimalen;
+  return dezimalen;
+}
+
+std::string WissTextRoh(long double r) {
+  std::string text = WissText(r);
+  if (!std::isfinite(r)) return text;
+  for (char& c : text)
+    if (c == ',') c = '.';
+  return (r < 0.0L ? "" : " ") + text;
+}
+
+std::string FestTextRoh(long double r, int dezimalen) {
+  const long double betrag = std::fabs(r);
+  std::string text;
+  if (std::isfinite(r) && betrag < 1.7e13L) {
+    text = (r < 0.0L && betrag > 0.0L ? "-" : "") + (betrag == 0.0L ? FestNull(dezimalen) : FestExakt(betrag, dezimalen));
+  } else {
+    char puffer[128];
+    auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r, std::chars_format::fixed, dezimalen);
+    text = fehler == std::errc() ? std::string(puffer, ende) : W("Zahl zu groß");
+  }
+  if (text.size() < 14) text.insert(0, 14 - text.size(), ' ');
+  return text;
+}
+
 std::string FliessText(long double r) {
   long double betrag = std::fabs(r);
   if (!std::isfinite(r) || betrag > 9.9e12L || betrag < 5e-11L) return WissText(r);
-  int dezimalen = 10;
-  for (long double grenze = 10.0L; grenze <= 1e10L && betrag >= grenze; grenze *= 10.0L) --dezimalen;
+  const int dezimalen = FliessDezimalen(r);
   std::string text;
   if (r < 0.0L) text += '-';
   text += FestExakt(betrag, dezimalen);

@@ -21,6 +21,14 @@ std::string WissText(long double r);
 // "." as thousands separator; the scientific text outside 5E-11 .. 9.9E12.
 std::string FliessText(long double r);
 
+// The raw forms some special categories show as they are: the scientific
+// text with its sign position and decimal point (always 15 characters), and
+// the fixed text with the given decimals and a decimal point, untrimmed.
+std::string WissTextRoh(long double r);
+std::string FestTextRoh(long double r, int dezimalen);
+// The number of decimals of the float text for the magnitude of r.
+int FliessDezimalen(long double r);
+
 // A number shown to the user with a decimal comma, as short as it can be
 // written exactly (for counts and factors in messages and reports).
 std::string KurzText(long double r);

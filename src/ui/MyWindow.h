@@ -43,6 +43,7 @@ class TMyWindow : public QMainWindow {
   void AutomatischRechnen();
   void RechentasteClick();
   void ComboBox2Change();
+  void GebietNeuLaden();  // a category change without the automatic calculation
 
   int AuswahlIndex() const;  // the row of the selected unit, -1 without units
   const Konverter& Zustand() const { return m_Konverter; }

@@ -93,6 +93,11 @@ void TMyWindow::Meldung(const kolvaro::Meldung& meldung) {
 // ------------------------------------------------------- category and list
 
 void TMyWindow::ComboBox2Change() {
+  GebietNeuLaden();
+  AutomatischRechnen();
+}
+
+void TMyWindow::GebietNeuLaden() {
   {
     Sanduhr sanduhr(m_Plattform);
     m_Konverter.GebietWaehlen(ComboBox2->currentIndex());
@@ -107,7 +112,6 @@ void TMyWindow::ComboBox2Change() {
     StatusAnzeigen();
     SpeedButton8->setEnabled(false);
   }
-  AutomatischRechnen();
 }
 
 void TMyWindow::EinheitenLaden() {
@@ -182,13 +186,25 @@ void TMyWindow::RechentasteClick() {
     EingabeFehler();
     return;
   }
-  if (auto meldung = m_Konverter.Rechnen(*eingabe, AuswahlIndex())) {
-    Meldung(*meldung);
-    EingabeFehler();
-    return;
+  const Rueckfrage frage = [this](const std::string& text) {
+    switch (m_Plattform.Frage(Q(text), true)) {
+      case Antwort::Ja: return FrageAntwort::Ja;
+      case Antwort::Nein: return FrageAntwort::Nein;
+      default: return FrageAntwort::Abbrechen;
+    }
+  };
+  const Rechenergebnis ergebnis = m_Konverter.Umrechnen(*eingabe, AuswahlIndex(), frage);
+  for (const auto& meldung : ergebnis.Vorher) Meldung(meldung);
+  if (ergebnis.Eingabetext) Edit_Eingabe->setText(Q(*ergebnis.Eingabetext));
+  if (ergebnis.Fehler) Meldung(*ergebnis.Fehler);
+  if (ergebnis.Erfolg) {
+    ErgebnisAbschliessen();
+    if (oben.isValid()) ListBoxEinheit->scrollTo(m_Modell->index(oben.row()), QAbstractItemView::PositionAtTop);
+    for (const auto& meldung : ergebnis.Nachher) Meldung(meldung);
   }
-  ErgebnisAbschliessen();
-  if (oben.isValid()) ListBoxEinheit->scrollTo(m_Modell->index(oben.row()), QAbstractItemView::PositionAtTop);
+  if (ergebnis.GebietNeuLaden) GebietNeuLaden();
+  if (ergebnis.FokusDanach == Fokus::FokusUndMarkieren) EingabeFehler();
+  else if (ergebnis.FokusDanach == Fokus::NurFokus) Edit_Eingabe->setFocus();
 }
 
 void TMyWindow::EingabeFehler() {

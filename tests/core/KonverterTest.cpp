@@ -142,10 +142,13 @@ TEST_F(KonverterTest, FalscheEingabenAendernNichts) {
   EXPECT_EQ(m_Konverter.Einheiten()[Zeile("Meter")].ErgebnisWiss, "1,000000E+4003");
 }
 
-TEST_F(KonverterTest, SondergebieteRechnenNichtMitFaktoren) {
+TEST_F(KonverterTest, SondergebieteNehmenIhreEigeneRoutine) {
   ASSERT_FALSE(Gebiet("Temperatur"));
-  EXPECT_TRUE(m_Konverter.Rechnen("20", 0).has_value());
-  EXPECT_FALSE(m_Konverter.ErgebnisseVorhanden());
+  // Line 0 of a temperature file is a Celsius scale, whatever its name; 0 is a valid temperature.
+  auto ergebnis = m_Konverter.Umrechnen("0", 0);
+  ASSERT_TRUE(ergebnis.Erfolg);
+  EXPECT_TRUE(m_Konverter.ErgebnisseVorhanden());
+  EXPECT_EQ(m_Konverter.Einheiten()[0].ErgebnisFliess, "0,0000000000");
 }
 
 TEST_F(KonverterTest, SortierungNachLandUndGroesse) {

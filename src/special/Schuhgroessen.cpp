@@ -1,0 +1,77 @@
+// "Schuhgrößen": every system through the foot length in centimetres. The
+// shoe is taken as one centimetre longer than the foot.
+#include <cstring>
+
+#include "converter/Zahlformat.h"
+#include "data/Zeichensatz.h"
+#include "special/Sonderhilfen.h"
+
+namespace kolvaro {
+namespace {
+
+constexpr long double kGerstenkorn = 0.84666L;  // a third of an inch, in centimetres
+constexpr double kKinderGrenze = 21.0;
+
+struct System {
+  const char* Name;  // UTF-8
+  long double (*Fuss)(long double x);
+  long double (*Groesse)(long double p);
+  bool Kinder;
+};
+
+const System kSysteme[] = {
+    {"Fußlänge/cm", [](long double x) { return x; }, [](long double p) { return p; }, false},
+    {"Schuhlänge/cm", [](long double x) { return x - 1; }, [](long double p) { return p + 1; }, false},
+    {"Zentimetersystem", [](long double x) { return x - 1; }, [](long double p) { return p + 1; }, false},
+    {"Mondopoint", [](long double x) { return x / 10; }, [](long double p) { return p * 10; }, false},
+    {"Größe Europa", [](long double x) { return x / 1.5L - 1; }, [](long double p) { return (p + 1) * 1.5L; }, false},
+    {"Size Großbrit. Erwachsene", [](long double x) { return (x + 25) * kGerstenkorn - 1; },
+     [](long double p) { return (p + 1) / kGerstenkorn - 25; }, false},
+    {"Size Großbrit. Kinder", [](long double x) { return (x + 12) * kGerstenkorn - 1; },
+     [](long double p) { return (p + 1) / kGerstenkorn - 12; }, true},
+    {"Size USA Männer", [](long double x) { return (x + 24.5L) * kGerstenkorn - 1; },
+     [](long double p) { return (p + 1) / kGerstenkorn - 24.5L; }, false},
+    {"Size USA Frauen", [](long double x) { return (x + 23) * kGerstenkorn - 1; },
+     [](long double p) { return (p + 1) / kGerstenkorn - 23; }, false},
+    {"Size USA Jungen", [](long double x) { return (x + 12 - 0.5L) * kGerstenkorn - 1; },
+     [](long double p) { return (p + 1) / kGerstenkorn - 12 + 0.5L; }, true},
+    {"Size USA Mädchen", [](long double x) { return (x + 12 - 1.5L) * kGerstenkorn - 1; },
+     [](long double p) { return (p + 1) / kGerstenkorn - 12 + 1.5L; }, true},
+};
+
+const System* SystemFuer(const std::string& name) {
+  for (const auto& s : kSysteme)
+    if (name == W(s.Name)) return &s;
+  return nullptr;
+}
+
+}  // namespace
+
+Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
+  const System* quelle = SystemFuer(k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Einheitenname);
+  if (!quelle) return UnbekannteEinheitFehler();
+  auto eingabe = ZahlLesen(k.Eingabe);
+  if (!eingabe) return AllgemeinerEingabeFehler();
+  const double fuss = static_cast<double>(quelle->Fuss(*eingabe));
+  if (!(fuss >= 9 && fuss <= 34))
+    return EingabeFehler(W("Zahlenwert außerhalb Wertebereich! Diese Schuhgröße ist nicht definiert! "));
+  for (auto& e : k.Einheiten) {
+    const System* ziel = SystemFuer(e.Einheitenname);
+    double v = -1;
+    if (ziel && !(ziel->Kinder && fuss > kKinderGrenze)) v = static_cast<double>(ziel->Groesse(fuss));
+    if (v < 0) {
+      ErgebnisSetzen(e, kKeineAngabe);
+      continue;
+    }
+    // This category shows the raw scientific text and one decimal.
+    std::string fest(Getrimmt(FestTextRoh(v, 1)));
+    for (char& c : fest)
+      if (c == '.') c = ',';
+    ErgebnisSetzen(e, WissTextRoh(v), fest);
+  }
+  Rechenergebnis r;
+  r.Erfolg = true;
+  return r;
+}
+
+}  // namespace kolvaro

@@ -1,0 +1,28 @@
+// Small helpers of the special routines: strict integer reading, trimming,
+// finding units by line or name, the message for units no rule knows.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "special/Sonderumrechnung.h"
+
+namespace kolvaro {
+
+std::string_view Getrimmt(std::string_view text);
+// A decimal integer with optional sign (blanks around allowed), as a 64-bit
+// value; nullopt for anything else.
+std::optional<std::int64_t> GanzzahlLesen(std::string_view text);
+// The same, limited to 32-bit signed values.
+std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text);
+
+// A unit that none of the routine's rules knows (an own unit) cannot be the
+// source of a conversion.
+Rechenergebnis UnbekannteEinheitFehler();
+
+inline const char* const kKeineAngabe = "keine Angabe";
+
+}  // namespace kolvaro

@@ -1,0 +1,52 @@
+// Choosing the routine of a special category; helpers shared by the routines.
+#include "special/Sonderumrechnung.h"
+
+#include "converter/Gebietsnamen.h"
+#include "converter/Zahlformat.h"
+#include "data/Zeichensatz.h"
+
+namespace kolvaro {
+
+Sonderroutine SonderroutineFuer(std::string_view name) {
+  if (name == gebiet::Brueche) return &BruecheUmrechnen;
+  if (name == gebiet::Zahlensysteme) return &ZahlensystemeUmrechnen;
+  if (name == gebiet::Weltzeit) return &WeltzeitUmrechnen;
+  if (name == gebiet::Waehrungen) return &WaehrungenUmrechnen;
+  if (name == gebiet::Temperatur) return &TemperaturUmrechnen;
+  if (name == gebiet::Araeometerskalen) return &AraeometerUmrechnen;
+  if (name == gebiet::ViskositaetAlt) return &ViskositaetUmrechnen;
+  if (name == gebiet::Schuhgroessen) return &SchuhgroessenUmrechnen;
+  if (name == gebiet::Kalender) return &KalenderUmrechnen;
+  return nullptr;
+}
+
+Rechenergebnis EingabeFehler(std::string text, Fokus fokus) {
+  Rechenergebnis r;
+  r.Fehler = FehlerMeldung(std::move(text));
+  r.FokusDanach = fokus;
+  return r;
+}
+
+Rechenergebnis AllgemeinerEingabeFehler() {
+  return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Bitte ändern! "));
+}
+
+void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& wiss, const std::string& fliess) {
+  einheit.ErgebnisWiss = wiss.substr(0, kapazitaet::ErgebnisWiss);
+  einheit.ErgebnisFliess = fliess.substr(0, kapazitaet::ErgebnisFliess);
+}
+
+void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& text) { ErgebnisSetzen(einheit, text, text); }
+
+void StandardErgebnis(TAusgabetextobject& einheit, long double wert, bool tausenderpunkte) {
+  std::string fliess = FliessText(wert);
+  if (!tausenderpunkte && fliess.find('E') == std::string::npos) {
+    std::string ohne;
+    for (char c : fliess)
+      if (c != '.') ohne += c;
+    fliess = ohne;
+  }
+  ErgebnisSetzen(einheit, WissText(wert), fliess);
+}
+
+}  // namespace kolvaro
