@@ -9,7 +9,7 @@ namespace kolvaro {
 namespace {
 
 // A decimal integer as the settings store it; nullopt for anything else.
-std::optional<long long> GanzzahlLesen(const std::string& text) {
+std::optional<long long> GanzzahlLesen64(const std::string& text) {
   std::string_view t = text;
   while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
   while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
@@ -28,7 +28,7 @@ EinstellungenGelesen EinstellungenAuswerten(
   auto& w = ergebnis.Werte;
 
   if (auto gruppe = lesen(kWertGruppe); gruppe && !gruppe->empty()) {
-    auto zahl = GanzzahlLesen(*gruppe);
+    auto zahl = GanzzahlLesen64(*gruppe);
     if (!zahl) {
       ergebnis.Ok = false;
       return ergebnis;
@@ -43,7 +43,7 @@ EinstellungenGelesen EinstellungenAuswerten(
   }
 
   if (auto wiss = lesen(kWertWiss); wiss && !wiss->empty()) {
-    auto zahl = GanzzahlLesen(*wiss);
+    auto zahl = GanzzahlLesen64(*wiss);
     if (!zahl) {
       ergebnis.Ok = false;
       return ergebnis;

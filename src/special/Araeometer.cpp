@@ -75,7 +75,8 @@ bool Bezugswerte(const std::string& entspricht, LD& W1, LD& W2) {
 LD Dichte(Art art, bool schwer, LD x) {
   switch (art) {
     case Art::BaumeNL: return schwer ? 144 / (144 - x) * a1 * a2 : 144 / (144 + x) * a1 * a2;
-    case Art::BaumeUSA: return schwer ? 145 / (145 - x) * u1 / u2 : 140 / (140 + x) * u1 / u2;
+    // The US light scale reads 10 for water: 140 / (130 + x), as the US standard defines it.
+    case Art::BaumeUSA: return schwer ? 145 / (145 - x) * u1 / u2 : 140 / (130 + x) * u1 / u2;
     case Art::BaumeAlt: return schwer ? 146.78L / (146.78L - x) * o1 / o2 : 146.78L / (146.78L + x) * o1 / o2;
     case Art::BaumeRationell: return schwer ? 144.3L / (144.3L - x) * w15 : 144.3L / (144.3L + x) * w15;
     case Art::Balling: return schwer ? 200 / (200 - x) * o1 / o2 : 200 / (200 + x) * o1 / o2;
@@ -97,7 +98,7 @@ LD Dichte(Art art, bool schwer, LD x) {
 LD Wert(Art art, bool schwer, LD D, LD W1, LD W2) {
   switch (art) {
     case Art::BaumeNL: return schwer ? 144 - 144 / (D / a2 / a1) : 144 / (D / a2 / a1) - 144;
-    case Art::BaumeUSA: return schwer ? 145 - 145 / (D * u2 / u1) : 140 / (D * u2 / u1) - 140;
+    case Art::BaumeUSA: return schwer ? 145 - 145 / (D * u2 / u1) : 140 / (D * u2 / u1) - 130;
     case Art::BaumeAlt: return schwer ? 146.78L - 146.78L / D / o2 * o1 : 146.78L / (D * o2 / o1) - 146.78L;
     case Art::BaumeRationell: return schwer ? 144.3L - 144.3L / D * w15 : 144.3L / D * w15 - 144.3L;
     case Art::Balling: return schwer ? 200 - 200 / D / o2 * o1 : 200 / (D * o2 / o1) - 200;

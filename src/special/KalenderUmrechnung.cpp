@@ -1,11 +1,199 @@
-// The category "Kalender": placeholder until the calendar conversion is in.
+// The category "Kalender": a date or a day number of one calendar unit is
+// turned into a Julian day number, and every unit of the category shows that
+// day in its own calendar.
+#include <algorithm>
+#include <vector>
+
 #include "data/Zeichensatz.h"
+#include "special/Kalenderrechnung.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
 
-Rechenergebnis KalenderUmrechnen(Sonderkontext&) {
-  return EingabeFehler(W("Die Kalenderumrechnung ist noch nicht vorhanden."));
+namespace {
+
+enum class Eingabeart { Tageszahl, Datum, LangeZaehlung };
+
+struct Kalendereinheit {
+  std::string Name;  // the exact unit name of the data file (Windows-1252)
+  Eingabeart Art;
+  long Versatz;  // day numbers: JD = number + Versatz
+  int GroessterTag;
+  int GroessterMonat;
+  bool LangeMeldung;        // the date message that explains negative years
+  std::string Meldung;      // number message or conversion message
+  std::optional<long> (*ZuJD)(std::string_view);
+  std::string (*AusJD)(long);
+};
+
+const std::string Anfang = "Falsche Eingabe im Werteingabeld! Bitte ändern! ";
+
+std::string Zahlmeldung(const char* was) {
+  return W(Anfang + "Bitte geben Sie das \"" + was +
+           "\" in der folgenden Form ein: 45205. Nachkommastellen sind nicht möglich.");
+}
+
+std::string Datumsmeldung(const char* kalender, const char* beispiel) {
+  return W(Anfang + "Bitte geben Sie das Datum des \"" + kalender + "\" in der folgenden Form ein: " + beispiel);
+}
+
+const char* const Zwei = "20.03.1850 oder 20.03.-1000";
+const char* const Kurz = "30.03.01";
+
+Kalendereinheit Tageszahl(const char* name, long versatz, const char* was) {
+  return {W(name), Eingabeart::Tageszahl, versatz, 0, 0, false, Zahlmeldung(was), nullptr, nullptr};
+}
+
+Kalendereinheit Kalender(const char* name, int tag, int monat, bool lang, std::string meldung,
+                         std::optional<long> (*zu)(std::string_view), std::string (*aus)(long)) {
+  return {W(name), Eingabeart::Datum, 0, tag, monat, lang, std::move(meldung), zu, aus};
+}
+
+// The units in the order in which a selected unit's name is looked up.
+const std::vector<Kalendereinheit>& Einheiten() {
+  static const std::vector<Kalendereinheit> liste = [] {
+    std::vector<Kalendereinheit> l;
+    l.push_back(Tageszahl("Julianisches Datum", 0, "Julianische Datum"));
+    l.push_back(Tageszahl("Julianisches Datum, modifiziert", 2400001, "Julianische Datum, modifiziert"));
+    l.push_back(Tageszahl("Julianisches Datum, truncated", 2440001, "Julianische Datum, truncated"));
+    l.push_back(Tageszahl("Lilianisches Datum", 2299160, "Lilianische Datum"));
+    l.push_back(Kalender("Julianischer Kalender (12 Uhr)", 31, 12, true,
+                         Datumsmeldung("Julianischen Kalenders", Zwei), &JulianischZuJD, &JDZuJulianisch));
+    l.push_back(Kalender("Gregorianischer Kalender (12 Uhr)", 31, 12, true,
+                         Datumsmeldung("Gregorianischen Kalenders", Zwei), &GregorianischZuJD,
+                         &JDZuGregorianisch));
+    l.push_back(Kalender("Abendländischer Kalender (12 Uhr)", 31, 12, true,
+                         Datumsmeldung("Abendländischen Kalenders", Zwei), &AbendlaendischZuJD,
+                         &JDZuAbendlaendisch));
+    l.push_back(Kalender("Jüdischer Kalender", 30, 13, false, Datumsmeldung("Jüdischen Kalenders", Zwei),
+                         &JuedischZuJD, &JDZuJuedisch));
+    l.push_back(Kalender("Franz. Revolutionskalender", 30, 13, false,
+                         Datumsmeldung("Franz. Revolutionskalenders", "30.03.01 oder 20.03.-1000"),
+                         &RevolutionZuJD, &JDZuRevolution));
+    l.push_back(Kalender("Islamischer Kalender", 31, 12, true, Datumsmeldung("Islamischen Kalenders", Kurz),
+                         &IslamischZuJD, &JDZuIslamisch));
+    l.push_back(Kalender("Iranischer Kalender (neu)", 31, 13, true, Datumsmeldung("Iranischen Kalenders", Kurz),
+                         &IranischZuJD, &JDZuIranisch));
+    l.push_back(Kalender("Iranischer Kalender (Yazdegard)", 31, 13, true,
+                         Datumsmeldung("Iranischen Kalenders", Kurz), &YazdegardZuJD, &JDZuYazdegard));
+    l.push_back(Kalender("Ägyptischer Kalender (Nabon.)", 35, 13, true,
+                         Datumsmeldung("Ägyptischen Kalenders (Nabon.)", Kurz), &AegyptischZuJD,
+                         &JDZuAegyptisch));
+    l.push_back(Kalender("Armenischer Kalender", 35, 13, true, Datumsmeldung("Armenischen Kalenders", Kurz),
+                         &ArmenischZuJD, &JDZuArmenisch));
+    l.push_back(Kalender("Äthiopischer Kalender", 35, 13, true, Datumsmeldung("Äthiopischen Kalenders", Kurz),
+                         &AethiopischZuJD, &JDZuAethiopisch));
+    l.push_back(Kalender("Koptischer Kalender", 35, 13, true, Datumsmeldung("Koptischen Kalenders", Kurz),
+                         &KoptischZuJD, &JDZuKoptisch));
+    l.push_back(Kalender("Bahá'i Kalender", 19, 20, false, Datumsmeldung("Bahá'i Kalenders", Kurz), &BahaiZuJD,
+                         &JDZuBahai));
+    l.push_back(Kalender("Indischer Kalender (Saka)", 31, 12, true, Datumsmeldung("Indischen Kalenders", Kurz),
+                         &SakaZuJD, &JDZuSaka));
+    Kalendereinheit maya{W("Maya-Kalender"),
+                         Eingabeart::LangeZaehlung,
+                         0,
+                         0,
+                         0,
+                         false,
+                         W(Anfang +
+                           "Bitte geben Sie das Datum des \"Maya-Kalenders\" in der folgenden Form ein: 7.17.18.13.1"),
+                         &MayaZuJD,
+                         &JDZuMaya};
+    l.push_back(std::move(maya));
+    return l;
+  }();
+  return liste;
+}
+
+const Kalendereinheit* EinheitFinden(const std::string& name) {
+  for (const Kalendereinheit& e : Einheiten())
+    if (e.Name == name) return &e;
+  return nullptr;
+}
+
+// The ten days that the change to the Gregorian calendar left out.
+bool AusgelassenerTag(const std::string& text) {
+  static const char* const Tage[] = {"05.10.1582", "06.10.1582", "07.10.1582", "08.10.1582", "09.10.1582",
+                                     "10.10.1582", "11.10.1582", "12.10.1582", "13.10.1582", "14.10.1582"};
+  return std::any_of(std::begin(Tage), std::end(Tage), [&](const char* t) { return text == t; });
+}
+
+// The form TT.MM.JJJJ with the unit's largest day and month, and no year 0.
+bool DatumGueltig(const std::string& text, const Kalendereinheit& e) {
+  if (text.size() < 6 || text[2] != '.' || text[5] != '.') return false;
+  std::optional<long> tag = GanzzahlLesen(text.substr(0, 2));
+  std::optional<long> monat = GanzzahlLesen(text.substr(3, 2));
+  std::optional<long> jahr = GanzzahlLesen(text.substr(6));
+  return tag && monat && jahr && *tag >= 1 && *tag <= e.GroessterTag && *monat >= 1 &&
+         *monat <= e.GroessterMonat && *jahr != 0;
+}
+
+std::string Ausgabe(const Kalendereinheit& e, long jd) {
+  if (e.Art == Eingabeart::Tageszahl) return std::to_string(jd - e.Versatz);
+  return e.AusJD(jd);
+}
+
+}  // namespace
+
+Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
+  if (k.Auswahl < 0 || k.Auswahl >= static_cast<int>(k.Einheiten.size())) return {};
+  const Kalendereinheit* gewaehlt = EinheitFinden(k.Einheiten[k.Auswahl].Einheitenname);
+  if (!gewaehlt) return {};
+
+  std::string eingabe(k.Eingabe);
+  long long jd = 0;
+  switch (gewaehlt->Art) {
+    case Eingabeart::Tageszahl: {
+      std::replace(eingabe.begin(), eingabe.end(), ',', '.');
+      std::optional<long> zahl = GanzzahlLesen(eingabe);
+      if (!zahl) return EingabeFehler(gewaehlt->Meldung);
+      jd = static_cast<long long>(*zahl) + gewaehlt->Versatz;
+      break;
+    }
+    case Eingabeart::Datum: {
+      if (eingabe.empty()) return {};
+      if (!DatumGueltig(eingabe, *gewaehlt)) {
+        std::string text = Anfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850";
+        if (gewaehlt->LangeMeldung)
+          text += " oder 20.03.-1000. Die Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert.";
+        return EingabeFehler(W(text));
+      }
+      if (gewaehlt->Name == W("Abendländischer Kalender (12 Uhr)") && AusgelassenerTag(eingabe))
+        return EingabeFehler(
+            W(Anfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
+      std::optional<long> tag = gewaehlt->ZuJD(eingabe);
+      if (!tag) return EingabeFehler(gewaehlt->Meldung);
+      jd = *tag;
+      break;
+    }
+    case Eingabeart::LangeZaehlung: {
+      for (int feld = 1; feld <= 5; ++feld)
+        if (!GanzzahlLesen(TextFeld(eingabe, '.', feld)))
+          return EingabeFehler(W(Anfang +
+                                 "Bitte geben Sie das Datum des Maya-Kalenders in der folgenden Form ein: "
+                                 "7.17.18.13.1"));
+      std::optional<long> tag = MayaZuJD(eingabe);
+      if (!tag) return EingabeFehler(gewaehlt->Meldung);
+      jd = *tag;
+      break;
+    }
+  }
+
+  if (jd < 0)
+    return EingabeFehler(W("Kalenderberechnungen können erst ab dem 01.01.4713 v. Chr. des Julian. Kalenders "
+                           "(Julian. Datum = 0)) durchgeführt werden!"));
+  if (jd > 10000000)
+    return EingabeFehler(W("Kalenderberechnungen können max. bis zum Jahr 22666 des Greg. Kalenders "
+                           "(Julian. Datum = 10 000 000)) durchgeführt werden!"));
+
+  for (TAusgabetextobject& einheit : k.Einheiten) {
+    const Kalendereinheit* e = EinheitFinden(einheit.Einheitenname);
+    std::string text = e ? Ausgabe(*e, static_cast<long>(jd)) : std::string();
+    ErgebnisSetzen(einheit, text.substr(0, 15));
+  }
+  Rechenergebnis ergebnis;
+  ergebnis.Erfolg = true;
+  return ergebnis;
 }
 
 }  // namespace kolvaro

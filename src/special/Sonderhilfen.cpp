@@ -14,7 +14,7 @@ std::string_view Getrimmt(std::string_view text) {
   return text;
 }
 
-std::optional<std::int64_t> GanzzahlLesen(std::string_view text) {
+std::optional<std::int64_t> GanzzahlLesen64(std::string_view text) {
   text = Getrimmt(text);
   bool negativ = false;
   if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
@@ -30,7 +30,7 @@ std::optional<std::int64_t> GanzzahlLesen(std::string_view text) {
 }
 
 std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text) {
-  auto wert = GanzzahlLesen(text);
+  auto wert = GanzzahlLesen64(text);
   if (!wert || *wert < std::numeric_limits<std::int32_t>::min() || *wert > std::numeric_limits<std::int32_t>::max())
     return std::nullopt;
   return static_cast<std::int32_t>(*wert);

@@ -367,6 +367,16 @@ TEST_F(Araeometer, RueckfrageUndGrenzen) {
   EXPECT_FALSE(r.Fehler.has_value());
   EXPECT_EQ(Fliess("Grad Brix"), "20,000000000");  // unchanged
 
+  // US Baumé for light liquids: water reads 10 (140 / (130 + x)), and back.
+  antwort = FrageAntwort::Ja;
+  m_Eingabe = "10";
+  {
+    Sonderkontext k{m_Eingabe, m_Einheiten, 1, m_Verzeichnis.Pfad(), m_Frage};  // row 1: Baumé, USA
+    ASSERT_TRUE(AraeometerUmrechnen(k).Erfolg);
+  }
+  EXPECT_EQ(Fliess("Gramm/Zentimeter^3 bei 15° C"), "0,9991258667");
+  EXPECT_EQ(U(m_Einheiten[1].ErgebnisFliess), "10,000000000");
+
   r = Rechnen(&AraeometerUmrechnen, "5", "Grad API");
   ASSERT_TRUE(r.Erfolg);
   ASSERT_EQ(r.Vorher.size(), 1u);
