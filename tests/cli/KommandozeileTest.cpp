@@ -113,6 +113,52 @@ TEST(Kommandozeile, FalscheEingabenUndNutzungsfehler) {
   EXPECT_FALSE(pi.Fehler.empty());
 }
 
+TEST(Kommandozeile, SondergebieteWieDieListe) {
+  auto t = Cli({"umrechnen", "Temperatur", "Celsius", "100"});
+  ASSERT_EQ(t.Status, 0) << t.Fehler;
+  EXPECT_TRUE(HatZeile(t.Aus, "212,00000000\tFahrenheit\tSonstige Einheit")) << t.Aus;
+  auto b = Cli({"umrechnen", "Brüche", "Bruch", "-7/3"});
+  ASSERT_EQ(b.Status, 0) << b.Fehler;
+  EXPECT_EQ(b.Aus.substr(0, b.Aus.find('\t')), "-2 1/3");
+  auto z = Cli({"umrechnen", "Zahlensysteme", "Römische Zahl", "IIII"});
+  ASSERT_EQ(z.Status, 0);
+  EXPECT_NE(z.Aus.find("4\tDezimalzahl"), std::string::npos);
+  EXPECT_EQ(z.Fehler, "Falsche Römische Zahl!\n");  // after the results, on standard error
+  auto s = Cli({"umrechnen", "Schuhgrößen", "Größe Europa", "42"});
+  ASSERT_EQ(s.Status, 0) << s.Fehler;
+  EXPECT_NE(s.Aus.find("27,0\tFußlänge/cm"), std::string::npos) << s.Aus;
+  auto w = Cli({"umrechnen", "Weltzeit", "Weltzeit (UTC)", "23:30"});
+  ASSERT_EQ(w.Status, 0) << w.Fehler;
+  EXPECT_NE(w.Aus.find("23:30\tWeltzeit (UTC)"), std::string::npos);
+  EXPECT_NE(w.Aus.find(" nä. Tag\t"), std::string::npos);
+  EXPECT_EQ(Cli({"umrechnen", "Weltzeit", "Weltzeit (UTC)", "-1:00"}).Status, 1);
+  auto v = Cli({"umrechnen", "Viskosität, kinem. alt", "Millimeter^2/Sekunde", "1"});
+  ASSERT_EQ(v.Status, 0) << v.Fehler;
+  EXPECT_NE(v.Aus.find("0,0000010000\tMeter^2/Sekunde"), std::string::npos) << v.Aus;
+  auto e = Cli({"umrechnen", "Viskosität, kinem. alt", "Engler-Grad", "131,7"});
+  EXPECT_EQ(e.Status, 1);
+  EXPECT_EQ(e.Fehler, "Eingabe außerhalb des gültigen Wertebereiches (1 bis 131,6)!\n");
+  auto geld = Cli({"umrechnen", "Währungen", "Euro", "100"});
+  ASSERT_EQ(geld.Status, 0) << geld.Fehler;
+  EXPECT_NE(geld.Aus.find("195,58300000\tDeutsche Mark"), std::string::npos);
+}
+
+TEST(Kommandozeile, AraeometerFrage) {
+  auto ohne = Cli({"umrechnen", "Aräometerskalen", "Grad Brix", "20"});
+  EXPECT_EQ(ohne.Status, 2);
+  EXPECT_NE(ohne.Fehler.find("Ist Ihre Flüssigkeit leichter als Wasser?"), std::string::npos);
+  EXPECT_TRUE(ohne.Aus.empty());
+  auto schwer = Cli({"umrechnen", "--schwerer", "Aräometerskalen", "Grad Brix", "20"});
+  auto leicht = Cli({"umrechnen", "--leichter", "Aräometerskalen", "Grad Brix", "20"});
+  ASSERT_EQ(schwer.Status, 0);
+  ASSERT_EQ(leicht.Status, 0);
+  EXPECT_NE(schwer.Aus, leicht.Aus);
+  auto api = Cli({"umrechnen", "Aräometerskalen", "Grad API", "5"});
+  ASSERT_EQ(api.Status, 0);  // converted with 10, the note comes after the results
+  EXPECT_EQ(api.Fehler, "Eingabe von Werten < 10 ist bei API nicht zulässig!\n");
+  EXPECT_NE(api.Aus.find("10,000000000\tGrad API"), std::string::npos);
+}
+
 TEST(Kommandozeile, DatenverzeichnisFehltOderIstBeschaedigt) {
   kolvaro::test::TempVerzeichnis leer;
   auto lauf = Cli({"gebiete"}, leer.Pfad().string());
