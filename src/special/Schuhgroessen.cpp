@@ -39,11 +39,7 @@ const System kSysteme[] = {
      [](long double p) { return (p + 1) / kGerstenkorn - 12 + 1.5L; }, true},
 };
 
-const System* SystemFuer(const std::string& name) {
-  for (const auto& s : kSysteme)
-    if (name == W(s.Name)) return &s;
-  return nullptr;
-}
+const System* SystemFuer(const std::string& name) { return RegelFuer(kSysteme, name); }
 
 }  // namespace
 
@@ -63,11 +59,7 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
       ErgebnisSetzen(e, kKeineAngabe);
       continue;
     }
-    // This category shows the raw scientific text and one decimal.
-    std::string fest(Getrimmt(FestTextRoh(v, 1)));
-    for (char& c : fest)
-      if (c == '.') c = ',';
-    ErgebnisSetzen(e, WissTextRoh(v), fest);
+    RohesErgebnis(e, v, 1);  // this category always shows one decimal
   }
   Rechenergebnis r;
   r.Erfolg = true;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <limits>
 
+#include "converter/Zahlformat.h"
 #include "data/Zeichensatz.h"
 
 namespace kolvaro {
@@ -34,6 +35,13 @@ std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text) {
   if (!wert || *wert < std::numeric_limits<std::int32_t>::min() || *wert > std::numeric_limits<std::int32_t>::max())
     return std::nullopt;
   return static_cast<std::int32_t>(*wert);
+}
+
+void RohesErgebnis(TAusgabetextobject& einheit, long double wert, int dezimalen) {
+  std::string fest(Getrimmt(FestTextRoh(wert, dezimalen)));
+  for (char& c : fest)
+    if (c == '.') c = ',';
+  ErgebnisSetzen(einheit, WissTextRoh(wert), fest);
 }
 
 Rechenergebnis UnbekannteEinheitFehler() {

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "data/Zeichensatz.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -24,5 +25,17 @@ std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text);
 Rechenergebnis UnbekannteEinheitFehler();
 
 inline const char* const kKeineAngabe = "keine Angabe";
+
+// The entry of a table of rules whose Name (UTF-8) is the unit's name.
+template <typename Regel, std::size_t N>
+const Regel* RegelFuer(const Regel (&regeln)[N], const std::string& einheitenname) {
+  for (const auto& r : regeln)
+    if (einheitenname == W(r.Name)) return &r;
+  return nullptr;
+}
+
+// The result form of the categories that show the raw scientific text (with
+// its decimal point) and a fixed text with decimal comma but no group marks.
+void RohesErgebnis(TAusgabetextobject& einheit, long double wert, int dezimalen);
 
 }  // namespace kolvaro

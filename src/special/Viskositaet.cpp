@@ -32,11 +32,7 @@ const Skala kSkalen[] = {
     {"Redwood-Sekunde", 27.7L, 4082, "27,7 bis 4082", 4},
 };
 
-const Skala* SkalaFuer(const std::string& name) {
-  for (const auto& s : kSkalen)
-    if (name == W(s.Name)) return &s;
-  return nullptr;
-}
+const Skala* SkalaFuer(const std::string& name) { return RegelFuer(kSkalen, name); }
 
 using Tabelle = std::vector<std::vector<double>>;
 
@@ -122,11 +118,7 @@ Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
       case 1: v = nu * kMillionen; break;
       default: v = Tabellenwert(*tabelle, 1, ziel->Spalte, static_cast<double>(nu * kMillionen)); break;
     }
-    // This category shows the raw scientific text and the fixed text without group marks.
-    std::string fest(Getrimmt(FestTextRoh(v, FliessDezimalen(v))));
-    for (char& c : fest)
-      if (c == '.') c = ',';
-    ErgebnisSetzen(e, WissTextRoh(v), fest);
+    RohesErgebnis(e, v, FliessDezimalen(v));
   }
   Rechenergebnis r;
   r.Erfolg = true;
