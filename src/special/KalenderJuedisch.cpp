@@ -57,11 +57,11 @@ int Jahresart(G jahr, G neujahr) {
 
 // ---- Iranian calendar ----
 // Leap years follow the 33-year rule (year y is a leap year when
-// (25y + 11) mod 33 < 8). Between 1799 and 2255 it gives the same years as
-// the official astronomical rule (new year on the day whose noon at 52.5° E
-// follows the March equinox); a rule with a mean year of 365.2424 days in a
-// 128-year cycle already puts 1 Farvardin 1404 on 20 March 2025 instead of
-// 21 March.
+// (25y + 11) mod 33 < 8). From about 1800 to 2250 it gives the same years as
+// the official astronomical rule (the year begins on the day of the first
+// noon at 52.5° E after the March equinox); a rule with a mean year of
+// 365.2424 days in a 128-year cycle already puts 1 Farvardin 1404 on
+// 20 March 2025 instead of 21 March.
 
 G IranischNeujahr(G jahr) { return 1947955 + 365 * jahr + FloorDiv(8 * jahr + 21, 33); }
 
