@@ -143,6 +143,20 @@ TEST(Kommandozeile, SondergebieteWieDieListe) {
   EXPECT_NE(geld.Aus.find("195,58300000\tDeutsche Mark"), std::string::npos);
 }
 
+TEST(Kommandozeile, Kalender) {
+  auto k = Cli({"umrechnen", "Kalender", "Julianisches Datum", "2451545"});
+  ASSERT_EQ(k.Status, 0) << k.Fehler;
+  EXPECT_TRUE(HatZeile(k.Aus, "01.01.2000\tGregorianischer Kalender (12 Uhr)\tSonstige Einheit")) << k.Aus;
+  EXPECT_TRUE(HatZeile(k.Aus, "19.12.1999\tJulianischer Kalender (12 Uhr)\tSonstige Einheit"));
+  EXPECT_TRUE(HatZeile(k.Aus, "152385\tLilianisches Datum\tSonstige Einheit"));
+  EXPECT_NE(k.Aus.find("12.19.6.15.2\tMaya-Kalender"), std::string::npos);
+  auto maya = Cli({"umrechnen", "Kalender", "Maya-Kalender", "13.0.0.0.0"});
+  ASSERT_EQ(maya.Status, 0) << maya.Fehler;
+  EXPECT_NE(maya.Aus.find("21.12.2012\tGregorianischer Kalender (12 Uhr)"), std::string::npos) << maya.Aus;
+  EXPECT_EQ(Cli({"umrechnen", "Kalender", "Julianisches Datum", "10000001"}).Status, 1);
+  EXPECT_EQ(Cli({"umrechnen", "Kalender", "Abendländischer Kalender (12 Uhr)", "10.10.1582"}).Status, 1);
+}
+
 TEST(Kommandozeile, AraeometerFrage) {
   auto ohne = Cli({"umrechnen", "Aräometerskalen", "Grad Brix", "20"});
   EXPECT_EQ(ohne.Status, 2);
