@@ -286,9 +286,10 @@ QWidget* TMyWindow::InfoPanelAufbauen() {
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
   Panel1->setFrameShape(QFrame::StyledPanel);
-  Panel1->setMinimumWidth(260);
+  Panel1->setMinimumWidth(300);
   auto* gitter = new QGridLayout(Panel1);
-  gitter->setColumnStretch(1, 1);
+  gitter->setColumnStretch(0, 2);
+  gitter->setColumnStretch(1, 3);
   auto* ueberschrift = NeuesLabel("Info_Ueberschrift", Panel1, QStringLiteral("Information"));
   QFont fett = ueberschrift->font();
   fett.setBold(true);
@@ -298,6 +299,7 @@ QWidget* TMyWindow::InfoPanelAufbauen() {
   auto paar = [&](const char* name1, const char* name2) {
     InfoPaar p{NeuesLabel(name1, Panel1), NeuesLabel(name2, Panel1)};
     p.Beschriftung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    p.Beschriftung->setWordWrap(true);  // "Sommerzeit (+ 1 Stunde): " is long
     p.Wert->setWordWrap(true);
     p.Wert->setTextInteractionFlags(Qt::TextSelectableByMouse);
     gitter->addWidget(p.Beschriftung, zeile, 0);
