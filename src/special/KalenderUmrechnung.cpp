@@ -6,6 +6,7 @@
 
 #include "data/Zeichensatz.h"
 #include "special/Kalenderrechnung.h"
+#include "special/Sonderhilfen.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -138,7 +139,7 @@ std::string Ausgabe(const Kalendereinheit& e, long jd) {
 Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
   if (k.Auswahl < 0 || k.Auswahl >= static_cast<int>(k.Einheiten.size())) return {};
   const Kalendereinheit* gewaehlt = EinheitFinden(k.Einheiten[k.Auswahl].Einheitenname);
-  if (!gewaehlt) return {};
+  if (!gewaehlt) return UnbekannteEinheitFehler();  // an own unit: no calendar behind it
 
   std::string eingabe(k.Eingabe);
   long long jd = 0;

@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "data/Datenverzeichnis.h"
+#include "data/Einheitendatei.h"
+#include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/Testdaten.h"
 
@@ -51,6 +53,44 @@ TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
   for (const auto& e : std::filesystem::directory_iterator(v.Pfad())) dateien += e.is_regular_file();
   EXPECT_EQ(dateien, 1);
   EXPECT_FALSE(DateiLaden(v.Pfad() / "fehlt.DAT").has_value());
+}
+
+}  // namespace
+}  // namespace kolvaro
+
+namespace kolvaro {
+namespace {
+
+TEST(Einheitendatei, FelderErsetzenUndRestUnveraendert) {
+  test::TempVerzeichnis v;
+  test::StandardDaten(v.Pfad());
+  const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
+  ASSERT_FALSE(EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {2, 11, W("Übersetzung")}}).has_value());
+  const auto nachher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
+  ASSERT_EQ(nachher.size(), vorher.size());
+  EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[0], 1), '\t', 1), "n");
+  EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[2], 1), '\t', 11), W("Übersetzung"));
+  EXPECT_EQ(Felder(*LinieEntschluesseln(nachher[2], 1), '\t').size(), 19u);
+  for (std::size_t i : {1u, 3u, 4u, 5u}) EXPECT_EQ(nachher[i], vorher[i]);  // untouched lines keep their text
+}
+
+TEST(Einheitendatei, FehlerLassenDieDateiStehen) {
+  test::TempVerzeichnis v;
+  test::StandardDaten(v.Pfad());
+  const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
+  auto meldung = EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {99, 1, "n"}});
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_EQ(*DateiLaden(v.Pfad() / "LAENGE.DAT"), vorher);
+  meldung = EinheitenzeileAendern(v.Pfad(), "ZEIT.DAT", 0, 1, "n");
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_EQ(meldung->Text, W("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
+                             "nicht geschrieben werden!"));
+  auto zeilen = vorher;
+  zeilen[3] = "XYZ";
+  SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen);
+  meldung = EinheitenzeileAendern(v.Pfad(), "LAENGE.DAT", 3, 1, "n");
+  ASSERT_TRUE(meldung.has_value());
+  EXPECT_NE(meldung->Text.find("Zeile 4"), std::string::npos);
 }
 
 }  // namespace
