@@ -200,5 +200,10 @@ int main(int argc, char** argv) {
     summe += uhr.nsecsElapsed() / 1e6;
   }
   std::printf("Umrechnung (%zu Einheiten): %.3f ms\n", konverter.Einheiten().size(), summe / kLaeufe);
+  if (qEnvironmentVariableIsSet("KOLVARO_BENCH_ANSTRICH")) {
+    uhr.start();
+    for (int i = 0; i < 500; ++i) liste->viewport()->repaint();
+    std::printf("Anstrich der Liste: %.3f ms\n", uhr.nsecsElapsed() / 1e6 / 500);
+  }
   return 0;
 }

@@ -122,7 +122,7 @@ void TMyWindow::OberflaecheAufbauen() {
   ListBoxEinheit->setItemDelegate(new EinheitenDelegate(ListBoxEinheit));
   ListBoxEinheit->setUniformItemSizes(true);
   ListBoxEinheit->setLayoutMode(QListView::Batched);
-  ListBoxEinheit->setBatchSize(200);
+  ListBoxEinheit->setBatchSize(64);
   ListBoxEinheit->setSelectionMode(QAbstractItemView::ExtendedSelection);
   ListBoxEinheit->setEditTriggers(QAbstractItemView::NoEditTriggers);
   ListBoxEinheit->setMouseTracking(true);
