@@ -105,26 +105,34 @@ OptMeldung Konverter::EinheitenLaden() {
   if (m_Gebietsindex < 0) return std::nullopt;
   const std::string& datei = m_Katalog[m_Gebietsindex].Datendatei;
   OptMeldung meldung;
-  auto zeilen = DateiLaden(m_Verzeichnis / datei);
-  if (!zeilen) {
+  auto inhalt = DateiInhalt(m_Verzeichnis / datei);
+  if (!inhalt) {
     meldung = NichtGeoeffnetMeldung(datei);
   } else {
     const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
     std::vector<std::string_view> angezeigt(m_AngezeigteLaender.begin(), m_AngezeigteLaender.end());
     std::sort(angezeigt.begin(), angezeigt.end());
-    m_Zaehler.Gesamt = static_cast<int>(zeilen->size());
-    m_Einheiten.reserve(zeilen->size());
     std::vector<std::string_view> felder;
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-      auto klartext = LinieEntschluesseln((*zeilen)[i], 1);
-      if (!klartext) {
+    std::string klartext;
+    // The lines are read straight out of the file's text, deciphered into one
+    // buffer, and only the units that are listed are built.
+    std::string_view rest = *inhalt;
+    m_Einheiten.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1);
+    int i = 0;
+    while (!rest.empty()) {
+      const auto ende = rest.find('\n');
+      std::string_view zeile = rest.substr(0, ende);
+      rest.remove_prefix(ende == std::string_view::npos ? rest.size() : ende + 1);
+      if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+      if (!LinieEntschluesseln(zeile, 1, klartext)) {
         // A damaged line stops the load; nothing half-read is listed.
         m_Einheiten.clear();
         m_Zaehler = {};
-        meldung = BeschaedigtMeldung(datei, i + 1);
+        meldung = BeschaedigtMeldung(datei, static_cast<std::size_t>(i) + 1);
         break;
       }
-      Felder(*klartext, '\t', felder);
+      ++m_Zaehler.Gesamt;
+      Felder(klartext, '\t', felder);
       bool ausgeschlossen = false;
       if (nachLand) {
         std::string_view land = felder.size() >= feld::Landname ? felder[feld::Landname - 1] : std::string_view();
@@ -136,7 +144,8 @@ OptMeldung Konverter::EinheitenLaden() {
       std::string_view sichtbar = felder[0];
       if (sichtbar == "n") ++m_Zaehler.Verborgen;
       if (m_TemporaereAnzeige) sichtbar = "j";
-      if (!ausgeschlossen && sichtbar == "j") EinheitFuellen(m_Einheiten.emplace_back(), felder, static_cast<int>(i));
+      if (!ausgeschlossen && sichtbar == "j") EinheitFuellen(m_Einheiten.emplace_back(), felder, i);
+      ++i;
     }
   }
   NachModusSortieren();

@@ -17,6 +17,7 @@ void ErsetzenAlle(std::string& text, std::string_view alt, std::string_view neu)
 }
 
 std::string UmlauteAufloesen(std::string text) {
+  if (text.find_first_of("\xC4\xD6\xDC") == std::string::npos) return text;
   ErsetzenAlle(text, "\xC4", "AE");
   ErsetzenAlle(text, "\xD6", "OE");
   ErsetzenAlle(text, "\xDC", "UE");
@@ -77,6 +78,12 @@ std::string NameSchluessel(std::string_view einheitenname) {
 }
 
 std::string LandSchluessel(std::string_view landname) {
+  // The unit classes stand as the whole name nearly always: answer at once.
+  if (landname == "SI-Einheit") return "A";
+  if (landname == "Internationale Einheit") return "AA";
+  if (landname == "Englisches System") return "AAA";
+  if (landname == "Eigene Einheit") return "AAAA";
+  if (landname == "Sonstige Einheit") return "AAAAA";
   std::string schluessel = UmlauteAufloesen(std::string(landname));
   ErsetzenAlle(schluessel, "SI-Einheit", "A");
   ErsetzenAlle(schluessel, "Internationale Einheit", "AA");

@@ -80,20 +80,21 @@ std::string Verschluesseln(std::string_view klartext, std::string_view schluesse
   return ausgabe;
 }
 
-std::optional<std::string> Entschluesseln(std::string_view geheimtext, std::string_view schluessel) {
-  if (geheimtext.empty()) return std::string();
-  if (geheimtext.size() < 4) return std::nullopt;  // a start value and nothing behind it
+bool Entschluesseln(std::string_view geheimtext, std::string_view schluessel, std::string& ziel) {
+  ziel.clear();
+  if (geheimtext.empty()) return true;
+  if (geheimtext.size() < 4) return false;  // a start value and nothing behind it
   if (schluessel.empty()) schluessel = kStandardSchluessel;
   int start = PaarWert(geheimtext[0], geheimtext[1]);
-  if (start < 0) return std::nullopt;
-  std::string klartext((geheimtext.size() - 2) / 2, '\0');
+  if (start < 0) return false;
+  ziel.resize((geheimtext.size() - 2) / 2);
   // Plain pointers: the char stores would otherwise make the compiler reload
   // every string's data pointer in each step.
   const char* ein = geheimtext.data() + 2;
   const unsigned char* schl = reinterpret_cast<const unsigned char*>(schluessel.data());
   const std::size_t m = schluessel.size();
-  char* aus = klartext.data();
-  const std::size_t n = klartext.size();
+  char* aus = ziel.data();
+  const std::size_t n = ziel.size();
   unsigned vorher = static_cast<unsigned>(start);
   std::size_t j = 0;
   int fehler = 0;
@@ -111,7 +112,16 @@ std::optional<std::string> Entschluesseln(std::string_view geheimtext, std::stri
     aus[k] = static_cast<char>(p & 0xFF);
     vorher = static_cast<unsigned>(o & 0xFF);
   }
-  if (fehler < 0) return std::nullopt;
+  if (fehler < 0) {
+    ziel.clear();
+    return false;
+  }
+  return true;
+}
+
+std::optional<std::string> Entschluesseln(std::string_view geheimtext, std::string_view schluessel) {
+  std::string klartext;
+  if (!Entschluesseln(geheimtext, schluessel, klartext)) return std::nullopt;
   return klartext;
 }
 
@@ -155,6 +165,10 @@ std::string LinieVerschluesseln(std::string_view zeile, int schluesselnummer) {
   chiffre.SetAction(TActionType::atEncryption);
   chiffre.Execute();
   return chiffre.Output();
+}
+
+bool LinieEntschluesseln(std::string_view zeile, int schluesselnummer, std::string& ziel) {
+  return Entschluesseln(zeile, Schluessel(schluesselnummer), ziel);
 }
 
 std::optional<std::string> LinieEntschluesseln(std::string_view zeile, int schluesselnummer) {

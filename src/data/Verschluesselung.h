@@ -40,6 +40,9 @@ std::string Verschluesseln(std::string_view klartext, std::string_view schluesse
 // nullopt when a pair is not a hexadecimal number or no pair follows the
 // start value.
 std::optional<std::string> Entschluesseln(std::string_view geheimtext, std::string_view schluessel);
+// The same into a buffer the caller reuses line after line; false when the
+// text is not valid cipher text.
+bool Entschluesseln(std::string_view geheimtext, std::string_view schluessel, std::string& ziel);
 
 // A uniformly random start value 0..255.
 std::uint8_t ZufallsStartwert();
@@ -51,5 +54,6 @@ const std::string& Schluessel(int nummer);
 // cipher's built-in default key.
 std::string LinieVerschluesseln(std::string_view zeile, int schluesselnummer);
 std::optional<std::string> LinieEntschluesseln(std::string_view zeile, int schluesselnummer);
+bool LinieEntschluesseln(std::string_view zeile, int schluesselnummer, std::string& ziel);
 
 }  // namespace kolvaro
