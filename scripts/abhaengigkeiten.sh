@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Kolvaro needs,
 # but only those that are missing.
 set -euo pipefail
-pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev)
+pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+        fonts-dejavu-core)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

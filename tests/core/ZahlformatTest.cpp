@@ -15,6 +15,9 @@ struct Fall {
   const char* Text;
 };
 
+// Names the test cases by their expected text (a long double would print as raw bytes).
+void PrintTo(const Fall& f, std::ostream* os) { *os << f.Text; }
+
 class WissTextTest : public ::testing::TestWithParam<Fall> {};
 TEST_P(WissTextTest, Text) { EXPECT_EQ(WissText(GetParam().Wert), GetParam().Text); }
 INSTANTIATE_TEST_SUITE_P(Beispiele, WissTextTest,
