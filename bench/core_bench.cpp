@@ -65,7 +65,7 @@ BENCHMARK(BM_GebietLaden)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
 void BM_Umrechnen(benchmark::State& state) {
   auto k = BenchKonverter();
   k.EinheitenLaden();
-  for (auto _ : state) benchmark::DoNotOptimize(k.Rechnen("1,5", 17));
+  for (auto _ : state) benchmark::DoNotOptimize(k.Umrechnen("1,5", 17));
   state.SetLabel(std::to_string(k.Einheiten().size()) + " Einheiten");
 }
 BENCHMARK(BM_Umrechnen)->Unit(benchmark::kMicrosecond);

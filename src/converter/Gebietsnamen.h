@@ -28,13 +28,6 @@ inline bool NachLandGefiltert(std::string_view name) {
   return name == Laenge || name == Flaeche || name == Masse || name == Volumen;
 }
 
-// The categories with a conversion of their own instead of one factor.
-inline bool IstSondergebiet(std::string_view name) {
-  return name == Brueche || name == Zahlensysteme || name == Weltzeit || name == Waehrungen ||
-         name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
-         name == Schuhgroessen || name == Kalender;
-}
-
 // Categories whose factors carry no size: sorting by size uses the results.
 inline bool GroesseNachErgebnis(std::string_view name) {
   return name == Araeometerskalen || name == Schuhgroessen || name == Temperatur || name == ViskositaetAlt;

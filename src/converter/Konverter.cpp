@@ -183,13 +183,6 @@ Rechenergebnis Konverter::Umrechnen(std::string_view eingabe, int auswahl, const
   return ergebnis;
 }
 
-OptMeldung Konverter::Rechnen(std::string_view eingabe, int auswahl) {
-  auto ergebnis = Umrechnen(eingabe, auswahl);
-  if (ergebnis.Fehler) return ergebnis.Fehler;
-  if (!ergebnis.Erfolg && !m_Einheiten.empty()) return FehlerMeldung(W("Die Umrechnung wurde abgebrochen."));
-  return std::nullopt;
-}
-
 Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswahl) {
   auto wert = ZahlLesen(eingabe);
   if (!wert || *wert == 0.0L) return AllgemeinerEingabeFehler();

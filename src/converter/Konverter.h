@@ -97,8 +97,6 @@ class Konverter {
   // present. A wrong input changes no result. frage answers the questions
   // a routine may ask (without one, a question counts as cancelled).
   Rechenergebnis Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage = {});
-  // The same for callers that only want to know what went wrong.
-  OptMeldung Rechnen(std::string_view eingabe, int auswahl);
   bool ErgebnisseVorhanden() const { return m_ErgebnisseVorhanden; }
   void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
   bool Wissenschaftlich() const { return m_Wissenschaftlich; }

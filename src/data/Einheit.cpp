@@ -19,12 +19,6 @@ bool FaktorLesen(std::string_view text, long double& wert) {
   return true;
 }
 
-TAusgabetextobject EinheitAusFeldern(const std::vector<std::string_view>& felder, int dateizeile) {
-  TAusgabetextobject e;
-  EinheitFuellen(e, felder, dateizeile);
-  return e;
-}
-
 void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile) {
   auto eigenschaft = FeldOderLeer(felder, feld::Eigenschaft);
   e.Eigenschaft = eigenschaft.empty() ? '\0' : eigenschaft.front();

@@ -72,11 +72,9 @@ struct TAusgabetextobject {
   std::string ErgebnisFliess;
 };
 
-// Builds an entry from the fields of a deciphered line (missing fields are
+// Fills an entry from the fields of a deciphered line (missing fields are
 // empty). The factor is read with "," or "." as decimal separator; a factor
 // that is not a number becomes 0.
-TAusgabetextobject EinheitAusFeldern(const std::vector<std::string_view>& felder, int dateizeile);
-// The same, filling an entry in place (the loader's path: no moves).
 void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile);
 
 // Reads a factor as stored in a data file; false if it is not a number.
