@@ -1,26 +1,11 @@
 // Reading and writing rules of the settings.
 #include "converter/Einstellungswerte.h"
 
-#include <charconv>
-
+#include "converter/Zahlformat.h"
+#include "data/Feld.h"
 #include "data/Zeichensatz.h"
 
 namespace kolvaro {
-namespace {
-
-// A decimal integer as the settings store it; nullopt for anything else.
-std::optional<long long> GanzzahlLesen64(const std::string& text) {
-  std::string_view t = text;
-  while (!t.empty() && t.front() == ' ') t.remove_prefix(1);
-  while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
-  if (!t.empty() && t.front() == '+') t.remove_prefix(1);
-  long long wert = 0;
-  auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
-  if (t.empty() || fehler != std::errc() || ende != t.data() + t.size()) return std::nullopt;
-  return wert;
-}
-
-}  // namespace
 
 EinstellungenGelesen EinstellungenAuswerten(
     const std::function<std::optional<std::string>(const char* name)>& lesen) {
@@ -28,7 +13,7 @@ EinstellungenGelesen EinstellungenAuswerten(
   auto& w = ergebnis.Werte;
 
   if (auto gruppe = lesen(kWertGruppe); gruppe && !gruppe->empty()) {
-    auto zahl = GanzzahlLesen64(*gruppe);
+    auto zahl = GanzzahlLesen(Getrimmt(*gruppe));
     if (!zahl) {
       ergebnis.Ok = false;
       return ergebnis;
@@ -43,7 +28,7 @@ EinstellungenGelesen EinstellungenAuswerten(
   }
 
   if (auto wiss = lesen(kWertWiss); wiss && !wiss->empty()) {
-    auto zahl = GanzzahlLesen64(*wiss);
+    auto zahl = GanzzahlLesen(Getrimmt(*wiss));
     if (!zahl) {
       ergebnis.Ok = false;
       return ergebnis;

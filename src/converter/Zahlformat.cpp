@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <system_error>
 
 #include "data/Zeichensatz.h"
@@ -188,6 +189,29 @@ std::optional<long double> ZahlLesen(std::string_view text) {
   }
   if (fehler != std::errc() || ende != zahl.data() + zahl.size() || !std::isfinite(wert)) return std::nullopt;
   return negativ ? -wert : wert;
+}
+
+std::optional<std::int64_t> GanzzahlLesen(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  bool negativ = false;
+  if (!text.empty() && (text.front() == '+' || text.front() == '-')) {
+    negativ = text.front() == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty() || !IstZiffer(text.front())) return std::nullopt;
+  std::uint64_t wert = 0;
+  auto [ende, fehler] = std::from_chars(text.data(), text.data() + text.size(), wert);
+  if (fehler != std::errc() || ende != text.data() + text.size()) return std::nullopt;
+  const std::uint64_t grenze = static_cast<std::uint64_t>(std::numeric_limits<std::int64_t>::max()) + (negativ ? 1 : 0);
+  if (wert > grenze) return std::nullopt;
+  return negativ ? static_cast<std::int64_t>(0 - wert) : static_cast<std::int64_t>(wert);
+}
+
+std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text) {
+  auto wert = GanzzahlLesen(text);
+  if (!wert || *wert < std::numeric_limits<std::int32_t>::min() || *wert > std::numeric_limits<std::int32_t>::max())
+    return std::nullopt;
+  return static_cast<std::int32_t>(*wert);
 }
 
 std::string WissText(long double r) {

@@ -2,6 +2,7 @@
 // result texts of the converter: the scientific text and the float text.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,12 @@ namespace kolvaro {
 // optional exponent introduced by "E"; blanks around the number are ignored.
 // nullopt for anything else and for numbers beyond the extended range.
 std::optional<long double> ZahlLesen(std::string_view text);
+
+// A whole decimal number: blanks before it and a sign allowed, then only
+// digits up to the end. nullopt for anything else and beyond 64 bits.
+std::optional<std::int64_t> GanzzahlLesen(std::string_view text);
+// The same within the range of a 32-bit signed integer.
+std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text);
 
 // Seven significant digits, decimal comma, four-digit exponent:
 // 1.5 -> "1,500000E+0000", -0.00025 -> "-2,500000E-0004".

@@ -25,6 +25,12 @@ std::string FeldErsetzen(std::string_view zeile, int n, std::string_view wert) {
   return ergebnis;
 }
 
+std::string_view Getrimmt(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+  return text;
+}
+
 void Felder(std::string_view zeile, char trenner, std::vector<std::string_view>& ziel) {
   ziel.clear();
   std::size_t anfang = 0;

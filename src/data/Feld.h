@@ -17,6 +17,9 @@ std::string Feld(std::string_view zeile, char trenner, int n);
 // unchanged.
 std::string FeldErsetzen(std::string_view zeile, int n, std::string_view wert);
 
+// The text without the blanks and tabs around it.
+std::string_view Getrimmt(std::string_view text);
+
 // All fields of a line, as views into it.
 std::vector<std::string_view> Felder(std::string_view zeile, char trenner);
 void Felder(std::string_view zeile, char trenner, std::vector<std::string_view>& ziel);

@@ -38,8 +38,8 @@ Rechenergebnis BruchZuDezimal(Sonderkontext& k) {
   auto strich = text.find('/');
   if (strich == std::string_view::npos || strich == 0 || strich + 1 == text.size())
     return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Die Zahl ist kein Bruch! Richtig z.B. 1/5!"));
-  auto zaehler = Ganzzahl32Lesen(text.substr(0, strich));
-  auto nenner = Ganzzahl32Lesen(text.substr(strich + 1));
+  auto zaehler = Ganzzahl32Lesen(Getrimmt(text.substr(0, strich)));
+  auto nenner = Ganzzahl32Lesen(Getrimmt(text.substr(strich + 1)));
   if (!zaehler || !nenner || *zaehler == 0 || *nenner == 0) return AllgemeinerEingabeFehler();
 
   // Work with magnitudes and put the sign in front, so that -7/3 gives -2 1/3.

@@ -122,11 +122,9 @@ bool AusgelassenerTag(const std::string& text) {
 // The form TT.MM.JJJJ with the unit's largest day and month, and no year 0.
 bool DatumGueltig(const std::string& text, const Kalendereinheit& e) {
   if (text.size() < 6 || text[2] != '.' || text[5] != '.') return false;
-  std::optional<long> tag = GanzzahlLesen(text.substr(0, 2));
-  std::optional<long> monat = GanzzahlLesen(text.substr(3, 2));
-  std::optional<long> jahr = GanzzahlLesen(text.substr(6));
-  return tag && monat && jahr && *tag >= 1 && *tag <= e.GroessterTag && *monat >= 1 &&
-         *monat <= e.GroessterMonat && *jahr != 0;
+  const std::optional<Datum> d = DatumLesen(text);
+  return d && d->Tag >= 1 && d->Tag <= e.GroessterTag && d->Monat >= 1 && d->Monat <= e.GroessterMonat &&
+         d->Jahr != 0;
 }
 
 std::string Ausgabe(const Kalendereinheit& e, long jd) {
@@ -146,7 +144,7 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
   switch (gewaehlt->Art) {
     case Eingabeart::Tageszahl: {
       std::replace(eingabe.begin(), eingabe.end(), ',', '.');
-      std::optional<long> zahl = GanzzahlLesen(eingabe);
+      std::optional<long> zahl = Ganzzahl32Lesen(eingabe);
       if (!zahl) return EingabeFehler(gewaehlt->Meldung);
       jd = static_cast<long long>(*zahl) + gewaehlt->Versatz;
       break;
@@ -169,7 +167,7 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
     }
     case Eingabeart::LangeZaehlung: {
       for (int feld = 1; feld <= 5; ++feld)
-        if (!GanzzahlLesen(TextFeld(eingabe, '.', feld)))
+        if (!Ganzzahl32Lesen(TextFeld(eingabe, '.', feld)))
           return EingabeFehler(W(Anfang +
                                  "Bitte geben Sie das Datum des Maya-Kalenders in der folgenden Form ein: "
                                  "7.17.18.13.1"));

@@ -8,6 +8,8 @@
 // intermediate value is positive, so nothing depends on the rounding there.
 #include "special/Kalenderrechnung.h"
 
+#include "converter/Zahlformat.h"
+
 #include "data/Zeichensatz.h"
 #include "special/KalenderIntern.h"
 
@@ -104,30 +106,13 @@ const std::string& AusserhalbBereich() {
   return text;
 }
 
-std::optional<long> GanzzahlLesen(std::string_view text) {
-  std::size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
-  bool negativ = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negativ = text[i++] == '-';
-  if (i == text.size()) return std::nullopt;
-  G wert = 0;
-  for (; i < text.size(); ++i) {
-    if (text[i] < '0' || text[i] > '9') return std::nullopt;
-    wert = wert * 10 + (text[i] - '0');
-    if (wert > 2147483648LL) return std::nullopt;
-  }
-  if (negativ) wert = -wert;
-  if (wert > 2147483647LL) return std::nullopt;
-  return static_cast<long>(wert);
-}
-
 std::optional<Datum> DatumLesen(std::string_view text) {
   // The year is read up to the end of the text. Reading a fixed number of
   // characters would turn "01.01.-10000" into the year -1000 and ignore
   // trailing characters; the whole rest is either a number or an error.
-  std::optional<long> tag = GanzzahlLesen(Teil(text, 0, 2));
-  std::optional<long> monat = GanzzahlLesen(Teil(text, 3, 2));
-  std::optional<long> jahr = GanzzahlLesen(Teil(text, 6));
+  std::optional<long> tag = Ganzzahl32Lesen(Teil(text, 0, 2));
+  std::optional<long> monat = Ganzzahl32Lesen(Teil(text, 3, 2));
+  std::optional<long> jahr = Ganzzahl32Lesen(Teil(text, 6));
   if (!tag || !monat || !jahr) return std::nullopt;
   return Datum{*tag, *monat, *jahr};
 }
@@ -143,23 +128,6 @@ std::string DatumText(long tag, long monat, long jahr) {
   else if (j.size() == 2 && j[0] == '-')
     j = "-0" + j.substr(1);
   return zweistellig(tag) + "." + zweistellig(monat) + "." + j;
-}
-
-std::string TextFeld(std::string_view text, char trenner, int n) {
-  std::string_view rest = text;
-  std::string_view feld;
-  int gezaehlt = 0;
-  while (gezaehlt < n) {
-    std::size_t p = rest.find(trenner);
-    ++gezaehlt;
-    if (p == std::string_view::npos) {
-      feld = rest;
-      break;
-    }
-    feld = rest.substr(0, p);
-    rest.remove_prefix(p + 1);
-  }
-  return gezaehlt >= n ? std::string(feld) : std::string();
 }
 
 long long ModUnten(long long teiler, long long wert) { return wert - FloorDiv(wert, teiler) * teiler; }
@@ -314,7 +282,7 @@ std::optional<long> MayaZuJD(std::string_view text) {
   static constexpr G Stellenwert[5] = {144000, 7200, 360, 20, 1};
   G jd = 584283;
   for (int i = 0; i < 5; ++i) {
-    std::optional<long> feld = GanzzahlLesen(TextFeld(text, '.', i + 1));
+    std::optional<long> feld = Ganzzahl32Lesen(TextFeld(text, '.', i + 1));
     if (!feld) return std::nullopt;
     jd += Stellenwert[i] * *feld;
   }

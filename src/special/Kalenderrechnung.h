@@ -17,6 +17,8 @@
 #include <string>
 #include <string_view>
 
+#include "data/Feld.h"
+
 namespace kolvaro {
 
 struct Datum {
@@ -33,10 +35,6 @@ extern const int JuedischMonatsanfang[6][13];
 // "außerh. Bereich": the text for a JD outside a calendar's range.
 const std::string& AusserhalbBereich();
 
-// A whole number in the range of a 32-bit signed integer: leading blanks and
-// a sign are allowed, nothing else.
-std::optional<long> GanzzahlLesen(std::string_view text);
-
 // Day from characters 1-2, month from characters 4-5, year from character 7
 // to the end; characters 3 and 6 are not looked at (the input checks do).
 std::optional<Datum> DatumLesen(std::string_view text);
@@ -45,7 +43,7 @@ std::string DatumText(long tag, long monat, long jahr);
 
 // The n-th field (from 1) of a text split at a separator; empty when the
 // text has fewer fields.
-std::string TextFeld(std::string_view text, char trenner, int n);
+inline std::string TextFeld(std::string_view text, char trenner, int n) { return Feld(text, trenner, n); }
 
 // value - floor(value / divisor) * divisor: the remainder with the sign of
 // the divisor.

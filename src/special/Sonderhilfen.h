@@ -8,17 +8,13 @@
 #include <string_view>
 #include <vector>
 
+#include "converter/Zahlformat.h"
+#include "data/Feld.h"
 #include "data/Zeichensatz.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
 
-std::string_view Getrimmt(std::string_view text);
-// A decimal integer with optional sign (blanks around allowed), as a 64-bit
-// value; nullopt for anything else.
-std::optional<std::int64_t> GanzzahlLesen64(std::string_view text);
-// The same, limited to 32-bit signed values.
-std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text);
 
 // A unit that none of the routine's rules knows (an own unit) cannot be the
 // source of a conversion.

@@ -24,8 +24,8 @@ Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k) {
   const std::string formatfehler = W("Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << eingeben!");
   const auto doppelpunkt = k.Eingabe.find(':');
   if (doppelpunkt == std::string_view::npos) return EingabeFehler(formatfehler);
-  auto stunden = Ganzzahl32Lesen(k.Eingabe.substr(0, doppelpunkt));
-  auto minuten = Ganzzahl32Lesen(k.Eingabe.substr(doppelpunkt + 1));
+  auto stunden = Ganzzahl32Lesen(Getrimmt(k.Eingabe.substr(0, doppelpunkt)));
+  auto minuten = Ganzzahl32Lesen(Getrimmt(k.Eingabe.substr(doppelpunkt + 1)));
   // Negative parts would leave the day even after the correction below.
   if (!stunden || !minuten || *stunden < 0 || *minuten < 0) return EingabeFehler(formatfehler);
   long long m = static_cast<long long>(*stunden) * 60 + *minuten;

@@ -82,7 +82,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
       break;
     }
     case kDezimal: {
-      auto wert = GanzzahlLesen64(text);
+      auto wert = GanzzahlLesen(text);
       const std::string ganzeZahlen = W("Falsche Eingabe im Werteingabeld! Es sind nur ganze Zahlen erlaubt!");
       if (!wert) {
         // Digits alone that do not fit are too large, anything else is no integer.

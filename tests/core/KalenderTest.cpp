@@ -339,16 +339,6 @@ TEST(KalenderTexte, DatumLesen) {
     EXPECT_FALSE(DatumLesen(falsch).has_value()) << falsch;
 }
 
-TEST(KalenderTexte, GanzzahlLesen) {
-  EXPECT_EQ(GanzzahlLesen("2451545"), std::optional<long>(2451545));
-  EXPECT_EQ(GanzzahlLesen("  -1"), std::optional<long>(-1));
-  EXPECT_EQ(GanzzahlLesen("+7"), std::optional<long>(7));
-  EXPECT_EQ(GanzzahlLesen("2147483647"), std::optional<long>(2147483647));
-  EXPECT_EQ(GanzzahlLesen("-2147483648"), std::optional<long>(-2147483648L));
-  for (const char* falsch : {"", " ", "-", "2451545.5", "1 ", "2147483648", "1e5", "0x10", "--1"})
-    EXPECT_FALSE(GanzzahlLesen(falsch).has_value()) << falsch;
-}
-
 TEST(KalenderTexte, TextFeld) {
   EXPECT_EQ(TextFeld("12.19.6.15.2", '.', 1), "12");
   EXPECT_EQ(TextFeld("12.19.6.15.2", '.', 5), "2");

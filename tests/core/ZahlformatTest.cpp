@@ -55,6 +55,16 @@ TEST(ZahlLesen, GueltigeFormen) {
   EXPECT_EQ(ZahlLesen("1E-6000"), 0.0L);  // below the range: zero, which callers refuse
 }
 
+TEST(ZahlLesen, GanzeZahlen) {
+  EXPECT_EQ(Ganzzahl32Lesen("2451545"), std::optional<long>(2451545));
+  EXPECT_EQ(Ganzzahl32Lesen("  -1"), std::optional<long>(-1));
+  EXPECT_EQ(Ganzzahl32Lesen("+7"), std::optional<long>(7));
+  EXPECT_EQ(Ganzzahl32Lesen("2147483647"), std::optional<long>(2147483647));
+  EXPECT_EQ(Ganzzahl32Lesen("-2147483648"), std::optional<long>(-2147483648L));
+  for (const char* falsch : {"", " ", "-", "2451545.5", "1 ", "2147483648", "1e5", "0x10", "--1"})
+    EXPECT_FALSE(Ganzzahl32Lesen(falsch).has_value()) << falsch;
+}
+
 TEST(ZahlLesen, UngueltigeFormen) {
   for (const char* text : {"", "abc", "1,2,3", "1.2.3", "E5", "1E", "1E+", "--1", "inf", "nan", "0x10", "1 2",
                            "1E5000", "-", ","})
