@@ -1,5 +1,6 @@
 // Sorting the unit list. Keys are computed once per unit, then the list is
-// sorted stably (equal keys keep the file order).
+// sorted stably (equal keys keep the file order). Keys compare byte by byte
+// as unsigned values, which is how std::string compares.
 #include "converter/Sortierung.h"
 
 #include <algorithm>
@@ -22,17 +23,6 @@ std::string UmlauteAufloesen(std::string text) {
   ErsetzenAlle(text, "\xD6", "OE");
   ErsetzenAlle(text, "\xDC", "UE");
   return text;
-}
-
-int Vergleich(std::string_view a, std::string_view b) {
-  // Byte values compare unsigned, as the code page orders them.
-  auto n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    auto x = static_cast<unsigned char>(a[i]);
-    auto y = static_cast<unsigned char>(b[i]);
-    if (x != y) return x < y ? -1 : 1;
-  }
-  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 template <typename Schluessel, typename Kleiner>
@@ -97,7 +87,7 @@ void NachNameSortieren(std::vector<TAusgabetextobject>& einheiten) {
   if (einheiten.empty()) return;
   NachSchluesselSortieren(
       einheiten, [](const TAusgabetextobject& e) { return NameSchluessel(e.Einheitenname); },
-      [](const std::string& a, const std::string& b) { return Vergleich(a, b) < 0; });
+      [](const std::string& a, const std::string& b) { return a < b; });
 }
 
 void NachLandSortieren(std::vector<TAusgabetextobject>& einheiten) {
@@ -114,8 +104,8 @@ void NachLandSortieren(std::vector<TAusgabetextobject>& einheiten) {
         return Paar{LandSchluessel(e.Landname), std::move(name)};
       },
       [](const Paar& a, const Paar& b) {
-        int land = Vergleich(a.Land, b.Land);
-        return land != 0 ? land < 0 : Vergleich(a.Name, b.Name) < 0;
+        const int land = a.Land.compare(b.Land);
+        return land != 0 ? land < 0 : a.Name < b.Name;
       });
 }
 

@@ -21,6 +21,15 @@ TEST(Sortierung, NameSchluesselMitUmlauten) {
   EXPECT_EQ(einheiten[2].Einheitenname, "Ofen");
 }
 
+TEST(Sortierung, BytesZaehlenOhneVorzeichen) {
+  // "É" is byte C9: after every ASCII letter, not before (as a signed char would be).
+  std::vector<TAusgabetextobject> einheiten(2);
+  einheiten[0].Einheitenname = W("Écu");
+  einheiten[1].Einheitenname = "Zoll";
+  NachNameSortieren(einheiten);
+  EXPECT_EQ(einheiten[0].Einheitenname, "Zoll");
+}
+
 TEST(Sortierung, LandSchluesselKlassenZuerst) {
   std::vector<TAusgabetextobject> einheiten;
   for (const char* land : {"Argentinien", "Sonstige Einheit", "Ägypten", "Eigene Einheit", "Englisches System",

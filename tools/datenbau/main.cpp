@@ -98,10 +98,7 @@ void KatalogBauen(const fs::path& verzeichnis, const fs::path& ziel) {
     gebiete.push_back(std::move(g));
   }
   std::sort(gebiete.begin(), gebiete.end(), [](const Gebiet& a, const Gebiet& b) {
-    return std::lexicographical_compare(a.Schluessel.begin(), a.Schluessel.end(), b.Schluessel.begin(),
-                                        b.Schluessel.end(), [](char x, char y) {
-                                          return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-                                        });
+    return a.Schluessel < b.Schluessel;  // byte order, unsigned
   });
   std::vector<std::string> gruppen, infotexte;
   for (const auto& g : gebiete) {
@@ -170,10 +167,7 @@ void Sortieren(const fs::path& quelle) {
     zeilen.emplace_back(NameSchluessel(Feld(*cp, '\t', feld::Einheitenname)), z);
   }
   std::stable_sort(zeilen.begin(), zeilen.end(), [](const auto& a, const auto& b) {
-    return std::lexicographical_compare(a.first.begin(), a.first.end(), b.first.begin(), b.first.end(),
-                                        [](char x, char y) {
-                                          return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
-                                        });
+    return a.first < b.first;
   });
   std::string inhalt;
   for (const auto& z : zeilen) inhalt += z.second + "\n";
