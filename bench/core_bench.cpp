@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <random>
 
+#include "Benchdaten.h"
 #include "converter/Konverter.h"
 #include "converter/Zahlformat.h"
 #include "data/Feld.h"
@@ -21,20 +22,7 @@ const fs::path& Benchdaten() {
     fs::path v = fs::temp_directory_path() / ("kolvaro_bench_" + std::to_string(std::random_device{}()));
     fs::create_directories(v);
     for (const auto& e : fs::directory_iterator(KOLVARO_DATEN_DIR)) fs::copy_file(e.path(), v / e.path().filename());
-    auto zeilen = kolvaro::DateiLaden(v / "LAENGE.DAT");
-    std::vector<std::string> klar;
-    for (const auto& z : *zeilen) klar.push_back(*kolvaro::LinieEntschluesseln(z, 1));
-    std::vector<std::string> neu;
-    for (int i = 0; i < 1000; ++i) {
-      std::string zeile = klar[static_cast<std::size_t>(i) % klar.size()];
-      zeile = kolvaro::FeldErsetzen(zeile, 1, "j");
-      zeile = kolvaro::FeldErsetzen(zeile, 8, kolvaro::Feld(zeile, '\t', 8) + " " + std::to_string(i));
-      neu.push_back(kolvaro::LinieVerschluesseln(zeile, 1));
-    }
-    kolvaro::SchreibeAtomar(v / "BENCH.DAT", neu);
-    auto gruppen = *kolvaro::DateiLaden(v / "Gruppen.nfo");
-    gruppen.push_back("Bench 1000\tBENCH.DAT\tMeter");
-    kolvaro::SchreibeAtomar(v / "Gruppen.nfo", gruppen);
+    kolvaro::bench::TausendEinheitenAnlegen(v);
     return v;
   }();
   return verzeichnis;

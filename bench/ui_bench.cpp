@@ -18,6 +18,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "Benchdaten.h"
 #include "converter/Konverter.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
@@ -55,30 +56,6 @@ class ErsterAnstrich : public QObject {
   double m_Ms = -1;
 };
 
-// Adds "Bench 1000" with 1,000 units made from the lines of LAENGE.DAT.
-void TausendEinheitenAnlegen(const std::filesystem::path& verzeichnis) {
-  auto zeilen = kolvaro::DateiLaden(verzeichnis / "LAENGE.DAT");
-  if (!zeilen || zeilen->empty()) return;
-  std::vector<std::string> klar;
-  for (const auto& z : *zeilen) klar.push_back(*kolvaro::LinieEntschluesseln(z, 1));
-  std::vector<std::string> neu;
-  for (int i = 0; i < 1000; ++i) {
-    std::string zeile = klar[static_cast<std::size_t>(i) % klar.size()];
-    zeile = kolvaro::FeldErsetzen(zeile, kolvaro::feld::Sichtbar, "j");
-    zeile = kolvaro::FeldErsetzen(zeile, kolvaro::feld::Einheitenname,
-                                  kolvaro::Feld(zeile, '\t', kolvaro::feld::Einheitenname) + " " + std::to_string(i));
-    neu.push_back(kolvaro::LinieVerschluesseln(zeile, 1));
-  }
-  kolvaro::SchreibeAtomar(verzeichnis / "BENCH.DAT", neu);
-  auto gruppen = kolvaro::DateiLaden(verzeichnis / "Gruppen.nfo");
-  gruppen->push_back("Bench 1000\tBENCH.DAT\tMeter");
-  kolvaro::SchreibeAtomar(verzeichnis / "Gruppen.nfo", *gruppen);
-  auto gebiet = kolvaro::DateiLaden(verzeichnis / "Gebiet.nfo");
-  gebiet->push_back("Bench");
-  gebiet->push_back("*");
-  kolvaro::SchreibeAtomar(verzeichnis / "Gebiet.nfo", *gebiet);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -104,7 +81,7 @@ int main(int argc, char** argv) {
   for (const QString& datei : QDir(argumente[1]).entryList(QDir::Files))
     QFile::copy(QDir(argumente[1]).filePath(datei), temp.filePath(datei));
   std::filesystem::path verzeichnis = temp.path().toStdString();
-  if (bild.isEmpty()) TausendEinheitenAnlegen(verzeichnis);
+  if (bild.isEmpty()) kolvaro::bench::TausendEinheitenAnlegen(verzeichnis);
 
   g_Start.start();
   QApplication app(argc, argv);
