@@ -35,8 +35,4 @@ void EinheitenModell::Neu() {
   endResetModel();
 }
 
-void EinheitenModell::ErgebnisseGeaendert() {
-  if (rowCount() > 0) emit dataChanged(index(0), index(rowCount() - 1), {ErgebnisRolle});
-}
-
 }  // namespace kolvaro::ui

@@ -22,10 +22,9 @@ class EinheitenModell : public QAbstractListModel {
   int rowCount(const QModelIndex& eltern = QModelIndex()) const override;
   QVariant data(const QModelIndex& index, int rolle) const override;
 
-  // The converter's list changed: every row is new.
+  // The converter's list changed: every row is new. (New result texts need
+  // only a repaint: the rows read them from the converter.)
   void Neu();
-  // Only the result texts changed (display switch).
-  void ErgebnisseGeaendert();
 
  private:
   const Konverter& m_Konverter;

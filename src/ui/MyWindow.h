@@ -65,6 +65,7 @@ class TMyWindow : public QMainWindow {
   void Timer1Timer();
   void ListBoxEinheitClick();
   void ErgebnisAbschliessen();
+  void ErgebnisseZeigen();  // the rows show new result texts
   void ErgebnisZeileStarten();
   void Sortieren(Sortiermodus modus);
   void SortiersteuerungSetzen();

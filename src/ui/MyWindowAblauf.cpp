@@ -135,6 +135,14 @@ void TMyWindow::ListeFuellen() {
         "ausgeblendet oder die Datendatei konnte nicht geöffnet werden."));
 }
 
+void TMyWindow::ErgebnisseZeigen() {
+  // Only the result texts changed: the rows, the selection and the scroll
+  // position stay, so a repaint is all it takes. Rebuilding the rows, or
+  // announcing every row as changed, would lay the list out anew and lose
+  // the top line.
+  ListBoxEinheit->viewport()->update();
+}
+
 void TMyWindow::AuswahlSetzen(int zeile) {
   const int anzahl = m_Modell->rowCount();
   if (anzahl == 0) return;
@@ -179,7 +187,6 @@ void TMyWindow::AutomatischRechnen() {
 
 void TMyWindow::RechentasteClick() {
   if (m_Konverter.Einheiten().empty()) return;
-  const QModelIndex oben = ListBoxEinheit->indexAt(QPoint(1, 1));
   auto eingabe = Cp(Edit_Eingabe->text());
   if (!eingabe) {
     m_Plattform.Fehler(Q(W("Falsche Eingabe im Werteingabeld! Bitte ändern! ")));
@@ -199,7 +206,6 @@ void TMyWindow::RechentasteClick() {
   if (ergebnis.Fehler) Meldung(*ergebnis.Fehler);
   if (ergebnis.Erfolg) {
     ErgebnisAbschliessen();
-    if (oben.isValid()) ListBoxEinheit->scrollTo(m_Modell->index(oben.row()), QAbstractItemView::PositionAtTop);
     for (const auto& meldung : ergebnis.Nachher) Meldung(meldung);
   }
   if (ergebnis.GebietNeuLaden) GebietNeuLaden();
@@ -215,7 +221,7 @@ void TMyWindow::EingabeFehler() {
 void TMyWindow::ErgebnisAbschliessen() {
   WertKopieren1->setEnabled(true);
   ErgebnisZeileStarten();
-  ListeFuellen();
+  ErgebnisseZeigen();
   InfoAnzeigen();
 }
 
@@ -298,9 +304,7 @@ void TMyWindow::SortiersteuerungSetzen() {
 void TMyWindow::AnzeigeSetzen(bool wissenschaftlich) {
   m_Konverter.SetWissenschaftlich(wissenschaftlich);
   AnzeigesteuerungSetzen();
-  const QModelIndex oben = ListBoxEinheit->indexAt(QPoint(1, 1));
-  if (m_Konverter.ErgebnisseVorhanden()) ListeFuellen();
-  if (oben.isValid()) ListBoxEinheit->scrollTo(m_Modell->index(oben.row()), QAbstractItemView::PositionAtTop);
+  if (m_Konverter.ErgebnisseVorhanden()) ErgebnisseZeigen();
 }
 
 void TMyWindow::AnzeigesteuerungSetzen() {

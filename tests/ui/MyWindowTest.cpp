@@ -324,6 +324,31 @@ TEST_F(MyWindowTest, InformationenUeberGebietUndEinheit) {
   EXPECT_FALSE(m_Plattform.Texte(QStringLiteral("Schlicht"))[0].isEmpty());
 }
 
+TEST_F(MyWindowTest, UmrechnenRolltDieListeNicht) {
+  Starten();
+  GebietWaehlen(QStringLiteral("Länge"));
+  for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+  const int mitte = Liste()->model()->rowCount() / 2;
+  Liste()->scrollTo(Liste()->model()->index(mitte, 0), QAbstractItemView::PositionAtTop);
+  const int oben = Liste()->indexAt(QPoint(1, 1)).row();
+  ASSERT_GT(oben, 0);
+  QTest::mouseClick(Kind<QPushButton>("Rechentaste"), Qt::LeftButton);
+  for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+  EXPECT_EQ(Liste()->indexAt(QPoint(1, 1)).row(), oben);
+  EXPECT_FALSE(Ergebnis(oben).isEmpty());
+}
+
+TEST_F(MyWindowTest, DoppelklickZeigtWeitereInformationen) {
+  Starten();
+  GebietWaehlen(QStringLiteral("Länge"));
+  const int meter = Zeile(QStringLiteral("Meter"));
+  Klicken(meter);
+  const QRect r = Liste()->visualRect(Liste()->model()->index(meter, 0));
+  QTest::mouseDClick(Liste()->viewport(), Qt::LeftButton, {}, r.center());
+  ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht")).size(), 1);
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht"))[0], Q(m_Konverter->Einheiten()[meter].Zusatzinfo));
+}
+
 TEST_F(MyWindowTest, FehlenderKatalogLaesstDasProgrammBedienbar) {
   std::filesystem::remove(Verzeichnis() / "Gruppen.nfo");
   Starten();
