@@ -9,7 +9,6 @@
 #include "special/Kalenderrechnung.h"
 
 #include "converter/Zahlformat.h"
-
 #include "data/Zeichensatz.h"
 #include "special/KalenderIntern.h"
 
