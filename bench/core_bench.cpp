@@ -7,7 +7,7 @@
 
 #include "Benchdaten.h"
 #include "converter/Konverter.h"
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
@@ -30,8 +30,8 @@ const fs::path& Benchdaten() {
 
 kolvaro::Konverter BenchKonverter() {
   kolvaro::Konverter k(Benchdaten());
-  k.LaenderLaden();
-  k.KatalogLaden();
+  (void)k.LaenderLaden();
+  (void)k.KatalogLaden();
   k.GebietWaehlen(static_cast<int>(k.Katalog().size()) - 1);
   return k;
 }
@@ -43,7 +43,7 @@ void BM_GebietLaden(benchmark::State& state) {
   werte.Sortierung = static_cast<kolvaro::Sortiermodus>(state.range(0));
   k.EinstellungenUebernehmen(werte);
   for (auto _ : state) {
-    k.EinheitenLaden();
+    (void)k.EinheitenLaden();
     benchmark::DoNotOptimize(k.Einheiten().data());
   }
   state.SetLabel(std::to_string(k.Einheiten().size()) + " Einheiten");
@@ -52,7 +52,7 @@ BENCHMARK(BM_GebietLaden)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)
 
 void BM_Umrechnen(benchmark::State& state) {
   auto k = BenchKonverter();
-  k.EinheitenLaden();
+  (void)k.EinheitenLaden();
   for (auto _ : state) benchmark::DoNotOptimize(k.Umrechnen("1,5", 17));
   state.SetLabel(std::to_string(k.Einheiten().size()) + " Einheiten");
 }

@@ -24,7 +24,7 @@
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "ui/MyWindow.h"
 #include "ui/Plattform.h"
 
@@ -89,7 +89,7 @@ int main(int argc, char** argv) {
   if (nachLand) einstellungen.setValue(QStringLiteral("ESortierung"), QStringLiteral("Land"));
   if (!gebiet.isEmpty()) {
     kolvaro::Konverter k(verzeichnis);
-    k.KatalogLaden();
+    (void)k.KatalogLaden();
     for (std::size_t i = 0; i < k.Katalog().size(); ++i)
       if (QString::fromStdString(kolvaro::Cp1252NachUtf8(k.Katalog()[i].Gebietsname)) == gebiet)
         einstellungen.setValue(QStringLiteral("Gruppe"), QString::number(i + 1));

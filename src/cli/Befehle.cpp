@@ -5,13 +5,13 @@
 #include <memory>
 #include <ostream>
 #include <set>
-#include <variant>
 
-#include "converter/Gebietsnamen.h"
+#include "basis/Gebietsnamen.h"
+#include "basis/Texte.h"
 #include "converter/Konverter.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro::cli {
 namespace {
@@ -37,8 +37,6 @@ const char* const kAufruf =
 struct Fehlerausgang {
   int Status;
 };
-
-std::string U(const std::string& cp1252) { return Cp1252NachUtf8(cp1252); }
 
 class Lauf {
  public:
@@ -83,13 +81,13 @@ class Lauf {
   }
 
   [[noreturn]] void Fehler(const std::string& textCp1252, int status = 1) {
-    m_Fehler << U(textCp1252) << "\n";
+    m_Fehler << Cp1252NachUtf8(textCp1252) << "\n";
     throw Fehlerausgang{status};
   }
 
   std::string NachCp1252(const std::string& utf8, const char* was) {
     auto text = Utf8NachCp1252(utf8);
-    if (!text) Fehler(W(was) + W(" enthält ein Zeichen, das Kolvaro nicht darstellen kann."));
+    if (!text) Fehler(Cp1252(was) + Cp1252(" enthält ein Zeichen, das Kolvaro nicht darstellen kann."));
     return *text;
   }
 
@@ -99,15 +97,16 @@ class Lauf {
       verzeichnis = daten;
     } else {
       auto gewaehlt = DatenverzeichnisWaehlen(m_Umgebung.Aktuell, m_Umgebung.Benutzerdaten, m_Umgebung.Installiert);
-      if (auto* meldung = std::get_if<Meldung>(&gewaehlt)) Fehler(meldung->Text);
-      verzeichnis = std::get<fs::path>(gewaehlt);
+      if (!gewaehlt) Fehler(gewaehlt.Fehler().Text);
+      verzeichnis = *gewaehlt;
     }
     m_Konverter = std::make_unique<Konverter>(verzeichnis);
     // Like a first start: all countries shown, hidden units hidden.
-    if (auto meldung = m_Konverter->KatalogLaden()) Fehler(meldung->Text);
+    if (auto geladen = m_Konverter->KatalogLaden(); !geladen) Fehler(geladen.Fehler().Text);
     // Without the country table the four country categories list nothing;
     // everything else still works, as in the desktop program.
-    if (auto meldung = m_Konverter->LaenderLaden()) m_Fehler << U(meldung->Text) << "\n";
+    if (auto geladen = m_Konverter->LaenderLaden(); !geladen)
+      m_Fehler << Cp1252NachUtf8(geladen.Fehler().Text) << "\n";
   }
 
   // Reads "--sortierung X" and the flags out of the arguments; what is left
@@ -145,7 +144,7 @@ class Lauf {
     int index = -1;
     for (std::size_t i = 0; i < katalog.size(); ++i)
       if (katalog[i].Gebietsname == name) index = static_cast<int>(i);
-    if (index < 0) Fehler(W("Das Gebiet \"") + name + W("\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete."));
+    if (index < 0) Fehler(Cp1252("Das Gebiet \"") + name + Cp1252("\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete."));
     m_Konverter->EinstellungenUebernehmen([&] {
       Einstellungswerte werte;
       werte.Sortierung = m_Sortierung;
@@ -154,12 +153,12 @@ class Lauf {
     }());
     m_Konverter->LaenderlistenNeuAufbauen();
     m_Konverter->GebietWaehlen(index);
-    if (auto meldung = m_Konverter->EinheitenLaden()) Fehler(meldung->Text);
+    if (auto geladen = m_Konverter->EinheitenLaden(); !geladen) Fehler(geladen.Fehler().Text);
   }
 
   int Gebiete(const std::vector<std::string>& argumente) {
     if (!Optionen(argumente, false).empty()) Nutzungsfehler("gebiete erwartet keine weiteren Angaben.");
-    for (const auto& g : m_Konverter->Katalog()) m_Aus << U(g.Gebietsname) << "\n";
+    for (const auto& g : m_Konverter->Katalog()) m_Aus << Cp1252NachUtf8(g.Gebietsname) << "\n";
     return 0;
   }
 
@@ -168,18 +167,18 @@ class Lauf {
   int Bericht(const std::vector<std::string>& argumente) {
     if (!Optionen(argumente, false).empty()) Nutzungsfehler("bericht erwartet keine weiteren Angaben.");
     auto bericht = DatenberichtErstellen(m_Konverter->Verzeichnis());
-    if (auto* meldung = std::get_if<Meldung>(&bericht)) Fehler(meldung->Text);
+    if (!bericht) Fehler(bericht.Fehler().Text);
     int einheiten = 0;
     std::set<std::string> alleLaender, laenderGebiete;
     m_Aus << "Gebiet\tEinheiten\tL\xC3\xA4nder\n";
-    for (const auto& b : std::get<std::vector<Gebietsbericht>>(bericht)) {
-      m_Aus << U(b.Gebietsname) << "\t" << b.Einheiten << "\t" << b.Laender.size() << "\n";
+    for (const auto& b : *bericht) {
+      m_Aus << Cp1252NachUtf8(b.Gebietsname) << "\t" << b.Einheiten << "\t" << b.Laender.size() << "\n";
       einheiten += b.Einheiten;
       alleLaender.insert(b.Laender.begin(), b.Laender.end());
       if (gebiet::NachLandGefiltert(b.Gebietsname)) laenderGebiete.insert(b.Laender.begin(), b.Laender.end());
     }
     m_Aus << "Zusammen\t" << einheiten << "\t" << alleLaender.size() << "\n";
-    m_Aus << U(W("Länder in Länge, Fläche, Masse und Volumen\t\t")) << laenderGebiete.size() << "\n";
+    m_Aus << Cp1252NachUtf8(Cp1252("Länder in Länge, Fläche, Masse und Volumen\t\t")) << laenderGebiete.size() << "\n";
     return 0;
   }
 
@@ -188,7 +187,7 @@ class Lauf {
     if (positionen.size() != 1) Nutzungsfehler("einheiten erwartet genau ein GEBIET.");
     GebietLaden(positionen[0]);
     for (const auto& e : m_Konverter->Einheiten())
-      m_Aus << U(e.Einheitenname) << "\t" << U(e.Kurzzeichen) << "\t" << U(e.Landname) << "\n";
+      m_Aus << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Kurzzeichen) << "\t" << Cp1252NachUtf8(e.Landname) << "\n";
     return 0;
   }
 
@@ -200,20 +199,20 @@ class Lauf {
     std::string wert = NachCp1252(positionen[2], "Der Wert");
     auto treffer = m_Konverter->EinheitFinden(einheit, m_Land);
     if (treffer.empty())
-      Fehler(W("Die Einheit \"") + einheit + "\"" + (m_Land.empty() ? "" : " (" + m_Land + ")") +
-             W(" gibt es im Gebiet \"") + m_Konverter->Gebietsname() + W("\" nicht."));
+      Fehler(Cp1252("Die Einheit \"") + einheit + "\"" + (m_Land.empty() ? "" : " (" + m_Land + ")") +
+             Cp1252(" gibt es im Gebiet \"") + m_Konverter->Gebietsname() + Cp1252("\" nicht."));
     if (treffer.size() > 1) {
-      m_Fehler << U(W("Mehrere Einheiten heißen \"") + einheit + W("\"; bitte mit --land eine wählen:")) << "\n";
+      m_Fehler << Cp1252NachUtf8(Cp1252("Mehrere Einheiten heißen \"") + einheit + Cp1252("\"; bitte mit --land eine wählen:")) << "\n";
       for (int i : treffer) {
         const auto& e = m_Konverter->Einheiten()[i];
-        m_Fehler << U(e.Einheitenname) << "\t" << U(e.Landname) << "\n";
+        m_Fehler << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Landname) << "\n";
       }
       return 2;
     }
     bool unbeantwortet = false;
     const Rueckfrage frage = [&](const std::string& text) {
       if (m_Leichter < 0) {
-        m_Fehler << U(text) << "\n" << U(W("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
+        m_Fehler << Cp1252NachUtf8(text) << "\n" << Cp1252NachUtf8(Cp1252("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
         unbeantwortet = true;
         return FrageAntwort::Abbrechen;
       }
@@ -222,18 +221,18 @@ class Lauf {
     const Rechenergebnis ergebnis = m_Konverter->Umrechnen(wert, treffer.front(), frage);
     if (unbeantwortet) return 2;
     if (ergebnis.Fehler) {
-      for (const auto& m : ergebnis.Vorher) m_Fehler << U(m.Text) << "\n";
+      for (const auto& m : ergebnis.Vorher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
       Fehler(ergebnis.Fehler->Text);
     }
-    if (!ergebnis.Erfolg) Fehler(W("Die Umrechnung wurde abgebrochen."));
+    if (!ergebnis.Erfolg) Fehler(Cp1252("Die Umrechnung wurde abgebrochen."));
     const auto& einheiten = m_Konverter->Einheiten();
     for (std::size_t i = 0; i < einheiten.size(); ++i)
-      m_Aus << U(m_Konverter->ErgebnisText(static_cast<int>(i))) << "\t" << U(einheiten[i].Einheitenname) << "\t"
-            << U(einheiten[i].Landname) << "\n";
+      m_Aus << Cp1252NachUtf8(m_Konverter->AngezeigtesErgebnis(static_cast<int>(i))) << "\t" << Cp1252NachUtf8(einheiten[i].Einheitenname) << "\t"
+            << Cp1252NachUtf8(einheiten[i].Landname) << "\n";
     // Notes the window shows beside the results come after them.
     m_Aus.flush();
-    for (const auto& m : ergebnis.Vorher) m_Fehler << U(m.Text) << "\n";
-    for (const auto& m : ergebnis.Nachher) m_Fehler << U(m.Text) << "\n";
+    for (const auto& m : ergebnis.Vorher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
+    for (const auto& m : ergebnis.Nachher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
     return 0;
   }
 
@@ -263,7 +262,7 @@ Umgebung StandardUmgebung() {
   else if (const char* heim = std::getenv("HOME"); heim && *heim) datenHeim = fs::path(heim) / ".local" / "share";
   else datenHeim = u.Aktuell;
   // The same directory as the desktop program's per-user data.
-  u.Benutzerdaten = datenHeim / "Ostravin" / "Kolvaro 6.0";
+  u.Benutzerdaten = datenHeim / texte::kHersteller / texte::kAnwendung;
   auto programm = fs::read_symlink("/proc/self/exe", ec);
   if (!ec) u.Installiert = InstallierteDaten(programm.parent_path());
   return u;

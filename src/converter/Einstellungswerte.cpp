@@ -1,9 +1,9 @@
 // Reading and writing rules of the settings.
 #include "converter/Einstellungswerte.h"
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "data/Feld.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -57,7 +57,7 @@ std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const
 }
 
 std::string EinstellungenNichtGelesenText() {
-  return W("Die Angaben in der Registry konnten nicht gelesen werden. Der Kolvaro wird mit "
+  return Cp1252("Die Angaben in der Registry konnten nicht gelesen werden. Der Kolvaro wird mit "
            "Standardeinstellungen geöffnet");
 }
 

@@ -4,12 +4,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "converter/Gebietsnamen.h"
-#include "converter/Zahlformat.h"
+#include "basis/Gebietsnamen.h"
+#include "basis/Zahlformat.h"
 #include "data/Feld.h"
-#include "data/Textdatei.h"
-#include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "data/Geheimdatei.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -23,10 +22,13 @@ Konverter::Konverter(std::filesystem::path verzeichnis) : m_Verzeichnis(std::mov
 
 // ---------------------------------------------------------------- countries
 
-OptMeldung Konverter::LaenderLaden() {
-  auto meldung = LaendertabelleLaden(m_Verzeichnis, m_Laender);
+Resultat<> Konverter::LaenderLaden() {
+  auto tabelle = LaendertabelleLaden(m_Verzeichnis);
+  // Without the table no country counts as present.
+  m_Laender = tabelle ? std::move(*tabelle) : Laendertabelle{};
   LaenderlistenNeuAufbauen();
-  return meldung;
+  if (!tabelle) return tabelle.Fehler();
+  return {};
 }
 
 void Konverter::LaenderlistenNeuAufbauen() {
@@ -68,14 +70,14 @@ Einstellungswerte Konverter::Einstellungen() const {
 
 // ---------------------------------------------------------------- catalogue
 
-OptMeldung Konverter::KatalogLaden() {
+Resultat<> Konverter::KatalogLaden() {
   auto katalog = kolvaro::KatalogLaden(m_Verzeichnis);
-  if (auto* meldung = std::get_if<Meldung>(&katalog)) return *meldung;
+  if (!katalog) return katalog.Fehler();
   auto infotext = InfotextLaden(m_Verzeichnis);
-  if (auto* meldung = std::get_if<Meldung>(&infotext)) return *meldung;
-  m_Katalog = std::move(std::get<std::vector<Gebietseintrag>>(katalog));
-  m_Infotext = std::move(std::get<std::string>(infotext));
-  return std::nullopt;
+  if (!infotext) return infotext.Fehler();
+  m_Katalog = std::move(*katalog);
+  m_Infotext = std::move(*infotext);
+  return {};
 }
 
 int Konverter::StartGebietsindex() const {
@@ -99,57 +101,42 @@ std::string Konverter::GebietsInfo() const {
 
 // -------------------------------------------------------------------- units
 
-OptMeldung Konverter::EinheitenLaden() {
+Resultat<> Konverter::EinheitenLaden() {
   m_Einheiten.clear();
   m_Zaehler = {};
-  if (m_Gebietsindex < 0) return std::nullopt;
-  const std::string& datei = m_Katalog[m_Gebietsindex].Datendatei;
-  OptMeldung meldung;
-  auto inhalt = DateiInhalt(m_Verzeichnis / datei);
-  if (!inhalt) {
-    meldung = NichtGeoeffnetMeldung(datei);
-  } else {
-    const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
-    std::vector<std::string_view> angezeigt(m_AngezeigteLaender.begin(), m_AngezeigteLaender.end());
-    std::sort(angezeigt.begin(), angezeigt.end());
-    std::vector<std::string_view> felder;
-    std::string klartext;
-    // The lines are read straight out of the file's text, deciphered into one
-    // buffer, and only the units that are listed are built.
-    std::string_view rest = *inhalt;
-    m_Einheiten.reserve(static_cast<std::size_t>(std::count(rest.begin(), rest.end(), '\n')) + 1);
-    int i = 0;
-    while (!rest.empty()) {
-      const auto ende = rest.find('\n');
-      std::string_view zeile = rest.substr(0, ende);
-      rest.remove_prefix(ende == std::string_view::npos ? rest.size() : ende + 1);
-      if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
-      if (!LinieEntschluesseln(zeile, 1, klartext)) {
-        // A damaged line stops the load; nothing half-read is listed.
-        m_Einheiten.clear();
-        m_Zaehler = {};
-        meldung = BeschaedigtMeldung(datei, static_cast<std::size_t>(i) + 1);
-        break;
-      }
-      ++m_Zaehler.Gesamt;
-      Felder(klartext, '\t', felder);
-      bool ausgeschlossen = false;
-      if (nachLand) {
-        std::string_view land = felder.size() >= feld::Landname ? felder[feld::Landname - 1] : std::string_view();
-        if (!std::binary_search(angezeigt.begin(), angezeigt.end(), land)) {
-          ausgeschlossen = true;
-          ++m_Zaehler.VerborgenNachLand;
+  if (m_Gebietsindex < 0) return {};
+  const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
+  std::vector<std::string_view> angezeigt(m_AngezeigteLaender.begin(), m_AngezeigteLaender.end());
+  std::sort(angezeigt.begin(), angezeigt.end());
+  std::vector<std::string_view> felder;
+  // Only the units that are listed are built.
+  auto geladen = GeheimdateiDurchlaufen(
+      m_Verzeichnis / m_Katalog[m_Gebietsindex].Datendatei, {}, [&](std::string_view klartext, std::size_t zeile) {
+        ++m_Zaehler.Gesamt;
+        Felder(klartext, '\t', felder);
+        bool ausgeschlossen = false;
+        if (nachLand) {
+          std::string_view land = felder.size() >= feld::Landname ? felder[feld::Landname - 1] : std::string_view();
+          if (!std::binary_search(angezeigt.begin(), angezeigt.end(), land)) {
+            ausgeschlossen = true;
+            ++m_Zaehler.VerborgenNachLand;
+          }
         }
-      }
-      std::string_view sichtbar = felder[0];
-      if (sichtbar == "n") ++m_Zaehler.Verborgen;
-      if (m_TemporaereAnzeige) sichtbar = "j";
-      if (!ausgeschlossen && sichtbar == "j") EinheitFuellen(m_Einheiten.emplace_back(), felder, i);
-      ++i;
-    }
+        std::string_view sichtbar = felder[0];
+        if (sichtbar == "n") ++m_Zaehler.Verborgen;
+        if (m_TemporaereAnzeige) sichtbar = "j";
+        if (!ausgeschlossen && sichtbar == "j")
+          EinheitFuellen(m_Einheiten.emplace_back(), felder, static_cast<int>(zeile));
+        return true;
+      });
+  if (!geladen) {
+    // A damaged line stops the load; nothing half-read is listed.
+    m_Einheiten.clear();
+    m_Zaehler = {};
+    return geladen;
   }
   NachModusSortieren();
-  return meldung;
+  return {};
 }
 
 void Konverter::NachModusSortieren() {
@@ -188,7 +175,7 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
   if (!wert || *wert == 0.0L) return AllgemeinerEingabeFehler();
   const long double faktor = m_Einheiten[auswahl].Faktor;
   if (!(faktor > 0.0L))
-    return EingabeFehler(W("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
+    return EingabeFehler(Cp1252("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
                            "Einheit wählen oder den Faktor ändern."),
                          Fokus::NurFokus);
   const long double basis = *wert * faktor;
@@ -198,7 +185,7 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
     const long double f = m_Einheiten[i].Faktor;
     ergebnisse[i] = f > 0.0L ? basis / f : 0.0L;
     if (!std::isfinite(ergebnisse[i]))
-      return EingabeFehler(W("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
+      return EingabeFehler(Cp1252("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
                              "kleineren Wert eingeben."));
   }
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
@@ -242,14 +229,14 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
   }
   if (modus == Sortiermodus::Land)
     NachLandSortieren(m_Einheiten);
-  else
-    ergebnis.Meldung = EinheitenLaden();  // the file order is the alphabetical order
+  else if (auto geladen = EinheitenLaden(); !geladen)
+    ergebnis.Meldung = geladen.Fehler();  // the file order is the alphabetical order
   return ergebnis;
 }
 
 // ------------------------------------------------------------- presentation
 
-const std::string& Konverter::ErgebnisText(int i) const {
+const std::string& Konverter::AngezeigtesErgebnis(int i) const {
   if (!GueltigeZeile(i)) return kLeer;
   return m_Wissenschaftlich ? m_Einheiten[i].ErgebnisWiss : m_Einheiten[i].ErgebnisFliess;
 }
@@ -271,7 +258,7 @@ Infotafel Konverter::Info(int i) const {
   tafel.ZusatzinfoVorhanden = !e.Zusatzinfo.empty();
   setzen(tafel.Kurzzeichen, "Kurzzeichen:", e.Kurzzeichen);
   setzen(tafel.SonstigeNamen, "Sonstige Namen:", e.SonstigeNamen);
-  std::string uebersetzung = W("Übersetzung: ");
+  std::string uebersetzung = Cp1252("Übersetzung: ");
   if (name == gebiet::Waehrungen) uebersetzung = "Stand: ";
   else if (name == gebiet::Weltzeit) uebersetzung = "Sommerzeit (+ 1 Stunde): ";
   setzen(tafel.Uebersetzung, uebersetzung, e.Uebersetzung);
@@ -295,7 +282,7 @@ bool Konverter::LaenderstatusAnzeigen() const { return gebiet::NachLandGefiltert
 
 std::string Konverter::StatusLaender() const {
   if (!LaenderstatusAnzeigen()) return {};
-  return std::to_string(m_Laender.Vorhandene.size()) + W(" Länder vorhanden, davon ") +
+  return std::to_string(m_Laender.Vorhandene.size()) + Cp1252(" Länder vorhanden, davon ") +
          std::to_string(m_NichtAngezeigteLaender.size()) + " ausgeblendet.";
 }
 

@@ -15,7 +15,7 @@
 #include "data/Einheit.h"
 #include "data/Katalog.h"
 #include "data/Laendertabelle.h"
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -55,7 +55,7 @@ class Konverter {
   const std::filesystem::path& Verzeichnis() const { return m_Verzeichnis; }
 
   // ---- countries ----
-  OptMeldung LaenderLaden();
+  Resultat<> LaenderLaden();
   const Laendertabelle& Laender() const { return m_Laender; }
   const std::array<bool, kLaenderAnzahl>& Laenderflaggen() const { return m_Laenderflaggen; }
   void SetLaenderflaggen(const std::array<bool, kLaenderAnzahl>& flaggen) { m_Laenderflaggen = flaggen; }
@@ -72,7 +72,7 @@ class Konverter {
   Einstellungswerte Einstellungen() const;
 
   // ---- catalogue ----
-  OptMeldung KatalogLaden();
+  Resultat<> KatalogLaden();
   const std::vector<Gebietseintrag>& Katalog() const { return m_Katalog; }
   // The index to select at start: the remembered number, or the first.
   int StartGebietsindex() const;
@@ -82,7 +82,7 @@ class Konverter {
   std::string GebietsInfo() const;  // the category's information text
 
   // ---- units ----
-  OptMeldung EinheitenLaden();
+  Resultat<> EinheitenLaden();
   const std::vector<TAusgabetextobject>& Einheiten() const { return m_Einheiten; }
   const Einheitenzaehler& Zaehler() const { return m_Zaehler; }
   bool TemporaereAnzeige() const { return m_TemporaereAnzeige; }
@@ -115,7 +115,7 @@ class Konverter {
 
   // ---- presentation ----
   // The result text of row i in the current display (empty before a conversion).
-  const std::string& ErgebnisText(int i) const;
+  const std::string& AngezeigtesErgebnis(int i) const;
   std::string Hinweis(int i) const;
   Infotafel Info(int i) const;
   std::string StatusEinheiten() const;

@@ -6,8 +6,9 @@
 #include <algorithm>
 #include <numeric>
 
-#include "converter/Zahlformat.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zahlformat.h"
+#include "basis/Texte.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {
@@ -68,18 +69,13 @@ std::string NameSchluessel(std::string_view einheitenname) {
 }
 
 std::string LandSchluessel(std::string_view landname) {
-  // The unit classes stand as the whole name nearly always: answer at once.
-  if (landname == "SI-Einheit") return "A";
-  if (landname == "Internationale Einheit") return "AA";
-  if (landname == "Englisches System") return "AAA";
-  if (landname == "Eigene Einheit") return "AAAA";
-  if (landname == "Sonstige Einheit") return "AAAAA";
+  // The unit classes sort first, in their order: the n-th becomes n "A"s.
+  // They stand as the whole name nearly always: answer at once.
+  for (std::size_t n = 0; n < texte::kEinheitenklassen.size(); ++n)
+    if (landname == texte::kEinheitenklassen[n]) return std::string(n + 1, 'A');
   std::string schluessel = UmlauteAufloesen(std::string(landname));
-  ErsetzenAlle(schluessel, "SI-Einheit", "A");
-  ErsetzenAlle(schluessel, "Internationale Einheit", "AA");
-  ErsetzenAlle(schluessel, "Englisches System", "AAA");
-  ErsetzenAlle(schluessel, "Eigene Einheit", "AAAA");
-  ErsetzenAlle(schluessel, "Sonstige Einheit", "AAAAA");
+  for (std::size_t n = 0; n < texte::kEinheitenklassen.size(); ++n)
+    ErsetzenAlle(schluessel, texte::kEinheitenklassen[n], std::string(n + 1, 'A'));
   return schluessel;
 }
 

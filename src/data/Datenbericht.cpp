@@ -1,35 +1,28 @@
 // Counting units and countries per category.
 #include "data/Datenbericht.h"
 
+#include "basis/Texte.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
+#include "data/Geheimdatei.h"
 #include "data/Katalog.h"
-#include "data/Textdatei.h"
-#include "data/Verschluesselung.h"
 
 namespace kolvaro {
 
-bool IstEinheitenklasse(const std::string& landname) {
-  return landname == "SI-Einheit" || landname == "Internationale Einheit" || landname == "Englisches System" ||
-         landname == "Eigene Einheit" || landname == "Sonstige Einheit";
-}
-
-std::variant<std::vector<Gebietsbericht>, Meldung> DatenberichtErstellen(const std::filesystem::path& verzeichnis) {
+Resultat<std::vector<Gebietsbericht>> DatenberichtErstellen(const std::filesystem::path& verzeichnis) {
   auto katalog = KatalogLaden(verzeichnis);
-  if (auto* meldung = std::get_if<Meldung>(&katalog)) return *meldung;
+  if (!katalog) return katalog.Fehler();
   std::vector<Gebietsbericht> bericht;
-  for (const auto& gebiet : std::get<std::vector<Gebietseintrag>>(katalog)) {
-    auto zeilen = DateiLaden(verzeichnis / gebiet.Datendatei);
-    if (!zeilen) return NichtGeoeffnetMeldung(gebiet.Datendatei);
+  for (const auto& gebiet : *katalog) {
     Gebietsbericht b{gebiet.Gebietsname, 0, {}};
-    for (std::size_t i = 0; i < zeilen->size(); ++i) {
-      auto klar = LinieEntschluesseln((*zeilen)[i], 1);
-      if (!klar) return BeschaedigtMeldung(gebiet.Datendatei, i + 1);
-      if (klar->empty()) continue;
+    auto gelesen = GeheimdateiDurchlaufen(verzeichnis / gebiet.Datendatei, {}, [&](std::string_view klar, std::size_t) {
+      if (klar.empty()) return true;
       ++b.Einheiten;
-      std::string land = Feld(*klar, '\t', feld::Landname);
-      if (!land.empty() && !IstEinheitenklasse(land)) b.Laender.insert(land);
-    }
+      std::string land = Feld(klar, '\t', feld::Landname);
+      if (!land.empty() && !texte::IstEinheitenklasse(land)) b.Laender.insert(std::move(land));
+      return true;
+    });
+    if (!gelesen) return gelesen.Fehler();
     bericht.push_back(std::move(b));
   }
   return bericht;

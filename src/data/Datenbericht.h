@@ -5,10 +5,9 @@
 #include <filesystem>
 #include <set>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 
 namespace kolvaro {
 
@@ -18,8 +17,6 @@ struct Gebietsbericht {
   std::set<std::string> Laender;
 };
 
-std::variant<std::vector<Gebietsbericht>, Meldung> DatenberichtErstellen(const std::filesystem::path& verzeichnis);
-
-bool IstEinheitenklasse(const std::string& landname);
+Resultat<std::vector<Gebietsbericht>> DatenberichtErstellen(const std::filesystem::path& verzeichnis);
 
 }  // namespace kolvaro

@@ -5,15 +5,14 @@
 #pragma once
 
 #include <filesystem>
-#include <variant>
 #include <vector>
 
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 
 namespace kolvaro {
 
 // installiert: candidate directories of the installed data, first match wins.
-std::variant<std::filesystem::path, Meldung> DatenverzeichnisWaehlen(
+Resultat<std::filesystem::path> DatenverzeichnisWaehlen(
     const std::filesystem::path& aktuell, const std::filesystem::path& benutzerdaten,
     const std::vector<std::filesystem::path>& installiert);
 

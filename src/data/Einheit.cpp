@@ -1,7 +1,7 @@
 // Building unit entries from unit lines.
 #include "data/Einheit.h"
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 
 namespace kolvaro {
 namespace {
@@ -12,13 +12,6 @@ std::string_view FeldOderLeer(const std::vector<std::string_view>& felder, int n
 
 }  // namespace
 
-bool FaktorLesen(std::string_view text, long double& wert) {
-  auto zahl = ZahlLesen(text);
-  if (!zahl) return false;
-  wert = *zahl;
-  return true;
-}
-
 void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile) {
   auto eigenschaft = FeldOderLeer(felder, feld::Eigenschaft);
   e.Eigenschaft = eigenschaft.empty() ? '\0' : eigenschaft.front();
@@ -26,7 +19,7 @@ void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& 
   e.Landname.assign(FeldOderLeer(felder, feld::Landname));
   e.Kurzzeichen.assign(FeldOderLeer(felder, feld::Kurzzeichen).substr(0, kapazitaet::Kurzzeichen));
   e.Einheitenname.assign(FeldOderLeer(felder, feld::Einheitenname).substr(0, kapazitaet::Einheitenname));
-  if (!FaktorLesen(FeldOderLeer(felder, feld::Faktor), e.Faktor)) e.Faktor = 0.0L;
+  e.Faktor = ZahlLesen(FeldOderLeer(felder, feld::Faktor)).value_or(0.0L);
   e.SonstigeNamen.assign(FeldOderLeer(felder, feld::SonstigeNamen).substr(0, kapazitaet::SonstigeNamen));
   e.Uebersetzung.assign(FeldOderLeer(felder, feld::Uebersetzung).substr(0, kapazitaet::Uebersetzung));
   e.Einsatzgebiet.assign(FeldOderLeer(felder, feld::Einsatzgebiet).substr(0, kapazitaet::Einsatzgebiet));

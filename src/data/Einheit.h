@@ -77,7 +77,4 @@ struct TAusgabetextobject {
 // that is not a number becomes 0.
 void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile);
 
-// Reads a factor as stored in a data file; false if it is not a number.
-bool FaktorLesen(std::string_view text, long double& wert);
-
 }  // namespace kolvaro

@@ -4,25 +4,24 @@
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
-OptMeldung EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                   const std::vector<Feldaenderung>& aenderungen) {
   auto zeilen = DateiLaden(verzeichnis / datendatei);
   if (!zeilen) return NichtGeschriebenMeldung(datendatei);
   for (const auto& a : aenderungen) {
     if (a.Dateizeile < 0 || a.Dateizeile >= static_cast<int>(zeilen->size()))
-      return FehlerMeldung("Die Datei " + datendatei + W(" enthält die Zeile ") + std::to_string(a.Dateizeile + 1) +
-                           W(" nicht mehr. Bitte das Gebiet neu wählen."));
+      return FehlerMeldung("Die Datei " + datendatei + Cp1252(" enthält die Zeile ") + std::to_string(a.Dateizeile + 1) +
+                           Cp1252(" nicht mehr. Bitte das Gebiet neu wählen."));
     auto& zeile = (*zeilen)[static_cast<std::size_t>(a.Dateizeile)];
     auto klartext = LinieEntschluesseln(zeile, 1);
     if (!klartext) return BeschaedigtMeldung(datendatei, static_cast<std::size_t>(a.Dateizeile) + 1);
     zeile = LinieVerschluesseln(FeldErsetzen(*klartext, a.Feld, a.Wert), 1);
   }
-  if (!SchreibeAtomar(verzeichnis / datendatei, *zeilen)) return NichtGeschriebenMeldung(datendatei);
-  return std::nullopt;
+  return SchreibeAtomar(verzeichnis / datendatei, *zeilen);
 }
 
 }  // namespace kolvaro

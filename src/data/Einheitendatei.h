@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 
 namespace kolvaro {
 
@@ -21,10 +21,10 @@ struct Feldaenderung {
 
 // All changes are written at once, or none: a missing or damaged file, a
 // line that does not exist or a failed write leaves the file as it was.
-OptMeldung EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                   const std::vector<Feldaenderung>& aenderungen);
 
-inline OptMeldung EinheitenzeileAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+inline Resultat<> EinheitenzeileAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                         int dateizeile, int feld, std::string wert) {
   return EinheitenzeilenAendern(verzeichnis, datendatei, {{dateizeile, feld, std::move(wert)}});
 }

@@ -3,13 +3,13 @@
 
 #include "data/Feld.h"
 #include "data/Textdatei.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
-std::variant<std::vector<Gebietseintrag>, Meldung> KatalogLaden(const std::filesystem::path& verzeichnis) {
+Resultat<std::vector<Gebietseintrag>> KatalogLaden(const std::filesystem::path& verzeichnis) {
   auto zeilen = DateiLaden(verzeichnis / kKatalogDatei);
-  if (!zeilen) return NichtGeoeffnetMeldung(kKatalogDatei);
+  if (!zeilen) return zeilen.Fehler();
   std::vector<Gebietseintrag> katalog;
   katalog.reserve(zeilen->size());
   for (const auto& zeile : *zeilen) {
@@ -19,13 +19,13 @@ std::variant<std::vector<Gebietseintrag>, Meldung> KatalogLaden(const std::files
   }
   if (katalog.empty())
     return FehlerMeldung("Die Datei " + std::string(kKatalogDatei) +
-                         W(" enthält keine Gebiete. Kolvaro kann ohne Gebietsverzeichnis nicht rechnen."));
+                         Cp1252(" enthält keine Gebiete. Kolvaro kann ohne Gebietsverzeichnis nicht rechnen."));
   return katalog;
 }
 
-std::variant<std::string, Meldung> InfotextLaden(const std::filesystem::path& verzeichnis) {
+Resultat<std::string> InfotextLaden(const std::filesystem::path& verzeichnis) {
   auto zeilen = DateiLaden(verzeichnis / kInfotextDatei);
-  if (!zeilen) return NichtGeoeffnetMeldung(kInfotextDatei);
+  if (!zeilen) return zeilen.Fehler();
   std::string text;
   for (const auto& zeile : *zeilen) {
     text += zeile;

@@ -4,10 +4,9 @@
 
 #include <filesystem>
 #include <string>
-#include <variant>
 #include <vector>
 
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 
 namespace kolvaro {
 
@@ -21,10 +20,10 @@ inline const char* const kKatalogDatei = "Gruppen.nfo";
 inline const char* const kInfotextDatei = "Gebiet.nfo";
 
 // Reads Gruppen.nfo. An empty catalogue or an unreadable file is a message.
-std::variant<std::vector<Gebietseintrag>, Meldung> KatalogLaden(const std::filesystem::path& verzeichnis);
+Resultat<std::vector<Gebietseintrag>> KatalogLaden(const std::filesystem::path& verzeichnis);
 
 // Reads Gebiet.nfo into one text: every line followed by CR LF.
-std::variant<std::string, Meldung> InfotextLaden(const std::filesystem::path& verzeichnis);
+Resultat<std::string> InfotextLaden(const std::filesystem::path& verzeichnis);
 
 // The information text of the category with catalogue index k (from 1): the
 // k-th piece of the joined text cut at "*", as it stands (with its CR LFs).

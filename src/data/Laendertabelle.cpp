@@ -1,31 +1,28 @@
 // Reading the country table; bitmap names.
 #include "data/Laendertabelle.h"
 
+#include "basis/Zeichensatz.h"
 #include "data/Feld.h"
-#include "data/Textdatei.h"
-#include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "data/Geheimdatei.h"
 
 namespace kolvaro {
 
-OptMeldung LaendertabelleLaden(const std::filesystem::path& verzeichnis, Laendertabelle& tabelle) {
-  tabelle = {};
-  auto zeilen = DateiLaden(verzeichnis / kLaenderDatei);
-  if (!zeilen) return NichtGeoeffnetMeldung(kLaenderDatei);
-  Laendertabelle neu;
-  for (std::size_t i = 0; i < zeilen->size(); ++i) {
-    if ((*zeilen)[i].empty()) continue;
-    auto klartext = LinieEntschluesseln((*zeilen)[i], 3);
-    if (!klartext) return BeschaedigtMeldung(kLaenderDatei, i + 1);
+Resultat<Laendertabelle> LaendertabelleLaden(const std::filesystem::path& verzeichnis) {
+  Laendertabelle tabelle;
+  Geheimleseart art;
+  art.Schluessel = 3;
+  art.LeereUeberspringen = true;
+  auto gelesen = GeheimdateiDurchlaufen(verzeichnis / kLaenderDatei, art, [&](std::string_view klartext, std::size_t) {
     // Lines beyond the 211th have no place in the country flags.
-    if (neu.Alle.size() == static_cast<std::size_t>(kLaenderAnzahl)) break;
-    std::string name = Feld(*klartext, '\t', 1);
-    neu.Alle.push_back(name);
-    neu.Bitmapnummern.push_back(Feld(*klartext, '\t', 3));
-    if (Feld(*klartext, '\t', 4) == "j") neu.Vorhandene.push_back(name);
-  }
-  tabelle = std::move(neu);
-  return std::nullopt;
+    if (tabelle.Alle.size() == static_cast<std::size_t>(kLaenderAnzahl)) return false;
+    std::string name = Feld(klartext, '\t', 1);
+    tabelle.Alle.push_back(name);
+    tabelle.Bitmapnummern.push_back(Feld(klartext, '\t', 3));
+    if (Feld(klartext, '\t', 4) == "j") tabelle.Vorhandene.push_back(std::move(name));
+    return true;
+  });
+  if (!gelesen) return gelesen.Fehler();
+  return tabelle;
 }
 
 std::string Flaggenname(std::string_view landname) {

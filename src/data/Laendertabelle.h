@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 
 namespace kolvaro {
 
@@ -22,9 +22,8 @@ struct Laendertabelle {
   std::vector<std::string> Vorhandene;    // present flag "j"
 };
 
-// Reads the table. On failure the message names the file (and the damaged
-// line); the lists are then empty, so no country counts as present.
-OptMeldung LaendertabelleLaden(const std::filesystem::path& verzeichnis, Laendertabelle& tabelle);
+// Reads the table; the message names the file (and the damaged line).
+Resultat<Laendertabelle> LaendertabelleLaden(const std::filesystem::path& verzeichnis);
 
 // "Österreich" -> "BM_OESTERREICH", "Marianen, Nördliche" -> "BM_MARIANEN,NOERDLICHE".
 std::string Flaggenname(std::string_view landname);

@@ -1,75 +1,131 @@
-// Whole-file reading and atomic writing.
+// Whole-file reading and durable atomic writing.
 #include "data/Textdatei.h"
 
-#include <cstdio>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <random>
 #include <system_error>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
-std::optional<std::string> DateiInhalt(const std::filesystem::path& pfad) {
-  std::ifstream datei(pfad, std::ios::binary);
-  if (!datei) return std::nullopt;
-  std::error_code fehler;
-  if (std::filesystem::is_directory(pfad, fehler)) return std::nullopt;
-  std::string inhalt;
-  datei.seekg(0, std::ios::end);
-  auto groesse = datei.tellg();
-  if (groesse > 0) {
-    inhalt.resize(static_cast<std::size_t>(groesse));
-    datei.seekg(0, std::ios::beg);
-    datei.read(inhalt.data(), groesse);
-    if (!datei) return std::nullopt;
-  }
-  return inhalt;
-}
+namespace fs = std::filesystem;
 
-std::optional<std::vector<std::string>> DateiLaden(const std::filesystem::path& pfad) {
-  auto inhalt = DateiInhalt(pfad);
-  if (!inhalt) return std::nullopt;
-  std::vector<std::string> zeilen;
-  std::string_view rest = *inhalt;
-  while (!rest.empty()) {
-    auto pos = rest.find('\n');
-    std::string_view zeile = rest.substr(0, pos);
-    if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
-    zeilen.emplace_back(zeile);
-    if (pos == std::string_view::npos) break;
-    rest.remove_prefix(pos + 1);
-  }
-  return zeilen;
-}
+namespace {
 
-bool SchreibeAtomarRoh(const std::filesystem::path& pfad, const std::string& inhalt) {
-  static std::mt19937 zufall{std::random_device{}()};
-  auto temp = pfad;
-  temp += ".neu" + std::to_string(zufall() % 100000);
-  {
-    std::ofstream datei(temp, std::ios::binary | std::ios::trunc);
-    if (!datei) return false;
-    datei.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    datei.flush();
-    if (!datei) {
-      datei.close();
-      std::error_code ignoriert;
-      std::filesystem::remove(temp, ignoriert);
+std::string Dateiname(const fs::path& pfad) { return pfad.filename().string(); }
+
+// A file descriptor that closes itself.
+class Deskriptor {
+ public:
+  explicit Deskriptor(int fd) : m_Fd(fd) {}
+  ~Deskriptor() {
+    if (m_Fd >= 0) ::close(m_Fd);
+  }
+  Deskriptor(const Deskriptor&) = delete;
+  Deskriptor& operator=(const Deskriptor&) = delete;
+  int Fd() const { return m_Fd; }
+  // Closes now; false when closing reported an error (a delayed write error).
+  bool Schliessen() {
+    const int fd = m_Fd;
+    m_Fd = -1;
+    return ::close(fd) == 0;
+  }
+
+ private:
+  int m_Fd;
+};
+
+bool AllesSchreiben(int fd, const std::string& inhalt) {
+  const char* daten = inhalt.data();
+  std::size_t rest = inhalt.size();
+  while (rest > 0) {
+    const ssize_t geschrieben = ::write(fd, daten, rest);
+    if (geschrieben < 0) {
+      if (errno == EINTR) continue;
       return false;
     }
-  }
-  std::error_code fehler;
-  std::filesystem::rename(temp, pfad, fehler);
-  if (fehler) {
-    std::error_code ignoriert;
-    std::filesystem::remove(temp, ignoriert);
-    return false;
+    daten += geschrieben;
+    rest -= static_cast<std::size_t>(geschrieben);
   }
   return true;
 }
 
-bool SchreibeAtomar(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen) {
+// The rename itself is only durable once the directory is on the disk.
+void VerzeichnisSichern(const fs::path& verzeichnis) {
+  Deskriptor fd(::open(verzeichnis.empty() ? "." : verzeichnis.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (fd.Fd() >= 0) ::fsync(fd.Fd());
+}
+
+}  // namespace
+
+Resultat<std::string> DateiInhalt(const fs::path& pfad) {
+  std::error_code fehler;
+  if (!fs::is_regular_file(pfad, fehler)) return NichtGeoeffnetMeldung(Dateiname(pfad));
+  Deskriptor fd(::open(pfad.c_str(), O_RDONLY | O_CLOEXEC));
+  if (fd.Fd() < 0) return NichtGeoeffnetMeldung(Dateiname(pfad));
+  std::string inhalt;
+  struct stat angaben {};
+  if (::fstat(fd.Fd(), &angaben) == 0 && angaben.st_size > 0) inhalt.reserve(static_cast<std::size_t>(angaben.st_size));
+  char puffer[65536];
+  for (;;) {
+    const ssize_t gelesen = ::read(fd.Fd(), puffer, sizeof puffer);
+    if (gelesen == 0) break;
+    if (gelesen < 0) {
+      if (errno == EINTR) continue;
+      return NichtGeoeffnetMeldung(Dateiname(pfad));
+    }
+    inhalt.append(puffer, static_cast<std::size_t>(gelesen));
+  }
+  return inhalt;
+}
+
+Resultat<std::vector<std::string>> DateiLaden(const fs::path& pfad) {
+  auto inhalt = DateiInhalt(pfad);
+  if (!inhalt) return inhalt.Fehler();
+  std::vector<std::string> zeilen;
+  ZeilenDurchlaufen(*inhalt, [&](std::string_view zeile, std::size_t) {
+    zeilen.emplace_back(zeile);
+    return true;
+  });
+  return zeilen;
+}
+
+Resultat<> SchreibeAtomarRoh(const fs::path& pfad, const std::string& inhalt) {
+  static std::mt19937 zufall{std::random_device{}()};
+  auto temp = pfad;
+  temp += ".neu" + std::to_string(zufall() % 100000);
+  const Meldung fehlschlag = NichtGeschriebenMeldung(Dateiname(pfad));
+  auto wegraeumen = [&temp] {
+    std::error_code ignoriert;
+    fs::remove(temp, ignoriert);
+  };
+  {
+    Deskriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
+    if (fd.Fd() < 0) return fehlschlag;
+    // The data must be on the disk before the rename makes them the file:
+    // otherwise a power cut could leave an empty file under the old name.
+    const bool ok = AllesSchreiben(fd.Fd(), inhalt) && ::fsync(fd.Fd()) == 0 && fd.Schliessen();
+    if (!ok) {
+      wegraeumen();
+      return fehlschlag;
+    }
+  }
+  std::error_code fehler;
+  fs::rename(temp, pfad, fehler);
+  if (fehler) {
+    wegraeumen();
+    return fehlschlag;
+  }
+  VerzeichnisSichern(pfad.parent_path());
+  return {};
+}
+
+Resultat<> SchreibeAtomar(const fs::path& pfad, const std::vector<std::string>& zeilen) {
   std::string inhalt;
   std::size_t laenge = 0;
   for (const auto& z : zeilen) laenge += z.size() + 2;
@@ -81,25 +137,23 @@ bool SchreibeAtomar(const std::filesystem::path& pfad, const std::vector<std::st
   return SchreibeAtomarRoh(pfad, inhalt);
 }
 
-bool DateiExistiert(const std::filesystem::path& pfad) {
+bool DateiExistiert(const fs::path& pfad) {
   std::error_code fehler;
-  return std::filesystem::is_regular_file(pfad, fehler);
+  return fs::is_regular_file(pfad, fehler);
 }
 
 Meldung NichtGeoeffnetMeldung(const std::string& dateiname) {
-  return FehlerMeldung("Die Datei " + dateiname + W(" konnte nicht geöffnet werden!"));
+  return FehlerMeldung("Die Datei " + dateiname + Cp1252(" konnte nicht geöffnet werden!"));
 }
 
 Meldung NichtGeschriebenMeldung(const std::string& dateiname) {
   return FehlerMeldung("Die Datei " + dateiname + " konnte nicht " +
-                       W("geöffnet werden oder die revidierte Datei konnte nicht ") +
-                       "geschrieben werden!");
+                       Cp1252("geöffnet werden oder die revidierte Datei konnte nicht ") + "geschrieben werden!");
 }
 
 Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer) {
-  return FehlerMeldung("Die Datei " + dateiname + W(" ist beschädigt: Zeile ") +
-                       std::to_string(zeilennummer) +
-                       W(" ist keine gültige verschlüsselte Zeile. Der Vorgang wurde abgebrochen."));
+  return FehlerMeldung("Die Datei " + dateiname + Cp1252(" ist beschädigt: Zeile ") + std::to_string(zeilennummer) +
+                       Cp1252(" ist keine gültige verschlüsselte Zeile. Der Vorgang wurde abgebrochen."));
 }
 
 }  // namespace kolvaro

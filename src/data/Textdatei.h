@@ -4,24 +4,40 @@
 #pragma once
 
 #include <filesystem>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "data/Meldung.h"
+#include "basis/Meldung.h"
 
 namespace kolvaro {
 
-// The file's lines without their CR LF (or LF); nullopt if it cannot be read.
-std::optional<std::vector<std::string>> DateiLaden(const std::filesystem::path& pfad);
-// The whole file as it is; nullopt if it cannot be read.
-std::optional<std::string> DateiInhalt(const std::filesystem::path& pfad);
+// The file's lines without their CR LF (or LF). A file that cannot be read
+// gives the message naming it.
+Resultat<std::vector<std::string>> DateiLaden(const std::filesystem::path& pfad);
+// The whole file as it is.
+Resultat<std::string> DateiInhalt(const std::filesystem::path& pfad);
 
-// Writes the lines with CR LF to a temporary file beside the target and
-// renames it over the target. false if anything failed; the old file is then
-// untouched.
-bool SchreibeAtomar(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen);
-bool SchreibeAtomarRoh(const std::filesystem::path& pfad, const std::string& inhalt);
+// Calls zeile(text, index) for every line of a file's text, without its
+// CR LF (or LF); a final line break starts no further line. zeile returns
+// false to stop.
+template <typename Aufruf>
+void ZeilenDurchlaufen(std::string_view inhalt, Aufruf&& zeile) {
+  std::size_t index = 0;
+  while (!inhalt.empty()) {
+    const auto ende = inhalt.find('\n');
+    std::string_view text = inhalt.substr(0, ende);
+    inhalt.remove_prefix(ende == std::string_view::npos ? inhalt.size() : ende + 1);
+    if (!text.empty() && text.back() == '\r') text.remove_suffix(1);
+    if (!zeile(text, index++)) return;
+  }
+}
+
+// Writes the lines with CR LF to a temporary file beside the target, puts
+// it on the disk and renames it over the target. On failure the old file
+// is untouched and the message is the one for a failed rewrite.
+Resultat<> SchreibeAtomar(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen);
+Resultat<> SchreibeAtomarRoh(const std::filesystem::path& pfad, const std::string& inhalt);
 
 bool DateiExistiert(const std::filesystem::path& pfad);
 

@@ -4,29 +4,31 @@
 // lighter than water, and each refers to water at its own temperature.
 #include <cmath>
 
-#include "data/Zeichensatz.h"
-#include "converter/Zahlformat.h"
+#include "basis/Zeichensatz.h"
+#include "basis/Zahlformat.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
 namespace {
 
-using LD = long double;
-
-// Water densities that adapt each scale to its reference water.
-constexpr LD w15 = 0.999126L;
-constexpr LD a1 = 0.999466L, a2 = 0.999659818343L;
-constexpr LD u1 = 0.99904L, u2 = 0.99991405822L;
-constexpr LD o1 = 0.998713L, o2 = 0.999586638722L;
-constexpr LD s1 = 0.998866L, s2 = 0.999907919522L;
-constexpr LD z20 = 0.999103216211L;
+// Each scale refers to water at its own temperature (in °C: 12,5, 15,56 =
+// 60 °F, 17,5, 15,625 = 12,5 °R, 20). kWasser... is the density of water at
+// that temperature in g/cm³ as the scales' tables take it; kAnpassung... is
+// the factor the scale's formulas pair with it to move between a density
+// referred to water at 15 °C and one referred to the scale's own water.
+constexpr long double kWasser15 = 0.999126L;
+constexpr long double kWasser12_5 = 0.999466L, kAnpassung12_5 = 0.999659818343L;
+constexpr long double kWasser15_56 = 0.99904L, kAnpassung15_56 = 0.99991405822L;
+constexpr long double kWasser17_5 = 0.998713L, kAnpassung17_5 = 0.999586638722L;
+constexpr long double kWasser15_625 = 0.998866L, kAnpassung15_625 = 0.999907919522L;
+constexpr long double kAnpassung20 = 0.999103216211L;
 
 enum class Art { Keine, BaumeNL, BaumeUSA, BaumeAlt, BaumeRationell, Balling, Beck, Brix, Cartier, Fleischer,
                  GayLussac, Stoppani, Twaddle, API, Dichte15, Dichte20, Bezug, BezugRelativ };
 
 Art ArtDer(const TAusgabetextobject& e) {
   const std::string& n = e.Einheitenname;
-  if (n == W("Grad Baumé")) {
+  if (n == Cp1252("Grad Baumé")) {
     if (e.Landname == "Niederlande") return Art::BaumeNL;
     if (e.Landname == "USA") return Art::BaumeUSA;
     return Art::Keine;
@@ -41,16 +43,16 @@ Art ArtDer(const TAusgabetextobject& e) {
       {"Gramm/Zentimeter^3 bei 20° C", Art::Dichte20}, {"g/cm^3 bei Bezugstemperatur", Art::Bezug},
       {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ}};
   for (const auto& [name, art] : namen)
-    if (n == W(name)) return art;
+    if (n == Cp1252(name)) return art;
   return Art::Keine;
 }
 
 // W1 (density at 15 °C to density at the reference temperature) and W2
 // (water at the reference temperature) by the Entspricht text.
-bool Bezugswerte(const std::string& entspricht, LD& W1, LD& W2) {
+bool Bezugswerte(const std::string& entspricht, long double& W1, long double& W2) {
   struct Bezug {
     const char* Text;
-    LD W1, W2;
+    long double W1, W2;
   };
   static const Bezug bezuege[] = {
       {"15° C", 1, 0.999126L},
@@ -63,7 +65,7 @@ bool Bezugswerte(const std::string& entspricht, LD& W1, LD& W2) {
       {"4° C", 1 / 0.999126L, 1},
   };
   for (const auto& b : bezuege)
-    if (entspricht == W(b.Text)) {
+    if (entspricht == Cp1252(b.Text)) {
       W1 = b.W1;
       W2 = b.W2;
       return true;
@@ -72,46 +74,46 @@ bool Bezugswerte(const std::string& entspricht, LD& W1, LD& W2) {
 }
 
 // Density at 15 °C from a scale value; NaN where the side does not exist.
-LD Dichte(Art art, bool schwer, LD x) {
+long double Dichte(Art art, bool schwer, long double x) {
   switch (art) {
-    case Art::BaumeNL: return schwer ? 144 / (144 - x) * a1 * a2 : 144 / (144 + x) * a1 * a2;
+    case Art::BaumeNL: return schwer ? 144 / (144 - x) * kWasser12_5 * kAnpassung12_5 : 144 / (144 + x) * kWasser12_5 * kAnpassung12_5;
     // The US light scale reads 10 for water: 140 / (130 + x), as the US standard defines it.
-    case Art::BaumeUSA: return schwer ? 145 / (145 - x) * u1 / u2 : 140 / (130 + x) * u1 / u2;
-    case Art::BaumeAlt: return schwer ? 146.78L / (146.78L - x) * o1 / o2 : 146.78L / (146.78L + x) * o1 / o2;
-    case Art::BaumeRationell: return schwer ? 144.3L / (144.3L - x) * w15 : 144.3L / (144.3L + x) * w15;
-    case Art::Balling: return schwer ? 200 / (200 - x) * o1 / o2 : 200 / (200 + x) * o1 / o2;
-    case Art::Beck: return schwer ? 170 / (170 - x) * a1 * a2 : 170 / (170 + x) * a1 * a2;
-    case Art::Brix: return schwer ? 400 / (400 - x) * s1 / s2 : 400 / (400 + x) * s1 / s2;
-    case Art::Cartier: return schwer ? 136.8L / (126.1L - x) * a1 * a2 : 136.8L / (126.1L + x) * a1 * a2;
-    case Art::Fleischer: return (x + 100) / 100 / o2 * o1;
-    case Art::GayLussac: return 100 / x * w15;
-    case Art::Stoppani: return schwer ? 166 / (166 - x) * s1 / s2 : 166 / (166 + x) * s1 / s2;
-    case Art::Twaddle: return (x + 200) / 200 / u2 * u1;
-    case Art::API: return 141.5L / (x + 131.5L) * u1 / u2;
+    case Art::BaumeUSA: return schwer ? 145 / (145 - x) * kWasser15_56 / kAnpassung15_56 : 140 / (130 + x) * kWasser15_56 / kAnpassung15_56;
+    case Art::BaumeAlt: return schwer ? 146.78L / (146.78L - x) * kWasser17_5 / kAnpassung17_5 : 146.78L / (146.78L + x) * kWasser17_5 / kAnpassung17_5;
+    case Art::BaumeRationell: return schwer ? 144.3L / (144.3L - x) * kWasser15 : 144.3L / (144.3L + x) * kWasser15;
+    case Art::Balling: return schwer ? 200 / (200 - x) * kWasser17_5 / kAnpassung17_5 : 200 / (200 + x) * kWasser17_5 / kAnpassung17_5;
+    case Art::Beck: return schwer ? 170 / (170 - x) * kWasser12_5 * kAnpassung12_5 : 170 / (170 + x) * kWasser12_5 * kAnpassung12_5;
+    case Art::Brix: return schwer ? 400 / (400 - x) * kWasser15_625 / kAnpassung15_625 : 400 / (400 + x) * kWasser15_625 / kAnpassung15_625;
+    case Art::Cartier: return schwer ? 136.8L / (126.1L - x) * kWasser12_5 * kAnpassung12_5 : 136.8L / (126.1L + x) * kWasser12_5 * kAnpassung12_5;
+    case Art::Fleischer: return (x + 100) / 100 / kAnpassung17_5 * kWasser17_5;
+    case Art::GayLussac: return 100 / x * kWasser15;
+    case Art::Stoppani: return schwer ? 166 / (166 - x) * kWasser15_625 / kAnpassung15_625 : 166 / (166 + x) * kWasser15_625 / kAnpassung15_625;
+    case Art::Twaddle: return (x + 200) / 200 / kAnpassung15_56 * kWasser15_56;
+    case Art::API: return 141.5L / (x + 131.5L) * kWasser15_56 / kAnpassung15_56;
     case Art::Dichte15: return x;
-    case Art::Dichte20: return x / z20;
+    case Art::Dichte20: return x / kAnpassung20;
     default: return NAN;
   }
 }
 
 // Scale value from the density at 15 °C; NaN for "keine Angabe".
-LD Wert(Art art, bool schwer, LD D, LD W1, LD W2) {
+long double Wert(Art art, bool schwer, long double D, long double W1, long double W2) {
   switch (art) {
-    case Art::BaumeNL: return schwer ? 144 - 144 / (D / a2 / a1) : 144 / (D / a2 / a1) - 144;
-    case Art::BaumeUSA: return schwer ? 145 - 145 / (D * u2 / u1) : 140 / (D * u2 / u1) - 130;
-    case Art::BaumeAlt: return schwer ? 146.78L - 146.78L / D / o2 * o1 : 146.78L / (D * o2 / o1) - 146.78L;
-    case Art::BaumeRationell: return schwer ? 144.3L - 144.3L / D * w15 : 144.3L / D * w15 - 144.3L;
-    case Art::Balling: return schwer ? 200 - 200 / D / o2 * o1 : 200 / (D * o2 / o1) - 200;
-    case Art::Beck: return schwer ? 170 - 170 / (D / a2 / a1) : 170 / (D / a2 / a1) - 170;
-    case Art::Brix: return schwer ? 400 - 400 / (D * s2 / s1) : 400 / (D * s2 / s1) - 400;
-    case Art::Cartier: return schwer ? 126.1L - 136.8L / (D / a2 / a1) : 136.8L / (D / a2 / a1) - 126.1L;
-    case Art::Fleischer: return schwer ? D * o2 / o1 * 100 - 100 : NAN;
-    case Art::GayLussac: return 100 / D * w15;
-    case Art::Stoppani: return schwer ? 166 - 166 / (D * s2 / s1) : 166 / (D * s2 / s1) - 166;
-    case Art::Twaddle: return schwer ? D * u2 / u1 * 200 - 200 : NAN;
-    case Art::API: return schwer ? NAN : 141.5L / (D * u2 / u1) - 131.5L;
+    case Art::BaumeNL: return schwer ? 144 - 144 / (D / kAnpassung12_5 / kWasser12_5) : 144 / (D / kAnpassung12_5 / kWasser12_5) - 144;
+    case Art::BaumeUSA: return schwer ? 145 - 145 / (D * kAnpassung15_56 / kWasser15_56) : 140 / (D * kAnpassung15_56 / kWasser15_56) - 130;
+    case Art::BaumeAlt: return schwer ? 146.78L - 146.78L / D / kAnpassung17_5 * kWasser17_5 : 146.78L / (D * kAnpassung17_5 / kWasser17_5) - 146.78L;
+    case Art::BaumeRationell: return schwer ? 144.3L - 144.3L / D * kWasser15 : 144.3L / D * kWasser15 - 144.3L;
+    case Art::Balling: return schwer ? 200 - 200 / D / kAnpassung17_5 * kWasser17_5 : 200 / (D * kAnpassung17_5 / kWasser17_5) - 200;
+    case Art::Beck: return schwer ? 170 - 170 / (D / kAnpassung12_5 / kWasser12_5) : 170 / (D / kAnpassung12_5 / kWasser12_5) - 170;
+    case Art::Brix: return schwer ? 400 - 400 / (D * kAnpassung15_625 / kWasser15_625) : 400 / (D * kAnpassung15_625 / kWasser15_625) - 400;
+    case Art::Cartier: return schwer ? 126.1L - 136.8L / (D / kAnpassung12_5 / kWasser12_5) : 136.8L / (D / kAnpassung12_5 / kWasser12_5) - 126.1L;
+    case Art::Fleischer: return schwer ? D * kAnpassung17_5 / kWasser17_5 * 100 - 100 : NAN;
+    case Art::GayLussac: return 100 / D * kWasser15;
+    case Art::Stoppani: return schwer ? 166 - 166 / (D * kAnpassung15_625 / kWasser15_625) : 166 / (D * kAnpassung15_625 / kWasser15_625) - 166;
+    case Art::Twaddle: return schwer ? D * kAnpassung15_56 / kWasser15_56 * 200 - 200 : NAN;
+    case Art::API: return schwer ? NAN : 141.5L / (D * kAnpassung15_56 / kWasser15_56) - 131.5L;
     case Art::Dichte15: return D;
-    case Art::Dichte20: return D * z20;
+    case Art::Dichte20: return D * kAnpassung20;
     case Art::Bezug: return D * W1;
     case Art::BezugRelativ: return D * W1 / W2;
     default: return NAN;
@@ -132,7 +134,7 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     return r;
   }
   if (quelle == Art::Keine) return UnbekannteEinheitFehler();
-  LD x = *eingabe;
+  long double x = *eingabe;
   if (x < 0) {
     // The value used is the magnitude, and the field shows it.
     x = -x;
@@ -150,26 +152,26 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     case Art::Twaddle:
     case Art::GayLussac: schwer = true; break;
     default: {
-      const FrageAntwort antwort = k.Frage ? k.Frage(W("Zur Berechnung werden weitere Angaben benötigt. Ist Ihre "
+      const FrageAntwort antwort = k.Frage ? k.Frage(Cp1252("Zur Berechnung werden weitere Angaben benötigt. Ist Ihre "
                                                        "Flüssigkeit leichter als Wasser?"))
                                            : FrageAntwort::Abbrechen;
       if (antwort == FrageAntwort::Abbrechen) return Rechenergebnis{};
       schwer = antwort == FrageAntwort::Nein;
     }
   }
-  LD W1 = NAN, W2 = NAN;
+  long double W1 = NAN, W2 = NAN;
   Bezugswerte(auswahl.Entspricht, W1, W2);
   if (quelle == Art::GayLussac && x < 1) {
-    r.Vorher.push_back({Meldungsart::Schlicht, W("Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!")});
+    r.Vorher.push_back({Meldungsart::Schlicht, Cp1252("Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!")});
     r.Eingabetext = "1";
     x = 1;
   }
   if (quelle == Art::API && x < 10) {
-    r.Vorher.push_back({Meldungsart::Schlicht, W("Eingabe von Werten < 10 ist bei API nicht zulässig!")});
+    r.Vorher.push_back({Meldungsart::Schlicht, Cp1252("Eingabe von Werten < 10 ist bei API nicht zulässig!")});
     r.Eingabetext = "10";
     x = 10;
   }
-  const LD dichte = Dichte(quelle, schwer, x);
+  const long double dichte = Dichte(quelle, schwer, x);
   // At or beyond a scale's pole there is no density: a wrong input, not a number.
   if (!std::isfinite(dichte) || dichte <= 0) {
     Rechenergebnis fehler = AllgemeinerEingabeFehler();
@@ -178,7 +180,7 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     return fehler;
   }
   for (auto& e : k.Einheiten) {
-    LD v = Wert(ArtDer(e), dichte > w15, dichte, W1, W2);
+    long double v = Wert(ArtDer(e), dichte > kWasser15, dichte, W1, W2);
     if (std::fabs(v) < 1e-6L) v = 0;
     // A value the scale does not define, or none at all: "keine Angabe".
     if (!std::isfinite(v) || v < 0) ErgebnisSetzen(e, kKeineAngabe);

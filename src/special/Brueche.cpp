@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "converter/Zahlformat.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -37,7 +37,7 @@ Rechenergebnis BruchZuDezimal(Sonderkontext& k) {
   std::string_view text = Getrimmt(k.Eingabe);
   auto strich = text.find('/');
   if (strich == std::string_view::npos || strich == 0 || strich + 1 == text.size())
-    return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Die Zahl ist kein Bruch! Richtig z.B. 1/5!"));
+    return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Die Zahl ist kein Bruch! Richtig z.B. 1/5!"));
   auto zaehler = Ganzzahl32Lesen(Getrimmt(text.substr(0, strich)));
   auto nenner = Ganzzahl32Lesen(Getrimmt(text.substr(strich + 1)));
   if (!zaehler || !nenner || *zaehler == 0 || *nenner == 0) return AllgemeinerEingabeFehler();
@@ -62,7 +62,7 @@ Rechenergebnis BruchZuDezimal(Sonderkontext& k) {
     bruch = std::string(Getrimmt(ganz + " " + std::to_string(z / g) + "/" + std::to_string(n / g)));
   }
   if (negativ) bruch = "-" + bruch;
-  if (bruch.size() > 15) bruch = W("Zahl zu groß");
+  if (bruch.size() > 15) bruch = Cp1252("Zahl zu groß");
   Schreiben(k, bruch, negativ ? -static_cast<long double>(q) : static_cast<long double>(q));
   Rechenergebnis r;
   r.Erfolg = true;
@@ -78,7 +78,7 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
   auto punkt = text.find('.');
   const std::string nachkomma = punkt == std::string::npos ? std::string() : text.substr(punkt + 1);
   if (nachkomma.find_first_not_of('0') == std::string::npos)
-    return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Die Zahl ist eine ganze Zahl und kann nicht in "
+    return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Die Zahl ist eine ganze Zahl und kann nicht in "
                            "einen Bruch umgerechnet werden!"));
   // Only plain decimal numbers have a digit text to read ("1.5E2" has none).
   if (nachkomma.find_first_not_of("0123456789") != std::string::npos) return AllgemeinerEingabeFehler();
@@ -91,7 +91,7 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
   }
   vorkomma.erase(0, std::min(vorkomma.find_first_not_of('0'), vorkomma.size()));  // "0" and "00" become empty
   if (nachkomma.size() > 9) {
-    Rechenergebnis r = EingabeFehler(W("Zahl im Eingabefeld zu groß!"), Fokus::NurFokus);
+    Rechenergebnis r = EingabeFehler(Cp1252("Zahl im Eingabefeld zu groß!"), Fokus::NurFokus);
     r.GebietNeuLaden = true;
     return r;
   }
@@ -104,7 +104,7 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
   // The separating blank counts for the length even when there is no whole part.
   const std::string roh = vorzeichen + vorkomma + " " + std::to_string(n) + "/" + std::to_string(d);
   std::string bruch = vorkomma.empty() ? vorzeichen + std::to_string(n) + "/" + std::to_string(d) : roh;
-  if (roh.size() > 15) bruch = W("Zahl zu groß");
+  if (roh.size() > 15) bruch = Cp1252("Zahl zu groß");
   Schreiben(k, bruch, *wert);
   Rechenergebnis r;
   r.Erfolg = true;

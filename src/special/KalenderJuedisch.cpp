@@ -9,7 +9,7 @@ namespace kolvaro {
 
 using kalenderintern::AlsTagnummer;
 using kalenderintern::FloorDiv;
-using kalenderintern::G;
+using kalenderintern::Ganzzahl64;
 using kalenderintern::JahrHeraus;
 using kalenderintern::JahrHinein;
 
@@ -28,19 +28,19 @@ namespace {
 
 // ---- Jewish calendar ----
 
-constexpr G TeileJeTag = 25920;     // 24 hours of 1080 parts
-constexpr G TeileJeMonat = 765433;  // one mean lunation: 29 days 12 hours 793 parts
+constexpr Ganzzahl64 TeileJeTag = 25920;     // 24 hours of 1080 parts
+constexpr Ganzzahl64 TeileJeMonat = 765433;  // one mean lunation: 29 days 12 hours 793 parts
 
-G Schaltjahr(G jahr) { return ((7 * jahr + 13) % 19) / 12; }
+Ganzzahl64 Schaltjahr(Ganzzahl64 jahr) { return ((7 * jahr + 13) % 19) / 12; }
 
-G NeujahrTag(G jahr) {
-  G monate = (235 * jahr - 234) / 19;
-  G teile = TeileJeMonat * monate + 31524;  // first new moon: 1 day 5 hours 204 parts
-  G tag = teile / TeileJeTag;
-  G rest = teile % TeileJeTag;
-  G wochentag = (tag % 7) + 1;  // 1 = Sunday
-  G schalt = Schaltjahr(jahr);
-  G schaltDavor = ((7 * jahr + 6) % 19) / 12;
+Ganzzahl64 NeujahrTag(Ganzzahl64 jahr) {
+  Ganzzahl64 monate = (235 * jahr - 234) / 19;
+  Ganzzahl64 teile = TeileJeMonat * monate + 31524;  // first new moon: 1 day 5 hours 204 parts
+  Ganzzahl64 tag = teile / TeileJeTag;
+  Ganzzahl64 rest = teile % TeileJeTag;
+  Ganzzahl64 wochentag = (tag % 7) + 1;  // 1 = Sunday
+  Ganzzahl64 schalt = Schaltjahr(jahr);
+  Ganzzahl64 schaltDavor = ((7 * jahr + 6) % 19) / 12;
   if (rest >= 19440 || (rest >= 9924 && wochentag == 3 && schalt == 0) ||
       (rest >= 16789 && wochentag == 2 && schalt == 0 && schaltDavor == 1))
     ++tag;
@@ -50,9 +50,9 @@ G NeujahrTag(G jahr) {
 }
 
 // Row of the month-start table: 0..2 common years, 3..5 leap years.
-int Jahresart(G jahr, G neujahr) {
-  G zeile = NeujahrTag(jahr + 1) - neujahr - 352 - 27 * Schaltjahr(jahr);
-  return static_cast<int>(std::clamp<G>(zeile, 1, 6)) - 1;
+int Jahresart(Ganzzahl64 jahr, Ganzzahl64 neujahr) {
+  Ganzzahl64 zeile = NeujahrTag(jahr + 1) - neujahr - 352 - 27 * Schaltjahr(jahr);
+  return static_cast<int>(std::clamp<Ganzzahl64>(zeile, 1, 6)) - 1;
 }
 
 // ---- Iranian calendar ----
@@ -63,7 +63,7 @@ int Jahresart(G jahr, G neujahr) {
 // 365.2424 days in a 128-year cycle already puts 1 Farvardin 1404 on
 // 20 March 2025 instead of 21 March.
 
-G IranischNeujahr(G jahr) { return 1947955 + 365 * jahr + FloorDiv(8 * jahr + 21, 33); }
+Ganzzahl64 IranischNeujahr(Ganzzahl64 jahr) { return 1947955 + 365 * jahr + FloorDiv(8 * jahr + 21, 33); }
 
 // ---- Bahá'í calendar ----
 // Until 171 B.E. (2014) Naw-Rúz was 21 March. From 172 B.E. on it is the day
@@ -81,19 +81,19 @@ constexpr int LetztesTabellenjahr = ErstesTabellenjahr + sizeof(NawRuzImMaerz) /
 
 // The arithmetic of the 21-March rule; g counts the years from the base of
 // the formula, f the months from the month of fasting of the year before.
-G BahaiFest(G tag, G monat, G jahr) {
-  G g = jahr + 6560 - (39 - monat) / 20;
-  G f = monat % 20;
+Ganzzahl64 BahaiFest(Ganzzahl64 tag, Ganzzahl64 monat, Ganzzahl64 jahr) {
+  Ganzzahl64 g = jahr + 6560 - (39 - monat) / 20;
+  Ganzzahl64 f = monat % 20;
   return (1461 * g) / 4 + 19 * f + tag - 1 - (1362 + (3 * ((g + 184) / 100)) / 4);
 }
 
-G BahaiNeujahrTag(G jahr) {
+Ganzzahl64 BahaiNeujahrTag(Ganzzahl64 jahr) {
   if (jahr >= ErstesTabellenjahr && jahr <= LetztesTabellenjahr)
     return kalenderintern::GregorianischerTag(NawRuzImMaerz[jahr - ErstesTabellenjahr], 3, jahr + 1843);
   return BahaiFest(1, 1, jahr);
 }
 
-bool BahaiTabelleBeruehrt(G jahr) { return jahr + 1 >= ErstesTabellenjahr && jahr <= LetztesTabellenjahr; }
+bool BahaiTabelleBeruehrt(Ganzzahl64 jahr) { return jahr + 1 >= ErstesTabellenjahr && jahr <= LetztesTabellenjahr; }
 
 }  // namespace
 
@@ -103,15 +103,15 @@ long JuedischNeujahr(long jahr) { return AlsTagnummer(NeujahrTag(jahr)); }
 
 std::string JDZuJuedisch(long jd) {
   if (jd < 347998) return AusserhalbBereich();
-  G j = jd;
-  G x = j - 347996;
-  G m = (TeileJeTag * x) / TeileJeMonat + 1;
-  G t = 19 * (m % 235) - 2;
-  G jahr = 19 * (m / 235) + t / 235 + 1;  // at most one year too high
+  Ganzzahl64 j = jd;
+  Ganzzahl64 x = j - 347996;
+  Ganzzahl64 m = (TeileJeTag * x) / TeileJeMonat + 1;
+  Ganzzahl64 t = 19 * (m % 235) - 2;
+  Ganzzahl64 jahr = 19 * (m / 235) + t / 235 + 1;  // at most one year too high
   if (j < NeujahrTag(jahr)) --jahr;
-  G neujahr = NeujahrTag(jahr);
+  Ganzzahl64 neujahr = NeujahrTag(jahr);
   const int* anfang = JuedischMonatsanfang[Jahresart(jahr, neujahr)];
-  G d = j - neujahr + 1;
+  Ganzzahl64 d = j - neujahr + 1;
   int monat = 0;
   while (monat < 13 && anfang[monat] < d) ++monat;
   return DatumText(static_cast<long>(d - anfang[monat - 1]), monat, static_cast<long>(jahr));
@@ -121,7 +121,7 @@ std::optional<long> JuedischZuJD(std::string_view text) {
   std::optional<Datum> d = DatumLesen(text);
   // A month outside 1..13 has no row entry to start from.
   if (!d || d->Monat < 1 || d->Monat > 13) return std::nullopt;
-  G neujahr = NeujahrTag(d->Jahr);
+  Ganzzahl64 neujahr = NeujahrTag(d->Jahr);
   const int* anfang = JuedischMonatsanfang[Jahresart(d->Jahr, neujahr)];
   return AlsTagnummer(neujahr + anfang[d->Monat - 1] + d->Tag - 1);
 }
@@ -129,12 +129,12 @@ std::optional<long> JuedischZuJD(std::string_view text) {
 // ---- Iranian calendar: months 1-6 of 31 days, 7-11 of 30, 12 of 29 or 30 ----
 
 std::string JDZuIranisch(long jd) {
-  G j = jd;
-  G jahr = FloorDiv(33 * (j - 1948320), 12053) + 1;
+  Ganzzahl64 j = jd;
+  Ganzzahl64 jahr = FloorDiv(33 * (j - 1948320), 12053) + 1;
   while (IranischNeujahr(jahr) > j) --jahr;
   while (IranischNeujahr(jahr + 1) <= j) ++jahr;
-  G e = j - IranischNeujahr(jahr) + 1;
-  G monat, tag;
+  Ganzzahl64 e = j - IranischNeujahr(jahr) + 1;
+  Ganzzahl64 monat, tag;
   if (e <= 186) {
     monat = (e - 1) / 31 + 1;
     tag = e - 31 * (monat - 1);
@@ -148,7 +148,7 @@ std::string JDZuIranisch(long jd) {
 std::optional<long> IranischZuJD(std::string_view text) {
   std::optional<Datum> d = DatumLesen(text);
   if (!d) return std::nullopt;
-  G jd = IranischNeujahr(JahrHinein(d->Jahr)) + 31 * (G{d->Monat} - 1) + d->Tag - 1;
+  Ganzzahl64 jd = IranischNeujahr(JahrHinein(d->Jahr)) + 31 * (Ganzzahl64{d->Monat} - 1) + d->Tag - 1;
   if (d->Monat > 7) jd -= d->Monat - 7;
   return AlsTagnummer(jd);
 }
@@ -159,18 +159,18 @@ long BahaiNeujahr(long jahr) { return AlsTagnummer(BahaiNeujahrTag(JahrHinein(ja
 
 std::string JDZuBahai(long jd) {
   if (jd < 2394647) return AusserhalbBereich();
-  G j = jd;
+  Ganzzahl64 j = jd;
   // The year of the 21-March rule is right or one off.
-  G f = j + 1362 + (3 * ((4 * j + 274273) / 146097)) / 4;
-  G e = 4 * f + 3;
-  G g = (e % 1461) / 4;
-  G jahr = e / 1461 - 6560 + (39 - (((g / 19 + 19) % 20) + 1)) / 20;
+  Ganzzahl64 f = j + 1362 + (3 * ((4 * j + 274273) / 146097)) / 4;
+  Ganzzahl64 e = 4 * f + 3;
+  Ganzzahl64 g = (e % 1461) / 4;
+  Ganzzahl64 jahr = e / 1461 - 6560 + (39 - (((g / 19 + 19) % 20) + 1)) / 20;
   while (jahr > 1 && BahaiNeujahrTag(jahr) > j) --jahr;
   while (BahaiNeujahrTag(jahr + 1) <= j) ++jahr;
-  G neujahr = BahaiNeujahrTag(jahr);
-  G fastenmonat = BahaiNeujahrTag(jahr + 1) - 19;
-  G t = j - neujahr;
-  G monat, tag;
+  Ganzzahl64 neujahr = BahaiNeujahrTag(jahr);
+  Ganzzahl64 fastenmonat = BahaiNeujahrTag(jahr + 1) - 19;
+  Ganzzahl64 t = j - neujahr;
+  Ganzzahl64 monat, tag;
   if (t < 18 * 19) {
     monat = t / 19 + 1;
     tag = t % 19 + 1;
@@ -187,8 +187,8 @@ std::string JDZuBahai(long jd) {
 std::optional<long> BahaiZuJD(std::string_view text) {
   std::optional<Datum> d = DatumLesen(text);
   if (!d) return std::nullopt;
-  G jahr = JahrHinein(d->Jahr);
-  G monat = d->Monat;
+  Ganzzahl64 jahr = JahrHinein(d->Jahr);
+  Ganzzahl64 monat = d->Monat;
   if (!BahaiTabelleBeruehrt(jahr)) return AlsTagnummer(BahaiFest(d->Tag, monat, jahr));
   // Months beyond the year run on into the next one, as in the arithmetic.
   while (monat > 20) {
@@ -199,7 +199,7 @@ std::optional<long> BahaiZuJD(std::string_view text) {
     monat += 20;
     --jahr;
   }
-  G jd;
+  Ganzzahl64 jd;
   if (monat <= 18)
     jd = BahaiNeujahrTag(jahr) + 19 * (monat - 1);
   else if (monat == 19)

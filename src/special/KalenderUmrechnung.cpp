@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "data/Zeichensatz.h"
+#include "basis/Texte.h"
+#include "basis/Zeichensatz.h"
 #include "special/Kalenderrechnung.h"
 #include "special/Sonderhilfen.h"
 #include "special/Sonderumrechnung.h"
@@ -27,27 +28,27 @@ struct Kalendereinheit {
   std::string (*AusJD)(long);
 };
 
-const std::string Anfang = "Falsche Eingabe im Werteingabeld! Bitte ändern! ";
+const std::string Anfang(texte::kFalscheEingabe);
 
 std::string Zahlmeldung(const char* was) {
-  return W(Anfang + "Bitte geben Sie das \"" + was +
+  return Cp1252(Anfang + "Bitte geben Sie das \"" + was +
            "\" in der folgenden Form ein: 45205. Nachkommastellen sind nicht möglich.");
 }
 
 std::string Datumsmeldung(const char* kalender, const char* beispiel) {
-  return W(Anfang + "Bitte geben Sie das Datum des \"" + kalender + "\" in der folgenden Form ein: " + beispiel);
+  return Cp1252(Anfang + "Bitte geben Sie das Datum des \"" + kalender + "\" in der folgenden Form ein: " + beispiel);
 }
 
 const char* const Zwei = "20.03.1850 oder 20.03.-1000";
 const char* const Kurz = "30.03.01";
 
 Kalendereinheit Tageszahl(const char* name, long versatz, const char* was) {
-  return {W(name), Eingabeart::Tageszahl, versatz, 0, 0, false, Zahlmeldung(was), nullptr, nullptr};
+  return {Cp1252(name), Eingabeart::Tageszahl, versatz, 0, 0, false, Zahlmeldung(was), nullptr, nullptr};
 }
 
 Kalendereinheit Kalender(const char* name, int tag, int monat, bool lang, std::string meldung,
                          std::optional<long> (*zu)(std::string_view), std::string (*aus)(long)) {
-  return {W(name), Eingabeart::Datum, 0, tag, monat, lang, std::move(meldung), zu, aus};
+  return {Cp1252(name), Eingabeart::Datum, 0, tag, monat, lang, std::move(meldung), zu, aus};
 }
 
 // The units in the order in which a selected unit's name is looked up.
@@ -90,13 +91,13 @@ const std::vector<Kalendereinheit>& Einheiten() {
                          &JDZuBahai));
     l.push_back(Kalender("Indischer Kalender (Saka)", 31, 12, true, Datumsmeldung("Indischen Kalenders", Kurz),
                          &SakaZuJD, &JDZuSaka));
-    Kalendereinheit maya{W("Maya-Kalender"),
+    Kalendereinheit maya{Cp1252("Maya-Kalender"),
                          Eingabeart::LangeZaehlung,
                          0,
                          0,
                          0,
                          false,
-                         W(Anfang +
+                         Cp1252(Anfang +
                            "Bitte geben Sie das Datum des \"Maya-Kalenders\" in der folgenden Form ein: 7.17.18.13.1"),
                          &MayaZuJD,
                          &JDZuMaya};
@@ -155,11 +156,11 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
         std::string text = Anfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850";
         if (gewaehlt->LangeMeldung)
           text += " oder 20.03.-1000. Die Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert.";
-        return EingabeFehler(W(text));
+        return EingabeFehler(Cp1252(text));
       }
-      if (gewaehlt->Name == W("Abendländischer Kalender (12 Uhr)") && AusgelassenerTag(eingabe))
+      if (gewaehlt->Name == Cp1252("Abendländischer Kalender (12 Uhr)") && AusgelassenerTag(eingabe))
         return EingabeFehler(
-            W(Anfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
+            Cp1252(Anfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
       std::optional<long> tag = gewaehlt->ZuJD(eingabe);
       if (!tag) return EingabeFehler(gewaehlt->Meldung);
       jd = *tag;
@@ -168,7 +169,7 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
     case Eingabeart::LangeZaehlung: {
       for (int feld = 1; feld <= 5; ++feld)
         if (!Ganzzahl32Lesen(TextFeld(eingabe, '.', feld)))
-          return EingabeFehler(W(Anfang +
+          return EingabeFehler(Cp1252(Anfang +
                                  "Bitte geben Sie das Datum des Maya-Kalenders in der folgenden Form ein: "
                                  "7.17.18.13.1"));
       std::optional<long> tag = MayaZuJD(eingabe);
@@ -179,10 +180,10 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
   }
 
   if (jd < 0)
-    return EingabeFehler(W("Kalenderberechnungen können erst ab dem 01.01.4713 v. Chr. des Julian. Kalenders "
+    return EingabeFehler(Cp1252("Kalenderberechnungen können erst ab dem 01.01.4713 v. Chr. des Julian. Kalenders "
                            "(Julian. Datum = 0)) durchgeführt werden!"));
   if (jd > 10000000)
-    return EingabeFehler(W("Kalenderberechnungen können max. bis zum Jahr 22666 des Greg. Kalenders "
+    return EingabeFehler(Cp1252("Kalenderberechnungen können max. bis zum Jahr 22666 des Greg. Kalenders "
                            "(Julian. Datum = 10 000 000)) durchgeführt werden!"));
 
   for (TAusgabetextobject& einheit : k.Einheiten) {

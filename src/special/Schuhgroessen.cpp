@@ -2,8 +2,8 @@
 // shoe is taken as one centimetre longer than the foot.
 #include <cstring>
 
-#include "converter/Zahlformat.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -50,7 +50,7 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
   if (!eingabe) return AllgemeinerEingabeFehler();
   const double fuss = static_cast<double>(quelle->Fuss(*eingabe));
   if (!(fuss >= 9 && fuss <= 34))
-    return EingabeFehler(W("Zahlenwert außerhalb Wertebereich! Diese Schuhgröße ist nicht definiert! "));
+    return EingabeFehler(Cp1252("Zahlenwert außerhalb Wertebereich! Diese Schuhgröße ist nicht definiert! "));
   for (auto& e : k.Einheiten) {
     const System* ziel = SystemFuer(e.Einheitenname);
     double v = -1;

@@ -1,8 +1,8 @@
 // Helpers of the special routines.
 #include "special/Sonderhilfen.h"
 
-#include "converter/Zahlformat.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -14,7 +14,7 @@ void RohesErgebnis(TAusgabetextobject& einheit, long double wert, int dezimalen)
 }
 
 Rechenergebnis UnbekannteEinheitFehler() {
-  return EingabeFehler(W("Für die gewählte Einheit ist in diesem Gebiet keine Umrechnungsvorschrift vorhanden. "
+  return EingabeFehler(Cp1252("Für die gewählte Einheit ist in diesem Gebiet keine Umrechnungsvorschrift vorhanden. "
                          "Bitte eine andere Einheit wählen."),
                        Fokus::NurFokus);
 }

@@ -1,5 +1,5 @@
-// Small helpers of the special routines: strict integer reading, trimming,
-// finding units by line or name, the message for units no rule knows.
+// Small helpers of the special routines: the message for units no rule
+// knows, the lookup of a unit's rule by its name, the raw result form.
 #pragma once
 
 #include <cstdint>
@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "data/Feld.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -26,7 +26,7 @@ inline const char* const kKeineAngabe = "keine Angabe";
 template <typename Regel, std::size_t N>
 const Regel* RegelFuer(const Regel (&regeln)[N], const std::string& einheitenname) {
   for (const auto& r : regeln)
-    if (einheitenname == W(r.Name)) return &r;
+    if (einheitenname == Cp1252(r.Name)) return &r;
   return nullptr;
 }
 

@@ -1,9 +1,9 @@
 // Choosing the routine of a special category; helpers shared by the routines.
 #include "special/Sonderumrechnung.h"
 
-#include "converter/Gebietsnamen.h"
-#include "converter/Zahlformat.h"
-#include "data/Zeichensatz.h"
+#include "basis/Gebietsnamen.h"
+#include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -18,17 +18,6 @@ Sonderroutine SonderroutineFuer(std::string_view name) {
   if (name == gebiet::Schuhgroessen) return &SchuhgroessenUmrechnen;
   if (name == gebiet::Kalender) return &KalenderUmrechnen;
   return nullptr;
-}
-
-Rechenergebnis EingabeFehler(std::string text, Fokus fokus) {
-  Rechenergebnis r;
-  r.Fehler = FehlerMeldung(std::move(text));
-  r.FokusDanach = fokus;
-  return r;
-}
-
-Rechenergebnis AllgemeinerEingabeFehler() {
-  return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Bitte ändern! "));
 }
 
 void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& wiss, const std::string& fliess) {

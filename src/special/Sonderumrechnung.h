@@ -5,40 +5,14 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "basis/Rechenergebnis.h"
 #include "data/Einheit.h"
-#include "data/Meldung.h"
 
 namespace kolvaro {
-
-// Where the input focus goes after a message.
-enum class Fokus { Keiner, NurFokus, FokusUndMarkieren };
-
-enum class FrageAntwort { Ja, Nein, Abbrechen };
-// A question with Yes, No and Cancel, asked in the middle of a conversion.
-using Rueckfrage = std::function<FrageAntwort(const std::string& frage)>;
-
-struct Rechenergebnis {
-  // true: every unit's result texts are written and the finishing steps run
-  // (results present, copying enabled, result row, list refilled).
-  bool Erfolg = false;
-  // A wrong input: shown (its Art says error or plain box); nothing changed.
-  OptMeldung Fehler;
-  // Notes shown before the results appear (the conversion goes on).
-  std::vector<Meldung> Vorher;
-  // Notes shown after the results appear.
-  std::vector<Meldung> Nachher;
-  Fokus FokusDanach = Fokus::Keiner;
-  // A new text for the input field (a corrected input).
-  std::optional<std::string> Eingabetext;
-  // The category is reloaded as after a change of category.
-  bool GebietNeuLaden = false;
-};
 
 struct Sonderkontext {
   std::string_view Eingabe;
@@ -55,8 +29,6 @@ using Sonderroutine = Rechenergebnis (*)(Sonderkontext& kontext);
 Sonderroutine SonderroutineFuer(std::string_view gebietsname);
 
 // Helpers shared by the routines.
-Rechenergebnis EingabeFehler(std::string text, Fokus fokus = Fokus::FokusUndMarkieren);
-Rechenergebnis AllgemeinerEingabeFehler();  // "Falsche Eingabe im Werteingabeld! Bitte ändern! "
 // Both result texts of a unit, cut to their fields.
 void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& wiss, const std::string& fliess);
 void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& text);

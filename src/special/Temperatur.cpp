@@ -2,7 +2,7 @@
 // through kelvin. The data file's line numbers name the scales.
 #include <cmath>
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {

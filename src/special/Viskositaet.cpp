@@ -1,13 +1,14 @@
 // "Viskosität, kinem. alt": square metres per second against the old
 // viscometer scales (Engler degrees, Saybolt and Redwood seconds), through
 // the correspondence table STOFFW12.NFO and straight-line interpolation.
+#include <algorithm>
 #include <vector>
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "data/Feld.h"
+#include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
-#include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -50,19 +51,18 @@ double Tabellenwert(const Tabelle& tabelle, int c, int t, double x) {
 }
 
 // The table, or a message naming the file. Four header lines come first.
-std::optional<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis, OptMeldung& meldung) {
-  auto zeilen = DateiLaden(verzeichnis / kTabelle);
-  if (!zeilen) {
-    meldung = NichtGeoeffnetMeldung(kTabelle);
-    return std::nullopt;
-  }
+Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
+  Geheimleseart art;
+  art.Kopfzeilen = 4;
+  art.LeereUeberspringen = true;
   Tabelle tabelle;
-  for (std::size_t i = 4; i < zeilen->size(); ++i) {
-    if ((*zeilen)[i].empty()) continue;
-    auto klar = LinieEntschluesseln((*zeilen)[i], 1);
+  std::size_t letzteZeile = 0;
+  std::optional<std::size_t> falscheZeile;
+  auto gelesen = GeheimdateiDurchlaufen(verzeichnis / kTabelle, art, [&](std::string_view klar, std::size_t index) {
+    letzteZeile = index + 1;
     std::vector<double> zeile;
-    for (int f = 1; klar && f <= 4; ++f) {
-      auto wert = ZahlLesen(Feld(*klar, '\t', f));
+    for (int f = 1; f <= 4; ++f) {
+      auto wert = ZahlLesen(Feld(klar, '\t', f));
       if (!wert || *wert <= 0) break;
       zeile.push_back(static_cast<double>(*wert));
     }
@@ -70,15 +70,15 @@ std::optional<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis, Op
     bool steigend = zeile.size() == 4;
     for (int f = 0; steigend && f < 4 && !tabelle.empty(); ++f) steigend = zeile[f] > tabelle.back()[f];
     if (!steigend) {
-      meldung = BeschaedigtMeldung(kTabelle, i + 1);
-      return std::nullopt;
+      falscheZeile = index + 1;
+      return false;
     }
     tabelle.push_back(std::move(zeile));
-  }
-  if (tabelle.size() < 2) {
-    meldung = BeschaedigtMeldung(kTabelle, zeilen->size());
-    return std::nullopt;
-  }
+    return true;
+  });
+  if (!gelesen) return gelesen.Fehler();
+  if (falscheZeile) return BeschaedigtMeldung(kTabelle, *falscheZeile);
+  if (tabelle.size() < 2) return BeschaedigtMeldung(kTabelle, std::max(letzteZeile, art.Kopfzeilen));
   return tabelle;
 }
 
@@ -91,13 +91,12 @@ Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
   if (!eingabe) return AllgemeinerEingabeFehler();
   const long double x = *eingabe;
   if (x < quelle->Unten || x > quelle->Oben)
-    return EingabeFehler(W("Eingabe außerhalb des gültigen Wertebereiches (") + W(quelle->Bereich) + ")!");
+    return EingabeFehler(Cp1252("Eingabe außerhalb des gültigen Wertebereiches (") + Cp1252(quelle->Bereich) + ")!");
 
-  OptMeldung meldung;
-  auto tabelle = TabelleLaden(k.Verzeichnis, meldung);
+  auto tabelle = TabelleLaden(k.Verzeichnis);
   if (!tabelle) {
     Rechenergebnis r;
-    r.Fehler = meldung;
+    r.Fehler = tabelle.Fehler();
     return r;
   }
   long double nu = 0;

@@ -2,7 +2,7 @@
 // but a currency without a known rate shows "unbekannt" instead of a number.
 #include <cmath>
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {

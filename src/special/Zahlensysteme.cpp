@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -52,7 +52,7 @@ std::string Roemisch(std::int64_t wert) {
   return text;
 }
 
-std::string Begrenzt(std::string text, std::size_t maximum) { return text.size() > maximum ? W("Zahl zu groß") : text; }
+std::string Begrenzt(std::string text, std::size_t maximum) { return text.size() > maximum ? Cp1252("Zahl zu groß") : text; }
 
 bool NurZeichen(std::string_view text, std::string_view erlaubt) {
   return !text.empty() && text.find_first_not_of(erlaubt) == std::string_view::npos;
@@ -63,7 +63,7 @@ bool NurZeichen(std::string_view text, std::string_view erlaubt) {
 Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
   const int zeile = k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Dateizeile;
   const std::string_view text = Getrimmt(k.Eingabe);
-  const std::string zuGross = W("Zahl im Eingabefeld zu groß!");
+  const std::string zuGross = Cp1252("Zahl im Eingabefeld zu groß!");
 
   // Phase 1 and 2: check the input and read its value.
   std::int64_t zahlwert = 0;
@@ -72,8 +72,8 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     case kOktal: {
       const bool binaer = zeile == kBinaer;
       if (!NurZeichen(text, binaer ? "01" : "01234567"))
-        return EingabeFehler(binaer ? W("Falsche Eingabe im Werteingabeld! Es sind nur 1 und 0 erlaubt!")
-                                    : W("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: "
+        return EingabeFehler(binaer ? Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur 1 und 0 erlaubt!")
+                                    : Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: "
                                         "0, 1, 2, 3, 4, 5, 6, 7!"));
       for (char c : text) {
         zahlwert = zahlwert * (binaer ? 2 : 8) + (c - '0');
@@ -83,7 +83,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     }
     case kDezimal: {
       auto wert = GanzzahlLesen(text);
-      const std::string ganzeZahlen = W("Falsche Eingabe im Werteingabeld! Es sind nur ganze Zahlen erlaubt!");
+      const std::string ganzeZahlen = Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur ganze Zahlen erlaubt!");
       if (!wert) {
         // Digits alone that do not fit are too large, anything else is no integer.
         const bool nurZiffern = NurZeichen(text.substr(text.size() && text[0] == '+' ? 1 : 0), "0123456789");
@@ -96,17 +96,17 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     }
     case kHex: {
       if (!NurZeichen(text, "0123456789ABCDEF"))
-        return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: 0, 1, 2, 3, "
+        return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: 0, 1, 2, 3, "
                                "4, 5, 6, 7, 8, 9, A, B, C, D, E, F!"));
       for (char c : text) {
         zahlwert = zahlwert * 16 + (c <= '9' ? c - '0' : c - 'A' + 10);
-        if (zahlwert > kGroesster) return EingabeFehler(W("Die Hexadezimalzahl ist zu groß!"), Fokus::NurFokus);
+        if (zahlwert > kGroesster) return EingabeFehler(Cp1252("Die Hexadezimalzahl ist zu groß!"), Fokus::NurFokus);
       }
       break;
     }
     case kRoemisch: {
       if (!NurZeichen(text, "IVXLCDM"))
-        return EingabeFehler(W("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: I, V, X, L, "
+        return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: I, V, X, L, "
                                "C, D, M!"));
       for (std::size_t i = 0; i < text.size(); ++i) {
         const int wert = RoemischerWert(text[i]);
@@ -140,7 +140,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     if (zahlwert > 0 && roemisch.empty()) roemisch = Begrenzt(Roemisch(zahlwert), 14);  // no Roman unit listed
     // A numeral that is not written the canonical way is converted, then reported.
     if (roemisch != k.Eingabe) {
-      r.Nachher.push_back(FehlerMeldung(W("Falsche Römische Zahl!")));
+      r.Nachher.push_back(FehlerMeldung(Cp1252("Falsche Römische Zahl!")));
       r.FokusDanach = Fokus::NurFokus;
     }
   }

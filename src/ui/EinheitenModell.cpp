@@ -18,13 +18,13 @@ QVariant EinheitenModell::data(const QModelIndex& index, int rolle) const {
   const auto& einheit = m_Konverter.Einheiten()[static_cast<std::size_t>(index.row())];
   switch (rolle) {
     case Qt::DisplayRole:
-      return Q(einheit.Einheitenname);
+      return QtText(einheit.Einheitenname);
     case ErgebnisRolle:
-      return m_Konverter.ErgebnisseVorhanden() ? Q(m_Konverter.ErgebnisText(index.row())) : QString();
+      return m_Konverter.ErgebnisseVorhanden() ? QtText(m_Konverter.AngezeigtesErgebnis(index.row())) : QString();
     case FlaggeRolle:
-      return Flagge(Q(Flaggenname(einheit.Landname)));
+      return Flagge(QtText(Flaggenname(einheit.Landname)));
     case Qt::AccessibleTextRole:
-      return Q(m_Konverter.ErgebnisText(index.row()) + " " + einheit.Einheitenname);
+      return QtText(m_Konverter.AngezeigtesErgebnis(index.row()) + " " + einheit.Einheitenname);
     default:
       return {};
   }

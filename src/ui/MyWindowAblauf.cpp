@@ -12,7 +12,7 @@
 
 #include "converter/Einstellungswerte.h"
 #include "data/Laendertabelle.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "ui/EinheitenModell.h"
 #include "ui/Einstellungen.h"
 #include "ui/Flaggen.h"
@@ -33,18 +33,18 @@ void TMyWindow::showEvent(QShowEvent* ereignis) {
 
 void TMyWindow::FormShow() {
   // The country table is read first, as the country dialog does when it is created.
-  if (auto meldung = m_Konverter.LaenderLaden()) Meldung(*meldung);
+  if (auto geladen = m_Konverter.LaenderLaden(); !geladen) Meldung(geladen.Fehler());
 
   Einstellungen einstellungen(m_EinstellungsSpeicher);
   EinstellungenGelesen gelesen = einstellungen.Lesen();
-  if (!gelesen.Ok) m_Plattform.Warnung(Q(EinstellungenNichtGelesenText()));
+  if (!gelesen.Ok) m_Plattform.Warnung(QtText(EinstellungenNichtGelesenText()));
   m_Konverter.EinstellungenUebernehmen(gelesen.Werte);
   AutomatischesRechnen1->setChecked(m_Konverter.Autorechnen());
   m_Konverter.LaenderlistenNeuAufbauen();
   setWindowTitle(QStringLiteral("Kolvaro 6.0"));
 
-  if (auto meldung = m_Konverter.KatalogLaden()) {
-    Meldung(*meldung);
+  if (auto geladen = m_Konverter.KatalogLaden(); !geladen) {
+    Meldung(geladen.Fehler());
     SortiersteuerungSetzen();
     AnzeigesteuerungSetzen();
     WertKopieren1->setEnabled(false);
@@ -52,7 +52,7 @@ void TMyWindow::FormShow() {
     return;
   }
   m_StartOk = true;
-  for (const auto& eintrag : m_Konverter.Katalog()) ComboBox2->addItem(Q(eintrag.Gebietsname));
+  for (const auto& eintrag : m_Konverter.Katalog()) ComboBox2->addItem(QtText(eintrag.Gebietsname));
   ComboBox2->setCurrentIndex(m_Konverter.StartGebietsindex());
   m_Konverter.GebietWaehlen(ComboBox2->currentIndex());
 
@@ -77,16 +77,16 @@ void TMyWindow::closeEvent(QCloseEvent* ereignis) {
 void TMyWindow::FormClose() {
   Einstellungen einstellungen(m_EinstellungsSpeicher);
   if (!einstellungen.Schreiben(m_Konverter.Einstellungen()))
-    m_Plattform.Fehler(Q(EinstellungenNichtGespeichertText()));
+    m_Plattform.Fehler(QtText(EinstellungenNichtGespeichertText()));
   m_Plattform.HilfeSchliessen();
 }
 
 void TMyWindow::Meldung(const kolvaro::Meldung& meldung) {
   switch (meldung.Art) {
-    case Meldungsart::Fehler: m_Plattform.Fehler(Q(meldung.Text)); break;
-    case Meldungsart::Warnung: m_Plattform.Warnung(Q(meldung.Text)); break;
-    case Meldungsart::Information: m_Plattform.Information(Q(meldung.Text)); break;
-    case Meldungsart::Schlicht: m_Plattform.Schlicht(Q(meldung.Text)); break;
+    case Meldungsart::Fehler: m_Plattform.Fehler(QtText(meldung.Text)); break;
+    case Meldungsart::Warnung: m_Plattform.Warnung(QtText(meldung.Text)); break;
+    case Meldungsart::Information: m_Plattform.Information(QtText(meldung.Text)); break;
+    case Meldungsart::Schlicht: m_Plattform.Schlicht(QtText(meldung.Text)); break;
   }
 }
 
@@ -116,10 +116,10 @@ void TMyWindow::GebietNeuLaden() {
 
 void TMyWindow::EinheitenLaden() {
   m_Fuellen = true;
-  auto meldung = m_Konverter.EinheitenLaden();
+  auto geladen = m_Konverter.EinheitenLaden();
   m_Modell->Neu();
   m_Fuellen = false;
-  if (meldung) Meldung(*meldung);
+  if (!geladen) Meldung(geladen.Fehler());
 }
 
 void TMyWindow::ListeFuellen() {
@@ -173,8 +173,8 @@ void TMyWindow::EinheitAnzeigen() {
     return;
   }
   const auto& einheit = m_Konverter.Einheiten()[static_cast<std::size_t>(zeile)];
-  Label_gewaehlte_einheit->setText(Q(einheit.Einheitenname));
-  QPixmap flagge = Flagge(Q(Flaggenname(einheit.Landname)));
+  Label_gewaehlte_einheit->setText(QtText(einheit.Einheitenname));
+  QPixmap flagge = Flagge(QtText(Flaggenname(einheit.Landname)));
   if (flagge.isNull()) Image1->clear();
   else Image1->setPixmap(flagge);
 }
@@ -187,14 +187,14 @@ void TMyWindow::AutomatischRechnen() {
 
 void TMyWindow::RechentasteClick() {
   if (m_Konverter.Einheiten().empty()) return;
-  auto eingabe = Cp(Edit_Eingabe->text());
+  auto eingabe = Cp1252AusQt(Edit_Eingabe->text());
   if (!eingabe) {
-    m_Plattform.Fehler(Q(W("Falsche Eingabe im Werteingabeld! Bitte ändern! ")));
+    m_Plattform.Fehler(QtText(Cp1252("Falsche Eingabe im Werteingabeld! Bitte ändern! ")));
     EingabeFehler();
     return;
   }
   const Rueckfrage frage = [this](const std::string& text) {
-    switch (m_Plattform.Frage(Q(text), true)) {
+    switch (m_Plattform.Frage(QtText(text), true)) {
       case Antwort::Ja: return FrageAntwort::Ja;
       case Antwort::Nein: return FrageAntwort::Nein;
       default: return FrageAntwort::Abbrechen;
@@ -202,7 +202,7 @@ void TMyWindow::RechentasteClick() {
   };
   const Rechenergebnis ergebnis = m_Konverter.Umrechnen(*eingabe, AuswahlIndex(), frage);
   for (const auto& meldung : ergebnis.Vorher) Meldung(meldung);
-  if (ergebnis.Eingabetext) Edit_Eingabe->setText(Q(*ergebnis.Eingabetext));
+  if (ergebnis.Eingabetext) Edit_Eingabe->setText(QtText(*ergebnis.Eingabetext));
   if (ergebnis.Fehler) Meldung(*ergebnis.Fehler);
   if (ergebnis.Erfolg) {
     ErgebnisAbschliessen();
@@ -319,10 +319,10 @@ void TMyWindow::AnzeigesteuerungSetzen() {
 
 void TMyWindow::WertKopierenClick() {
   if (!WertKopieren1->isEnabled()) return;
-  m_Plattform.ZwischenablageSetzen(Q(m_Konverter.ErgebnisText(AuswahlIndex())));
+  m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex())));
 }
 
-void TMyWindow::PopupKopierenClick() { m_Plattform.ZwischenablageSetzen(Q(m_Konverter.ErgebnisText(AuswahlIndex()))); }
+void TMyWindow::PopupKopierenClick() { m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex()))); }
 
 void TMyWindow::WerteinfuegenClick() {
   Edit_Eingabe->clear();
@@ -353,19 +353,19 @@ void TMyWindow::InfoAnzeigen() {
                                      &tafel.Einsatzgebiet, &tafel.Entspricht,   &tafel.CaWert,
                                      &tafel.Ort,           &tafel.Zeitraum,     &tafel.Land};
   for (std::size_t i = 0; i < std::size(paare); ++i) {
-    paare[i]->Beschriftung->setText(Q(werte[i]->Beschriftung));
-    paare[i]->Wert->setText(Q(werte[i]->Wert));
+    paare[i]->Beschriftung->setText(QtText(werte[i]->Beschriftung));
+    paare[i]->Wert->setText(QtText(werte[i]->Wert));
   }
-  Info_reg_Unterschiede->setText(Q(tafel.RegUnterschiede));
-  Info_zeit_unterschiede->setText(Q(tafel.ZeitUnterschiede));
+  Info_reg_Unterschiede->setText(QtText(tafel.RegUnterschiede));
+  Info_zeit_unterschiede->setText(QtText(tafel.ZeitUnterschiede));
 }
 
 void TMyWindow::StatusAnzeigen() {
-  Panel2->setText(Q(m_Konverter.StatusEinheiten()));
+  Panel2->setText(QtText(m_Konverter.StatusEinheiten()));
   SpeedButton7->setEnabled(m_Konverter.Zaehler().Verborgen != 0);
   SpeedButton8->setEnabled(!SpeedButton7->isEnabled());
   if (m_Konverter.LaenderstatusAnzeigen()) {
-    Panel3->setText(Q(m_Konverter.StatusLaender()));
+    Panel3->setText(QtText(m_Konverter.StatusLaender()));
     SpeedButton9->setEnabled(!m_Konverter.NichtAngezeigteLaender().empty());
     SpeedButton10->setEnabled(!SpeedButton9->isEnabled());
   } else {
@@ -379,12 +379,12 @@ void TMyWindow::WeitereInformationen() {
   const int zeile = AuswahlIndex();
   if (zeile < 0) return;
   const auto& info = m_Konverter.Einheiten()[static_cast<std::size_t>(zeile)].Zusatzinfo;
-  m_Plattform.Schlicht(info.empty() ? QStringLiteral("Keine weiteren Informationen vorhanden.") : Q(info));
+  m_Plattform.Schlicht(info.empty() ? QStringLiteral("Keine weiteren Informationen vorhanden.") : QtText(info));
 }
 
 void TMyWindow::GebietsInformationen() {
   if (m_Konverter.Gebietsindex() < 0) return;
-  m_Plattform.Information(Q(m_Konverter.GebietsInfo()));
+  m_Plattform.Information(QtText(m_Konverter.GebietsInfo()));
 }
 
 void TMyWindow::UeberKolvaro() {
@@ -459,7 +459,7 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (typ == QEvent::MouseMove) {
       auto* maus = static_cast<QMouseEvent*>(ereignis);
       const QModelIndex index = ListBoxEinheit->indexAt(maus->position().toPoint());
-      const QString hinweis = index.isValid() ? Q(m_Konverter.Hinweis(index.row())) : QString();
+      const QString hinweis = index.isValid() ? QtText(m_Konverter.Hinweis(index.row())) : QString();
       if (hinweis != m_Hinweis) {
         QToolTip::hideText();
         m_Hinweis = hinweis;

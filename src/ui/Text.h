@@ -5,13 +5,13 @@
 #include <optional>
 #include <string>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro::ui {
 
-inline QString Q(const std::string& cp1252) { return QString::fromStdString(Cp1252NachUtf8(cp1252)); }
+inline QString QtText(const std::string& cp1252) { return QString::fromStdString(Cp1252NachUtf8(cp1252)); }
 
 // nullopt when the text holds a character that Windows-1252 cannot hold.
-inline std::optional<std::string> Cp(const QString& text) { return Utf8NachCp1252(text.toStdString()); }
+inline std::optional<std::string> Cp1252AusQt(const QString& text) { return Utf8NachCp1252(text.toStdString()); }
 
 }  // namespace kolvaro::ui

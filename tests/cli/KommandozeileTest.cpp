@@ -37,7 +37,7 @@ Lauf Cli(const std::vector<std::string>& argumente, const std::string& daten = K
   while ((n = fread(puffer.data(), 1, puffer.size(), rohr)) > 0) lauf.Aus.append(puffer.data(), n);
   int status = pclose(rohr);
   lauf.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  lauf.Fehler = kolvaro::DateiInhalt(temp.Pfad() / "fehler").value_or("");
+  lauf.Fehler = *kolvaro::DateiInhalt(temp.Pfad() / "fehler");
   return lauf;
 }
 
@@ -180,7 +180,7 @@ TEST(Kommandozeile, DatenverzeichnisFehltOderIstBeschaedigt) {
   EXPECT_EQ(lauf.Fehler, "Die Datei Gruppen.nfo konnte nicht geöffnet werden!\n");
 
   kolvaro::test::StandardDaten(leer.Pfad());
-  kolvaro::SchreibeAtomar(leer.Pfad() / "MASSE.DAT", {"nicht verschlüsselt"});
+  ASSERT_TRUE(kolvaro::SchreibeAtomar(leer.Pfad() / "MASSE.DAT", {"nicht verschlüsselt"}));
   lauf = Cli({"einheiten", "Masse"}, leer.Pfad().string());
   EXPECT_EQ(lauf.Status, 1);
   EXPECT_NE(lauf.Fehler.find("MASSE.DAT ist beschädigt: Zeile 1"), std::string::npos) << lauf.Fehler;

@@ -4,12 +4,13 @@
 
 #include <filesystem>
 #include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro::test {
 
@@ -46,31 +47,36 @@ inline std::string Einheitenzeile(const std::string& sichtbar, const std::string
   f[18] = zusatz;
   std::string zeile;
   for (std::size_t i = 0; i < f.size(); ++i) zeile += (i ? "\t" : "") + f[i];
-  return W(zeile);
+  return Cp1252(zeile);
+}
+
+// Writes a test file; a failure ends the test with an exception.
+inline void Schreiben(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen) {
+  if (!SchreibeAtomar(pfad, zeilen)) throw std::runtime_error("Testdatei nicht geschrieben: " + pfad.string());
 }
 
 inline void Verschluesselt(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen,
                            int schluessel = 1) {
   std::vector<std::string> geheim;
   for (const auto& z : zeilen) geheim.push_back(LinieVerschluesseln(z, schluessel));
-  SchreibeAtomar(pfad, geheim);
+  Schreiben(pfad, geheim);
 }
 
 // Countries: 1 SI-Einheit, 2 Internationale Einheit, 3 Deutschland, 4 USA,
 // 5 Österreich (present), 6 Atlantis (not present).
 inline void LaenderSchreiben(const std::filesystem::path& verzeichnis) {
   Verschluesselt(verzeichnis / "Laender.nfo",
-                 {W("SI-Einheit\t\t1\tj"), W("Internationale Einheit\t\t2\tj"), W("Deutschland\t\t3\tj"),
-                  W("USA\t\t4\tj"), W("Österreich\t\t5\tj"), W("Atlantis\t\t6\tn")},
+                 {Cp1252("SI-Einheit\t\t1\tj"), Cp1252("Internationale Einheit\t\t2\tj"), Cp1252("Deutschland\t\t3\tj"),
+                  Cp1252("USA\t\t4\tj"), Cp1252("Österreich\t\t5\tj"), Cp1252("Atlantis\t\t6\tn")},
                  3);
 }
 
 // "Länge" (6 units, one hidden, one of a non-present country), "Masse",
 // "Temperatur" and "Zeit"; Zeit's data file is missing.
 inline void StandardDaten(const std::filesystem::path& v) {
-  SchreibeAtomar(v / "Gruppen.nfo", {W("Länge\tLAENGE.DAT\tMeter"), W("Masse\tMASSE.DAT\tKilogramm"),
-                                     W("Temperatur\tTEMP.DAT\tKelvin"), W("Zeit\tZEIT.DAT\tSekunde")});
-  SchreibeAtomar(v / "Gebiet.nfo", {W("Längen messen."), W("Zweite Zeile."), "*", "Massen.", "*",
+  Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Masse\tMASSE.DAT\tKilogramm"),
+                                     Cp1252("Temperatur\tTEMP.DAT\tKelvin"), Cp1252("Zeit\tZEIT.DAT\tSekunde")});
+  Schreiben(v / "Gebiet.nfo", {Cp1252("Längen messen."), Cp1252("Zweite Zeile."), "*", "Massen.", "*",
                                     "Temperaturen.", "*", "Zeiten.", "*"});
   LaenderSchreiben(v);
   Verschluesselt(v / "LAENGE.DAT",

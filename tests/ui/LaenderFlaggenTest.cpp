@@ -2,15 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "data/Laendertabelle.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "ui/Flaggen.h"
 
 namespace kolvaro::ui {
 namespace {
 
 TEST(LaenderFlaggen, JedesLandDerTabelleHatEinBild) {
-  Laendertabelle tabelle;
-  ASSERT_FALSE(LaendertabelleLaden(KOLVARO_DATEN_DIR, tabelle).has_value());
+  auto gelesen = LaendertabelleLaden(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(gelesen);
+  const Laendertabelle& tabelle = *gelesen;
   ASSERT_GT(tabelle.Alle.size(), 100u);
   for (const auto& land : tabelle.Alle) {
     const QString name = QString::fromStdString(Flaggenname(land));

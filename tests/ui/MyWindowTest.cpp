@@ -71,7 +71,7 @@ class MyWindowTest : public ::testing::Test {
     auto* modell = Liste()->model();
     for (int i = 0; i < modell->rowCount(); ++i) {
       if (modell->index(i, 0).data().toString() != name) continue;
-      if (land.isEmpty() || Q(m_Konverter->Einheiten()[i].Landname) == land) return i;
+      if (land.isEmpty() || QtText(m_Konverter->Einheiten()[i].Landname) == land) return i;
     }
     ADD_FAILURE() << "keine Zeile " << name.toStdString();
     return -1;
@@ -103,7 +103,7 @@ class MyWindowTest : public ::testing::Test {
   }
   void Enter() { QTest::keyClick(Eingabe(), Qt::Key_Return); }
 
-  static QString Q(const std::string& cp) { return QString::fromStdString(Cp1252NachUtf8(cp)); }
+  static QString QtText(const std::string& cp) { return QString::fromStdString(Cp1252NachUtf8(cp)); }
 
   QTemporaryDir m_Temp;
   test::FakePlattform m_Plattform;
@@ -202,7 +202,7 @@ TEST_F(MyWindowTest, SortierungenMitUndOhneErgebnisse) {
   Starten();
   GebietWaehlen(QStringLiteral("Länge"));
   Aktion("ToolButton9")->trigger();  // by country, no results: SI units first
-  EXPECT_EQ(Q(m_Konverter->Einheiten()[0].Landname), QStringLiteral("SI-Einheit"));
+  EXPECT_EQ(QtText(m_Konverter->Einheiten()[0].Landname), QStringLiteral("SI-Einheit"));
   EXPECT_FALSE(Aktion("EinheitensortierungnachLand1")->isEnabled());
   EXPECT_TRUE(Aktion("ToolButton9")->isChecked());
   EXPECT_EQ(Liste()->currentIndex().row(), 0);
@@ -346,7 +346,7 @@ TEST_F(MyWindowTest, DoppelklickZeigtWeitereInformationen) {
   const QRect r = Liste()->visualRect(Liste()->model()->index(meter, 0));
   QTest::mouseDClick(Liste()->viewport(), Qt::LeftButton, {}, r.center());
   ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht")).size(), 1);
-  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht"))[0], Q(m_Konverter->Einheiten()[meter].Zusatzinfo));
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht"))[0], QtText(m_Konverter->Einheiten()[meter].Zusatzinfo));
 }
 
 TEST_F(MyWindowTest, FehlenderKatalogLaesstDasProgrammBedienbar) {

@@ -30,14 +30,14 @@ class SonderFensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::filesystem::path v = m_Temp.path().toStdString();
-    SchreibeAtomar(v / "Gruppen.nfo", {W("Aräometerskalen\tARAEOM.DAT\tGramm/Zentimeter^3 bei 15° C"),
+    kolvaro::test::Schreiben(v / "Gruppen.nfo", {Cp1252("Aräometerskalen\tARAEOM.DAT\tGramm/Zentimeter^3 bei 15° C"),
                                        "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)",
                                        "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
-    SchreibeAtomar(v / "Gebiet.nfo", {"A", "*", "W", "*", "Z", "*"});
+    kolvaro::test::Schreiben(v / "Gebiet.nfo", {"A", "*", "W", "*", "Z", "*"});
     kolvaro::test::LaenderSchreiben(v);
     auto araeo = [](const char* land, const char* name, const char* bezug) {
       std::string z = Einheitenzeile("j", land, "", name, "1");
-      return FeldErsetzen(z, 13, W(bezug));
+      return FeldErsetzen(z, 13, Cp1252(bezug));
     };
     Verschluesselt(v / "ARAEOM.DAT", {araeo("Deutschland", "Grad API", "15,56° C = 60° F"),
                                       araeo("Deutschland", "Grad Brix", "15,625° C = 12,5° R"),

@@ -20,7 +20,7 @@
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace fs = std::filesystem;
 using namespace kolvaro;

@@ -1,5 +1,5 @@
 // Windows-1252 <-> UTF-8.
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 #include <array>
 #include <cstdint>
@@ -88,7 +88,7 @@ std::optional<std::string> Utf8NachCp1252(std::string_view text) {
   return ziel;
 }
 
-std::string W(std::string_view utf8) {
+std::string Cp1252(std::string_view utf8) {
   auto t = Utf8NachCp1252(utf8);
   return t ? *t : std::string(utf8);
 }

@@ -14,21 +14,23 @@ using test::TempVerzeichnis;
 
 TEST(Datenverzeichnis, AktuellesVerzeichnisMitKatalogGewinnt) {
   TempVerzeichnis aktuell, benutzer, installiert;
-  SchreibeAtomar(aktuell.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"});
+  ASSERT_TRUE(SchreibeAtomar(aktuell.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"}));
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "k", {installiert.Pfad()});
-  EXPECT_EQ(std::get<std::filesystem::path>(gewaehlt), aktuell.Pfad());
+  ASSERT_TRUE(gewaehlt);
+  EXPECT_EQ(*gewaehlt, aktuell.Pfad());
 }
 
 TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
   TempVerzeichnis aktuell, benutzer, installiert;
-  SchreibeAtomar(installiert.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"});
-  SchreibeAtomar(installiert.Pfad() / "X.DAT", {"1234"});
+  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"}));
+  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "X.DAT", {"1234"}));
   const auto ziel = benutzer.Pfad() / "Ostravin" / "Kolvaro 6.0";
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), ziel, {aktuell.Pfad() / "gibtsnicht", installiert.Pfad()});
-  ASSERT_EQ(std::get<std::filesystem::path>(gewaehlt), ziel);
+  ASSERT_TRUE(gewaehlt);
+  ASSERT_EQ(*gewaehlt, ziel);
   EXPECT_EQ(*DateiLaden(ziel / "X.DAT"), std::vector<std::string>{"1234"});
   // A second start keeps the user's (possibly edited) files.
-  SchreibeAtomar(ziel / "X.DAT", {"geaendert"});
+  ASSERT_TRUE(SchreibeAtomar(ziel / "X.DAT", {"geaendert"}));
   gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), ziel, {installiert.Pfad()});
   EXPECT_EQ(*DateiLaden(ziel / "X.DAT"), std::vector<std::string>{"geaendert"});
 }
@@ -36,7 +38,7 @@ TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
 TEST(Datenverzeichnis, OhneDatenEineMeldung) {
   TempVerzeichnis aktuell, benutzer;
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad(), {});
-  EXPECT_TRUE(std::holds_alternative<Meldung>(gewaehlt));
+  EXPECT_FALSE(gewaehlt);
 }
 
 TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
@@ -52,7 +54,7 @@ TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
   int dateien = 0;
   for (const auto& e : std::filesystem::directory_iterator(v.Pfad())) dateien += e.is_regular_file();
   EXPECT_EQ(dateien, 1);
-  EXPECT_FALSE(DateiLaden(v.Pfad() / "fehlt.DAT").has_value());
+  EXPECT_FALSE(DateiLaden(v.Pfad() / "fehlt.DAT"));
 }
 
 }  // namespace
@@ -65,11 +67,11 @@ TEST(Einheitendatei, FelderErsetzenUndRestUnveraendert) {
   test::TempVerzeichnis v;
   test::StandardDaten(v.Pfad());
   const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
-  ASSERT_FALSE(EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {2, 11, W("Übersetzung")}}).has_value());
+  ASSERT_TRUE(EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {2, 11, Cp1252("Übersetzung")}}));
   const auto nachher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
   ASSERT_EQ(nachher.size(), vorher.size());
   EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[0], 1), '\t', 1), "n");
-  EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[2], 1), '\t', 11), W("Übersetzung"));
+  EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[2], 1), '\t', 11), Cp1252("Übersetzung"));
   EXPECT_EQ(Felder(*LinieEntschluesseln(nachher[2], 1), '\t').size(), 19u);
   for (std::size_t i : {1u, 3u, 4u, 5u}) EXPECT_EQ(nachher[i], vorher[i]);  // untouched lines keep their text
 }
@@ -78,19 +80,19 @@ TEST(Einheitendatei, FehlerLassenDieDateiStehen) {
   test::TempVerzeichnis v;
   test::StandardDaten(v.Pfad());
   const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
-  auto meldung = EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {99, 1, "n"}});
-  ASSERT_TRUE(meldung.has_value());
+  auto geschrieben = EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {99, 1, "n"}});
+  ASSERT_FALSE(geschrieben);
   EXPECT_EQ(*DateiLaden(v.Pfad() / "LAENGE.DAT"), vorher);
-  meldung = EinheitenzeileAendern(v.Pfad(), "ZEIT.DAT", 0, 1, "n");
-  ASSERT_TRUE(meldung.has_value());
-  EXPECT_EQ(meldung->Text, W("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
+  geschrieben = EinheitenzeileAendern(v.Pfad(), "ZEIT.DAT", 0, 1, "n");
+  ASSERT_FALSE(geschrieben);
+  EXPECT_EQ(geschrieben.Fehler().Text, Cp1252("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
                              "nicht geschrieben werden!"));
   auto zeilen = vorher;
   zeilen[3] = "XYZ";
-  SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen);
-  meldung = EinheitenzeileAendern(v.Pfad(), "LAENGE.DAT", 3, 1, "n");
-  ASSERT_TRUE(meldung.has_value());
-  EXPECT_NE(meldung->Text.find("Zeile 4"), std::string::npos);
+  ASSERT_TRUE(SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen));
+  geschrieben = EinheitenzeileAendern(v.Pfad(), "LAENGE.DAT", 3, 1, "n");
+  ASSERT_FALSE(geschrieben);
+  EXPECT_NE(geschrieben.Fehler().Text.find("Zeile 4"), std::string::npos);
 }
 
 }  // namespace

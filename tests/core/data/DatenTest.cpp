@@ -7,16 +7,17 @@
 #include <map>
 #include <set>
 
-#include "converter/Gebietsnamen.h"
+#include "basis/Gebietsnamen.h"
 #include "converter/Sortierung.h"
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
+#include "data/Geheimdatei.h"
 #include "data/Katalog.h"
 #include "data/Laendertabelle.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {
@@ -32,17 +33,13 @@ const std::vector<Datei>& AlleDateien() {
   static const std::vector<Datei> dateien = [] {
     std::vector<Datei> ergebnis;
     auto katalog = KatalogLaden(kDaten);
-    if (!std::holds_alternative<std::vector<Gebietseintrag>>(katalog)) return ergebnis;
-    for (const auto& gebiet : std::get<std::vector<Gebietseintrag>>(katalog)) {
+    if (!katalog) return ergebnis;
+    for (const auto& gebiet : *katalog) {
       Datei d{gebiet, {}};
-      auto zeilen = DateiLaden(kDaten / gebiet.Datendatei);
-      if (zeilen) {
-        for (const auto& z : *zeilen) {
-          auto klar = LinieEntschluesseln(z, 1);
+      if (auto zeilen = GeheimdateiLesen(kDaten / gebiet.Datendatei)) {
+        for (const auto& klar : *zeilen) {
           std::vector<std::string> felder;
-          if (klar) {
-            for (auto f : Felder(*klar, '\t')) felder.emplace_back(f);
-          }
+          for (auto f : Felder(klar, '\t')) felder.emplace_back(f);
           d.Zeilen.push_back(felder);
         }
       }
@@ -53,30 +50,28 @@ const std::vector<Datei>& AlleDateien() {
   return dateien;
 }
 
-std::string U(const std::string& cp) { return Cp1252NachUtf8(cp); }
 
 long double Faktor(const std::vector<std::string>& felder) {
-  long double f = 0;
-  FaktorLesen(felder[feld::Faktor - 1], f);
-  return f;
+  return ZahlLesen(felder[feld::Faktor - 1]).value_or(0.0L);
 }
 
 TEST(Daten, KatalogUndInfotexte) {
   auto katalog = KatalogLaden(kDaten);
-  ASSERT_TRUE(std::holds_alternative<std::vector<Gebietseintrag>>(katalog));
-  const auto& gebiete = std::get<std::vector<Gebietseintrag>>(katalog);
+  ASSERT_TRUE(katalog);
+  const auto& gebiete = *katalog;
   EXPECT_GE(gebiete.size(), 7u);
-  auto infotext = std::get<std::string>(InfotextLaden(kDaten));
+  auto infotext = InfotextLaden(kDaten);
+  ASSERT_TRUE(infotext);
   std::set<std::string> namen;
   for (std::size_t k = 0; k < gebiete.size(); ++k) {
-    EXPECT_TRUE(namen.insert(gebiete[k].Gebietsname).second) << U(gebiete[k].Gebietsname);
-    EXPECT_FALSE(GebietsInfotextBereinigt(infotext, static_cast<int>(k) + 1).empty()) << U(gebiete[k].Gebietsname);
+    EXPECT_TRUE(namen.insert(gebiete[k].Gebietsname).second) << Cp1252NachUtf8(gebiete[k].Gebietsname);
+    EXPECT_FALSE(GebietsInfotextBereinigt(*infotext, static_cast<int>(k) + 1).empty()) << Cp1252NachUtf8(gebiete[k].Gebietsname);
     if (k > 0) {
       EXPECT_LT(NameSchluessel(gebiete[k - 1].Gebietsname), NameSchluessel(gebiete[k].Gebietsname));
     }
   }
   // One text per category, nothing behind the last.
-  EXPECT_TRUE(GebietsInfotextBereinigt(infotext, static_cast<int>(gebiete.size()) + 1).empty());
+  EXPECT_TRUE(GebietsInfotextBereinigt(*infotext, static_cast<int>(gebiete.size()) + 1).empty());
 }
 
 TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
@@ -96,8 +91,9 @@ TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
       EXPECT_TRUE(f[0] == "j" || f[0] == "n") << wo;
       for (auto [nummer, maximum] : grenzen) EXPECT_LE(f[nummer - 1].size(), maximum) << wo << " Feld " << nummer;
       EXPECT_FALSE(f[feld::Einheitenname - 1].empty()) << wo;
-      long double faktor = 0;
-      EXPECT_TRUE(FaktorLesen(f[feld::Faktor - 1], faktor)) << wo;
+      auto gelesen = ZahlLesen(f[feld::Faktor - 1]);
+      EXPECT_TRUE(gelesen) << wo;
+      const long double faktor = gelesen.value_or(0.0L);
       for (int flag : {feld::RegUnterschiede, feld::ZeitUnterschiede})
         EXPECT_TRUE(f[flag - 1].empty() || f[flag - 1] == "j") << wo;
       // Time-zone offsets may be 0 or negative, an unknown exchange rate is 0.
@@ -117,7 +113,7 @@ TEST(Daten, ReihenfolgeBezugseinheitUndEindeutigeNamen) {
       if (f.size() != 19) continue;
       const auto& name = f[feld::Einheitenname - 1];
       EXPECT_TRUE(namen.insert({name, f[feld::Landname - 1]}).second)
-          << d.Gebiet.Datendatei << ": " << U(name) << " doppelt";
+          << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(name) << " doppelt";
       if (i > 0 && d.Zeilen[i - 1].size() == 19) {
         EXPECT_LE(NameSchluessel(d.Zeilen[i - 1][feld::Einheitenname - 1]), NameSchluessel(name))
             << d.Gebiet.Datendatei << ":" << i + 1;
@@ -127,13 +123,14 @@ TEST(Daten, ReihenfolgeBezugseinheitUndEindeutigeNamen) {
       if (name == d.Gebiet.Bezugseinheit && (Faktor(f) == 1.0L || d.Gebiet.Gebietsname == gebiet::Weltzeit))
         bezugGefunden = true;
     }
-    EXPECT_TRUE(bezugGefunden) << d.Gebiet.Datendatei << ": Bezugseinheit " << U(d.Gebiet.Bezugseinheit);
+    EXPECT_TRUE(bezugGefunden) << d.Gebiet.Datendatei << ": Bezugseinheit " << Cp1252NachUtf8(d.Gebiet.Bezugseinheit);
   }
 }
 
 TEST(Daten, LaenderStimmenMitDerLaendertabelle) {
-  Laendertabelle tabelle;
-  ASSERT_FALSE(LaendertabelleLaden(kDaten, tabelle).has_value());
+  auto gelesen = LaendertabelleLaden(kDaten);
+  ASSERT_TRUE(gelesen);
+  const Laendertabelle& tabelle = *gelesen;
   EXPECT_LE(tabelle.Alle.size(), 211u);
   std::set<std::string> vorhanden(tabelle.Vorhandene.begin(), tabelle.Vorhandene.end());
   std::set<std::string> benutzt;
@@ -142,10 +139,10 @@ TEST(Daten, LaenderStimmenMitDerLaendertabelle) {
       if (f.size() != 19) continue;
       benutzt.insert(f[feld::Landname - 1]);
       EXPECT_TRUE(vorhanden.count(f[feld::Landname - 1]))
-          << d.Gebiet.Datendatei << ": " << U(f[feld::Einheitenname - 1]) << " - " << U(f[feld::Landname - 1]);
+          << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(f[feld::Einheitenname - 1]) << " - " << Cp1252NachUtf8(f[feld::Landname - 1]);
     }
   }
-  for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << U(land);
+  for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << Cp1252NachUtf8(land);
 }
 
 // "12 Zoll": where the text names a unit of the same file, the factors agree.
@@ -178,9 +175,9 @@ TEST(Daten, EntsprichtStimmtMitDenFaktoren) {
         gefunden += " " + KurzText(soll);
       }
       ++geprueft;
-      EXPECT_TRUE(passt) << d.Gebiet.Datendatei << ": " << U(f[feld::Einheitenname - 1]) << " ("
-                         << U(f[feld::Landname - 1]) << ") = " << U(text) << ", Faktor "
-                         << U(f[feld::Faktor - 1]) << ", erwartet" << gefunden;
+      EXPECT_TRUE(passt) << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(f[feld::Einheitenname - 1]) << " ("
+                         << Cp1252NachUtf8(f[feld::Landname - 1]) << ") = " << Cp1252NachUtf8(text) << ", Faktor "
+                         << Cp1252NachUtf8(f[feld::Faktor - 1]) << ", erwartet" << gefunden;
     }
   }
   EXPECT_GT(geprueft, 50);
@@ -190,7 +187,7 @@ const std::vector<std::string>* Einheit(const char* datei, const char* name, con
   for (const auto& d : AlleDateien())
     if (d.Gebiet.Datendatei == datei)
       for (const auto& f : d.Zeilen)
-        if (f.size() == 19 && f[feld::Einheitenname - 1] == W(name) && f[feld::Landname - 1] == W(land)) return &f;
+        if (f.size() == 19 && f[feld::Einheitenname - 1] == Cp1252(name) && f[feld::Landname - 1] == Cp1252(land)) return &f;
   return nullptr;
 }
 

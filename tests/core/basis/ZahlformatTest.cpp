@@ -1,7 +1,7 @@
 // Reading numbers and the two result texts, to the character.
 #include <gtest/gtest.h>
 
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 
 #include <charconv>
 #include <cmath>

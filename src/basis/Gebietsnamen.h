@@ -5,23 +5,23 @@
 #include <string>
 #include <string_view>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro::gebiet {
 
-inline const std::string Laenge = W("Länge");
-inline const std::string Flaeche = W("Fläche");
+inline const std::string Laenge = Cp1252("Länge");
+inline const std::string Flaeche = Cp1252("Fläche");
 inline const std::string Masse = "Masse";
 inline const std::string Volumen = "Volumen";
 inline const std::string Temperatur = "Temperatur";
 inline const std::string Weltzeit = "Weltzeit";
-inline const std::string Waehrungen = W("Währungen");
-inline const std::string Brueche = W("Brüche");
+inline const std::string Waehrungen = Cp1252("Währungen");
+inline const std::string Brueche = Cp1252("Brüche");
 inline const std::string Zahlensysteme = "Zahlensysteme";
 inline const std::string Kalender = "Kalender";
-inline const std::string Araeometerskalen = W("Aräometerskalen");
-inline const std::string ViskositaetAlt = W("Viskosität, kinem. alt");
-inline const std::string Schuhgroessen = W("Schuhgrößen");
+inline const std::string Araeometerskalen = Cp1252("Aräometerskalen");
+inline const std::string ViskositaetAlt = Cp1252("Viskosität, kinem. alt");
+inline const std::string Schuhgroessen = Cp1252("Schuhgrößen");
 
 // The four categories filtered by country.
 inline bool NachLandGefiltert(std::string_view name) {

@@ -3,7 +3,7 @@
 
 #include "data/Feld.h"
 #include "data/Laendertabelle.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {
@@ -37,20 +37,20 @@ TEST(Zeichensatz, HinUndZurueck) {
 }
 
 TEST(Zeichensatz, GrossschreibungNachCodepage) {
-  EXPECT_EQ(GrossCp1252(W("länge ölß")), W("LÄNGE ÖLß"));
-  EXPECT_EQ(GrossCp1252(W("šœžÿ")), W("ŠŒŽŸ"));
+  EXPECT_EQ(GrossCp1252(Cp1252("länge ölß")), Cp1252("LÄNGE ÖLß"));
+  EXPECT_EQ(GrossCp1252(Cp1252("šœžÿ")), Cp1252("ŠŒŽŸ"));
 }
 
 TEST(Laendertabelle, Flaggennamen) {
-  EXPECT_EQ(Flaggenname(W("Österreich")), "BM_OESTERREICH");
-  EXPECT_EQ(Flaggenname(W("Großbritannien")), "BM_GROSSBRITANNIEN");
-  EXPECT_EQ(Flaggenname(W("Türkei")), "BM_TUERKEI");
-  EXPECT_EQ(Flaggenname(W("Dänemark")), "BM_DAENEMARK");
-  EXPECT_EQ(Flaggenname(W("Marianen, Nördliche")), "BM_MARIANEN,NOERDLICHE");
-  EXPECT_EQ(Flaggenname(W("Saudi Arabien")), "BM_SAUDIARABIEN");
-  EXPECT_EQ(Flaggenname(W("Kongo Kinshasa (Zaire)")), "BM_KONGOKINSHASA(ZAIRE)");
-  EXPECT_EQ(Flaggenname(W("SI-Einheit")), "BM_SI-EINHEIT");
-  EXPECT_EQ(Flaggenname(W("Internationale Einheit")), "BM_INTERNATIONALEEINHEIT");
+  EXPECT_EQ(Flaggenname(Cp1252("Österreich")), "BM_OESTERREICH");
+  EXPECT_EQ(Flaggenname(Cp1252("Großbritannien")), "BM_GROSSBRITANNIEN");
+  EXPECT_EQ(Flaggenname(Cp1252("Türkei")), "BM_TUERKEI");
+  EXPECT_EQ(Flaggenname(Cp1252("Dänemark")), "BM_DAENEMARK");
+  EXPECT_EQ(Flaggenname(Cp1252("Marianen, Nördliche")), "BM_MARIANEN,NOERDLICHE");
+  EXPECT_EQ(Flaggenname(Cp1252("Saudi Arabien")), "BM_SAUDIARABIEN");
+  EXPECT_EQ(Flaggenname(Cp1252("Kongo Kinshasa (Zaire)")), "BM_KONGOKINSHASA(ZAIRE)");
+  EXPECT_EQ(Flaggenname(Cp1252("SI-Einheit")), "BM_SI-EINHEIT");
+  EXPECT_EQ(Flaggenname(Cp1252("Internationale Einheit")), "BM_INTERNATIONALEEINHEIT");
 }
 
 }  // namespace

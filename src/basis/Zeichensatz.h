@@ -18,7 +18,7 @@ std::optional<std::string> Utf8NachCp1252(std::string_view text);
 
 // For the program's own literals, which are written in UTF-8 in the source
 // and always representable.
-std::string W(std::string_view utf8);
+std::string Cp1252(std::string_view utf8);
 
 // Upper case by the rules of the Windows code page: ä becomes Ä, ß stays.
 unsigned char GrossCp1252(unsigned char c);

@@ -2,7 +2,7 @@
 // example the conversions are known by, their messages and their limits.
 #include <gtest/gtest.h>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "gemeinsam/Testdaten.h"
 #include "special/Sonderumrechnung.h"
 
@@ -23,33 +23,33 @@ class Sonder : public ::testing::Test {
     m_Einheiten.clear();
     for (const auto& e : liste) {
       TAusgabetextobject t;
-      t.Einheitenname = W(e.Name);
+      t.Einheitenname = Cp1252(e.Name);
       t.Dateizeile = e.Zeile;
-      t.Landname = W(e.Land);
+      t.Landname = Cp1252(e.Land);
       t.Faktor = e.Faktor;
-      t.Entspricht = W(e.Entspricht);
+      t.Entspricht = Cp1252(e.Entspricht);
       m_Einheiten.push_back(t);
     }
   }
   Rechenergebnis Rechnen(Sonderroutine routine, const char* eingabe, const char* quelle) {
-    m_Eingabe = W(eingabe);
+    m_Eingabe = Cp1252(eingabe);
     int auswahl = -1;
     for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
-      if (m_Einheiten[i].Einheitenname == W(quelle)) auswahl = static_cast<int>(i);
+      if (m_Einheiten[i].Einheitenname == Cp1252(quelle)) auswahl = static_cast<int>(i);
     EXPECT_GE(auswahl, 0) << quelle;
     Sonderkontext k{m_Eingabe, m_Einheiten, auswahl, m_Verzeichnis.Pfad(), m_Frage};
     return routine(k);
   }
-  std::string Fliess(const char* name) const { return U(Einheit(name).ErgebnisFliess); }
-  std::string Wiss(const char* name) const { return U(Einheit(name).ErgebnisWiss); }
+  std::string Fliess(const char* name) const { return Utf8(Einheit(name).ErgebnisFliess); }
+  std::string Wiss(const char* name) const { return Utf8(Einheit(name).ErgebnisWiss); }
   const TAusgabetextobject& Einheit(const char* name) const {
     for (const auto& e : m_Einheiten)
-      if (e.Einheitenname == W(name)) return e;
+      if (e.Einheitenname == Cp1252(name)) return e;
     ADD_FAILURE() << name;
     return m_Einheiten.front();
   }
-  static std::string U(const std::string& s) { return Cp1252NachUtf8(s); }
-  static std::string Text(const Rechenergebnis& r) { return r.Fehler ? U(r.Fehler->Text) : std::string(); }
+  static std::string Utf8(const std::string& s) { return Cp1252NachUtf8(s); }
+  static std::string Text(const Rechenergebnis& r) { return r.Fehler ? Utf8(r.Fehler->Text) : std::string(); }
 
   std::vector<TAusgabetextobject> m_Einheiten;
   std::string m_Eingabe;
@@ -156,7 +156,7 @@ TEST_F(Zahlensysteme, RoemischeZahlen) {
   ASSERT_TRUE(r.Erfolg);
   EXPECT_EQ(Fliess("Dezimalzahl"), "4");
   ASSERT_EQ(r.Nachher.size(), 1u);
-  EXPECT_EQ(U(r.Nachher[0].Text), "Falsche Römische Zahl!");
+  EXPECT_EQ(Utf8(r.Nachher[0].Text), "Falsche Römische Zahl!");
   EXPECT_EQ(r.FokusDanach, Fokus::NurFokus);
 }
 
@@ -349,7 +349,7 @@ TEST_F(Araeometer, RueckfrageUndGrenzen) {
   std::vector<std::string> fragen;
   FrageAntwort antwort = FrageAntwort::Ja;
   m_Frage = [&](const std::string& f) {
-    fragen.push_back(U(f));
+    fragen.push_back(Utf8(f));
     return antwort;
   };
   ASSERT_TRUE(Rechnen(&AraeometerUmrechnen, "20", "Grad Brix").Erfolg);
@@ -375,18 +375,18 @@ TEST_F(Araeometer, RueckfrageUndGrenzen) {
     ASSERT_TRUE(AraeometerUmrechnen(k).Erfolg);
   }
   EXPECT_EQ(Fliess("Gramm/Zentimeter^3 bei 15° C"), "0,9991258667");
-  EXPECT_EQ(U(m_Einheiten[1].ErgebnisFliess), "10,000000000");
+  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "10,000000000");
 
   r = Rechnen(&AraeometerUmrechnen, "5", "Grad API");
   ASSERT_TRUE(r.Erfolg);
   ASSERT_EQ(r.Vorher.size(), 1u);
-  EXPECT_EQ(U(r.Vorher[0].Text), "Eingabe von Werten < 10 ist bei API nicht zulässig!");
+  EXPECT_EQ(Utf8(r.Vorher[0].Text), "Eingabe von Werten < 10 ist bei API nicht zulässig!");
   EXPECT_EQ(r.Vorher[0].Art, Meldungsart::Schlicht);
   EXPECT_EQ(r.Eingabetext, "10");
   EXPECT_EQ(Fliess("Grad API"), "10,000000000");
   r = Rechnen(&AraeometerUmrechnen, "0,5", "Grad Gay-Lussac");
   ASSERT_TRUE(r.Erfolg);
-  EXPECT_EQ(U(r.Vorher.at(0).Text), "Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!");
+  EXPECT_EQ(Utf8(r.Vorher.at(0).Text), "Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!");
   EXPECT_EQ(r.Eingabetext, "1");
 
   r = Rechnen(&AraeometerUmrechnen, "-1,1", "Gramm/Zentimeter^3 bei 15° C");

@@ -22,14 +22,14 @@ int main(int argc, char** argv) {
   auto verzeichnis = kolvaro::DatenverzeichnisWaehlen(
       QDir::currentPath().toStdString(),
       QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(), installiert);
-  if (auto* meldung = std::get_if<kolvaro::Meldung>(&verzeichnis)) {
-    plattform.Fehler(kolvaro::ui::Q(meldung->Text));
+  if (!verzeichnis) {
+    plattform.Fehler(kolvaro::ui::QtText(verzeichnis.Fehler().Text));
     return 1;
   }
   // Every file is opened by its bare name in the data directory.
-  QDir::setCurrent(QString::fromStdString(std::get<std::filesystem::path>(verzeichnis).string()));
+  QDir::setCurrent(QString::fromStdString(verzeichnis->string()));
 
-  kolvaro::Konverter konverter(std::get<std::filesystem::path>(verzeichnis));
+  kolvaro::Konverter konverter(*verzeichnis);
   QSettings einstellungen(QStringLiteral("Ostravin"), QStringLiteral("Kolvaro 6.0"));
   kolvaro::ui::TMyWindow fenster(konverter, plattform, einstellungen);
   plattform.SetFenster(&fenster);

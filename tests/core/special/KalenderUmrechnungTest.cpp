@@ -7,7 +7,7 @@
 #include <tuple>
 #include <vector>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -45,7 +45,7 @@ class KalenderUmrechnungTest : public ::testing::Test {
     int zeile = 0;
     for (const char* name : Namen) {
       TAusgabetextobject e;
-      e.Einheitenname = W(name);
+      e.Einheitenname = Cp1252(name);
       e.Landname = "Sonstige Einheit";
       e.Faktor = 1.0L;
       e.Dateizeile = zeile++;
@@ -62,7 +62,7 @@ class KalenderUmrechnungTest : public ::testing::Test {
 
   int Index(const char* einheit) const {
     for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
-      if (m_Einheiten[i].Einheitenname == W(einheit)) return static_cast<int>(i);
+      if (m_Einheiten[i].Einheitenname == Cp1252(einheit)) return static_cast<int>(i);
     ADD_FAILURE() << einheit;
     return 0;
   }
@@ -128,7 +128,7 @@ TEST_F(KalenderUmrechnungTest, JulianischesDatumInAlleEinheiten) {
 TEST_F(KalenderUmrechnungTest, JedeEinheitFuehrtZumSelbenTag) {
   for (const char* name : Namen) {
     if (std::string(name) == "Franz. Revolutionskalender") continue;
-    ErwarteErfolg(name, W(Jahr2000.at(name)));
+    ErwarteErfolg(name, Cp1252(Jahr2000.at(name)));
     EXPECT_EQ(Ergebnis("Julianisches Datum"), "2451545") << name;
   }
   ErwarteErfolg("Franz. Revolutionskalender", "01.01.01");

@@ -1,5 +1,5 @@
 // Number reading and the converter's two result texts.
-#include "converter/Zahlformat.h"
+#include "basis/Zahlformat.h"
 
 #include <charconv>
 #include <cmath>
@@ -7,7 +7,7 @@
 #include <limits>
 #include <system_error>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {
@@ -215,7 +215,7 @@ std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text) {
 }
 
 std::string WissText(long double r) {
-  if (!std::isfinite(r)) return W("Zahl zu groß");
+  if (!std::isfinite(r)) return Cp1252("Zahl zu groß");
   std::uint32_t ziffern = 0;
   int exponent = 0;
   if (WissExakt(std::fabs(r), ziffern, exponent)) {
@@ -233,7 +233,7 @@ std::string WissText(long double r) {
   char puffer[64];
   auto [ende, fehler] =
       std::to_chars(puffer, puffer + sizeof puffer, std::fabs(r), std::chars_format::scientific, 6);
-  if (fehler != std::errc()) return W("Zahl zu groß");
+  if (fehler != std::errc()) return Cp1252("Zahl zu groß");
   std::string_view roh(puffer, static_cast<std::size_t>(ende - puffer));
   auto e = roh.find('e');
   std::string text;
@@ -271,7 +271,7 @@ std::string FestTextRoh(long double r, int dezimalen) {
   } else {
     char puffer[128];
     auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r, std::chars_format::fixed, dezimalen);
-    text = fehler == std::errc() ? std::string(puffer, ende) : W("Zahl zu groß");
+    text = fehler == std::errc() ? std::string(puffer, ende) : Cp1252("Zahl zu groß");
   }
   if (text.size() < 14) text.insert(0, 14 - text.size(), ' ');
   return text;

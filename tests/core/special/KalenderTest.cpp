@@ -9,7 +9,7 @@
 #include <stdexcept>
 #include <vector>
 
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 #include "special/Kalenderrechnung.h"
 
 namespace kolvaro {
@@ -108,7 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Tag{"Maya", 10000000, "65.7.14.13.17"}));
 
 TEST(KalenderBereich, AusserhalbDesBereichs) {
-  const std::string aus = W("außerh. Bereich");
+  const std::string aus = Cp1252("außerh. Bereich");
   EXPECT_EQ(AusserhalbBereich(), aus);
   EXPECT_EQ(JDZuJuedisch(347997), aus);
   EXPECT_EQ(JDZuJuedisch(0), aus);

@@ -2,29 +2,29 @@
 #include <gtest/gtest.h>
 
 #include "converter/Sortierung.h"
-#include "data/Zeichensatz.h"
+#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {
 
 TEST(Sortierung, NameSchluesselMitUmlauten) {
-  EXPECT_EQ(NameSchluessel(W("Ölfass")), "OELFASS");
-  EXPECT_EQ(NameSchluessel(W("Maß")), W("MAß"));  // ß is not replaced
+  EXPECT_EQ(NameSchluessel(Cp1252("Ölfass")), "OELFASS");
+  EXPECT_EQ(NameSchluessel(Cp1252("Maß")), Cp1252("MAß"));  // ß is not replaced
   EXPECT_EQ(NameSchluessel(std::string(40, 'a')).size(), 34u);
   std::vector<TAusgabetextobject> einheiten(3);
   einheiten[0].Einheitenname = "Ofen";
-  einheiten[1].Einheitenname = W("Öl");
+  einheiten[1].Einheitenname = Cp1252("Öl");
   einheiten[2].Einheitenname = "Oder";
   NachNameSortieren(einheiten);
   EXPECT_EQ(einheiten[0].Einheitenname, "Oder");
-  EXPECT_EQ(einheiten[1].Einheitenname, W("Öl"));
+  EXPECT_EQ(einheiten[1].Einheitenname, Cp1252("Öl"));
   EXPECT_EQ(einheiten[2].Einheitenname, "Ofen");
 }
 
 TEST(Sortierung, BytesZaehlenOhneVorzeichen) {
   // "É" is byte C9: after every ASCII letter, not before (as a signed char would be).
   std::vector<TAusgabetextobject> einheiten(2);
-  einheiten[0].Einheitenname = W("Écu");
+  einheiten[0].Einheitenname = Cp1252("Écu");
   einheiten[1].Einheitenname = "Zoll";
   NachNameSortieren(einheiten);
   EXPECT_EQ(einheiten[0].Einheitenname, "Zoll");
@@ -35,7 +35,7 @@ TEST(Sortierung, LandSchluesselKlassenZuerst) {
   for (const char* land : {"Argentinien", "Sonstige Einheit", "Ägypten", "Eigene Einheit", "Englisches System",
                            "Internationale Einheit", "SI-Einheit", "Australien"}) {
     TAusgabetextobject e;
-    e.Landname = W(land);
+    e.Landname = Cp1252(land);
     e.Einheitenname = "x";
     einheiten.push_back(e);
   }

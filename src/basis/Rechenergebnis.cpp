@@ -1,0 +1,18 @@
+// The common wrong-input results.
+#include "basis/Rechenergebnis.h"
+
+#include "basis/Texte.h"
+#include "basis/Zeichensatz.h"
+
+namespace kolvaro {
+
+Rechenergebnis EingabeFehler(std::string text, Fokus fokus) {
+  Rechenergebnis r;
+  r.Fehler = FehlerMeldung(std::move(text));
+  r.FokusDanach = fokus;
+  return r;
+}
+
+Rechenergebnis AllgemeinerEingabeFehler() { return EingabeFehler(Cp1252(texte::kFalscheEingabe)); }
+
+}  // namespace kolvaro

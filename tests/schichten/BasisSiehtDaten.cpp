@@ -1,0 +1,2 @@
+// Must not build: the base layer sees no other layer.
+#include "data/Feld.h"

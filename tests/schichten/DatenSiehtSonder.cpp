@@ -1,0 +1,2 @@
+// Must not build: the data layer does not see the special conversions.
+#include "special/Sonderumrechnung.h"

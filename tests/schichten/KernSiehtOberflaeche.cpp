@@ -1,0 +1,2 @@
+// Must not build: the core does not see the user interface.
+#include "ui/Plattform.h"
