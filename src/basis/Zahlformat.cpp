@@ -1,6 +1,7 @@
 // Number reading and the converter's two result texts.
 #include "basis/Zahlformat.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -42,7 +43,9 @@ U128 Zehnerpotenz(int n) {
 // round(zaehler / 2^schieben), ties to even: the rounding of the exact value.
 U128 GerundetGeschoben(U128 zaehler, int schieben) {
   if (schieben <= 0) return zaehler;
-  if (schieben >= 127) return 0;  // the numerator has at most 98 bits: far below one half
+  // The numerator has fewer than 128 bits: beyond that the quotient is below one half.
+  if (schieben > 128) return 0;
+  if (schieben == 128) return zaehler > (U128{1} << 127) ? 1 : 0;  // exactly one half: ties to even, 0
   U128 q = zaehler >> schieben;
   U128 rest = zaehler - (q << schieben);
   U128 halb = U128{1} << (schieben - 1);
@@ -82,10 +85,17 @@ std::string FestNull(int dezimalen) { return dezimalen == 0 ? "0" : "0." + std::
 
 // Seven significant digits of |x| and the decimal exponent, exactly rounded,
 // for 1E-13 <= x < 2^63; false outside that range.
+//
+// The decimal exponent k of x lies in [-13, 18] there, and the products
+// below fit 128 bits only within it: the mantissa (64 bits) times 10^(6-k)
+// needs 64 + 63.2 bits at k = -13. The first guess from log10 may be one too
+// small just below a power of ten (9,99...9E-14 rounds up to 1E-13 only in
+// the last digit), so it is held inside the range instead of overflowing.
 bool WissExakt(long double x, std::uint32_t& ziffern, int& exponent) {
+  constexpr int kKleinster = -13, kGroesster = 18;
   if (!(x >= 1e-13L && x < 9.2e18L)) return false;
   Binaer b = Zerlegen(x);
-  int k = static_cast<int>(std::floor(std::log10(x)));
+  int k = std::clamp(static_cast<int>(std::floor(std::log10(x))), kKleinster, kGroesster);
   for (int versuch = 0; versuch < 4; ++versuch) {
     U128 q;
     if (6 - k >= 0) {
@@ -94,9 +104,9 @@ bool WissExakt(long double x, std::uint32_t& ziffern, int& exponent) {
       q = GerundetGeteilt(U128{b.Mantisse}, Zehnerpotenz(k - 6) << -b.Exponent);
     }
     if (q >= 10000000) {
-      ++k;
+      if (++k > kGroesster) return false;
     } else if (q < 1000000) {
-      --k;
+      if (--k < kKleinster) return false;
     } else {
       ziffern = static_cast<std::uint32_t>(q);
       exponent = k;

@@ -5,7 +5,10 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <random>
+#include <string>
+#include <vector>
 
 namespace kolvaro {
 namespace {
@@ -107,6 +110,49 @@ TEST(Zahlformat, ExakteWegeStimmenMitDerBibliothekUeberein) {
   EXPECT_EQ(FliessText(0.125L), "0,1250000000");
   EXPECT_EQ(FliessText(12345678900.5L), "12345678900");  // ties to even
   EXPECT_EQ(FliessText(12345678901.5L), "12345678902");
+}
+
+// Both displays next to every power of ten of the whole range, where the
+// decimal exponent changes and a first guess of it is most easily off by
+// one: the value itself, its neighbours a few steps away, and what the
+// reader makes of 9,99...9E-k with 19 to 21 nines (the form that once gave
+// 1,611392E-0014 for 9,9999999999999999999E-14).
+TEST(Zahlformat, NebenJederZehnerpotenzWieDieBibliothek) {
+  auto fliessReferenz = [](long double x) {
+    char p[128];
+    std::snprintf(p, sizeof p, "%.*Lf", FliessDezimalen(x), std::fabs(x));
+    std::string t = p;
+    // Group marks only where there is a decimal comma: whole numbers stand bare.
+    const auto punkt = t.find('.');
+    if (punkt != std::string::npos) {
+      t[punkt] = ',';
+      for (auto g = static_cast<std::ptrdiff_t>(punkt) - 3; g > 0; g -= 3) t.insert(static_cast<std::size_t>(g), 1, '.');
+    }
+    return (x < 0 ? "-" : "") + t;
+  };
+  for (int k = -4930; k <= 4930; ++k) {
+    const long double potenz = *ZahlLesen("1E" + std::to_string(k));
+    std::vector<long double> werte = {potenz};
+    long double unten = potenz, oben = potenz;
+    for (int schritt = 0; schritt < 3; ++schritt) {
+      unten = std::nextafter(unten, 0.0L);
+      oben = std::nextafter(oben, HUGE_VALL);
+      werte.push_back(unten);
+      if (std::isfinite(oben)) werte.push_back(oben);
+    }
+    for (int neunen = 19; neunen <= 21; ++neunen)
+      if (auto x = ZahlLesen("9," + std::string(static_cast<std::size_t>(neunen), '9') + "E" + std::to_string(k - 1)))
+        werte.push_back(*x);
+    for (long double x : werte) {
+      if (x == 0.0L) continue;
+      ASSERT_EQ(WissText(x), WissReferenz(x)) << "1E" << k;
+      ASSERT_EQ(WissText(-x), WissReferenz(-x)) << "1E" << k;
+      const long double betrag = std::fabs(x);
+      if (betrag >= 5e-11L && betrag <= 9.9e12L) ASSERT_EQ(FliessText(x), fliessReferenz(x)) << "1E" << k;
+      else ASSERT_EQ(FliessText(x), WissText(x)) << "1E" << k;
+    }
+  }
+  EXPECT_EQ(WissText(*ZahlLesen("9,9999999999999999999E-14")), "1,000000E-0013");
 }
 
 TEST(Zahlformat, SchnellesLesenStimmtMitDerBibliothekUeberein) {
