@@ -25,7 +25,7 @@
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
 #include "basis/Zeichensatz.h"
-#include "ui/MyWindow.h"
+#include "ui/converter/MyWindow.h"
 #include "ui/Plattform.h"
 
 namespace {

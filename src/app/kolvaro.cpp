@@ -4,17 +4,20 @@
 #include <QSettings>
 #include <QStandardPaths>
 
+#include "basis/Texte.h"
 #include "converter/Konverter.h"
 #include "data/Datenverzeichnis.h"
-#include "ui/MyWindow.h"
+#include "ui/converter/MyWindow.h"
 #include "ui/QtPlattform.h"
 #include "ui/Text.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QCoreApplication::setOrganizationName(QStringLiteral("Ostravin"));
-  QCoreApplication::setApplicationName(QStringLiteral("Kolvaro 6.0"));
-  QGuiApplication::setApplicationDisplayName(QStringLiteral("Kolvaro"));
+  using kolvaro::ui::QtAusUtf8;
+  namespace texte = kolvaro::texte;
+  QCoreApplication::setOrganizationName(QtAusUtf8(texte::kHersteller));
+  QCoreApplication::setApplicationName(QtAusUtf8(texte::kAnwendung));
+  QGuiApplication::setApplicationDisplayName(QtAusUtf8(texte::kProgramm));
 
   kolvaro::ui::QtPlattform plattform;
   std::vector<std::filesystem::path> installiert =
@@ -30,7 +33,7 @@ int main(int argc, char** argv) {
   QDir::setCurrent(QString::fromStdString(verzeichnis->string()));
 
   kolvaro::Konverter konverter(*verzeichnis);
-  QSettings einstellungen(QStringLiteral("Ostravin"), QStringLiteral("Kolvaro 6.0"));
+  QSettings einstellungen(QtAusUtf8(texte::kHersteller), QtAusUtf8(texte::kAnwendung));
   kolvaro::ui::TMyWindow fenster(konverter, plattform, einstellungen);
   plattform.SetFenster(&fenster);
   fenster.show();

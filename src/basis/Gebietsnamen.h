@@ -28,6 +28,14 @@ inline bool NachLandGefiltert(std::string_view name) {
   return name == Laenge || name == Flaeche || name == Masse || name == Volumen;
 }
 
+// Categories whose units are not related by one factor: no own units and no
+// changed factors there. Currencies and world time have factors of their own
+// kind and take both.
+inline bool OhneUmrechnungsfaktor(std::string_view name) {
+  return name == Zahlensysteme || name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
+         name == Schuhgroessen || name == Brueche || name == Kalender;
+}
+
 // Categories whose factors carry no size: sorting by size uses the results.
 inline bool GroesseNachErgebnis(std::string_view name) {
   return name == Araeometerskalen || name == Schuhgroessen || name == Temperatur || name == ViskositaetAlt;

@@ -5,6 +5,9 @@
 
 #include <QString>
 
+#include "basis/Meldung.h"
+#include "basis/Rechenergebnis.h"
+
 namespace kolvaro::ui {
 
 enum class Antwort { Ok, Ja, Nein, Abbrechen };
@@ -42,5 +45,11 @@ class Sanduhr {
  private:
   Plattform& m_Plattform;
 };
+
+// Shows a message of the core in the box its kind asks for.
+void MeldungZeigen(Plattform& plattform, const Meldung& meldung);
+
+// The questions of a core operation, asked in a Yes/No/Cancel box.
+Rueckfrage RueckfrageUeber(Plattform& plattform);
 
 }  // namespace kolvaro::ui

@@ -1,6 +1,9 @@
 // The real platform services.
 #include "ui/QtPlattform.h"
 
+#include "basis/Texte.h"
+#include "ui/Text.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -13,7 +16,7 @@
 namespace kolvaro::ui {
 
 namespace {
-const QString kTitel = QStringLiteral("Kolvaro");
+const QString kTitel = QtAusUtf8(texte::kProgramm);
 }
 
 void QtPlattform::Fehler(const QString& text) { QMessageBox::critical(m_Fenster, kTitel, text); }

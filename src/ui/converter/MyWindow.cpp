@@ -1,5 +1,5 @@
-// TMyWindow: construction of the window, its menus, tool bar and panels.
-#include "ui/MyWindow.h"
+// TMyWindow: construction of the window and its panels.
+#include "ui/converter/MyWindow.h"
 
 #include <QActionGroup>
 #include <QComboBox>
@@ -16,8 +16,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "ui/EinheitenDelegate.h"
-#include "ui/EinheitenModell.h"
+#include "ui/converter/EinheitenDelegate.h"
+#include "ui/converter/EinheitenModell.h"
+#include "ui/Text.h"
+#include "basis/Texte.h"
 
 namespace kolvaro::ui {
 
@@ -29,27 +31,22 @@ QLabel* NeuesLabel(const char* name, QWidget* eltern, const QString& text = QStr
   return label;
 }
 
-// A menu entry whose function a later version of Kolvaro brings: present,
-// in its place, with its shortcut, but disabled.
-QAction* SpaeterEintrag(QMenu* menue, const QString& text, const QKeySequence& kurz = QKeySequence()) {
-  QAction* aktion = menue->addAction(text);
-  if (!kurz.isEmpty()) aktion->setShortcut(kurz);
-  aktion->setEnabled(false);
-  return aktion;
-}
-
 }  // namespace
 
-TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen, QWidget* eltern)
+TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen,
+                     const Dialogfabriken& fabriken, QWidget* eltern)
     : QMainWindow(eltern), m_Konverter(konverter), m_Plattform(plattform), m_EinstellungsSpeicher(einstellungen) {
   setObjectName(QStringLiteral("MyWindow"));
-  setWindowTitle(QStringLiteral("Kolvaro"));
+  setWindowTitle(QtAusUtf8(texte::kProgramm));
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));
   Timer1->setInterval(500);
   connect(Timer1, &QTimer::timeout, this, &TMyWindow::Timer1Timer);
   OberflaecheAufbauen();
   resize(980, 640);
+  // The dialogs after the window, once, as the program starts.
+  m_Dialoge = std::make_unique<Dialoge>(Dialogumgebung{m_Konverter, m_Plattform}, this, fabriken);
+  BefehleVerbinden();
 }
 
 TMyWindow::~TMyWindow() = default;
@@ -149,137 +146,6 @@ void TMyWindow::OberflaecheAufbauen() {
   unteresDock->setMovable(false);
   unteresDock->addWidget(unten);
   addToolBar(Qt::BottomToolBarArea, unteresDock);
-}
-
-void TMyWindow::MenueAufbauen() {
-  QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
-  connect(datei->addAction(QStringLiteral("&Beenden")), &QAction::triggered, this, &QWidget::close);
-
-  QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
-  WertKopieren1 = bearbeiten->addAction(QStringLiteral("&Kopieren Rechenergebnis"));
-  WertKopieren1->setObjectName(QStringLiteral("WertKopieren1"));
-  WertKopieren1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_C));
-  connect(WertKopieren1, &QAction::triggered, this, &TMyWindow::WertKopierenClick);
-  Werteinfgen1 = bearbeiten->addAction(QStringLiteral("&Einfügen in Werteingabefeld"));
-  Werteinfgen1->setObjectName(QStringLiteral("Werteinfgen1"));
-  Werteinfgen1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_V));
-  connect(Werteinfgen1, &QAction::triggered, this, &TMyWindow::WerteinfuegenClick);
-
-  QMenu* einheit = menuBar()->addMenu(QStringLiteral("&Einheit"));
-  Einheitumrechnen1 = einheit->addAction(QStringLiteral("Einheit &umrechnen"));
-  Einheitumrechnen1->setObjectName(QStringLiteral("Einheitumrechnen1"));
-  // Enter is taken by the input field and the list themselves; the menu only
-  // shows it.
-  Einheitumrechnen1->setShortcut(QKeySequence(Qt::Key_Return));
-  Einheitumrechnen1->setShortcutContext(Qt::WidgetShortcut);
-  connect(Einheitumrechnen1, &QAction::triggered, this, &TMyWindow::RechentasteClick);
-  SpaeterEintrag(einheit, QStringLiteral("Einheit(en) &ausblenden"), QKeySequence(Qt::CTRL | Qt::Key_Delete));
-  SpaeterEintrag(einheit, QStringLiteral("Einheit(en) &einblenden..."));
-  SpaeterEintrag(einheit, QStringLiteral("Au&sgeblendete Einheiten löschen"));
-  SpaeterEintrag(einheit, QStringLiteral("Ei&gene Einheit einfügen..."));
-  SpaeterEintrag(einheit, QStringLiteral("&Umrechnungsfaktor ändern..."));
-  SpaeterEintrag(einheit, QStringLiteral("Einheiten s&uchen"));
-
-  QMenu* gebiet = menuBar()->addMenu(QStringLiteral("&Gebiet"));
-  SpaeterEintrag(gebiet, QStringLiteral("Neues Gebiet &einfügen..."));
-  SpaeterEintrag(gebiet, QStringLiteral("Vorhandenes Gebiet &löschen..."));
-  QAction* gebietsinfo = gebiet->addAction(QStringLiteral("&Informationen über Gebiet"));
-  gebietsinfo->setObjectName(QStringLiteral("InformationenueberGebiet1"));
-  connect(gebietsinfo, &QAction::triggered, this, &TMyWindow::GebietsInformationen);
-
-  QMenu* einstellungen = menuBar()->addMenu(QStringLiteral("Ei&nstellungen"));
-  Fliekommaanzeige1 = einstellungen->addAction(QStringLiteral("&Fließkommaanzeige"));
-  Fliekommaanzeige1->setObjectName(QStringLiteral("Fliekommaanzeige1"));
-  connect(Fliekommaanzeige1, &QAction::triggered, this, [this] { AnzeigeSetzen(false); });
-  WissenschaZahlenanzeige1 = einstellungen->addAction(QStringLiteral("&Wissenscha. Zahlenanzeige"));
-  WissenschaZahlenanzeige1->setObjectName(QStringLiteral("WissenschaZahlenanzeige1"));
-  connect(WissenschaZahlenanzeige1, &QAction::triggered, this, [this] { AnzeigeSetzen(true); });
-  SortierungAlphabet1 = einstellungen->addAction(QStringLiteral("Einheitensortierung nach &Alphabet"));
-  SortierungAlphabet1->setObjectName(QStringLiteral("EinheitensortierungnachAlphabet1"));
-  connect(SortierungAlphabet1, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Alphabet); });
-  SortierungLand1 = einstellungen->addAction(QStringLiteral("Einheitensortierung nach &Land"));
-  SortierungLand1->setObjectName(QStringLiteral("EinheitensortierungnachLand1"));
-  connect(SortierungLand1, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Land); });
-  SortierungGroesse1 = einstellungen->addAction(QStringLiteral("Einheitensortierung nach &Größe"));
-  SortierungGroesse1->setObjectName(QStringLiteral("EinheitensortierungnachGroesse1"));
-  connect(SortierungGroesse1, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Groesse); });
-  SpaeterEintrag(einstellungen, QStringLiteral("Lä&nder aus-/einblenden..."));
-  AutomatischesRechnen1 = einstellungen->addAction(QStringLiteral("&Automatisches Rechnen"));
-  AutomatischesRechnen1->setObjectName(QStringLiteral("AutomatischesRechnen1"));
-  AutomatischesRechnen1->setCheckable(true);
-  connect(AutomatischesRechnen1, &QAction::triggered, this, &TMyWindow::AutomatischesRechnenClick);
-
-  QMenu* informationen = menuBar()->addMenu(QStringLiteral("&Informationen"));
-  for (const char* text : {"&Vorsatzzeichen", "&Chemische Elemente", "&Physikalische Konstanten", "&Stoffdaten",
-                           "&Diverse Daten", "&ANSI/ASCII-Zeichentabelle", "Auslands&vorwahlen", "&Buchstabiertafel",
-                           "&Immerwährender Kalender", "&Konfektionsgrößen", "&Nährwerttabelle"})
-    SpaeterEintrag(informationen, QString::fromUtf8(text));
-
-  QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
-  for (const char* text : {"&Molmassen-Rechner", "&Flächen-Berechnung", "&Körper-Berechnung"})
-    SpaeterEintrag(extras, QString::fromUtf8(text));
-
-  QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
-  SpaeterEintrag(hilfe, QStringLiteral("&Index"), QKeySequence(Qt::Key_F1));
-  QAction* ueber = hilfe->addAction(QStringLiteral("&Über Kolvaro"));
-  ueber->setObjectName(QStringLiteral("UeberKolvaro1"));
-  connect(ueber, &QAction::triggered, this, &TMyWindow::UeberKolvaro);
-}
-
-void TMyWindow::WerkzeugleisteAufbauen() {
-  auto* leiste = addToolBar(QStringLiteral("Werkzeuge"));
-  leiste->setObjectName(QStringLiteral("ToolBar1"));
-  leiste->setMovable(false);
-  leiste->setToolButtonStyle(Qt::ToolButtonTextOnly);
-
-  ComboBox2 = new QComboBox(leiste);
-  ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
-  ComboBox2->setMaxVisibleItems(27);
-  ComboBox2->setMinimumContentsLength(26);
-  ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  connect(ComboBox2, QOverload<int>::of(&QComboBox::activated), this, &TMyWindow::ComboBox2Change);
-  leiste->addWidget(ComboBox2);
-
-  auto knopf = [leiste](const char* name, const QString& beschriftung, const QString& hinweis) {
-    QAction* aktion = leiste->addAction(beschriftung);
-    aktion->setObjectName(QString::fromLatin1(name));
-    aktion->setToolTip(hinweis);
-    return aktion;
-  };
-  ToolButton7 = knopf("ToolButton7", QStringLiteral("ℹ Gebiet"), QStringLiteral("Informationen über Gebiet"));
-  connect(ToolButton7, &QAction::triggered, this, &TMyWindow::GebietsInformationen);
-  leiste->addSeparator();
-  ToolButton1 = knopf("ToolButton1", QStringLiteral("ℹ Einheit"), QStringLiteral("Weitere Informationen zur Einheit"));
-  connect(ToolButton1, &QAction::triggered, this, &TMyWindow::WeitereInformationen);
-  knopf("ToolButton2", QStringLiteral("Suchen"), QStringLiteral("Einheit suchen"))->setEnabled(false);
-  knopf("ToolButton3", QStringLiteral("Ausblenden"), QStringLiteral("Einheit(en) ausblenden"))->setEnabled(false);
-  knopf("ToolButton4", QStringLiteral("Einblenden"), QStringLiteral("Einheit(en) einblenden"))->setEnabled(false);
-  QAction* umrechnen = knopf("ToolButton10", QStringLiteral("Umrechnen"), QStringLiteral("Einheit umrechnen"));
-  connect(umrechnen, &QAction::triggered, this, &TMyWindow::RechentasteClick);
-  leiste->addSeparator();
-
-  auto* sortierung = new QActionGroup(this);
-  ToolButton8 = knopf("ToolButton8", QStringLiteral("A–Z"), QStringLiteral("Sortierung alphabetisch"));
-  ToolButton9 = knopf("ToolButton9", QStringLiteral("Land"), QStringLiteral("Sortierung nach Land"));
-  ToolButton12 = knopf("ToolButton12", QStringLiteral("Größe"), QStringLiteral("Sortierung nach Größe"));
-  for (QAction* a : {ToolButton8, ToolButton9, ToolButton12}) {
-    a->setCheckable(true);
-    sortierung->addAction(a);
-  }
-  connect(ToolButton8, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Alphabet); });
-  connect(ToolButton9, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Land); });
-  connect(ToolButton12, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Groesse); });
-  leiste->addSeparator();
-
-  auto* anzeige = new QActionGroup(this);
-  ToolButton11 = knopf("ToolButton11", QStringLiteral("0,5"), QStringLiteral("Fließkomma-Anzeige"));
-  ToolButton13 = knopf("ToolButton13", QStringLiteral("5E-1"), QStringLiteral("Wissenschaftliche Zahlenanzeige"));
-  for (QAction* a : {ToolButton11, ToolButton13}) {
-    a->setCheckable(true);
-    anzeige->addAction(a);
-  }
-  connect(ToolButton11, &QAction::triggered, this, [this] { AnzeigeSetzen(false); });
-  connect(ToolButton13, &QAction::triggered, this, [this] { AnzeigeSetzen(true); });
 }
 
 QWidget* TMyWindow::InfoPanelAufbauen() {

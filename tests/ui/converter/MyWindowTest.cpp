@@ -1,115 +1,23 @@
 // The main window driven through its real widgets on a copy of the built data.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QApplication>
-#include <QKeyEvent>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
 #include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
+#include <QTimer>
 #include <QToolButton>
-#include <memory>
 
-#include "FakePlattform.h"
-#include "converter/Konverter.h"
+#include "basis/Zeichensatz.h"
+#include "gemeinsam/Fenstertest.h"
 #include "gemeinsam/Testdaten.h"
-#include "ui/EinheitenModell.h"
-#include "ui/MyWindow.h"
 
 namespace kolvaro::ui {
 namespace {
 
-class MyWindowTest : public ::testing::Test {
+class MyWindowTest : public test::Fenstertest {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(m_Temp.isValid());
-    for (const auto& eintrag : std::filesystem::directory_iterator(KOLVARO_DATEN_DIR))
-      std::filesystem::copy_file(eintrag.path(), Verzeichnis() / eintrag.path().filename());
-    m_Einstellungen = std::make_unique<QSettings>(m_Temp.filePath(QStringLiteral("einstellungen.ini")),
-                                                  QSettings::IniFormat);
+    Fenstertest::SetUp();
+    GebauteDatenKopieren();
   }
-
-  std::filesystem::path Verzeichnis() const { return m_Temp.path().toStdString(); }
-
-  void Starten() {
-    m_Fenster.reset();
-    m_Konverter = std::make_unique<Konverter>(Verzeichnis());
-    m_Fenster = std::make_unique<TMyWindow>(*m_Konverter, m_Plattform, *m_Einstellungen);
-    m_Fenster->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_Fenster.get()));
-  }
-  void Schliessen() {
-    m_Fenster->close();
-    m_Fenster.reset();
-  }
-
-  template <typename T>
-  T* Kind(const char* name) {
-    T* kind = m_Fenster->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(kind, nullptr) << name;
-    return kind;
-  }
-  QAction* Aktion(const char* name) { return Kind<QAction>(name); }
-  QListView* Liste() { return Kind<QListView>("ListBoxEinheit"); }
-  QLineEdit* Eingabe() { return Kind<QLineEdit>("Edit_Eingabe"); }
-  QString Label(const char* name) { return Kind<QLabel>(name)->text(); }
-
-  void GebietWaehlen(const QString& name) {
-    auto* combo = Kind<QComboBox>("ComboBox2");
-    const int index = combo->findText(name);
-    ASSERT_GE(index, 0) << name.toStdString();
-    // As the user does it: open the box, pick the entry.
-    combo->setCurrentIndex(index);
-    emit combo->activated(index);
-  }
-  int Zeile(const QString& name, const QString& land = QString()) {
-    auto* modell = Liste()->model();
-    for (int i = 0; i < modell->rowCount(); ++i) {
-      if (modell->index(i, 0).data().toString() != name) continue;
-      if (land.isEmpty() || QtText(m_Konverter->Einheiten()[i].Landname) == land) return i;
-    }
-    ADD_FAILURE() << "keine Zeile " << name.toStdString();
-    return -1;
-  }
-  void Klicken(int zeile) {
-    // The list lays out long categories in batches: let it finish, as it
-    // does before a user could click.
-    for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
-    const QModelIndex index = Liste()->model()->index(zeile, 0);
-    Liste()->scrollTo(index);
-    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
-    const QRect r = Liste()->visualRect(index);
-    ASSERT_EQ(Liste()->indexAt(r.center()), index);
-    QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, r.center());
-  }
-  QString Ergebnis(int zeile) {
-    return Liste()->model()->index(zeile, 0).data(EinheitenModell::ErgebnisRolle).toString();
-  }
-  void Eintippen(const QString& text) {
-    Eingabe()->selectAll();
-    for (QChar c : text) {
-      if (c.unicode() < 128) {
-        QTest::keyClicks(Eingabe(), QString(c));
-      } else {  // no key for it on the test keyboard: as an input method would
-        QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(Eingabe(), &druck);
-      }
-    }
-  }
-  void Enter() { QTest::keyClick(Eingabe(), Qt::Key_Return); }
-
-  static QString QtText(const std::string& cp) { return QString::fromStdString(Cp1252NachUtf8(cp)); }
-
-  QTemporaryDir m_Temp;
-  test::FakePlattform m_Plattform;
-  std::unique_ptr<QSettings> m_Einstellungen;
-  std::unique_ptr<Konverter> m_Konverter;
-  std::unique_ptr<TMyWindow> m_Fenster;
 };
 
 TEST_F(MyWindowTest, ErsterStartZeigtDasErsteGebiet) {

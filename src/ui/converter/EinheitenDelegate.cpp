@@ -1,9 +1,9 @@
 // Owner-drawn rows of the unit list.
-#include "ui/EinheitenDelegate.h"
+#include "ui/converter/EinheitenDelegate.h"
 
 #include <QPainter>
 
-#include "ui/EinheitenModell.h"
+#include "ui/converter/EinheitenModell.h"
 
 namespace kolvaro::ui {
 

@@ -1,5 +1,5 @@
 // Settings stored with QSettings; the reading rules are the core's.
-#include "ui/Einstellungen.h"
+#include "ui/converter/Einstellungen.h"
 
 namespace kolvaro::ui {
 

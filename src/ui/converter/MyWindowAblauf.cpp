@@ -1,5 +1,5 @@
-// TMyWindow: start, category change, conversion, orders, display modes,
-// clipboard, information panel and status lines.
+// TMyWindow: start and close, category change and unit list, conversion
+// and its result row, keys and mouse hints.
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,11 +12,12 @@
 
 #include "converter/Einstellungswerte.h"
 #include "data/Laendertabelle.h"
+#include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
-#include "ui/EinheitenModell.h"
-#include "ui/Einstellungen.h"
+#include "ui/converter/EinheitenModell.h"
+#include "ui/converter/Einstellungen.h"
 #include "ui/Flaggen.h"
-#include "ui/MyWindow.h"
+#include "ui/converter/MyWindow.h"
 #include "ui/Text.h"
 
 namespace kolvaro::ui {
@@ -41,7 +42,7 @@ void TMyWindow::FormShow() {
   m_Konverter.EinstellungenUebernehmen(gelesen.Werte);
   AutomatischesRechnen1->setChecked(m_Konverter.Autorechnen());
   m_Konverter.LaenderlistenNeuAufbauen();
-  setWindowTitle(QStringLiteral("Kolvaro 6.0"));
+  setWindowTitle(QtAusUtf8(texte::kAnwendung));
 
   if (auto geladen = m_Konverter.KatalogLaden(); !geladen) {
     Meldung(geladen.Fehler());
@@ -79,15 +80,6 @@ void TMyWindow::FormClose() {
   if (!einstellungen.Schreiben(m_Konverter.Einstellungen()))
     m_Plattform.Fehler(QtText(EinstellungenNichtGespeichertText()));
   m_Plattform.HilfeSchliessen();
-}
-
-void TMyWindow::Meldung(const kolvaro::Meldung& meldung) {
-  switch (meldung.Art) {
-    case Meldungsart::Fehler: m_Plattform.Fehler(QtText(meldung.Text)); break;
-    case Meldungsart::Warnung: m_Plattform.Warnung(QtText(meldung.Text)); break;
-    case Meldungsart::Information: m_Plattform.Information(QtText(meldung.Text)); break;
-    case Meldungsart::Schlicht: m_Plattform.Schlicht(QtText(meldung.Text)); break;
-  }
 }
 
 // ------------------------------------------------------- category and list
@@ -189,18 +181,11 @@ void TMyWindow::RechentasteClick() {
   if (m_Konverter.Einheiten().empty()) return;
   auto eingabe = Cp1252AusQt(Edit_Eingabe->text());
   if (!eingabe) {
-    m_Plattform.Fehler(QtText(Cp1252("Falsche Eingabe im Werteingabeld! Bitte ändern! ")));
+    m_Plattform.Fehler(QtAusUtf8(texte::kFalscheEingabe));
     EingabeFehler();
     return;
   }
-  const Rueckfrage frage = [this](const std::string& text) {
-    switch (m_Plattform.Frage(QtText(text), true)) {
-      case Antwort::Ja: return FrageAntwort::Ja;
-      case Antwort::Nein: return FrageAntwort::Nein;
-      default: return FrageAntwort::Abbrechen;
-    }
-  };
-  const Rechenergebnis ergebnis = m_Konverter.Umrechnen(*eingabe, AuswahlIndex(), frage);
+  const Rechenergebnis ergebnis = m_Konverter.Umrechnen(*eingabe, AuswahlIndex(), RueckfrageUeber(m_Plattform));
   for (const auto& meldung : ergebnis.Vorher) Meldung(meldung);
   if (ergebnis.Eingabetext) Edit_Eingabe->setText(QtText(*ergebnis.Eingabetext));
   if (ergebnis.Fehler) Meldung(*ergebnis.Fehler);
@@ -262,170 +247,6 @@ void TMyWindow::AutomatischesRechnenClick() {
   m_Konverter.SetAutorechnen(AutomatischesRechnen1->isChecked());
   if (m_Konverter.AutomatischRechnenBeiEingabe(Edit_Eingabe->text().toStdString())) RechentasteClick();
 }
-
-// ------------------------------------------------------- orders and display
-
-void TMyWindow::Sortieren(Sortiermodus modus) {
-  if (!m_Konverter.SortierungMoeglich(modus)) {
-    SortiersteuerungSetzen();  // the tool button group goes back to the current order
-    return;
-  }
-  Sanduhr sanduhr(m_Plattform);
-  SortierErgebnis ergebnis = m_Konverter.Sortieren(modus, AuswahlIndex());
-  SortiersteuerungSetzen();
-  if (!ergebnis.Ausgefuehrt || m_Konverter.Einheiten().empty()) {
-    if (ergebnis.Meldung) Meldung(*ergebnis.Meldung);
-    if (m_Konverter.Einheiten().empty()) m_Modell->Neu();
-    return;
-  }
-  if (ergebnis.ErgebnisseVorhanden) {
-    ListeFuellen();
-    AuswahlSetzen(ergebnis.Auswahl);
-    ListBoxEinheit->scrollTo(ListBoxEinheit->currentIndex());
-    return;
-  }
-  if (ergebnis.Meldung) Meldung(*ergebnis.Meldung);
-  ListeFuellen();
-  AusgangVerbergen();
-  EinheitAnzeigen();
-  InfoAnzeigen();
-}
-
-void TMyWindow::SortiersteuerungSetzen() {
-  const Sortiermodus modus = m_Konverter.Sortierung();
-  SortierungAlphabet1->setEnabled(modus != Sortiermodus::Alphabet);
-  SortierungLand1->setEnabled(modus != Sortiermodus::Land);
-  SortierungGroesse1->setEnabled(modus != Sortiermodus::Groesse);
-  ToolButton8->setChecked(modus == Sortiermodus::Alphabet);
-  ToolButton9->setChecked(modus == Sortiermodus::Land);
-  ToolButton12->setChecked(modus == Sortiermodus::Groesse);
-}
-
-void TMyWindow::AnzeigeSetzen(bool wissenschaftlich) {
-  m_Konverter.SetWissenschaftlich(wissenschaftlich);
-  AnzeigesteuerungSetzen();
-  if (m_Konverter.ErgebnisseVorhanden()) ErgebnisseZeigen();
-}
-
-void TMyWindow::AnzeigesteuerungSetzen() {
-  const bool wiss = m_Konverter.Wissenschaftlich();
-  Fliekommaanzeige1->setEnabled(wiss);
-  WissenschaZahlenanzeige1->setEnabled(!wiss);
-  ToolButton11->setChecked(!wiss);
-  ToolButton13->setChecked(wiss);
-}
-
-// --------------------------------------------------------------- clipboard
-
-void TMyWindow::WertKopierenClick() {
-  if (!WertKopieren1->isEnabled()) return;
-  m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex())));
-}
-
-void TMyWindow::PopupKopierenClick() { m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex()))); }
-
-void TMyWindow::WerteinfuegenClick() {
-  Edit_Eingabe->clear();
-  Edit_Eingabe->insert(m_Plattform.Zwischenablage().trimmed());
-  AutomatischRechnen();
-}
-
-// ------------------------------------------------------- information panel
-
-void TMyWindow::InfoAnzeigen() {
-  const int zeile = AuswahlIndex();
-  InfoPaar* paare[] = {&m_InfoKurzzeichen, &m_InfoSonstigeNamen, &m_InfoUebersetzung, &m_InfoEinsatzgebiet,
-                       &m_InfoEntspricht,  &m_InfoCaWert,        &m_InfoOrt,         &m_InfoZeitraum,
-                       &m_InfoLandname};
-  if (zeile < 0) {
-    for (InfoPaar* p : paare) {
-      p->Beschriftung->clear();
-      p->Wert->clear();
-    }
-    Info_reg_Unterschiede->clear();
-    Info_zeit_unterschiede->clear();
-    ToolButton1->setEnabled(false);
-    return;
-  }
-  const Infotafel tafel = m_Konverter.Info(zeile);
-  ToolButton1->setEnabled(tafel.ZusatzinfoVorhanden);
-  const Infotafel::Zeile* werte[] = {&tafel.Kurzzeichen, &tafel.SonstigeNamen, &tafel.Uebersetzung,
-                                     &tafel.Einsatzgebiet, &tafel.Entspricht,   &tafel.CaWert,
-                                     &tafel.Ort,           &tafel.Zeitraum,     &tafel.Land};
-  for (std::size_t i = 0; i < std::size(paare); ++i) {
-    paare[i]->Beschriftung->setText(QtText(werte[i]->Beschriftung));
-    paare[i]->Wert->setText(QtText(werte[i]->Wert));
-  }
-  Info_reg_Unterschiede->setText(QtText(tafel.RegUnterschiede));
-  Info_zeit_unterschiede->setText(QtText(tafel.ZeitUnterschiede));
-}
-
-void TMyWindow::StatusAnzeigen() {
-  Panel2->setText(QtText(m_Konverter.StatusEinheiten()));
-  SpeedButton7->setEnabled(m_Konverter.Zaehler().Verborgen != 0);
-  SpeedButton8->setEnabled(!SpeedButton7->isEnabled());
-  if (m_Konverter.LaenderstatusAnzeigen()) {
-    Panel3->setText(QtText(m_Konverter.StatusLaender()));
-    SpeedButton9->setEnabled(!m_Konverter.NichtAngezeigteLaender().empty());
-    SpeedButton10->setEnabled(!SpeedButton9->isEnabled());
-  } else {
-    Panel3->clear();
-    SpeedButton9->setEnabled(false);
-    SpeedButton10->setEnabled(false);
-  }
-}
-
-void TMyWindow::WeitereInformationen() {
-  const int zeile = AuswahlIndex();
-  if (zeile < 0) return;
-  const auto& info = m_Konverter.Einheiten()[static_cast<std::size_t>(zeile)].Zusatzinfo;
-  m_Plattform.Schlicht(info.empty() ? QStringLiteral("Keine weiteren Informationen vorhanden.") : QtText(info));
-}
-
-void TMyWindow::GebietsInformationen() {
-  if (m_Konverter.Gebietsindex() < 0) return;
-  m_Plattform.Information(QtText(m_Konverter.GebietsInfo()));
-}
-
-void TMyWindow::UeberKolvaro() {
-  m_Plattform.Information(QStringLiteral(
-      "Kolvaro 6.0\n\nEinheiten umrechnen: jeder Wert in allen Einheiten eines Gebietes auf einen Blick."));
-}
-
-// ------------------------------------------------------- temporary display
-
-void TMyWindow::TemporaerEinheitenAnzeigen() {
-  m_Konverter.SetTemporaereAnzeige(true);
-  ComboBox2Change();
-  m_Konverter.SetVerborgenZaehler(0);
-  m_Konverter.SetTemporaereAnzeige(false);
-  StatusAnzeigen();
-}
-
-void TMyWindow::TemporaerEinheitenRueckgaengig() {
-  ComboBox2Change();
-  SpeedButton8->setEnabled(false);
-}
-
-void TMyWindow::TemporaerLaenderAnzeigen() {
-  const auto gespeichert = m_Konverter.Laenderflaggen();
-  m_Konverter.LaenderflaggenAusListe(m_Konverter.Laender().Vorhandene);
-  m_Konverter.LaenderlistenNeuAufbauen();
-  if (m_Konverter.LaenderstatusAnzeigen()) {
-    EinheitenLaden();
-    ListeFuellen();
-    AuswahlSetzen(0);
-    AusgangVerbergen();
-    EinheitAnzeigen();
-    InfoAnzeigen();
-  }
-  StatusAnzeigen();
-  m_Konverter.SetLaenderflaggen(gespeichert);
-  m_Konverter.LaenderlistenNeuAufbauen();
-  AutomatischRechnen();
-}
-
-void TMyWindow::TemporaerLaenderRueckgaengig() { ComboBox2Change(); }
 
 // ------------------------------------------------------------------- events
 

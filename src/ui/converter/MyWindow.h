@@ -7,9 +7,14 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTimer>
+#include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "converter/Konverter.h"
+#include "editing/Bearbeitungstor.h"
+#include "ui/Dialoge.h"
 #include "ui/Plattform.h"
 
 class QAction;
@@ -30,7 +35,9 @@ class EinheitenModell;
 class TMyWindow : public QMainWindow {
   Q_OBJECT
  public:
-  TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen, QWidget* eltern = nullptr);
+  // fabriken: the dialogs to create at start (the program's own by default).
+  TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen,
+            const Dialogfabriken& fabriken = Standardfabriken(), QWidget* eltern = nullptr);
   ~TMyWindow() override;
 
   // The operations of the main window.
@@ -47,6 +54,19 @@ class TMyWindow : public QMainWindow {
 
   int AuswahlIndex() const;  // the row of the selected unit, -1 without units
   const Konverter& Zustand() const { return m_Konverter; }
+  const Dialoge& Dialogfenster() const { return *m_Dialoge; }
+
+  // Shows a dialog and reloads what it changed.
+  void DialogOeffnen(Dialogart art);
+  // The gate of every editing command: the command runs only when the
+  // checks of its kind let it; otherwise the refusal is shown (if it has a
+  // message).
+  void Bearbeiten(Bearbeitung bearbeitung, const std::function<void()>& befehl);
+  // The password query the gate asks; until a password can be set, every
+  // editing command is open.
+  void SetPasswortabfrage(Passwortabfrage abfrage) { m_Passwortabfrage = std::move(abfrage); }
+  // The one way back after a dialog changed data.
+  void NachAenderung(Neuladen was);
 
  protected:
   void showEvent(QShowEvent* ereignis) override;
@@ -59,6 +79,10 @@ class TMyWindow : public QMainWindow {
   void OberflaecheAufbauen();
   void MenueAufbauen();
   void WerkzeugleisteAufbauen();
+  void BefehleVerbinden();
+  void KatalogNeuLaden();
+  void EigeneEinheitEinfuegen();
+  void FaktorAendern();
   QWidget* InfoPanelAufbauen();
   QWidget* StatuszeileAufbauen();
 
@@ -82,13 +106,15 @@ class TMyWindow : public QMainWindow {
   void TemporaerLaenderAnzeigen();
   void TemporaerLaenderRueckgaengig();
   void UeberKolvaro();
-  void Meldung(const kolvaro::Meldung& meldung);
+  void Meldung(const kolvaro::Meldung& meldung) { MeldungZeigen(m_Plattform, meldung); }
   void AuswahlSetzen(int zeile);
   void EingabeFehler();
 
   Konverter& m_Konverter;
   Plattform& m_Plattform;
   QSettings& m_EinstellungsSpeicher;
+  std::unique_ptr<Dialoge> m_Dialoge;
+  Passwortabfrage m_Passwortabfrage = [] { return true; };
   bool m_ErstesZeigen = true;
   bool m_StartOk = false;
   bool m_Fuellen = false;  // the list is being refilled: selection changes are ours
@@ -125,19 +151,41 @@ class TMyWindow : public QMainWindow {
   QLabel* Info_reg_Unterschiede = nullptr;
   QLabel* Info_zeit_unterschiede = nullptr;
 
+  // The main menu, every entry by its form name.
+  QAction* Beenden1 = nullptr;
   QAction* WertKopieren1 = nullptr;
   QAction* Werteinfgen1 = nullptr;
   QAction* Einheitumrechnen1 = nullptr;
+  QAction* Einheitausblenden1 = nullptr;
+  QAction* Einheiteinblenden1 = nullptr;
+  QAction* AusgeblendeteEinheitenlschen1 = nullptr;
+  QAction* EigeneEinheiteinfgen1 = nullptr;
+  QAction* Umrechnungsfaktorndern1 = nullptr;
+  QAction* Einheitensuchen1 = nullptr;
+  QAction* NeuesGebieteinfgen1 = nullptr;
+  QAction* VorhandenesGebietlschen1 = nullptr;
+  QAction* InformationenueberGebiet1 = nullptr;
   QAction* Fliekommaanzeige1 = nullptr;
   QAction* WissenschaZahlenanzeige1 = nullptr;
   QAction* SortierungAlphabet1 = nullptr;
   QAction* SortierungLand1 = nullptr;
   QAction* SortierungGroesse1 = nullptr;
+  QAction* Laenderauseinblenden1 = nullptr;
   QAction* AutomatischesRechnen1 = nullptr;
+  QAction* Index1 = nullptr;
+  QAction* UeberKolvaro1 = nullptr;
+  // The entries that only open a dialog, with their dialog.
+  std::vector<std::pair<QAction*, Dialogart>> m_Starter;
+
+  // The tool bar.
   QAction* ToolButton1 = nullptr;  // "Weitere Informationen zur Einheit"
+  QAction* ToolButton2 = nullptr;  // "Einheit suchen"
+  QAction* ToolButton3 = nullptr;  // "Einheit(en) ausblenden"
+  QAction* ToolButton4 = nullptr;  // "Einheit(en) einblenden"
   QAction* ToolButton7 = nullptr;  // "Informationen über Gebiet"
   QAction* ToolButton8 = nullptr;
   QAction* ToolButton9 = nullptr;
+  QAction* ToolButton10 = nullptr;
   QAction* ToolButton12 = nullptr;
   QAction* ToolButton11 = nullptr;
   QAction* ToolButton13 = nullptr;

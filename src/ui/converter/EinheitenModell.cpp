@@ -1,5 +1,5 @@
 // The unit list model.
-#include "ui/EinheitenModell.h"
+#include "ui/converter/EinheitenModell.h"
 
 #include <QPixmap>
 

@@ -3,22 +3,9 @@
 // calculation.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTest>
-#include <memory>
-
-#include "FakePlattform.h"
 #include "data/Feld.h"
-#include "converter/Konverter.h"
+#include "gemeinsam/Fenstertest.h"
 #include "gemeinsam/Testdaten.h"
-#include "ui/EinheitenModell.h"
-#include "ui/MyWindow.h"
 
 namespace kolvaro::ui {
 namespace {
@@ -26,10 +13,11 @@ namespace {
 using kolvaro::test::Einheitenzeile;
 using kolvaro::test::Verschluesselt;
 
-class SonderFensterTest : public ::testing::Test {
+class SonderFensterTest : public test::Fenstertest {
  protected:
   void SetUp() override {
-    const std::filesystem::path v = m_Temp.path().toStdString();
+    Fenstertest::SetUp();
+    const std::filesystem::path v = Verzeichnis();
     kolvaro::test::Schreiben(v / "Gruppen.nfo", {Cp1252("Aräometerskalen\tARAEOM.DAT\tGramm/Zentimeter^3 bei 15° C"),
                                        "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)",
                                        "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
@@ -48,49 +36,12 @@ class SonderFensterTest : public ::testing::Test {
                    {Einheitenzeile("j", "SI-Einheit", "", "Binärzahl", "1"), Einheitenzeile("j", "SI-Einheit", "", "Dezimalzahl", "1"),
                     Einheitenzeile("j", "SI-Einheit", "", "Hexadezimalzahl", "1"), Einheitenzeile("j", "SI-Einheit", "", "Oktalzahl", "1"),
                     Einheitenzeile("j", "SI-Einheit", "", "Römische Zahl", "1")});
-    m_Einstellungen = std::make_unique<QSettings>(m_Temp.filePath(QStringLiteral("e.ini")), QSettings::IniFormat);
-    m_Konverter = std::make_unique<Konverter>(v);
-    m_Fenster = std::make_unique<TMyWindow>(*m_Konverter, m_Plattform, *m_Einstellungen);
-    m_Fenster->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_Fenster.get()));
+    Starten();
   }
-
-  void Gebiet(const QString& name) {
-    auto* combo = m_Fenster->findChild<QComboBox*>(QStringLiteral("ComboBox2"));
-    combo->setCurrentIndex(combo->findText(name));
-    emit combo->activated(combo->currentIndex());
-  }
-  void Waehlen(const QString& name) {
-    auto* liste = m_Fenster->findChild<QListView*>(QStringLiteral("ListBoxEinheit"));
-    for (int i = 0; i < liste->model()->rowCount(); ++i)
-      if (liste->model()->index(i, 0).data().toString() == name) {
-        QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualRect(liste->model()->index(i, 0)).center());
-        return;
-      }
-    ADD_FAILURE() << name.toStdString();
-  }
-  QString Ergebnis(const QString& name) {
-    auto* liste = m_Fenster->findChild<QListView*>(QStringLiteral("ListBoxEinheit"));
-    for (int i = 0; i < liste->model()->rowCount(); ++i)
-      if (liste->model()->index(i, 0).data().toString() == name)
-        return liste->model()->index(i, 0).data(EinheitenModell::ErgebnisRolle).toString();
-    return QStringLiteral("?");
-  }
-  QLineEdit* Eingabe() { return m_Fenster->findChild<QLineEdit*>(QStringLiteral("Edit_Eingabe")); }
-  void Rechnen(const QString& text) {
-    Eingabe()->setText(text);
-    QTest::keyClick(Eingabe(), Qt::Key_Return);
-  }
-
-  QTemporaryDir m_Temp;
-  test::FakePlattform m_Plattform;
-  std::unique_ptr<QSettings> m_Einstellungen;
-  std::unique_ptr<Konverter> m_Konverter;
-  std::unique_ptr<TMyWindow> m_Fenster;
 };
 
 TEST_F(SonderFensterTest, RoemischeZahlErstErgebnisseDannMeldung) {
-  Gebiet(QStringLiteral("Zahlensysteme"));
+  GebietWaehlen(QStringLiteral("Zahlensysteme"));
   Waehlen(QStringLiteral("Römische Zahl"));
   Rechnen(QStringLiteral("IIII"));
   EXPECT_EQ(Ergebnis(QStringLiteral("Dezimalzahl")), QStringLiteral("4"));
@@ -103,7 +54,7 @@ TEST_F(SonderFensterTest, RoemischeZahlErstErgebnisseDannMeldung) {
 }
 
 TEST_F(SonderFensterTest, AraeometerFragtUndKorrigiertDieEingabe) {
-  Gebiet(QStringLiteral("Aräometerskalen"));
+  GebietWaehlen(QStringLiteral("Aräometerskalen"));
   Waehlen(QStringLiteral("Grad Brix"));
   m_Plattform.Antworten = {Antwort::Abbrechen};
   Rechnen(QStringLiteral("20"));
@@ -126,7 +77,7 @@ TEST_F(SonderFensterTest, AraeometerFragtUndKorrigiertDieEingabe) {
 }
 
 TEST_F(SonderFensterTest, WeltzeitRechnetNichtBeimTippen) {
-  Gebiet(QStringLiteral("Weltzeit"));
+  GebietWaehlen(QStringLiteral("Weltzeit"));
   m_Fenster->findChild<QAction*>(QStringLiteral("AutomatischesRechnen1"))->trigger();  // no conversion here
   Waehlen(QStringLiteral("Berlin"));
   Eingabe()->clear();

@@ -1,0 +1,31 @@
+// The common behaviour of the dialogs.
+#include "ui/Dialogbasis.h"
+
+namespace kolvaro::ui {
+
+Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname, const QString& titel,
+                         QWidget* eltern, bool modal)
+    : QDialog(eltern), m_Konverter(umgebung.Zustand), m_Plattform(umgebung.Dienste) {
+  setObjectName(formname);
+  setWindowTitle(titel);
+  setModal(modal);
+}
+
+Neuladen Dialogbasis::Ausfuehren() {
+  m_Neuladen = Neuladen::Nichts;
+  Vorbereiten();
+  if (!isModal()) {
+    show();
+    raise();
+    activateWindow();
+    return Neuladen::Nichts;
+  }
+  exec();
+  return m_Neuladen;
+}
+
+void Dialogbasis::AenderungMelden(Neuladen was) {
+  if (static_cast<int>(was) > static_cast<int>(m_Neuladen)) m_Neuladen = was;
+}
+
+}  // namespace kolvaro::ui

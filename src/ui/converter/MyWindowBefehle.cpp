@@ -1,0 +1,110 @@
+// TMyWindow: the commands that open dialogs, the gate of the editing
+// commands, and the one way back after a dialog changed data.
+#include <QAction>
+#include <QComboBox>
+
+#include "basis/Gebietsnamen.h"
+#include "ui/converter/MyWindow.h"
+#include "ui/Text.h"
+
+namespace kolvaro::ui {
+
+void TMyWindow::BefehleVerbinden() {
+  // A menu entry works as soon as its dialog exists.
+  for (const auto& [aktion, art] : m_Starter) {
+    aktion->setEnabled(m_Dialoge->Vorhanden(art));
+    connect(aktion, &QAction::triggered, this, [this, art = art] { DialogOeffnen(art); });
+  }
+  auto verbinden = [this](std::initializer_list<QAction*> aktionen, bool vorhanden,
+                          const std::function<void()>& befehl) {
+    for (QAction* aktion : aktionen) {
+      aktion->setEnabled(vorhanden);
+      connect(aktion, &QAction::triggered, this, befehl);
+    }
+  };
+  const Dialoge& d = *m_Dialoge;
+  verbinden({Einheitensuchen1, ToolButton2}, d.Vorhanden(Dialogart::Suchen),
+            [this] { DialogOeffnen(Dialogart::Suchen); });
+  verbinden({Einheiteinblenden1, ToolButton4}, d.Vorhanden(Dialogart::EinheitenEinblenden), [this] {
+    Bearbeiten(Bearbeitung::EinheitenEinblenden, [this] {
+      DialogOeffnen(Dialogart::EinheitenEinblenden);
+      AutomatischRechnen();
+    });
+  });
+  verbinden({EigeneEinheiteinfgen1}, d.Vorhanden(Dialogart::EigeneEinheit),
+            [this] { Bearbeiten(Bearbeitung::EigeneEinheit, [this] { EigeneEinheitEinfuegen(); }); });
+  verbinden({Umrechnungsfaktorndern1}, d.Vorhanden(Dialogart::FaktorAendern),
+            [this] { Bearbeiten(Bearbeitung::FaktorAendern, [this] { FaktorAendern(); }); });
+  verbinden({NeuesGebieteinfgen1}, d.Vorhanden(Dialogart::GebietNeu),
+            [this] { Bearbeiten(Bearbeitung::GebietNeu, [this] { DialogOeffnen(Dialogart::GebietNeu); }); });
+  verbinden({VorhandenesGebietlschen1}, d.Vorhanden(Dialogart::GebietLoeschen),
+            [this] { Bearbeiten(Bearbeitung::GebietLoeschen, [this] { DialogOeffnen(Dialogart::GebietLoeschen); }); });
+  // Hiding units and deleting hidden ones rewrite the data file without a
+  // dialog; they come with the editing of units, as does the help file.
+  for (QAction* aktion : {Einheitausblenden1, ToolButton3, AusgeblendeteEinheitenlschen1, Index1})
+    aktion->setEnabled(false);
+}
+
+void TMyWindow::DialogOeffnen(Dialogart art) {
+  if (Dialogbasis* dialog = m_Dialoge->Dialog(art)) NachAenderung(dialog->Ausfuehren());
+}
+
+void TMyWindow::Bearbeiten(Bearbeitung bearbeitung, const std::function<void()>& befehl) {
+  const Rechenergebnis pruefung = BearbeitungPruefen(bearbeitung, m_Konverter.Gebietsname(), m_Passwortabfrage);
+  if (pruefung.Fehler) Meldung(*pruefung.Fehler);
+  if (pruefung.Erfolg) befehl();
+}
+
+void TMyWindow::EigeneEinheitEinfuegen() {
+  const std::string& gebiet = m_Konverter.Gebietsname();
+  if (gebiet == gebiet::Waehrungen) DialogOeffnen(Dialogart::EigeneEinheitWaehrung);
+  else if (gebiet == gebiet::Weltzeit) DialogOeffnen(Dialogart::EigeneEinheitWeltzeit);
+  else DialogOeffnen(Dialogart::EigeneEinheit);
+}
+
+void TMyWindow::FaktorAendern() {
+  Neuladen neu = Neuladen::Nichts;
+  if (!m_Konverter.Einheiten().empty()) {
+    const std::string& gebiet = m_Konverter.Gebietsname();
+    Dialogart art = Dialogart::FaktorAendern;
+    if (gebiet == gebiet::Weltzeit) art = Dialogart::FaktorAendernWeltzeit;
+    else if (gebiet == gebiet::Waehrungen) art = Dialogart::WaehrungstabelleAendern;
+    if (Dialogbasis* dialog = m_Dialoge->Dialog(art)) neu = dialog->Ausfuehren();
+  }
+  NachAenderung(neu);
+  // A reloaded category has already converted again.
+  if (neu != Neuladen::Gebiet && neu != Neuladen::Katalog) AutomatischRechnen();
+}
+
+void TMyWindow::NachAenderung(Neuladen was) {
+  switch (was) {
+    case Neuladen::Nichts: break;
+    case Neuladen::Liste: {
+      m_Konverter.SetErgebnisseVorhanden(false);
+      const int zeile = AuswahlIndex();
+      ListeFuellen();
+      AuswahlSetzen(zeile);
+      EinheitAnzeigen();
+      AusgangVerbergen();
+      InfoAnzeigen();
+      break;
+    }
+    case Neuladen::Gebiet: ComboBox2Change(); break;
+    case Neuladen::Katalog: KatalogNeuLaden(); break;
+  }
+}
+
+void TMyWindow::KatalogNeuLaden() {
+  if (auto geladen = m_Konverter.KatalogLaden(); !geladen) {
+    Meldung(geladen.Fehler());
+    return;
+  }
+  // The category shown before stays chosen where it still exists.
+  const QString vorher = ComboBox2->currentText();
+  ComboBox2->clear();
+  for (const auto& eintrag : m_Konverter.Katalog()) ComboBox2->addItem(QtText(eintrag.Gebietsname));
+  ComboBox2->setCurrentIndex(std::max(0, ComboBox2->findText(vorher)));
+  ComboBox2Change();
+}
+
+}  // namespace kolvaro::ui

@@ -1,0 +1,131 @@
+// The ground of the window tests: a temporary data directory (a copy of the
+// built data, or files the test writes), a settings file, the recording
+// platform, and the main window driven through its real widgets.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+#include "converter/Konverter.h"
+#include "gemeinsam/FakePlattform.h"
+#include "ui/Text.h"
+#include "ui/converter/EinheitenModell.h"
+#include "ui/converter/MyWindow.h"
+
+namespace kolvaro::ui::test {
+
+class Fenstertest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(m_Temp.isValid());
+    m_Einstellungen =
+        std::make_unique<QSettings>(m_Temp.filePath(QStringLiteral("einstellungen.ini")), QSettings::IniFormat);
+  }
+
+  std::filesystem::path Verzeichnis() const { return m_Temp.path().toStdString(); }
+
+  // The shipped data, built by the build, as the test's data directory.
+  void GebauteDatenKopieren() {
+    for (const auto& eintrag : std::filesystem::directory_iterator(KOLVARO_DATEN_DIR))
+      std::filesystem::copy_file(eintrag.path(), Verzeichnis() / eintrag.path().filename());
+  }
+
+  void Starten(const Dialogfabriken& fabriken = Standardfabriken()) {
+    m_Fenster.reset();
+    m_Konverter = std::make_unique<Konverter>(Verzeichnis());
+    m_Fenster = std::make_unique<TMyWindow>(*m_Konverter, m_Plattform, *m_Einstellungen, fabriken);
+    m_Fenster->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_Fenster.get()));
+  }
+  void Schliessen() {
+    m_Fenster->close();
+    m_Fenster.reset();
+  }
+
+  template <typename T>
+  T* Kind(const char* name) {
+    T* kind = m_Fenster->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(kind, nullptr) << name;
+    return kind;
+  }
+  QAction* Aktion(const char* name) { return Kind<QAction>(name); }
+  QListView* Liste() { return Kind<QListView>("ListBoxEinheit"); }
+  QLineEdit* Eingabe() { return Kind<QLineEdit>("Edit_Eingabe"); }
+  QString Label(const char* name) { return Kind<QLabel>(name)->text(); }
+
+  // As the user does it: open the box, pick the entry.
+  void GebietWaehlen(const QString& name) {
+    auto* combo = Kind<QComboBox>("ComboBox2");
+    const int index = combo->findText(name);
+    ASSERT_GE(index, 0) << name.toStdString();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+  }
+  // The row of a unit (of the given country, if one is given); -1 and a
+  // failure if the list has none.
+  int Zeile(const QString& name, const QString& land = QString()) {
+    auto* modell = Liste()->model();
+    for (int i = 0; i < modell->rowCount(); ++i) {
+      if (modell->index(i, 0).data().toString() != name) continue;
+      if (land.isEmpty() || QtText(m_Konverter->Einheiten()[static_cast<std::size_t>(i)].Landname) == land) return i;
+    }
+    ADD_FAILURE() << "keine Zeile " << name.toStdString();
+    return -1;
+  }
+  void Klicken(int zeile) {
+    // The list lays out long categories in batches: let it finish, as it
+    // does before a user could click.
+    for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
+    const QModelIndex index = Liste()->model()->index(zeile, 0);
+    Liste()->scrollTo(index);
+    for (int i = 0; i < 5; ++i) QCoreApplication::processEvents();
+    const QRect r = Liste()->visualRect(index);
+    ASSERT_EQ(Liste()->indexAt(r.center()), index);
+    QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, {}, r.center());
+  }
+  void Waehlen(const QString& name) {
+    const int zeile = Zeile(name);
+    if (zeile >= 0) Klicken(zeile);
+  }
+  QString Ergebnis(int zeile) {
+    return Liste()->model()->index(zeile, 0).data(EinheitenModell::ErgebnisRolle).toString();
+  }
+  QString Ergebnis(const QString& name) { return Ergebnis(Zeile(name)); }
+  void Eintippen(const QString& text) {
+    Eingabe()->selectAll();
+    for (QChar c : text) {
+      if (c.unicode() < 128) {
+        QTest::keyClicks(Eingabe(), QString(c));
+      } else {  // no key for it on the test keyboard: as an input method would
+        QKeyEvent druck(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(Eingabe(), &druck);
+      }
+    }
+  }
+  void Enter() { QTest::keyClick(Eingabe(), Qt::Key_Return); }
+  // Puts the text into the field at once and converts with Enter.
+  void Rechnen(const QString& text) {
+    Eingabe()->setText(text);
+    Enter();
+  }
+
+  QTemporaryDir m_Temp;
+  FakePlattform m_Plattform;
+  std::unique_ptr<QSettings> m_Einstellungen;
+  std::unique_ptr<Konverter> m_Konverter;
+  std::unique_ptr<TMyWindow> m_Fenster;
+};
+
+}  // namespace kolvaro::ui::test

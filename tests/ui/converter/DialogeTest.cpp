@@ -1,0 +1,193 @@
+// The frame the dialogs hang in: every menu entry named, dialogs created
+// once in their order, a menu entry enabled exactly when its dialog exists,
+// the gate of the editing commands, and the reload after a dialog changed
+// data. The dialogs here are probes that act and close by themselves.
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QSet>
+#include <QTimer>
+#include <functional>
+#include <vector>
+
+#include "basis/Zeichensatz.h"
+#include "data/Einheit.h"
+#include "data/Einheitendatei.h"
+#include "data/Textdatei.h"
+#include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro::ui {
+namespace {
+
+// A dialog that, once shown, does what the test asks and closes as OK.
+class Probedialog : public Dialogbasis {
+ public:
+  Probedialog(const Dialogumgebung& umgebung, QWidget* eltern, const QString& name, bool modal,
+              std::function<Neuladen(Konverter&)> handlung)
+      : Dialogbasis(umgebung, name, name, eltern, modal), m_Handlung(std::move(handlung)) {}
+  int Gezeigt = 0;
+
+ protected:
+  void Vorbereiten() override {
+    ++Gezeigt;
+    if (!isModal()) return;
+    QTimer::singleShot(0, this, [this] {
+      AenderungMelden(m_Handlung ? m_Handlung(m_Konverter) : Neuladen::Nichts);
+      accept();
+    });
+  }
+
+ private:
+  std::function<Neuladen(Konverter&)> m_Handlung;
+};
+
+class DialogeTest : public test::Fenstertest {
+ protected:
+  void SetUp() override {
+    Fenstertest::SetUp();
+    GebauteDatenKopieren();
+  }
+  // A factory for a probe that records its creation.
+  Dialogfabrik Probe(const QString& name, std::function<Neuladen(Konverter&)> handlung = {}, bool modal = true) {
+    return [this, name, handlung, modal](const Dialogumgebung& u, QWidget* eltern) {
+      m_Erzeugt.push_back(name);
+      return new Probedialog(u, eltern, name, modal, handlung);
+    };
+  }
+  Probedialog* Dialog(const char* name) { return Kind<Probedialog>(name); }
+
+  std::vector<QString> m_Erzeugt;
+};
+
+TEST_F(DialogeTest, JederMenueeintragHatSeinenNamen) {
+  Starten();
+  QSet<QString> namen;
+  std::function<void(QMenu*)> durchgehen = [&](QMenu* menue) {
+    EXPECT_FALSE(menue->objectName().isEmpty()) << menue->title().toStdString();
+    for (QAction* aktion : menue->actions()) {
+      if (aktion->isSeparator()) continue;
+      if (aktion->menu()) {
+        durchgehen(aktion->menu());
+        continue;
+      }
+      EXPECT_FALSE(aktion->objectName().isEmpty()) << aktion->text().toStdString();
+      EXPECT_FALSE(namen.contains(aktion->objectName())) << aktion->objectName().toStdString();
+      namen.insert(aktion->objectName());
+    }
+  };
+  for (QAction* menue : m_Fenster->menuBar()->actions()) durchgehen(menue->menu());
+  EXPECT_EQ(namen.size(), 36);  // the entries of the eight menus
+  // Without their dialogs the entries that only open one are disabled.
+  for (const char* name : {"ChemischeElemente1", "MolmassenRechner1", "Einheitensuchen1", "ToolButton2",
+                           "Laenderauseinblenden1", "NeuesGebieteinfgen1", "EigeneEinheiteinfgen1"})
+    EXPECT_FALSE(Aktion(name)->isEnabled()) << name;
+}
+
+TEST_F(DialogeTest, DialogeEntstehenEinmalInIhrerReihenfolge) {
+  // Given out of order, created in the order of the start.
+  Starten({{Dialogart::Koerper, Probe("Koerper")},
+           {Dialogart::Suchen, Probe("Suchen")},
+           {Dialogart::EinheitenEinblenden, Probe("Einblenden")},
+           {Dialogart::Vorsatzzeichen, Probe("Vorsatz", {}, false)}});
+  EXPECT_EQ(m_Erzeugt, (std::vector<QString>{"Einblenden", "Suchen", "Vorsatz", "Koerper"}));
+  EXPECT_TRUE(Aktion("KoerperBerechnung1")->isEnabled());
+  EXPECT_TRUE(Aktion("ToolButton2")->isEnabled());
+  EXPECT_FALSE(Aktion("MolmassenRechner1")->isEnabled());
+
+  Aktion("KoerperBerechnung1")->trigger();
+  Aktion("KoerperBerechnung1")->trigger();
+  EXPECT_EQ(Dialog("Koerper")->Gezeigt, 2);
+  EXPECT_FALSE(Dialog("Koerper")->isVisible());
+  EXPECT_EQ(m_Erzeugt.size(), 4u);
+  // A viewer stays open beside the window.
+  Aktion("Vorsatzzeichen1")->trigger();
+  EXPECT_TRUE(Dialog("Vorsatz")->isVisible());
+  EXPECT_FALSE(Dialog("Vorsatz")->isModal());
+}
+
+TEST_F(DialogeTest, NachEinerAenderungLaedtDasFensterDasGebietNeu) {
+  // The probe hides "Kilometer" in the data file, as an editing dialog would.
+  Starten({{Dialogart::GebietNeu, Probe("Probe", [](Konverter& k) {
+              for (const auto& e : k.Einheiten()) {
+                if (e.Einheitenname != "Kilometer") continue;
+                EXPECT_TRUE(EinheitenzeileAendern(k.Verzeichnis(), k.Katalog()[k.Gebietsindex()].Datendatei,
+                                                  e.Dateizeile, feld::Sichtbar, "n"));
+              }
+              return Neuladen::Gebiet;
+            })}});
+  GebietWaehlen(QStringLiteral("Länge"));
+  const int vorher = Liste()->model()->rowCount();
+  Zeile(QStringLiteral("Kilometer"));
+  Aktion("NeuesGebieteinfgen1")->trigger();
+  EXPECT_EQ(Liste()->model()->rowCount(), vorher - 1);
+  EXPECT_TRUE(Liste()->model()->match(Liste()->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Kilometer"), 1,
+                                      Qt::MatchExactly)
+                  .isEmpty());
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+}
+
+TEST_F(DialogeTest, NeueGebieteErscheinenUndDasGewaehlteBleibt) {
+  Starten({{Dialogart::GebietNeu, Probe("Probe", [](Konverter& k) {
+              auto gruppen = *DateiLaden(k.Verzeichnis() / "Gruppen.nfo");
+              auto infotext = *DateiLaden(k.Verzeichnis() / "Gebiet.nfo");
+              gruppen.insert(gruppen.begin(), "Aaa-Probe\tAAAPROBE.DAT\tProbe");
+              infotext.insert(infotext.begin(), {"Probe.", "*"});
+              kolvaro::test::Schreiben(k.Verzeichnis() / "Gruppen.nfo", gruppen);
+              kolvaro::test::Schreiben(k.Verzeichnis() / "Gebiet.nfo", infotext);
+              kolvaro::test::Verschluesselt(k.Verzeichnis() / "AAAPROBE.DAT",
+                                            {kolvaro::test::Einheitenzeile("j", "SI-Einheit", "p", "Probe", "1")});
+              return Neuladen::Katalog;
+            })}});
+  GebietWaehlen(QStringLiteral("Masse"));
+  Aktion("NeuesGebieteinfgen1")->trigger();
+  auto* combo = Kind<QComboBox>("ComboBox2");
+  EXPECT_EQ(combo->itemText(0), QStringLiteral("Aaa-Probe"));
+  EXPECT_EQ(combo->currentText(), QStringLiteral("Masse"));
+  EXPECT_EQ(QtText(m_Konverter->Gebietsname()), QStringLiteral("Masse"));
+  GebietWaehlen(QStringLiteral("Aaa-Probe"));
+  EXPECT_EQ(Liste()->model()->rowCount(), 1);
+}
+
+TEST_F(DialogeTest, DasTorDerBearbeitungsbefehle) {
+  Starten({{Dialogart::FaktorAendern, Probe("Faktor")}, {Dialogart::EigeneEinheit, Probe("Eigene")}});
+  // No factor in the special categories: a note, no password, no dialog.
+  int gefragt = 0;
+  bool erlaubt = true;
+  m_Fenster->SetPasswortabfrage([&] {
+    ++gefragt;
+    return erlaubt;
+  });
+  GebietWaehlen(QStringLiteral("Temperatur"));
+  Aktion("Umrechnungsfaktorndern1")->trigger();
+  ASSERT_EQ(m_Plattform.Boxen.size(), 1u);
+  EXPECT_EQ(m_Plattform.Boxen[0].Art, QStringLiteral("Information"));
+  EXPECT_EQ(m_Plattform.Boxen[0].Text, QStringLiteral("Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen "
+                                                      "Faktor möglich ist, ist ein Ändern des Umrechnungsfaktors "
+                                                      "nicht möglich!"));
+  EXPECT_EQ(gefragt, 0);
+  EXPECT_EQ(Dialog("Faktor")->Gezeigt, 0);
+
+  // A refused password: silence for the factor, a plain note for own units.
+  GebietWaehlen(QStringLiteral("Masse"));
+  m_Plattform.Boxen.clear();
+  erlaubt = false;
+  Aktion("Umrechnungsfaktorndern1")->trigger();
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+  Aktion("EigeneEinheiteinfgen1")->trigger();
+  ASSERT_EQ(m_Plattform.Boxen.size(), 1u);
+  EXPECT_EQ(m_Plattform.Boxen[0].Art, QStringLiteral("Schlicht"));
+  EXPECT_EQ(m_Plattform.Boxen[0].Text, QStringLiteral("Falsches Passwort!!"));
+  EXPECT_EQ(gefragt, 2);
+  EXPECT_EQ(Dialog("Faktor")->Gezeigt, 0);
+  EXPECT_EQ(Dialog("Eigene")->Gezeigt, 0);
+
+  erlaubt = true;
+  Aktion("Umrechnungsfaktorndern1")->trigger();
+  Aktion("EigeneEinheiteinfgen1")->trigger();
+  EXPECT_EQ(Dialog("Faktor")->Gezeigt, 1);
+  EXPECT_EQ(Dialog("Eigene")->Gezeigt, 1);
+}
+
+}  // namespace
+}  // namespace kolvaro::ui
