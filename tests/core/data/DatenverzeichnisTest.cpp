@@ -35,6 +35,22 @@ TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
   EXPECT_EQ(*DateiLaden(ziel / "X.DAT"), std::vector<std::string>{"geaendert"});
 }
 
+TEST(Datenverzeichnis, MisslungenesKopierenIstEineMeldung) {
+  TempVerzeichnis aktuell, benutzer, installiert;
+  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"}));
+  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "X.DAT", {"1234"}));
+  // The user's directory cannot be made: a file stands in its place.
+  ASSERT_TRUE(SchreibeAtomar(benutzer.Pfad() / "datei", {"x"}));
+  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "datei" / "k", {installiert.Pfad()});
+  ASSERT_FALSE(gewaehlt);
+  EXPECT_EQ(gewaehlt.Fehler().Text.rfind("Die Datendateien konnten nicht nach ", 0), 0u);
+  // The catalogue cannot be copied (a folder has its name): a message, not a half-filled directory in use.
+  std::filesystem::create_directories(benutzer.Pfad() / "k" / "Gruppen.nfo" / "inhalt");
+  gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "k", {installiert.Pfad()});
+  ASSERT_FALSE(gewaehlt);
+  EXPECT_FALSE(DateiExistiert(benutzer.Pfad() / "k" / "Gruppen.nfo"));
+}
+
 TEST(Datenverzeichnis, OhneDatenEineMeldung) {
   TempVerzeichnis aktuell, benutzer;
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad(), {});
