@@ -6,6 +6,7 @@
 
 #include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
+#include "data/Feld.h"
 #include "special/Kalenderrechnung.h"
 #include "special/Sonderhilfen.h"
 #include "special/Sonderumrechnung.h"
@@ -22,8 +23,8 @@ struct Kalendereinheit {
   long Versatz;  // day numbers: JD = number + Versatz
   int GroessterTag;
   int GroessterMonat;
-  bool LangeMeldung;        // the date message that explains negative years
-  std::string Meldung;      // number message or conversion message
+  bool LangeMeldung;    // the date message that explains negative years
+  std::string Meldung;  // number message or conversion message
   std::optional<long> (*ZuJD)(std::string_view);
   std::string (*AusJD)(long);
 };
@@ -32,7 +33,7 @@ const std::string Anfang(texte::kFalscheEingabe);
 
 std::string Zahlmeldung(const char* was) {
   return Cp1252(Anfang + "Bitte geben Sie das \"" + was +
-           "\" in der folgenden Form ein: 45205. Nachkommastellen sind nicht möglich.");
+                "\" in der folgenden Form ein: 45205. Nachkommastellen sind nicht möglich.");
 }
 
 std::string Datumsmeldung(const char* kalender, const char* beispiel) {
@@ -59,48 +60,45 @@ const std::vector<Kalendereinheit>& Einheiten() {
     l.push_back(Tageszahl("Julianisches Datum, modifiziert", 2400001, "Julianische Datum, modifiziert"));
     l.push_back(Tageszahl("Julianisches Datum, truncated", 2440001, "Julianische Datum, truncated"));
     l.push_back(Tageszahl("Lilianisches Datum", 2299160, "Lilianische Datum"));
-    l.push_back(Kalender("Julianischer Kalender (12 Uhr)", 31, 12, true,
-                         Datumsmeldung("Julianischen Kalenders", Zwei), &JulianischZuJD, &JDZuJulianisch));
+    l.push_back(Kalender("Julianischer Kalender (12 Uhr)", 31, 12, true, Datumsmeldung("Julianischen Kalenders", Zwei),
+                         &JulianischZuJD, &JDZuJulianisch));
     l.push_back(Kalender("Gregorianischer Kalender (12 Uhr)", 31, 12, true,
-                         Datumsmeldung("Gregorianischen Kalenders", Zwei), &GregorianischZuJD,
-                         &JDZuGregorianisch));
+                         Datumsmeldung("Gregorianischen Kalenders", Zwei), &GregorianischZuJD, &JDZuGregorianisch));
     l.push_back(Kalender("Abendländischer Kalender (12 Uhr)", 31, 12, true,
-                         Datumsmeldung("Abendländischen Kalenders", Zwei), &AbendlaendischZuJD,
-                         &JDZuAbendlaendisch));
-    l.push_back(Kalender("Jüdischer Kalender", 30, 13, false, Datumsmeldung("Jüdischen Kalenders", Zwei),
-                         &JuedischZuJD, &JDZuJuedisch));
+                         Datumsmeldung("Abendländischen Kalenders", Zwei), &AbendlaendischZuJD, &JDZuAbendlaendisch));
+    l.push_back(Kalender("Jüdischer Kalender", 30, 13, false, Datumsmeldung("Jüdischen Kalenders", Zwei), &JuedischZuJD,
+                         &JDZuJuedisch));
     l.push_back(Kalender("Franz. Revolutionskalender", 30, 13, false,
-                         Datumsmeldung("Franz. Revolutionskalenders", "30.03.01 oder 20.03.-1000"),
-                         &RevolutionZuJD, &JDZuRevolution));
+                         Datumsmeldung("Franz. Revolutionskalenders", "30.03.01 oder 20.03.-1000"), &RevolutionZuJD,
+                         &JDZuRevolution));
     l.push_back(Kalender("Islamischer Kalender", 31, 12, true, Datumsmeldung("Islamischen Kalenders", Kurz),
                          &IslamischZuJD, &JDZuIslamisch));
     l.push_back(Kalender("Iranischer Kalender (neu)", 31, 13, true, Datumsmeldung("Iranischen Kalenders", Kurz),
                          &IranischZuJD, &JDZuIranisch));
-    l.push_back(Kalender("Iranischer Kalender (Yazdegard)", 31, 13, true,
-                         Datumsmeldung("Iranischen Kalenders", Kurz), &YazdegardZuJD, &JDZuYazdegard));
+    l.push_back(Kalender("Iranischer Kalender (Yazdegard)", 31, 13, true, Datumsmeldung("Iranischen Kalenders", Kurz),
+                         &YazdegardZuJD, &JDZuYazdegard));
     l.push_back(Kalender("Ägyptischer Kalender (Nabon.)", 35, 13, true,
-                         Datumsmeldung("Ägyptischen Kalenders (Nabon.)", Kurz), &AegyptischZuJD,
-                         &JDZuAegyptisch));
+                         Datumsmeldung("Ägyptischen Kalenders (Nabon.)", Kurz), &AegyptischZuJD, &JDZuAegyptisch));
     l.push_back(Kalender("Armenischer Kalender", 35, 13, true, Datumsmeldung("Armenischen Kalenders", Kurz),
                          &ArmenischZuJD, &JDZuArmenisch));
     l.push_back(Kalender("Äthiopischer Kalender", 35, 13, true, Datumsmeldung("Äthiopischen Kalenders", Kurz),
                          &AethiopischZuJD, &JDZuAethiopisch));
     l.push_back(Kalender("Koptischer Kalender", 35, 13, true, Datumsmeldung("Koptischen Kalenders", Kurz),
                          &KoptischZuJD, &JDZuKoptisch));
-    l.push_back(Kalender("Bahá'i Kalender", 19, 20, false, Datumsmeldung("Bahá'i Kalenders", Kurz), &BahaiZuJD,
-                         &JDZuBahai));
+    l.push_back(
+        Kalender("Bahá'i Kalender", 19, 20, false, Datumsmeldung("Bahá'i Kalenders", Kurz), &BahaiZuJD, &JDZuBahai));
     l.push_back(Kalender("Indischer Kalender (Saka)", 31, 12, true, Datumsmeldung("Indischen Kalenders", Kurz),
                          &SakaZuJD, &JDZuSaka));
-    Kalendereinheit maya{Cp1252("Maya-Kalender"),
-                         Eingabeart::LangeZaehlung,
-                         0,
-                         0,
-                         0,
-                         false,
-                         Cp1252(Anfang +
-                           "Bitte geben Sie das Datum des \"Maya-Kalenders\" in der folgenden Form ein: 7.17.18.13.1"),
-                         &MayaZuJD,
-                         &JDZuMaya};
+    Kalendereinheit maya{
+        Cp1252("Maya-Kalender"),
+        Eingabeart::LangeZaehlung,
+        0,
+        0,
+        0,
+        false,
+        Cp1252(Anfang + "Bitte geben Sie das Datum des \"Maya-Kalenders\" in der folgenden Form ein: 7.17.18.13.1"),
+        &MayaZuJD,
+        &JDZuMaya};
     l.push_back(std::move(maya));
     return l;
   }();
@@ -124,8 +122,7 @@ bool AusgelassenerTag(const std::string& text) {
 bool DatumGueltig(const std::string& text, const Kalendereinheit& e) {
   if (text.size() < 6 || text[2] != '.' || text[5] != '.') return false;
   const std::optional<Datum> d = DatumLesen(text);
-  return d && d->Tag >= 1 && d->Tag <= e.GroessterTag && d->Monat >= 1 && d->Monat <= e.GroessterMonat &&
-         d->Jahr != 0;
+  return d && d->Tag >= 1 && d->Tag <= e.GroessterTag && d->Monat >= 1 && d->Monat <= e.GroessterMonat && d->Jahr != 0;
 }
 
 std::string Ausgabe(const Kalendereinheit& e, long jd) {
@@ -159,8 +156,7 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
         return EingabeFehler(Cp1252(text));
       }
       if (gewaehlt->Name == Cp1252("Abendländischer Kalender (12 Uhr)") && AusgelassenerTag(eingabe))
-        return EingabeFehler(
-            Cp1252(Anfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
+        return EingabeFehler(Cp1252(Anfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
       std::optional<long> tag = gewaehlt->ZuJD(eingabe);
       if (!tag) return EingabeFehler(gewaehlt->Meldung);
       jd = *tag;
@@ -168,10 +164,10 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
     }
     case Eingabeart::LangeZaehlung: {
       for (int feld = 1; feld <= 5; ++feld)
-        if (!Ganzzahl32Lesen(TextFeld(eingabe, '.', feld)))
+        if (!Ganzzahl32Lesen(Feld(eingabe, '.', feld)))
           return EingabeFehler(Cp1252(Anfang +
-                                 "Bitte geben Sie das Datum des Maya-Kalenders in der folgenden Form ein: "
-                                 "7.17.18.13.1"));
+                                      "Bitte geben Sie das Datum des Maya-Kalenders in der folgenden Form ein: "
+                                      "7.17.18.13.1"));
       std::optional<long> tag = MayaZuJD(eingabe);
       if (!tag) return EingabeFehler(gewaehlt->Meldung);
       jd = *tag;
@@ -180,11 +176,13 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
   }
 
   if (jd < 0)
-    return EingabeFehler(Cp1252("Kalenderberechnungen können erst ab dem 01.01.4713 v. Chr. des Julian. Kalenders "
-                           "(Julian. Datum = 0)) durchgeführt werden!"));
+    return EingabeFehler(
+        Cp1252("Kalenderberechnungen können erst ab dem 01.01.4713 v. Chr. des Julian. Kalenders "
+               "(Julian. Datum = 0)) durchgeführt werden!"));
   if (jd > 10000000)
-    return EingabeFehler(Cp1252("Kalenderberechnungen können max. bis zum Jahr 22666 des Greg. Kalenders "
-                           "(Julian. Datum = 10 000 000)) durchgeführt werden!"));
+    return EingabeFehler(
+        Cp1252("Kalenderberechnungen können max. bis zum Jahr 22666 des Greg. Kalenders "
+               "(Julian. Datum = 10 000 000)) durchgeführt werden!"));
 
   for (TAusgabetextobject& einheit : k.Einheiten) {
     const Kalendereinheit* e = EinheitFinden(einheit.Einheitenname);

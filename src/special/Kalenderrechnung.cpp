@@ -10,6 +10,7 @@
 
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
+#include "data/Feld.h"
 #include "special/KalenderIntern.h"
 
 namespace kolvaro {
@@ -162,15 +163,14 @@ std::string JDZuGregorianisch(long jd) {
 }
 
 std::optional<long> GregorianischZuJD(std::string_view text) {
-  return MitDatum(text, [](const Datum& d) {
-    return kalenderintern::GregorianischerTag(d.Tag, d.Monat, JahrHinein(d.Jahr));
-  });
+  return MitDatum(
+      text, [](const Datum& d) { return kalenderintern::GregorianischerTag(d.Tag, d.Monat, JahrHinein(d.Jahr)); });
 }
 
 std::optional<long> AbendlaendischZuJD(std::string_view text) {
   return MitDatum(text, [](const Datum& d) {
-    bool julianisch = d.Jahr < 1582 || (d.Jahr == 1582 && d.Monat < 10) ||
-                      (d.Jahr == 1582 && d.Monat == 10 && d.Tag < 5);
+    bool julianisch =
+        d.Jahr < 1582 || (d.Jahr == 1582 && d.Monat < 10) || (d.Jahr == 1582 && d.Monat == 10 && d.Tag < 5);
     Ganzzahl64 jahr = JahrHinein(d.Jahr);
     return julianisch ? JulianischerTag(d.Tag, d.Monat, jahr)
                       : kalenderintern::GregorianischerTag(d.Tag, d.Monat, jahr);
@@ -281,7 +281,7 @@ std::optional<long> MayaZuJD(std::string_view text) {
   static constexpr Ganzzahl64 Stellenwert[5] = {144000, 7200, 360, 20, 1};
   Ganzzahl64 jd = 584283;
   for (int i = 0; i < 5; ++i) {
-    std::optional<long> feld = Ganzzahl32Lesen(TextFeld(text, '.', i + 1));
+    std::optional<long> feld = Ganzzahl32Lesen(Feld(text, '.', i + 1));
     if (!feld) return std::nullopt;
     jd += Stellenwert[i] * *feld;
   }

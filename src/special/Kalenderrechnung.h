@@ -17,8 +17,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/Feld.h"
-
 namespace kolvaro {
 
 struct Datum {
@@ -40,10 +38,6 @@ const std::string& AusserhalbBereich();
 std::optional<Datum> DatumLesen(std::string_view text);
 // "05.03.1850", "01.01.05", "01.01.-05", "20.12.22666".
 std::string DatumText(long tag, long monat, long jahr);
-
-// The n-th field (from 1) of a text split at a separator; empty when the
-// text has fewer fields.
-inline std::string TextFeld(std::string_view text, char trenner, int n) { return Feld(text, trenner, n); }
 
 // value - floor(value / divisor) * divisor: the remainder with the sign of
 // the divisor.

@@ -1,7 +1,8 @@
 // The built-in 32 x 16 pictures of countries and unit classes, found by
 // their bitmap name (BM_DEUTSCHLAND, BM_SI-EINHEIT, ...). The pictures are
-// drawn by our own code from the descriptions in ressourcen/flaggen.txt;
-// Flaggen.cpp explains the description language.
+// drawn by our own code from the descriptions in ressourcen/flaggen.txt:
+// flaggen/Flaggenbeschreibung.cpp reads them and explains the description
+// language, flaggen/Flaggenmaler.cpp paints them.
 #pragma once
 
 #include <QPixmap>
