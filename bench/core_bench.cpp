@@ -6,8 +6,8 @@
 #include <random>
 
 #include "Benchdaten.h"
-#include "converter/Konverter.h"
 #include "basis/Zahlformat.h"
+#include "converter/Konverter.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"

@@ -19,14 +19,14 @@
 #include <cstdio>
 
 #include "Benchdaten.h"
+#include "basis/Zeichensatz.h"
 #include "converter/Konverter.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "basis/Zeichensatz.h"
-#include "ui/converter/MyWindow.h"
 #include "ui/Plattform.h"
+#include "ui/converter/MyWindow.h"
 
 namespace {
 
@@ -71,10 +71,14 @@ int main(int argc, char** argv) {
   int zeile = 0;
   bool nachLand = false;
   for (int i = 2; i < argumente.size(); ++i) {
-    if (argumente[i] == QLatin1String("--bild") && i + 1 < argumente.size()) bild = argumente[++i];
-    else if (argumente[i] == QLatin1String("--gebiet") && i + 1 < argumente.size()) gebiet = argumente[++i];
-    else if (argumente[i] == QLatin1String("--land")) nachLand = true;
-    else if (argumente[i] == QLatin1String("--zeile") && i + 1 < argumente.size()) zeile = argumente[++i].toInt();
+    if (argumente[i] == QLatin1String("--bild") && i + 1 < argumente.size())
+      bild = argumente[++i];
+    else if (argumente[i] == QLatin1String("--gebiet") && i + 1 < argumente.size())
+      gebiet = argumente[++i];
+    else if (argumente[i] == QLatin1String("--land"))
+      nachLand = true;
+    else if (argumente[i] == QLatin1String("--zeile") && i + 1 < argumente.size())
+      zeile = argumente[++i].toInt();
   }
   // The copy of the data is made before the clock starts.
   QTemporaryDir temp;
@@ -109,9 +113,8 @@ int main(int argc, char** argv) {
     fenster.findChild<QLineEdit*>(QStringLiteral("Edit_Eingabe"))->setText(QStringLiteral("1"));
     fenster.RechentasteClick();
     if (zeile > 0)
-      QTimer::singleShot(100, &app, [&] {
-        liste->scrollTo(liste->model()->index(zeile, 0), QAbstractItemView::PositionAtTop);
-      });
+      QTimer::singleShot(100, &app,
+                         [&] { liste->scrollTo(liste->model()->index(zeile, 0), QAbstractItemView::PositionAtTop); });
     QTimer::singleShot(3500, &app, [&] {
       fenster.grab().save(bild);
       app.quit();

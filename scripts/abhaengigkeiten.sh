@@ -3,7 +3,7 @@
 # but only those that are missing.
 set -euo pipefail
 pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-        fonts-dejavu-core)
+        fonts-dejavu-core clang-format)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

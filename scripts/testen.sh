@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds Kolvaro and runs every test: once as a
-# normal build (core, command line, data and GUI tests), once with
-# AddressSanitizer and UndefinedBehaviorSanitizer (core and command line).
+# Installs what is missing, checks the formatting, builds Kolvaro and runs
+# every test: once as a normal build (core, command line, data and GUI
+# tests), once with AddressSanitizer and UndefinedBehaviorSanitizer (core
+# and command line).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/abhaengigkeiten.sh
+scripts/formatieren.sh --pruefen
 export QT_QPA_PLATFORM=offscreen
 jobs="$(nproc)"
 

@@ -7,9 +7,9 @@
 #include "basis/Texte.h"
 #include "converter/Konverter.h"
 #include "data/Datenverzeichnis.h"
-#include "ui/converter/MyWindow.h"
 #include "ui/QtPlattform.h"
 #include "ui/Text.h"
+#include "ui/converter/MyWindow.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -241,8 +241,7 @@ std::string WissText(long double r) {
     return text;
   }
   char puffer[64];
-  auto [ende, fehler] =
-      std::to_chars(puffer, puffer + sizeof puffer, std::fabs(r), std::chars_format::scientific, 6);
+  auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(r), std::chars_format::scientific, 6);
   if (fehler != std::errc()) return Cp1252("Zahl zu groß");
   std::string_view roh(puffer, static_cast<std::size_t>(ende - puffer));
   auto e = roh.find('e');
@@ -277,7 +276,8 @@ std::string FestTextRoh(long double r, int dezimalen) {
   const long double betrag = std::fabs(r);
   std::string text;
   if (std::isfinite(r) && betrag < 1.7e13L) {
-    text = (r < 0.0L && betrag > 0.0L ? "-" : "") + (betrag == 0.0L ? FestNull(dezimalen) : FestExakt(betrag, dezimalen));
+    text =
+        (r < 0.0L && betrag > 0.0L ? "-" : "") + (betrag == 0.0L ? FestNull(dezimalen) : FestExakt(betrag, dezimalen));
   } else {
     char puffer[128];
     auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r, std::chars_format::fixed, dezimalen);

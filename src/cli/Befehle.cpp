@@ -8,10 +8,10 @@
 
 #include "basis/Gebietsnamen.h"
 #include "basis/Texte.h"
+#include "basis/Zeichensatz.h"
 #include "converter/Konverter.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro::cli {
 namespace {
@@ -105,8 +105,7 @@ class Lauf {
     if (auto geladen = m_Konverter->KatalogLaden(); !geladen) Fehler(geladen.Fehler().Text);
     // Without the country table the four country categories list nothing;
     // everything else still works, as in the desktop program.
-    if (auto geladen = m_Konverter->LaenderLaden(); !geladen)
-      m_Fehler << Cp1252NachUtf8(geladen.Fehler().Text) << "\n";
+    if (auto geladen = m_Konverter->LaenderLaden(); !geladen) m_Fehler << Cp1252NachUtf8(geladen.Fehler().Text) << "\n";
   }
 
   // Reads "--sortierung X" and the flags out of the arguments; what is left
@@ -118,10 +117,14 @@ class Lauf {
       if (a == "--sortierung") {
         if (i + 1 == argumente.size()) Nutzungsfehler("--sortierung braucht alphabet, land oder groesse.");
         const auto& modus = argumente[++i];
-        if (modus == "alphabet") m_Sortierung = Sortiermodus::Alphabet;
-        else if (modus == "land") m_Sortierung = Sortiermodus::Land;
-        else if (modus == "groesse") m_Sortierung = Sortiermodus::Groesse;
-        else Nutzungsfehler("Unbekannte Sortierung: " + modus);
+        if (modus == "alphabet")
+          m_Sortierung = Sortiermodus::Alphabet;
+        else if (modus == "land")
+          m_Sortierung = Sortiermodus::Land;
+        else if (modus == "groesse")
+          m_Sortierung = Sortiermodus::Groesse;
+        else
+          Nutzungsfehler("Unbekannte Sortierung: " + modus);
       } else if (umrechnen && a == "--wiss") {
         m_Wiss = true;
       } else if (umrechnen && (a == "--leichter" || a == "--schwerer")) {
@@ -144,7 +147,8 @@ class Lauf {
     int index = -1;
     for (std::size_t i = 0; i < katalog.size(); ++i)
       if (katalog[i].Gebietsname == name) index = static_cast<int>(i);
-    if (index < 0) Fehler(Cp1252("Das Gebiet \"") + name + Cp1252("\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete."));
+    if (index < 0)
+      Fehler(Cp1252("Das Gebiet \"") + name + Cp1252("\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete."));
     m_Konverter->EinstellungenUebernehmen([&] {
       Einstellungswerte werte;
       werte.Sortierung = m_Sortierung;
@@ -187,7 +191,8 @@ class Lauf {
     if (positionen.size() != 1) Nutzungsfehler("einheiten erwartet genau ein GEBIET.");
     GebietLaden(positionen[0]);
     for (const auto& e : m_Konverter->Einheiten())
-      m_Aus << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Kurzzeichen) << "\t" << Cp1252NachUtf8(e.Landname) << "\n";
+      m_Aus << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Kurzzeichen) << "\t"
+            << Cp1252NachUtf8(e.Landname) << "\n";
     return 0;
   }
 
@@ -202,7 +207,9 @@ class Lauf {
       Fehler(Cp1252("Die Einheit \"") + einheit + "\"" + (m_Land.empty() ? "" : " (" + m_Land + ")") +
              Cp1252(" gibt es im Gebiet \"") + m_Konverter->Gebietsname() + Cp1252("\" nicht."));
     if (treffer.size() > 1) {
-      m_Fehler << Cp1252NachUtf8(Cp1252("Mehrere Einheiten heißen \"") + einheit + Cp1252("\"; bitte mit --land eine wählen:")) << "\n";
+      m_Fehler << Cp1252NachUtf8(Cp1252("Mehrere Einheiten heißen \"") + einheit +
+                                 Cp1252("\"; bitte mit --land eine wählen:"))
+               << "\n";
       for (int i : treffer) {
         const auto& e = m_Konverter->Einheiten()[i];
         m_Fehler << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Landname) << "\n";
@@ -212,7 +219,8 @@ class Lauf {
     bool unbeantwortet = false;
     const Rueckfrage frage = [&](const std::string& text) {
       if (m_Leichter < 0) {
-        m_Fehler << Cp1252NachUtf8(text) << "\n" << Cp1252NachUtf8(Cp1252("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
+        m_Fehler << Cp1252NachUtf8(text) << "\n"
+                 << Cp1252NachUtf8(Cp1252("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
         unbeantwortet = true;
         return FrageAntwort::Abbrechen;
       }
@@ -227,8 +235,8 @@ class Lauf {
     if (!ergebnis.Erfolg) Fehler(Cp1252("Die Umrechnung wurde abgebrochen."));
     const auto& einheiten = m_Konverter->Einheiten();
     for (std::size_t i = 0; i < einheiten.size(); ++i)
-      m_Aus << Cp1252NachUtf8(m_Konverter->AngezeigtesErgebnis(static_cast<int>(i))) << "\t" << Cp1252NachUtf8(einheiten[i].Einheitenname) << "\t"
-            << Cp1252NachUtf8(einheiten[i].Landname) << "\n";
+      m_Aus << Cp1252NachUtf8(m_Konverter->AngezeigtesErgebnis(static_cast<int>(i))) << "\t"
+            << Cp1252NachUtf8(einheiten[i].Einheitenname) << "\t" << Cp1252NachUtf8(einheiten[i].Landname) << "\n";
     // Notes the window shows beside the results come after them.
     m_Aus.flush();
     for (const auto& m : ergebnis.Vorher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
@@ -258,9 +266,12 @@ Umgebung StandardUmgebung() {
   std::error_code ec;
   u.Aktuell = fs::current_path(ec);
   fs::path datenHeim;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) datenHeim = xdg;
-  else if (const char* heim = std::getenv("HOME"); heim && *heim) datenHeim = fs::path(heim) / ".local" / "share";
-  else datenHeim = u.Aktuell;
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+    datenHeim = xdg;
+  else if (const char* heim = std::getenv("HOME"); heim && *heim)
+    datenHeim = fs::path(heim) / ".local" / "share";
+  else
+    datenHeim = u.Aktuell;
   // The same directory as the desktop program's per-user data.
   u.Benutzerdaten = datenHeim / texte::kHersteller / texte::kAnwendung;
   auto programm = fs::read_symlink("/proc/self/exe", ec);

@@ -10,8 +10,8 @@
 namespace kolvaro::cli {
 
 struct Umgebung {
-  std::filesystem::path Aktuell;         // the current directory
-  std::filesystem::path Benutzerdaten;   // the user's data directory
+  std::filesystem::path Aktuell;        // the current directory
+  std::filesystem::path Benutzerdaten;  // the user's data directory
   std::vector<std::filesystem::path> Installiert;
 };
 

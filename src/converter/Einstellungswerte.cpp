@@ -2,13 +2,12 @@
 #include "converter/Einstellungswerte.h"
 
 #include "basis/Zahlformat.h"
-#include "data/Feld.h"
 #include "basis/Zeichensatz.h"
+#include "data/Feld.h"
 
 namespace kolvaro {
 
-EinstellungenGelesen EinstellungenAuswerten(
-    const std::function<std::optional<std::string>(const char* name)>& lesen) {
+EinstellungenGelesen EinstellungenAuswerten(const std::function<std::optional<std::string>(const char* name)>& lesen) {
   EinstellungenGelesen ergebnis;
   auto& w = ergebnis.Werte;
 
@@ -57,8 +56,9 @@ std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const
 }
 
 std::string EinstellungenNichtGelesenText() {
-  return Cp1252("Die Angaben in der Registry konnten nicht gelesen werden. Der Kolvaro wird mit "
-           "Standardeinstellungen geöffnet");
+  return Cp1252(
+      "Die Angaben in der Registry konnten nicht gelesen werden. Der Kolvaro wird mit "
+      "Standardeinstellungen geöffnet");
 }
 
 std::string EinstellungenNichtGespeichertText() {

@@ -38,8 +38,7 @@ struct EinstellungenGelesen {
   Einstellungswerte Werte;
   bool Ok = true;
 };
-EinstellungenGelesen EinstellungenAuswerten(
-    const std::function<std::optional<std::string>(const char* name)>& lesen);
+EinstellungenGelesen EinstellungenAuswerten(const std::function<std::optional<std::string>(const char* name)>& lesen);
 
 std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const Einstellungswerte& werte);
 

@@ -6,9 +6,9 @@
 
 #include "basis/Gebietsnamen.h"
 #include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -176,7 +176,7 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
   const long double faktor = m_Einheiten[auswahl].Faktor;
   if (!(faktor > 0.0L))
     return EingabeFehler(Cp1252("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
-                           "Einheit wählen oder den Faktor ändern."),
+                                "Einheit wählen oder den Faktor ändern."),
                          Fokus::NurFokus);
   const long double basis = *wert * faktor;
   // Compute everything first: a result beyond the number range changes nothing.
@@ -185,8 +185,9 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
     const long double f = m_Einheiten[i].Faktor;
     ergebnisse[i] = f > 0.0L ? basis / f : 0.0L;
     if (!std::isfinite(ergebnisse[i]))
-      return EingabeFehler(Cp1252("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
-                             "kleineren Wert eingeben."));
+      return EingabeFehler(
+          Cp1252("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
+                 "kleineren Wert eingeben."));
   }
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
   Rechenergebnis ergebnis;
@@ -220,8 +221,10 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
   m_Sortierung = modus;
   if (m_Einheiten.empty()) return ergebnis;
   if (m_ErgebnisseVorhanden) {
-    if (modus == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
-    else NachModusSortieren();
+    if (modus == Sortiermodus::Alphabet)
+      NachNameSortieren(m_Einheiten);
+    else
+      NachModusSortieren();
     ergebnis.ErgebnisseVorhanden = true;
     for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
       if (m_Einheiten[i].Dateizeile == dateizeile) ergebnis.Auswahl = static_cast<int>(i);
@@ -259,8 +262,10 @@ Infotafel Konverter::Info(int i) const {
   setzen(tafel.Kurzzeichen, "Kurzzeichen:", e.Kurzzeichen);
   setzen(tafel.SonstigeNamen, "Sonstige Namen:", e.SonstigeNamen);
   std::string uebersetzung = Cp1252("Übersetzung: ");
-  if (name == gebiet::Waehrungen) uebersetzung = "Stand: ";
-  else if (name == gebiet::Weltzeit) uebersetzung = "Sommerzeit (+ 1 Stunde): ";
+  if (name == gebiet::Waehrungen)
+    uebersetzung = "Stand: ";
+  else if (name == gebiet::Weltzeit)
+    uebersetzung = "Sommerzeit (+ 1 Stunde): ";
   setzen(tafel.Uebersetzung, uebersetzung, e.Uebersetzung);
   setzen(tafel.Einsatzgebiet, "Einsatzgebiet:", e.Einsatzgebiet);
   setzen(tafel.Entspricht, name == gebiet::Araeometerskalen ? "Bezugstemperatur:" : "entspricht: ", e.Entspricht);
@@ -274,8 +279,8 @@ Infotafel Konverter::Info(int i) const {
 }
 
 std::string Konverter::StatusEinheiten() const {
-  return std::to_string(m_Zaehler.Angezeigt()) + " Einheiten vorhanden, davon " +
-         std::to_string(m_Zaehler.Verborgen) + " ausgeblendet.";
+  return std::to_string(m_Zaehler.Angezeigt()) + " Einheiten vorhanden, davon " + std::to_string(m_Zaehler.Verborgen) +
+         " ausgeblendet.";
 }
 
 bool Konverter::LaenderstatusAnzeigen() const { return gebiet::NachLandGefiltert(Gebietsname()); }

@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "basis/Meldung.h"
 #include "converter/Einstellungswerte.h"
 #include "converter/Sortierung.h"
 #include "data/Einheit.h"
 #include "data/Katalog.h"
 #include "data/Laendertabelle.h"
-#include "basis/Meldung.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -42,10 +42,10 @@ struct Infotafel {
 };
 
 struct SortierErgebnis {
-  bool Ausgefuehrt = false;         // false: the category does not take this order
-  bool ErgebnisseVorhanden = false; // the list was re-sorted with its results
-  int Auswahl = 0;                  // the row to select afterwards
-  OptMeldung Meldung;               // a reload that failed
+  bool Ausgefuehrt = false;          // false: the category does not take this order
+  bool ErgebnisseVorhanden = false;  // the list was re-sorted with its results
+  int Auswahl = 0;                   // the row to select afterwards
+  OptMeldung Meldung;                // a reload that failed
 };
 
 class Konverter {

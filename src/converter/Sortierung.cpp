@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <numeric>
 
-#include "basis/Zahlformat.h"
 #include "basis/Texte.h"
+#include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 
 namespace kolvaro {
@@ -27,17 +27,15 @@ std::string UmlauteAufloesen(std::string text) {
 }
 
 template <typename Schluessel, typename Kleiner>
-void NachSchluesselSortieren(std::vector<TAusgabetextobject>& einheiten, Schluessel schluessel,
-                             Kleiner kleiner) {
+void NachSchluesselSortieren(std::vector<TAusgabetextobject>& einheiten, Schluessel schluessel, Kleiner kleiner) {
   using S = decltype(schluessel(einheiten.front()));
   std::vector<S> schluesselliste;
   schluesselliste.reserve(einheiten.size());
   for (const auto& e : einheiten) schluesselliste.push_back(schluessel(e));
   std::vector<std::size_t> reihenfolge(einheiten.size());
   std::iota(reihenfolge.begin(), reihenfolge.end(), std::size_t{0});
-  std::stable_sort(reihenfolge.begin(), reihenfolge.end(), [&](std::size_t a, std::size_t b) {
-    return kleiner(schluesselliste[a], schluesselliste[b]);
-  });
+  std::stable_sort(reihenfolge.begin(), reihenfolge.end(),
+                   [&](std::size_t a, std::size_t b) { return kleiner(schluesselliste[a], schluesselliste[b]); });
   std::vector<TAusgabetextobject> sortiert;
   sortiert.reserve(einheiten.size());
   for (auto i : reihenfolge) sortiert.push_back(std::move(einheiten[i]));
@@ -48,17 +46,24 @@ void NachSchluesselSortieren(std::vector<TAusgabetextobject>& einheiten, Schlues
 
 std::string SortiermodusText(Sortiermodus modus) {
   switch (modus) {
-    case Sortiermodus::Land: return "Land";
-    case Sortiermodus::Groesse: return "Groesse";
-    default: return "Alphabet";
+    case Sortiermodus::Land:
+      return "Land";
+    case Sortiermodus::Groesse:
+      return "Groesse";
+    default:
+      return "Alphabet";
   }
 }
 
 bool SortiermodusAusText(std::string_view text, Sortiermodus& modus) {
-  if (text == "Alphabet") modus = Sortiermodus::Alphabet;
-  else if (text == "Land") modus = Sortiermodus::Land;
-  else if (text == "Groesse") modus = Sortiermodus::Groesse;
-  else return false;
+  if (text == "Alphabet")
+    modus = Sortiermodus::Alphabet;
+  else if (text == "Land")
+    modus = Sortiermodus::Land;
+  else if (text == "Groesse")
+    modus = Sortiermodus::Groesse;
+  else
+    return false;
   return true;
 }
 

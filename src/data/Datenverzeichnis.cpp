@@ -3,9 +3,9 @@
 
 #include <system_error>
 
+#include "basis/Zeichensatz.h"
 #include "data/Katalog.h"
 #include "data/Textdatei.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -29,7 +29,8 @@ std::error_code DatenKopieren(const fs::path& quelle, const fs::path& ziel) {
     }
     fs::copy_file(datei, ziel / datei.filename(), fs::copy_options::skip_existing, fehler);
   }
-  if (!fehler) fs::copy_file(quelle / kKatalogDatei, ziel / kKatalogDatei, fs::copy_options::overwrite_existing, fehler);
+  if (!fehler)
+    fs::copy_file(quelle / kKatalogDatei, ziel / kKatalogDatei, fs::copy_options::overwrite_existing, fehler);
   return fehler;
 }
 
@@ -47,8 +48,9 @@ Resultat<fs::path> DatenverzeichnisWaehlen(const fs::path& aktuell, const fs::pa
                            Cp1252(" kopiert werden: ") + Cp1252(fehler.message()));
     return benutzerdaten;
   }
-  return FehlerMeldung(Cp1252("Die Datendateien von Kolvaro wurden nicht gefunden. Bitte Kolvaro im "
-                         "Datenverzeichnis starten oder neu installieren."));
+  return FehlerMeldung(
+      Cp1252("Die Datendateien von Kolvaro wurden nicht gefunden. Bitte Kolvaro im "
+             "Datenverzeichnis starten oder neu installieren."));
 }
 
 std::vector<fs::path> InstallierteDaten(const fs::path& programmverzeichnis) {

@@ -12,9 +12,9 @@
 namespace kolvaro {
 
 // installiert: candidate directories of the installed data, first match wins.
-Resultat<std::filesystem::path> DatenverzeichnisWaehlen(
-    const std::filesystem::path& aktuell, const std::filesystem::path& benutzerdaten,
-    const std::vector<std::filesystem::path>& installiert);
+Resultat<std::filesystem::path> DatenverzeichnisWaehlen(const std::filesystem::path& aktuell,
+                                                        const std::filesystem::path& benutzerdaten,
+                                                        const std::vector<std::filesystem::path>& installiert);
 
 // The installed data directories relative to the program file: beside it
 // (build tree) and in ../share/kolvaro/daten (installation).

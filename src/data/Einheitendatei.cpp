@@ -1,10 +1,10 @@
 // Rewriting unit lines.
 #include "data/Einheitendatei.h"
 
+#include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 
@@ -14,8 +14,8 @@ Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, cons
   if (!zeilen) return NichtGeschriebenMeldung(datendatei);
   for (const auto& a : aenderungen) {
     if (a.Dateizeile < 0 || a.Dateizeile >= static_cast<int>(zeilen->size()))
-      return FehlerMeldung("Die Datei " + datendatei + Cp1252(" enthält die Zeile ") + std::to_string(a.Dateizeile + 1) +
-                           Cp1252(" nicht mehr. Bitte das Gebiet neu wählen."));
+      return FehlerMeldung("Die Datei " + datendatei + Cp1252(" enthält die Zeile ") +
+                           std::to_string(a.Dateizeile + 1) + Cp1252(" nicht mehr. Bitte das Gebiet neu wählen."));
     auto& zeile = (*zeilen)[static_cast<std::size_t>(a.Dateizeile)];
     auto klartext = LinieEntschluesseln(zeile, 1);
     if (!klartext) return BeschaedigtMeldung(datendatei, static_cast<std::size_t>(a.Dateizeile) + 1);

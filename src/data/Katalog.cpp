@@ -1,9 +1,9 @@
 // Reading the catalogue and the information texts.
 #include "data/Katalog.h"
 
+#include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 

@@ -30,12 +30,22 @@ std::string Flaggenname(std::string_view landname) {
   std::string name = "BM_";
   for (char ch : gross) {
     switch (static_cast<unsigned char>(ch)) {
-      case ' ': break;
-      case 0xDF: name += "SS"; break;  // ß
-      case 0xC4: name += "AE"; break;  // Ä
-      case 0xD6: name += "OE"; break;  // Ö
-      case 0xDC: name += "UE"; break;  // Ü
-      default: name += ch;
+      case ' ':
+        break;
+      case 0xDF:
+        name += "SS";
+        break;  // ß
+      case 0xC4:
+        name += "AE";
+        break;  // Ä
+      case 0xD6:
+        name += "OE";
+        break;  // Ö
+      case 0xDC:
+        name += "UE";
+        break;  // Ü
+      default:
+        name += ch;
     }
   }
   return name;

@@ -17,9 +17,9 @@ constexpr int kLaenderAnzahl = 211;
 
 // The three hidden lists of the country dialog, built from the table.
 struct Laendertabelle {
-  std::vector<std::string> Alle;          // index + 1 = country number
+  std::vector<std::string> Alle;  // index + 1 = country number
   std::vector<std::string> Bitmapnummern;
-  std::vector<std::string> Vorhandene;    // present flag "j"
+  std::vector<std::string> Vorhandene;  // present flag "j"
 };
 
 // Reads the table; the message names the file (and the damaged line).

@@ -60,8 +60,7 @@ void HexAnhaengen(std::string& ziel, unsigned wert) {
 
 }  // namespace
 
-std::string Verschluesseln(std::string_view klartext, std::string_view schluessel,
-                           std::uint8_t startwert) {
+std::string Verschluesseln(std::string_view klartext, std::string_view schluessel, std::uint8_t startwert) {
   if (klartext.empty()) return {};
   if (schluessel.empty()) schluessel = kStandardSchluessel;
   std::string ausgabe;
@@ -151,10 +150,14 @@ const std::string& Schluessel(int nummer) {
   static const std::string kSchluessel3 = "rjd83";
   static const std::string kLeer;
   switch (nummer) {
-    case 1: return kSchluessel1;
-    case 2: return kSchluessel2;
-    case 3: return kSchluessel3;
-    default: return kLeer;
+    case 1:
+      return kSchluessel1;
+    case 2:
+      return kSchluessel2;
+    case 3:
+      return kSchluessel3;
+    default:
+      return kLeer;
   }
 }
 

@@ -14,9 +14,15 @@ enum class TActionType { atEncryption, atDecryption };
 // The cipher component: input, key and output strings and a direction.
 class TEncryption {
  public:
-  void SetInput(const std::string& wert) { if (wert != m_Input) m_Input = wert; }
-  void SetOutput(const std::string& wert) { if (wert != m_Output) m_Output = wert; }
-  void SetKey(const std::string& wert) { if (wert != m_Key) m_Key = wert; }
+  void SetInput(const std::string& wert) {
+    if (wert != m_Input) m_Input = wert;
+  }
+  void SetOutput(const std::string& wert) {
+    if (wert != m_Output) m_Output = wert;
+  }
+  void SetKey(const std::string& wert) {
+    if (wert != m_Key) m_Key = wert;
+  }
   void SetAction(TActionType wert) { m_Action = wert; }
   const std::string& Input() const { return m_Input; }
   const std::string& Output() const { return m_Output; }
@@ -35,8 +41,7 @@ class TEncryption {
 
 // Pure forms of the two directions. The start value is given, so that the
 // data build tool can produce the same files from the same sources.
-std::string Verschluesseln(std::string_view klartext, std::string_view schluessel,
-                           std::uint8_t startwert);
+std::string Verschluesseln(std::string_view klartext, std::string_view schluessel, std::uint8_t startwert);
 // nullopt when a pair is not a hexadecimal number or no pair follows the
 // start value.
 std::optional<std::string> Entschluesseln(std::string_view geheimtext, std::string_view schluessel);

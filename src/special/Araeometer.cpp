@@ -4,8 +4,8 @@
 // lighter than water, and each refers to water at its own temperature.
 #include <cmath>
 
-#include "basis/Zeichensatz.h"
 #include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -23,8 +23,26 @@ constexpr long double kWasser17_5 = 0.998713L, kAnpassung17_5 = 0.999586638722L;
 constexpr long double kWasser15_625 = 0.998866L, kAnpassung15_625 = 0.999907919522L;
 constexpr long double kAnpassung20 = 0.999103216211L;
 
-enum class Art { Keine, BaumeNL, BaumeUSA, BaumeAlt, BaumeRationell, Balling, Beck, Brix, Cartier, Fleischer,
-                 GayLussac, Stoppani, Twaddle, API, Dichte15, Dichte20, Bezug, BezugRelativ };
+enum class Art {
+  Keine,
+  BaumeNL,
+  BaumeUSA,
+  BaumeAlt,
+  BaumeRationell,
+  Balling,
+  Beck,
+  Brix,
+  Cartier,
+  Fleischer,
+  GayLussac,
+  Stoppani,
+  Twaddle,
+  API,
+  Dichte15,
+  Dichte20,
+  Bezug,
+  BezugRelativ
+};
 
 Art ArtDer(const TAusgabetextobject& e) {
   const std::string& n = e.Einheitenname;
@@ -33,15 +51,21 @@ Art ArtDer(const TAusgabetextobject& e) {
     if (e.Landname == "USA") return Art::BaumeUSA;
     return Art::Keine;
   }
-  static const std::pair<const char*, Art> namen[] = {
-      {"Grad Baumé ältere Skala", Art::BaumeAlt}, {"Grad Baumé rationell", Art::BaumeRationell},
-      {"Grad Balling", Art::Balling},             {"Grad Beck", Art::Beck},
-      {"Grad Brix", Art::Brix},                   {"Grad Cartier", Art::Cartier},
-      {"Grad Fleischer", Art::Fleischer},         {"Grad Gay-Lussac", Art::GayLussac},
-      {"Grad Stoppani", Art::Stoppani},           {"Grad Twaddle", Art::Twaddle},
-      {"Grad API", Art::API},                     {"Gramm/Zentimeter^3 bei 15° C", Art::Dichte15},
-      {"Gramm/Zentimeter^3 bei 20° C", Art::Dichte20}, {"g/cm^3 bei Bezugstemperatur", Art::Bezug},
-      {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ}};
+  static const std::pair<const char*, Art> namen[] = {{"Grad Baumé ältere Skala", Art::BaumeAlt},
+                                                      {"Grad Baumé rationell", Art::BaumeRationell},
+                                                      {"Grad Balling", Art::Balling},
+                                                      {"Grad Beck", Art::Beck},
+                                                      {"Grad Brix", Art::Brix},
+                                                      {"Grad Cartier", Art::Cartier},
+                                                      {"Grad Fleischer", Art::Fleischer},
+                                                      {"Grad Gay-Lussac", Art::GayLussac},
+                                                      {"Grad Stoppani", Art::Stoppani},
+                                                      {"Grad Twaddle", Art::Twaddle},
+                                                      {"Grad API", Art::API},
+                                                      {"Gramm/Zentimeter^3 bei 15° C", Art::Dichte15},
+                                                      {"Gramm/Zentimeter^3 bei 20° C", Art::Dichte20},
+                                                      {"g/cm^3 bei Bezugstemperatur", Art::Bezug},
+                                                      {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ}};
   for (const auto& [name, art] : namen)
     if (n == Cp1252(name)) return art;
   return Art::Keine;
@@ -76,47 +100,91 @@ bool Bezugswerte(const std::string& entspricht, long double& W1, long double& W2
 // Density at 15 °C from a scale value; NaN where the side does not exist.
 long double Dichte(Art art, bool schwer, long double x) {
   switch (art) {
-    case Art::BaumeNL: return schwer ? 144 / (144 - x) * kWasser12_5 * kAnpassung12_5 : 144 / (144 + x) * kWasser12_5 * kAnpassung12_5;
+    case Art::BaumeNL:
+      return schwer ? 144 / (144 - x) * kWasser12_5 * kAnpassung12_5 : 144 / (144 + x) * kWasser12_5 * kAnpassung12_5;
     // The US light scale reads 10 for water: 140 / (130 + x), as the US standard defines it.
-    case Art::BaumeUSA: return schwer ? 145 / (145 - x) * kWasser15_56 / kAnpassung15_56 : 140 / (130 + x) * kWasser15_56 / kAnpassung15_56;
-    case Art::BaumeAlt: return schwer ? 146.78L / (146.78L - x) * kWasser17_5 / kAnpassung17_5 : 146.78L / (146.78L + x) * kWasser17_5 / kAnpassung17_5;
-    case Art::BaumeRationell: return schwer ? 144.3L / (144.3L - x) * kWasser15 : 144.3L / (144.3L + x) * kWasser15;
-    case Art::Balling: return schwer ? 200 / (200 - x) * kWasser17_5 / kAnpassung17_5 : 200 / (200 + x) * kWasser17_5 / kAnpassung17_5;
-    case Art::Beck: return schwer ? 170 / (170 - x) * kWasser12_5 * kAnpassung12_5 : 170 / (170 + x) * kWasser12_5 * kAnpassung12_5;
-    case Art::Brix: return schwer ? 400 / (400 - x) * kWasser15_625 / kAnpassung15_625 : 400 / (400 + x) * kWasser15_625 / kAnpassung15_625;
-    case Art::Cartier: return schwer ? 136.8L / (126.1L - x) * kWasser12_5 * kAnpassung12_5 : 136.8L / (126.1L + x) * kWasser12_5 * kAnpassung12_5;
-    case Art::Fleischer: return (x + 100) / 100 / kAnpassung17_5 * kWasser17_5;
-    case Art::GayLussac: return 100 / x * kWasser15;
-    case Art::Stoppani: return schwer ? 166 / (166 - x) * kWasser15_625 / kAnpassung15_625 : 166 / (166 + x) * kWasser15_625 / kAnpassung15_625;
-    case Art::Twaddle: return (x + 200) / 200 / kAnpassung15_56 * kWasser15_56;
-    case Art::API: return 141.5L / (x + 131.5L) * kWasser15_56 / kAnpassung15_56;
-    case Art::Dichte15: return x;
-    case Art::Dichte20: return x / kAnpassung20;
-    default: return NAN;
+    case Art::BaumeUSA:
+      return schwer ? 145 / (145 - x) * kWasser15_56 / kAnpassung15_56
+                    : 140 / (130 + x) * kWasser15_56 / kAnpassung15_56;
+    case Art::BaumeAlt:
+      return schwer ? 146.78L / (146.78L - x) * kWasser17_5 / kAnpassung17_5
+                    : 146.78L / (146.78L + x) * kWasser17_5 / kAnpassung17_5;
+    case Art::BaumeRationell:
+      return schwer ? 144.3L / (144.3L - x) * kWasser15 : 144.3L / (144.3L + x) * kWasser15;
+    case Art::Balling:
+      return schwer ? 200 / (200 - x) * kWasser17_5 / kAnpassung17_5 : 200 / (200 + x) * kWasser17_5 / kAnpassung17_5;
+    case Art::Beck:
+      return schwer ? 170 / (170 - x) * kWasser12_5 * kAnpassung12_5 : 170 / (170 + x) * kWasser12_5 * kAnpassung12_5;
+    case Art::Brix:
+      return schwer ? 400 / (400 - x) * kWasser15_625 / kAnpassung15_625
+                    : 400 / (400 + x) * kWasser15_625 / kAnpassung15_625;
+    case Art::Cartier:
+      return schwer ? 136.8L / (126.1L - x) * kWasser12_5 * kAnpassung12_5
+                    : 136.8L / (126.1L + x) * kWasser12_5 * kAnpassung12_5;
+    case Art::Fleischer:
+      return (x + 100) / 100 / kAnpassung17_5 * kWasser17_5;
+    case Art::GayLussac:
+      return 100 / x * kWasser15;
+    case Art::Stoppani:
+      return schwer ? 166 / (166 - x) * kWasser15_625 / kAnpassung15_625
+                    : 166 / (166 + x) * kWasser15_625 / kAnpassung15_625;
+    case Art::Twaddle:
+      return (x + 200) / 200 / kAnpassung15_56 * kWasser15_56;
+    case Art::API:
+      return 141.5L / (x + 131.5L) * kWasser15_56 / kAnpassung15_56;
+    case Art::Dichte15:
+      return x;
+    case Art::Dichte20:
+      return x / kAnpassung20;
+    default:
+      return NAN;
   }
 }
 
 // Scale value from the density at 15 °C; NaN for "keine Angabe".
 long double Wert(Art art, bool schwer, long double D, long double W1, long double W2) {
   switch (art) {
-    case Art::BaumeNL: return schwer ? 144 - 144 / (D / kAnpassung12_5 / kWasser12_5) : 144 / (D / kAnpassung12_5 / kWasser12_5) - 144;
-    case Art::BaumeUSA: return schwer ? 145 - 145 / (D * kAnpassung15_56 / kWasser15_56) : 140 / (D * kAnpassung15_56 / kWasser15_56) - 130;
-    case Art::BaumeAlt: return schwer ? 146.78L - 146.78L / D / kAnpassung17_5 * kWasser17_5 : 146.78L / (D * kAnpassung17_5 / kWasser17_5) - 146.78L;
-    case Art::BaumeRationell: return schwer ? 144.3L - 144.3L / D * kWasser15 : 144.3L / D * kWasser15 - 144.3L;
-    case Art::Balling: return schwer ? 200 - 200 / D / kAnpassung17_5 * kWasser17_5 : 200 / (D * kAnpassung17_5 / kWasser17_5) - 200;
-    case Art::Beck: return schwer ? 170 - 170 / (D / kAnpassung12_5 / kWasser12_5) : 170 / (D / kAnpassung12_5 / kWasser12_5) - 170;
-    case Art::Brix: return schwer ? 400 - 400 / (D * kAnpassung15_625 / kWasser15_625) : 400 / (D * kAnpassung15_625 / kWasser15_625) - 400;
-    case Art::Cartier: return schwer ? 126.1L - 136.8L / (D / kAnpassung12_5 / kWasser12_5) : 136.8L / (D / kAnpassung12_5 / kWasser12_5) - 126.1L;
-    case Art::Fleischer: return schwer ? D * kAnpassung17_5 / kWasser17_5 * 100 - 100 : NAN;
-    case Art::GayLussac: return 100 / D * kWasser15;
-    case Art::Stoppani: return schwer ? 166 - 166 / (D * kAnpassung15_625 / kWasser15_625) : 166 / (D * kAnpassung15_625 / kWasser15_625) - 166;
-    case Art::Twaddle: return schwer ? D * kAnpassung15_56 / kWasser15_56 * 200 - 200 : NAN;
-    case Art::API: return schwer ? NAN : 141.5L / (D * kAnpassung15_56 / kWasser15_56) - 131.5L;
-    case Art::Dichte15: return D;
-    case Art::Dichte20: return D * kAnpassung20;
-    case Art::Bezug: return D * W1;
-    case Art::BezugRelativ: return D * W1 / W2;
-    default: return NAN;
+    case Art::BaumeNL:
+      return schwer ? 144 - 144 / (D / kAnpassung12_5 / kWasser12_5) : 144 / (D / kAnpassung12_5 / kWasser12_5) - 144;
+    case Art::BaumeUSA:
+      return schwer ? 145 - 145 / (D * kAnpassung15_56 / kWasser15_56)
+                    : 140 / (D * kAnpassung15_56 / kWasser15_56) - 130;
+    case Art::BaumeAlt:
+      return schwer ? 146.78L - 146.78L / D / kAnpassung17_5 * kWasser17_5
+                    : 146.78L / (D * kAnpassung17_5 / kWasser17_5) - 146.78L;
+    case Art::BaumeRationell:
+      return schwer ? 144.3L - 144.3L / D * kWasser15 : 144.3L / D * kWasser15 - 144.3L;
+    case Art::Balling:
+      return schwer ? 200 - 200 / D / kAnpassung17_5 * kWasser17_5 : 200 / (D * kAnpassung17_5 / kWasser17_5) - 200;
+    case Art::Beck:
+      return schwer ? 170 - 170 / (D / kAnpassung12_5 / kWasser12_5) : 170 / (D / kAnpassung12_5 / kWasser12_5) - 170;
+    case Art::Brix:
+      return schwer ? 400 - 400 / (D * kAnpassung15_625 / kWasser15_625)
+                    : 400 / (D * kAnpassung15_625 / kWasser15_625) - 400;
+    case Art::Cartier:
+      return schwer ? 126.1L - 136.8L / (D / kAnpassung12_5 / kWasser12_5)
+                    : 136.8L / (D / kAnpassung12_5 / kWasser12_5) - 126.1L;
+    case Art::Fleischer:
+      return schwer ? D * kAnpassung17_5 / kWasser17_5 * 100 - 100 : NAN;
+    case Art::GayLussac:
+      return 100 / D * kWasser15;
+    case Art::Stoppani:
+      return schwer ? 166 - 166 / (D * kAnpassung15_625 / kWasser15_625)
+                    : 166 / (D * kAnpassung15_625 / kWasser15_625) - 166;
+    case Art::Twaddle:
+      return schwer ? D * kAnpassung15_56 / kWasser15_56 * 200 - 200 : NAN;
+    case Art::API:
+      return schwer ? NAN : 141.5L / (D * kAnpassung15_56 / kWasser15_56) - 131.5L;
+    case Art::Dichte15:
+      return D;
+    case Art::Dichte20:
+      return D * kAnpassung20;
+    case Art::Bezug:
+      return D * W1;
+    case Art::BezugRelativ:
+      return D * W1 / W2;
+    default:
+      return NAN;
   }
 }
 
@@ -129,8 +197,9 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   if (!eingabe) return AllgemeinerEingabeFehler();
   Rechenergebnis r;
   if (quelle == Art::Bezug || quelle == Art::BezugRelativ) {
-    r.Fehler = Meldung{Meldungsart::Schlicht, "Diese Einheit ist nur zu Vergleichszwecken vorhanden und kann nicht "
-                                               "umgerechnet werden."};
+    r.Fehler = Meldung{Meldungsart::Schlicht,
+                       "Diese Einheit ist nur zu Vergleichszwecken vorhanden und kann nicht "
+                       "umgerechnet werden."};
     return r;
   }
   if (quelle == Art::Keine) return UnbekannteEinheitFehler();
@@ -146,14 +215,20 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   bool schwer = true;
   switch (quelle) {
     case Art::Dichte15:
-    case Art::Dichte20: schwer = x >= 1; break;
-    case Art::API: schwer = false; break;
+    case Art::Dichte20:
+      schwer = x >= 1;
+      break;
+    case Art::API:
+      schwer = false;
+      break;
     case Art::Fleischer:
     case Art::Twaddle:
-    case Art::GayLussac: schwer = true; break;
+    case Art::GayLussac:
+      schwer = true;
+      break;
     default: {
       const FrageAntwort antwort = k.Frage ? k.Frage(Cp1252("Zur Berechnung werden weitere Angaben benötigt. Ist Ihre "
-                                                       "Flüssigkeit leichter als Wasser?"))
+                                                            "Flüssigkeit leichter als Wasser?"))
                                            : FrageAntwort::Abbrechen;
       if (antwort == FrageAntwort::Abbrechen) return Rechenergebnis{};
       schwer = antwort == FrageAntwort::Nein;
@@ -183,8 +258,10 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     long double v = Wert(ArtDer(e), dichte > kWasser15, dichte, W1, W2);
     if (std::fabs(v) < 1e-6L) v = 0;
     // A value the scale does not define, or none at all: "keine Angabe".
-    if (!std::isfinite(v) || v < 0) ErgebnisSetzen(e, kKeineAngabe);
-    else StandardErgebnis(e, v);
+    if (!std::isfinite(v) || v < 0)
+      ErgebnisSetzen(e, kKeineAngabe);
+    else
+      StandardErgebnis(e, v);
   }
   r.Erfolg = true;
   return r;

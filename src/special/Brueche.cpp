@@ -27,9 +27,12 @@ std::int64_t Ggt(std::int64_t a, std::int64_t b) {
 // other unit (an own one) shows "keine Angabe".
 void Schreiben(Sonderkontext& k, const std::string& bruch, long double dezimal) {
   for (auto& e : k.Einheiten) {
-    if (e.Dateizeile == kBruch) ErgebnisSetzen(e, bruch);
-    else if (e.Dateizeile == kDezimalzahl) StandardErgebnis(e, dezimal, false);
-    else ErgebnisSetzen(e, kKeineAngabe);
+    if (e.Dateizeile == kBruch)
+      ErgebnisSetzen(e, bruch);
+    else if (e.Dateizeile == kDezimalzahl)
+      StandardErgebnis(e, dezimal, false);
+    else
+      ErgebnisSetzen(e, kKeineAngabe);
   }
 }
 
@@ -78,8 +81,9 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
   auto punkt = text.find('.');
   const std::string nachkomma = punkt == std::string::npos ? std::string() : text.substr(punkt + 1);
   if (nachkomma.find_first_not_of('0') == std::string::npos)
-    return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Die Zahl ist eine ganze Zahl und kann nicht in "
-                           "einen Bruch umgerechnet werden!"));
+    return EingabeFehler(
+        Cp1252("Falsche Eingabe im Werteingabeld! Die Zahl ist eine ganze Zahl und kann nicht in "
+               "einen Bruch umgerechnet werden!"));
   // Only plain decimal numbers have a digit text to read ("1.5E2" has none).
   if (nachkomma.find_first_not_of("0123456789") != std::string::npos) return AllgemeinerEingabeFehler();
 

@@ -15,7 +15,7 @@ void RohesErgebnis(TAusgabetextobject& einheit, long double wert, int dezimalen)
 
 Rechenergebnis UnbekannteEinheitFehler() {
   return EingabeFehler(Cp1252("Für die gewählte Einheit ist in diesem Gebiet keine Umrechnungsvorschrift vorhanden. "
-                         "Bitte eine andere Einheit wählen."),
+                              "Bitte eine andere Einheit wählen."),
                        Fokus::NurFokus);
 }
 

@@ -9,12 +9,11 @@
 #include <vector>
 
 #include "basis/Zahlformat.h"
-#include "data/Feld.h"
 #include "basis/Zeichensatz.h"
+#include "data/Feld.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
-
 
 // A unit that none of the routine's rules knows (an own unit) cannot be the
 // source of a conversion.

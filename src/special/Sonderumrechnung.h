@@ -17,7 +17,7 @@ namespace kolvaro {
 struct Sonderkontext {
   std::string_view Eingabe;
   std::vector<TAusgabetextobject>& Einheiten;
-  int Auswahl;                             // row of the selected unit, valid
+  int Auswahl;                               // row of the selected unit, valid
   const std::filesystem::path& Verzeichnis;  // the data directory
   const Rueckfrage& Frage;
 };

@@ -12,12 +12,23 @@ enum class Skala { Keine, Celsius, Fahrenheit, Kelvin, Rankine, Reaumur };
 
 Skala SkalaDerZeile(int zeile) {
   switch (zeile) {
-    case 0: case 1: case 5: return Skala::Celsius;
-    case 2: case 6: return Skala::Fahrenheit;
-    case 3: case 9: return Skala::Kelvin;
-    case 4: case 7: return Skala::Rankine;
-    case 8: return Skala::Reaumur;
-    default: return Skala::Keine;
+    case 0:
+    case 1:
+    case 5:
+      return Skala::Celsius;
+    case 2:
+    case 6:
+      return Skala::Fahrenheit;
+    case 3:
+    case 9:
+      return Skala::Kelvin;
+    case 4:
+    case 7:
+      return Skala::Rankine;
+    case 8:
+      return Skala::Reaumur;
+    default:
+      return Skala::Keine;
   }
 }
 
@@ -33,18 +44,31 @@ Rechenergebnis TemperaturUmrechnen(Sonderkontext& k) {
   const long double x = *eingabe;
   long double kelvin = 0;
   switch (quelle) {
-    case Skala::Celsius: kelvin = x + kNullpunkt; break;
-    case Skala::Fahrenheit: kelvin = (x - 32) * 5 / 9 + kNullpunkt; break;
-    case Skala::Kelvin: kelvin = x; break;
-    case Skala::Rankine: kelvin = x * 5 / 9; break;
-    case Skala::Reaumur: kelvin = x * 1.25L + kNullpunkt; break;
-    case Skala::Keine: break;
+    case Skala::Celsius:
+      kelvin = x + kNullpunkt;
+      break;
+    case Skala::Fahrenheit:
+      kelvin = (x - 32) * 5 / 9 + kNullpunkt;
+      break;
+    case Skala::Kelvin:
+      kelvin = x;
+      break;
+    case Skala::Rankine:
+      kelvin = x * 5 / 9;
+      break;
+    case Skala::Reaumur:
+      kelvin = x * 1.25L + kNullpunkt;
+      break;
+    case Skala::Keine:
+      break;
   }
   for (auto& e : k.Einheiten) {
     const Skala ziel = SkalaDerZeile(e.Dateizeile);
     long double t = 0;
     switch (ziel) {
-      case Skala::Celsius: t = kelvin - kNullpunkt; break;
+      case Skala::Celsius:
+        t = kelvin - kNullpunkt;
+        break;
       case Skala::Fahrenheit: {
         t = (kelvin - kNullpunkt) * 9 / 5 + 32;
         // Remove the residue of the division by 9: 100 °C give exactly 212 °F.
@@ -53,10 +77,18 @@ Rechenergebnis TemperaturUmrechnen(Sonderkontext& k) {
           t = std::round(t);
         break;
       }
-      case Skala::Kelvin: t = kelvin; break;
-      case Skala::Rankine: t = kelvin * 9 / 5; break;
-      case Skala::Reaumur: t = (kelvin - kNullpunkt) * 4 / 5; break;
-      case Skala::Keine: ErgebnisSetzen(e, std::string()); continue;
+      case Skala::Kelvin:
+        t = kelvin;
+        break;
+      case Skala::Rankine:
+        t = kelvin * 9 / 5;
+        break;
+      case Skala::Reaumur:
+        t = (kelvin - kNullpunkt) * 4 / 5;
+        break;
+      case Skala::Keine:
+        ErgebnisSetzen(e, std::string());
+        continue;
     }
     if (std::fabs(t) < 1e-10L) t = 0;
     StandardErgebnis(e, t);

@@ -5,10 +5,10 @@
 #include <vector>
 
 #include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
-#include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -101,9 +101,15 @@ Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
   }
   long double nu = 0;
   switch (quelle->Spalte) {
-    case 0: nu = x; break;
-    case 1: nu = x / kMillionen; break;
-    default: nu = Tabellenwert(*tabelle, quelle->Spalte, 1, static_cast<double>(x)) / kMillionen; break;
+    case 0:
+      nu = x;
+      break;
+    case 1:
+      nu = x / kMillionen;
+      break;
+    default:
+      nu = Tabellenwert(*tabelle, quelle->Spalte, 1, static_cast<double>(x)) / kMillionen;
+      break;
   }
   for (auto& e : k.Einheiten) {
     const Skala* ziel = SkalaFuer(e.Einheitenname);
@@ -113,9 +119,15 @@ Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
     }
     long double v = 0;
     switch (ziel->Spalte) {
-      case 0: v = nu; break;
-      case 1: v = nu * kMillionen; break;
-      default: v = Tabellenwert(*tabelle, 1, ziel->Spalte, static_cast<double>(nu * kMillionen)); break;
+      case 0:
+        v = nu;
+        break;
+      case 1:
+        v = nu * kMillionen;
+        break;
+      default:
+        v = Tabellenwert(*tabelle, 1, ziel->Spalte, static_cast<double>(nu * kMillionen));
+        break;
     }
     RohesErgebnis(e, v, FliessDezimalen(v));
   }

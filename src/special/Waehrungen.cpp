@@ -16,8 +16,10 @@ Rechenergebnis WaehrungenUmrechnen(Sonderkontext& k) {
   for (auto& e : k.Einheiten) {
     const double faktor = static_cast<double>(e.Faktor);
     const double ergebnis = faktor > 0 ? basis / faktor : 0.0;
-    if (faktor == 0 || ergebnis == 0 || !std::isfinite(ergebnis)) ErgebnisSetzen(e, "unbekannt");
-    else StandardErgebnis(e, ergebnis);
+    if (faktor == 0 || ergebnis == 0 || !std::isfinite(ergebnis))
+      ErgebnisSetzen(e, "unbekannt");
+    else
+      StandardErgebnis(e, ergebnis);
   }
   Rechenergebnis r;
   r.Erfolg = true;

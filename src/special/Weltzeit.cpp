@@ -38,10 +38,14 @@ Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k) {
     const long long tage = t >= 0 ? t / kTag : -((-t + kTag - 1) / kTag);
     t -= tage * kTag;
     std::string text = Zweistellig(static_cast<int>(t / 60)) + ":" + Zweistellig(static_cast<int>(t % 60));
-    if (tage == 1) text += Cp1252(" nä. Tag");
-    else if (tage == -1) text += " Vortag";
-    else if (tage > 1) text += " +" + std::to_string(tage) + " Tage";
-    else if (tage < -1) text += " " + std::to_string(tage) + " Tage";
+    if (tage == 1)
+      text += Cp1252(" nä. Tag");
+    else if (tage == -1)
+      text += " Vortag";
+    else if (tage > 1)
+      text += " +" + std::to_string(tage) + " Tage";
+    else if (tage < -1)
+      text += " " + std::to_string(tage) + " Tage";
     ErgebnisSetzen(e, text);
   }
   Rechenergebnis r;

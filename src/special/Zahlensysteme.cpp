@@ -16,14 +16,22 @@ constexpr std::int64_t kGroesster = std::numeric_limits<std::int32_t>::max();
 
 int RoemischerWert(char c) {
   switch (c) {
-    case 'I': return 1;
-    case 'V': return 5;
-    case 'X': return 10;
-    case 'L': return 50;
-    case 'C': return 100;
-    case 'D': return 500;
-    case 'M': return 1000;
-    default: return 0;
+    case 'I':
+      return 1;
+    case 'V':
+      return 5;
+    case 'X':
+      return 10;
+    case 'L':
+      return 50;
+    case 'C':
+      return 100;
+    case 'D':
+      return 500;
+    case 'M':
+      return 1000;
+    default:
+      return 0;
   }
 }
 
@@ -44,15 +52,22 @@ std::string Roemisch(std::int64_t wert) {
   for (int s = 0; s < 3; ++s) {
     const int ziffer = static_cast<int>(wert / teiler[s] % 10);
     const std::string eins = stufen[s][0], fuenf = stufen[s][1], zehn = stufen[s][2];
-    if (ziffer == 9) text += eins + zehn;
-    else if (ziffer >= 5) { text += fuenf; for (int i = 5; i < ziffer; ++i) text += eins; }
-    else if (ziffer == 4) text += eins + fuenf;
-    else for (int i = 0; i < ziffer; ++i) text += eins;
+    if (ziffer == 9)
+      text += eins + zehn;
+    else if (ziffer >= 5) {
+      text += fuenf;
+      for (int i = 5; i < ziffer; ++i) text += eins;
+    } else if (ziffer == 4)
+      text += eins + fuenf;
+    else
+      for (int i = 0; i < ziffer; ++i) text += eins;
   }
   return text;
 }
 
-std::string Begrenzt(std::string text, std::size_t maximum) { return text.size() > maximum ? Cp1252("Zahl zu groß") : text; }
+std::string Begrenzt(std::string text, std::size_t maximum) {
+  return text.size() > maximum ? Cp1252("Zahl zu groß") : text;
+}
 
 bool NurZeichen(std::string_view text, std::string_view erlaubt) {
   return !text.empty() && text.find_first_not_of(erlaubt) == std::string_view::npos;
@@ -74,7 +89,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
       if (!NurZeichen(text, binaer ? "01" : "01234567"))
         return EingabeFehler(binaer ? Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur 1 und 0 erlaubt!")
                                     : Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: "
-                                        "0, 1, 2, 3, 4, 5, 6, 7!"));
+                                             "0, 1, 2, 3, 4, 5, 6, 7!"));
       for (char c : text) {
         zahlwert = zahlwert * (binaer ? 2 : 8) + (c - '0');
         if (zahlwert > kGroesster) return EingabeFehler(zuGross);
@@ -96,8 +111,9 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     }
     case kHex: {
       if (!NurZeichen(text, "0123456789ABCDEF"))
-        return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: 0, 1, 2, 3, "
-                               "4, 5, 6, 7, 8, 9, A, B, C, D, E, F!"));
+        return EingabeFehler(
+            Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: 0, 1, 2, 3, "
+                   "4, 5, 6, 7, 8, 9, A, B, C, D, E, F!"));
       for (char c : text) {
         zahlwert = zahlwert * 16 + (c <= '9' ? c - '0' : c - 'A' + 10);
         if (zahlwert > kGroesster) return EingabeFehler(Cp1252("Die Hexadezimalzahl ist zu groß!"), Fokus::NurFokus);
@@ -106,8 +122,9 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     }
     case kRoemisch: {
       if (!NurZeichen(text, "IVXLCDM"))
-        return EingabeFehler(Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: I, V, X, L, "
-                               "C, D, M!"));
+        return EingabeFehler(
+            Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur folgende Zeichen erlaubt: I, V, X, L, "
+                   "C, D, M!"));
       for (std::size_t i = 0; i < text.size(); ++i) {
         const int wert = RoemischerWert(text[i]);
         const bool abziehen = i + 1 < text.size() && wert < RoemischerWert(text[i + 1]);
@@ -123,15 +140,25 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
   std::string roemisch;
   for (auto& e : k.Einheiten) {
     switch (e.Dateizeile) {
-      case kBinaer: ErgebnisSetzen(e, Begrenzt(Stellen(zahlwert, 2), 15)); break;
-      case kDezimal: ErgebnisSetzen(e, Begrenzt(std::to_string(zahlwert), 15)); break;
-      case kHex: ErgebnisSetzen(e, Stellen(zahlwert, 16)); break;
-      case kOktal: ErgebnisSetzen(e, Begrenzt(Stellen(zahlwert, 8), 15)); break;
+      case kBinaer:
+        ErgebnisSetzen(e, Begrenzt(Stellen(zahlwert, 2), 15));
+        break;
+      case kDezimal:
+        ErgebnisSetzen(e, Begrenzt(std::to_string(zahlwert), 15));
+        break;
+      case kHex:
+        ErgebnisSetzen(e, Stellen(zahlwert, 16));
+        break;
+      case kOktal:
+        ErgebnisSetzen(e, Begrenzt(Stellen(zahlwert, 8), 15));
+        break;
       case kRoemisch:
         roemisch = zahlwert > 0 ? Begrenzt(Roemisch(zahlwert), 14) : std::string();
         ErgebnisSetzen(e, roemisch);
         break;
-      default: ErgebnisSetzen(e, std::string()); break;
+      default:
+        ErgebnisSetzen(e, std::string());
+        break;
     }
   }
   Rechenergebnis r;

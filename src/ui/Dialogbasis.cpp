@@ -3,8 +3,8 @@
 
 namespace kolvaro::ui {
 
-Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname, const QString& titel,
-                         QWidget* eltern, bool modal)
+Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname, const QString& titel, QWidget* eltern,
+                         bool modal)
     : QDialog(eltern), m_Konverter(umgebung.Zustand), m_Plattform(umgebung.Dienste) {
   setObjectName(formname);
   setWindowTitle(titel);

@@ -1,9 +1,6 @@
 // The real platform services.
 #include "ui/QtPlattform.h"
 
-#include "basis/Texte.h"
-#include "ui/Text.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
@@ -12,6 +9,9 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QUrl>
+
+#include "basis/Texte.h"
+#include "ui/Text.h"
 
 namespace kolvaro::ui {
 
@@ -32,9 +32,12 @@ Antwort QtPlattform::Frage(const QString& text, bool mitAbbrechen) {
   auto knoepfe = QMessageBox::Yes | QMessageBox::No;
   if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
   switch (QMessageBox::question(m_Fenster, kTitel, text, knoepfe)) {
-    case QMessageBox::Yes: return Antwort::Ja;
-    case QMessageBox::No: return Antwort::Nein;
-    default: return Antwort::Abbrechen;
+    case QMessageBox::Yes:
+      return Antwort::Ja;
+    case QMessageBox::No:
+      return Antwort::Nein;
+    default:
+      return Antwort::Abbrechen;
   }
 }
 

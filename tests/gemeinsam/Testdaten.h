@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "basis/Zeichensatz.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro::test {
 
@@ -36,8 +36,7 @@ class TempVerzeichnis {
 
 // One unit line (UTF-8 in, Windows-1252 out) with the fields that matter in tests.
 inline std::string Einheitenzeile(const std::string& sichtbar, const std::string& land, const std::string& kurz,
-                                  const std::string& name, const std::string& faktor,
-                                  const std::string& zusatz = "") {
+                                  const std::string& name, const std::string& faktor, const std::string& zusatz = "") {
   std::vector<std::string> f(19);
   f[0] = sichtbar;
   f[4] = land;
@@ -75,17 +74,16 @@ inline void LaenderSchreiben(const std::filesystem::path& verzeichnis) {
 // "Temperatur" and "Zeit"; Zeit's data file is missing.
 inline void StandardDaten(const std::filesystem::path& v) {
   Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Masse\tMASSE.DAT\tKilogramm"),
-                                     Cp1252("Temperatur\tTEMP.DAT\tKelvin"), Cp1252("Zeit\tZEIT.DAT\tSekunde")});
-  Schreiben(v / "Gebiet.nfo", {Cp1252("Längen messen."), Cp1252("Zweite Zeile."), "*", "Massen.", "*",
-                                    "Temperaturen.", "*", "Zeiten.", "*"});
+                                Cp1252("Temperatur\tTEMP.DAT\tKelvin"), Cp1252("Zeit\tZEIT.DAT\tSekunde")});
+  Schreiben(v / "Gebiet.nfo", {Cp1252("Längen messen."), Cp1252("Zweite Zeile."), "*", "Massen.", "*", "Temperaturen.",
+                               "*", "Zeiten.", "*"});
   LaenderSchreiben(v);
-  Verschluesselt(v / "LAENGE.DAT",
-                 {Einheitenzeile("j", "Internationale Einheit", "ft", "Fuß", "0.3048"),
-                  Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
-                  Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1", "Basiseinheit."),
-                  Einheitenzeile("j", "Internationale Einheit", "mi", "Meile", "1609,344"),
-                  Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
-                  Einheitenzeile("j", "Atlantis", "", "Zoll", "0.02")});
+  Verschluesselt(v / "LAENGE.DAT", {Einheitenzeile("j", "Internationale Einheit", "ft", "Fuß", "0.3048"),
+                                    Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
+                                    Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1", "Basiseinheit."),
+                                    Einheitenzeile("j", "Internationale Einheit", "mi", "Meile", "1609,344"),
+                                    Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
+                                    Einheitenzeile("j", "Atlantis", "", "Zoll", "0.02")});
   Verschluesselt(v / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1"),
                                    Einheitenzeile("j", "Österreich", "", "Pfund", "0.56"),
                                    Einheitenzeile("j", "USA", "lb", "Pound", "0.45359237")});

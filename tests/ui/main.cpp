@@ -5,7 +5,8 @@
 #include <QStandardPaths>
 
 int main(int argc, char** argv) {
-  qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+  qputenv("QT_QPA_PLATFORM",
+          qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
   ::testing::InitGoogleTest(&argc, argv);

@@ -15,12 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "basis/Zeichensatz.h"
 #include "converter/Sortierung.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "basis/Zeichensatz.h"
 
 namespace fs = std::filesystem;
 using namespace kolvaro;
@@ -45,8 +45,7 @@ std::vector<std::string> QuelleLesen(const fs::path& pfad) {
   for (std::size_t i = 0; i < zeilen->size(); ++i) {
     auto zeile = Utf8NachCp1252((*zeilen)[i]);
     if (!zeile)
-      throw Fehler{pfad.string() + ":" + std::to_string(i + 1) +
-                   ": Zeichen, das Windows-1252 nicht darstellen kann"};
+      throw Fehler{pfad.string() + ":" + std::to_string(i + 1) + ": Zeichen, das Windows-1252 nicht darstellen kann"};
     ergebnis.push_back(*zeile);
   }
   return ergebnis;
@@ -166,9 +165,7 @@ void Sortieren(const fs::path& quelle) {
     if (!cp) throw Fehler{quelle.string() + ": Zeichen, das Windows-1252 nicht darstellen kann"};
     zeilen.emplace_back(NameSchluessel(Feld(*cp, '\t', feld::Einheitenname)), z);
   }
-  std::stable_sort(zeilen.begin(), zeilen.end(), [](const auto& a, const auto& b) {
-    return a.first < b.first;
-  });
+  std::stable_sort(zeilen.begin(), zeilen.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::string inhalt;
   for (const auto& z : zeilen) inhalt += z.second + "\n";
   if (!SchreibeAtomarRoh(quelle, inhalt)) throw Fehler{"kann " + quelle.string() + " nicht schreiben"};

@@ -16,10 +16,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "basis/Texte.h"
+#include "ui/Text.h"
 #include "ui/converter/EinheitenDelegate.h"
 #include "ui/converter/EinheitenModell.h"
-#include "ui/Text.h"
-#include "basis/Texte.h"
 
 namespace kolvaro::ui {
 
@@ -103,8 +103,8 @@ void TMyWindow::OberflaecheAufbauen() {
   Label2 = NeuesLabel("Label2", zentrum);
   ergebniszeile->addWidget(Label2);
   ergebniszeile->addStretch();
-  for (QWidget* w : {static_cast<QWidget*>(Label_Ausgangseinheit), static_cast<QWidget*>(Flagge1),
-                     static_cast<QWidget*>(Label2)}) {
+  for (QWidget* w :
+       {static_cast<QWidget*>(Label_Ausgangseinheit), static_cast<QWidget*>(Flagge1), static_cast<QWidget*>(Label2)}) {
     QSizePolicy politik = w->sizePolicy();
     politik.setRetainSizeWhenHidden(true);
     w->setSizePolicy(politik);
@@ -211,11 +211,13 @@ QWidget* TMyWindow::StatuszeileAufbauen() {
     return k;
   };
   Panel2 = panel("Panel2");
-  SpeedButton7 = knopf("SpeedButton7", QStringLiteral("+"), QStringLiteral("Ausgeblendete Einheiten kurzzeitig anzeigen."));
+  SpeedButton7 =
+      knopf("SpeedButton7", QStringLiteral("+"), QStringLiteral("Ausgeblendete Einheiten kurzzeitig anzeigen."));
   SpeedButton8 = knopf("SpeedButton8", QStringLiteral("↺"),
                        QStringLiteral("Kurzzeitige Anzeige der ausgeblendeten Einheiten rückgängig."));
   Panel3 = panel("Panel3");
-  SpeedButton9 = knopf("SpeedButton9", QStringLiteral("+"), QStringLiteral("Ausgeblendete Länder kurzzeitig anzeigen."));
+  SpeedButton9 =
+      knopf("SpeedButton9", QStringLiteral("+"), QStringLiteral("Ausgeblendete Länder kurzzeitig anzeigen."));
   SpeedButton10 = knopf("SpeedButton10", QStringLiteral("↺"),
                         QStringLiteral("Kurzzeitige Anzeige der ausgeblendeten Länder rückgängig."));
   connect(SpeedButton7, &QToolButton::clicked, this, &TMyWindow::TemporaerEinheitenAnzeigen);

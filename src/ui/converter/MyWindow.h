@@ -146,8 +146,8 @@ class TMyWindow : public QMainWindow {
     QLabel* Beschriftung;
     QLabel* Wert;
   };
-  InfoPaar m_InfoKurzzeichen{}, m_InfoSonstigeNamen{}, m_InfoUebersetzung{}, m_InfoEinsatzgebiet{},
-      m_InfoEntspricht{}, m_InfoCaWert{}, m_InfoOrt{}, m_InfoZeitraum{}, m_InfoLandname{};
+  InfoPaar m_InfoKurzzeichen{}, m_InfoSonstigeNamen{}, m_InfoUebersetzung{}, m_InfoEinsatzgebiet{}, m_InfoEntspricht{},
+      m_InfoCaWert{}, m_InfoOrt{}, m_InfoZeitraum{}, m_InfoLandname{};
   QLabel* Info_reg_Unterschiede = nullptr;
   QLabel* Info_zeit_unterschiede = nullptr;
 

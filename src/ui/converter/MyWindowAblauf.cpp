@@ -10,15 +10,15 @@
 #include <QToolButton>
 #include <QToolTip>
 
-#include "converter/Einstellungswerte.h"
-#include "data/Laendertabelle.h"
 #include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
+#include "converter/Einstellungswerte.h"
+#include "data/Laendertabelle.h"
+#include "ui/Flaggen.h"
+#include "ui/Text.h"
 #include "ui/converter/EinheitenModell.h"
 #include "ui/converter/Einstellungen.h"
-#include "ui/Flaggen.h"
 #include "ui/converter/MyWindow.h"
-#include "ui/Text.h"
 
 namespace kolvaro::ui {
 
@@ -122,9 +122,9 @@ void TMyWindow::ListeFuellen() {
   m_Fuellen = false;
   AuswahlSetzen(ergebnisse ? gemerkt : 0);
   if (m_Konverter.Einheiten().empty())
-    m_Plattform.Information(QStringLiteral(
-        "Die Einheiten-Liste enthält keine Einträge! Es sind entweder alle Einheiten oder alle Länder "
-        "ausgeblendet oder die Datendatei konnte nicht geöffnet werden."));
+    m_Plattform.Information(
+        QStringLiteral("Die Einheiten-Liste enthält keine Einträge! Es sind entweder alle Einheiten oder alle Länder "
+                       "ausgeblendet oder die Datendatei konnte nicht geöffnet werden."));
 }
 
 void TMyWindow::ErgebnisseZeigen() {
@@ -167,8 +167,10 @@ void TMyWindow::EinheitAnzeigen() {
   const auto& einheit = m_Konverter.Einheiten()[static_cast<std::size_t>(zeile)];
   Label_gewaehlte_einheit->setText(QtText(einheit.Einheitenname));
   QPixmap flagge = Flagge(QtText(Flaggenname(einheit.Landname)));
-  if (flagge.isNull()) Image1->clear();
-  else Image1->setPixmap(flagge);
+  if (flagge.isNull())
+    Image1->clear();
+  else
+    Image1->setPixmap(flagge);
 }
 
 // -------------------------------------------------------------- conversion
@@ -194,8 +196,10 @@ void TMyWindow::RechentasteClick() {
     for (const auto& meldung : ergebnis.Nachher) Meldung(meldung);
   }
   if (ergebnis.GebietNeuLaden) GebietNeuLaden();
-  if (ergebnis.FokusDanach == Fokus::FokusUndMarkieren) EingabeFehler();
-  else if (ergebnis.FokusDanach == Fokus::NurFokus) Edit_Eingabe->setFocus();
+  if (ergebnis.FokusDanach == Fokus::FokusUndMarkieren)
+    EingabeFehler();
+  else if (ergebnis.FokusDanach == Fokus::NurFokus)
+    Edit_Eingabe->setFocus();
 }
 
 void TMyWindow::EingabeFehler() {
@@ -216,8 +220,10 @@ void TMyWindow::ErgebnisZeileStarten() {
   Label_Ausgangseinheit->setText(Edit_Eingabe->text() + QStringLiteral("  ") + Label_gewaehlte_einheit->text());
   Label2->setText(QStringLiteral("="));
   const QPixmap flagge = Image1->pixmap();
-  if (!flagge.isNull()) Flagge1->setPixmap(flagge);
-  else Flagge1->clear();
+  if (!flagge.isNull())
+    Flagge1->setPixmap(flagge);
+  else
+    Flagge1->clear();
 }
 
 void TMyWindow::Timer1Timer() {
@@ -266,10 +272,10 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
   }
   if (objekt == Edit_Eingabe && typ == QEvent::KeyRelease) {
     auto* taste = static_cast<QKeyEvent*>(ereignis);
-    const bool dezimaltaste = (taste->modifiers() & Qt::KeypadModifier) &&
-                              (taste->key() == Qt::Key_Comma || taste->key() == Qt::Key_Period);
-    const bool aendernd = !taste->text().isEmpty() || taste->key() == Qt::Key_Backspace ||
-                          taste->key() == Qt::Key_Delete;
+    const bool dezimaltaste =
+        (taste->modifiers() & Qt::KeypadModifier) && (taste->key() == Qt::Key_Comma || taste->key() == Qt::Key_Period);
+    const bool aendernd =
+        !taste->text().isEmpty() || taste->key() == Qt::Key_Backspace || taste->key() == Qt::Key_Delete;
     const bool eingabetaste = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
     if (aendernd && !dezimaltaste && !eingabetaste && !taste->isAutoRepeat() &&
         m_Konverter.AutomatischRechnenBeiEingabe(Edit_Eingabe->text().toStdString()))
@@ -284,7 +290,8 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
       if (hinweis != m_Hinweis) {
         QToolTip::hideText();
         m_Hinweis = hinweis;
-        if (!hinweis.isEmpty()) QToolTip::showText(maus->globalPosition().toPoint(), hinweis, ListBoxEinheit->viewport());
+        if (!hinweis.isEmpty())
+          QToolTip::showText(maus->globalPosition().toPoint(), hinweis, ListBoxEinheit->viewport());
       }
     }
     if (typ == QEvent::Leave) {

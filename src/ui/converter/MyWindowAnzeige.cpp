@@ -9,9 +9,9 @@
 #include <QToolButton>
 
 #include "basis/Texte.h"
+#include "ui/Text.h"
 #include "ui/converter/EinheitenModell.h"
 #include "ui/converter/MyWindow.h"
-#include "ui/Text.h"
 
 namespace kolvaro::ui {
 
@@ -74,7 +74,9 @@ void TMyWindow::WertKopierenClick() {
   m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex())));
 }
 
-void TMyWindow::PopupKopierenClick() { m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex()))); }
+void TMyWindow::PopupKopierenClick() {
+  m_Plattform.ZwischenablageSetzen(QtText(m_Konverter.AngezeigtesErgebnis(AuswahlIndex())));
+}
 
 void TMyWindow::WerteinfuegenClick() {
   Edit_Eingabe->clear();
@@ -86,9 +88,9 @@ void TMyWindow::WerteinfuegenClick() {
 
 void TMyWindow::InfoAnzeigen() {
   const int zeile = AuswahlIndex();
-  InfoPaar* paare[] = {&m_InfoKurzzeichen, &m_InfoSonstigeNamen, &m_InfoUebersetzung, &m_InfoEinsatzgebiet,
-                       &m_InfoEntspricht,  &m_InfoCaWert,        &m_InfoOrt,         &m_InfoZeitraum,
-                       &m_InfoLandname};
+  InfoPaar* paare[] = {&m_InfoKurzzeichen,   &m_InfoSonstigeNamen, &m_InfoUebersetzung,
+                       &m_InfoEinsatzgebiet, &m_InfoEntspricht,    &m_InfoCaWert,
+                       &m_InfoOrt,           &m_InfoZeitraum,      &m_InfoLandname};
   if (zeile < 0) {
     for (InfoPaar* p : paare) {
       p->Beschriftung->clear();
@@ -101,9 +103,9 @@ void TMyWindow::InfoAnzeigen() {
   }
   const Infotafel tafel = m_Konverter.Info(zeile);
   ToolButton1->setEnabled(tafel.ZusatzinfoVorhanden);
-  const Infotafel::Zeile* werte[] = {&tafel.Kurzzeichen, &tafel.SonstigeNamen, &tafel.Uebersetzung,
-                                     &tafel.Einsatzgebiet, &tafel.Entspricht,   &tafel.CaWert,
-                                     &tafel.Ort,           &tafel.Zeitraum,     &tafel.Land};
+  const Infotafel::Zeile* werte[] = {&tafel.Kurzzeichen,   &tafel.SonstigeNamen, &tafel.Uebersetzung,
+                                     &tafel.Einsatzgebiet, &tafel.Entspricht,    &tafel.CaWert,
+                                     &tafel.Ort,           &tafel.Zeitraum,      &tafel.Land};
   for (std::size_t i = 0; i < std::size(paare); ++i) {
     paare[i]->Beschriftung->setText(QtText(werte[i]->Beschriftung));
     paare[i]->Wert->setText(QtText(werte[i]->Wert));

@@ -4,8 +4,8 @@
 #include <QComboBox>
 
 #include "basis/Gebietsnamen.h"
-#include "ui/converter/MyWindow.h"
 #include "ui/Text.h"
+#include "ui/converter/MyWindow.h"
 
 namespace kolvaro::ui {
 
@@ -57,9 +57,12 @@ void TMyWindow::Bearbeiten(Bearbeitung bearbeitung, const std::function<void()>&
 
 void TMyWindow::EigeneEinheitEinfuegen() {
   const std::string& gebiet = m_Konverter.Gebietsname();
-  if (gebiet == gebiet::Waehrungen) DialogOeffnen(Dialogart::EigeneEinheitWaehrung);
-  else if (gebiet == gebiet::Weltzeit) DialogOeffnen(Dialogart::EigeneEinheitWeltzeit);
-  else DialogOeffnen(Dialogart::EigeneEinheit);
+  if (gebiet == gebiet::Waehrungen)
+    DialogOeffnen(Dialogart::EigeneEinheitWaehrung);
+  else if (gebiet == gebiet::Weltzeit)
+    DialogOeffnen(Dialogart::EigeneEinheitWeltzeit);
+  else
+    DialogOeffnen(Dialogart::EigeneEinheit);
 }
 
 void TMyWindow::FaktorAendern() {
@@ -67,8 +70,10 @@ void TMyWindow::FaktorAendern() {
   if (!m_Konverter.Einheiten().empty()) {
     const std::string& gebiet = m_Konverter.Gebietsname();
     Dialogart art = Dialogart::FaktorAendern;
-    if (gebiet == gebiet::Weltzeit) art = Dialogart::FaktorAendernWeltzeit;
-    else if (gebiet == gebiet::Waehrungen) art = Dialogart::WaehrungstabelleAendern;
+    if (gebiet == gebiet::Weltzeit)
+      art = Dialogart::FaktorAendernWeltzeit;
+    else if (gebiet == gebiet::Waehrungen)
+      art = Dialogart::WaehrungstabelleAendern;
     if (Dialogbasis* dialog = m_Dialoge->Dialog(art)) neu = dialog->Ausfuehren();
   }
   NachAenderung(neu);
@@ -78,7 +83,8 @@ void TMyWindow::FaktorAendern() {
 
 void TMyWindow::NachAenderung(Neuladen was) {
   switch (was) {
-    case Neuladen::Nichts: break;
+    case Neuladen::Nichts:
+      break;
     case Neuladen::Liste: {
       m_Konverter.SetErgebnisseVorhanden(false);
       const int zeile = AuswahlIndex();
@@ -89,8 +95,12 @@ void TMyWindow::NachAenderung(Neuladen was) {
       InfoAnzeigen();
       break;
     }
-    case Neuladen::Gebiet: ComboBox2Change(); break;
-    case Neuladen::Katalog: KatalogNeuLaden(); break;
+    case Neuladen::Gebiet:
+      ComboBox2Change();
+      break;
+    case Neuladen::Katalog:
+      KatalogNeuLaden();
+      break;
   }
 }
 

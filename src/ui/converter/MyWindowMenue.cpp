@@ -51,8 +51,7 @@ void TMyWindow::MenueAufbauen() {
   Einheitausblenden1 =
       Eintrag(einheit, "Einheitausblenden1", "Einheit(en) &ausblenden", QKeySequence(Qt::CTRL | Qt::Key_Delete));
   Einheiteinblenden1 = Eintrag(einheit, "Einheiteinblenden1", "Einheit(en) &einblenden...");
-  AusgeblendeteEinheitenlschen1 =
-      Eintrag(einheit, "AusgeblendeteEinheitenlschen1", "Au&sgeblendete Einheiten löschen");
+  AusgeblendeteEinheitenlschen1 = Eintrag(einheit, "AusgeblendeteEinheitenlschen1", "Au&sgeblendete Einheiten löschen");
   EigeneEinheiteinfgen1 = Eintrag(einheit, "EigeneEinheiteinfgen1", "Ei&gene Einheit einfügen...");
   Umrechnungsfaktorndern1 = Eintrag(einheit, "Umrechnungsfaktorndern1", "&Umrechnungsfaktor ändern...");
   Einheitensuchen1 = Eintrag(einheit, "Einheitensuchen1", "Einheiten s&uchen");

@@ -27,8 +27,8 @@ TEST(Einstellungswerte, ErsterStartGibtAlleVorgaben) {
 }
 
 TEST(Einstellungswerte, GelesenWieGespeichert) {
-  auto g = Lesen({{"Gruppe", "7"}, {"ESortierung", "Land"}, {"ausg_wiss", "0"}, {"autorechnen", "1"},
-                  {"Laender", "1101"}});
+  auto g =
+      Lesen({{"Gruppe", "7"}, {"ESortierung", "Land"}, {"ausg_wiss", "0"}, {"autorechnen", "1"}, {"Laender", "1101"}});
   EXPECT_TRUE(g.Ok);
   EXPECT_EQ(g.Werte.Gruppe, 7);
   EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Land);

@@ -2,8 +2,8 @@
 // the country filter, conversion, orders, the information panel, status.
 #include <gtest/gtest.h>
 
-#include "converter/Konverter.h"
 #include "basis/Zeichensatz.h"
+#include "converter/Konverter.h"
 #include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {

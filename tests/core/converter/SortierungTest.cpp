@@ -1,8 +1,8 @@
 // The comparison keys of the three orders.
 #include <gtest/gtest.h>
 
-#include "converter/Sortierung.h"
 #include "basis/Zeichensatz.h"
+#include "converter/Sortierung.h"
 
 namespace kolvaro {
 namespace {
@@ -43,9 +43,9 @@ TEST(Sortierung, LandSchluesselKlassenZuerst) {
   std::vector<std::string> reihenfolge;
   for (const auto& e : einheiten) reihenfolge.push_back(Cp1252NachUtf8(e.Landname));
   // "Ägypten" sorts as "AEgypten": before every "A" followed by a lower-case letter.
-  EXPECT_EQ(reihenfolge, (std::vector<std::string>{"SI-Einheit", "Internationale Einheit", "Englisches System",
-                                                   "Eigene Einheit", "Sonstige Einheit", "Ägypten", "Argentinien",
-                                                   "Australien"}));
+  EXPECT_EQ(reihenfolge,
+            (std::vector<std::string>{"SI-Einheit", "Internationale Einheit", "Englisches System", "Eigene Einheit",
+                                      "Sonstige Einheit", "Ägypten", "Argentinien", "Australien"}));
 }
 
 TEST(Sortierung, GleichesLandNachName) {

@@ -8,8 +8,9 @@
 #include <set>
 
 #include "basis/Gebietsnamen.h"
-#include "converter/Sortierung.h"
 #include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
+#include "converter/Sortierung.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
@@ -17,7 +18,6 @@
 #include "data/Laendertabelle.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {
@@ -50,7 +50,6 @@ const std::vector<Datei>& AlleDateien() {
   return dateien;
 }
 
-
 long double Faktor(const std::vector<std::string>& felder) {
   return ZahlLesen(felder[feld::Faktor - 1]).value_or(0.0L);
 }
@@ -65,7 +64,8 @@ TEST(Daten, KatalogUndInfotexte) {
   std::set<std::string> namen;
   for (std::size_t k = 0; k < gebiete.size(); ++k) {
     EXPECT_TRUE(namen.insert(gebiete[k].Gebietsname).second) << Cp1252NachUtf8(gebiete[k].Gebietsname);
-    EXPECT_FALSE(GebietsInfotextBereinigt(*infotext, static_cast<int>(k) + 1).empty()) << Cp1252NachUtf8(gebiete[k].Gebietsname);
+    EXPECT_FALSE(GebietsInfotextBereinigt(*infotext, static_cast<int>(k) + 1).empty())
+        << Cp1252NachUtf8(gebiete[k].Gebietsname);
     if (k > 0) {
       EXPECT_LT(NameSchluessel(gebiete[k - 1].Gebietsname), NameSchluessel(gebiete[k].Gebietsname));
     }
@@ -75,12 +75,16 @@ TEST(Daten, KatalogUndInfotexte) {
 }
 
 TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
-  const std::pair<int, std::size_t> grenzen[] = {
-      {feld::Kennung, kapazitaet::Kennung},           {feld::Kurzzeichen, kapazitaet::Kurzzeichen},
-      {feld::Einheitenname, kapazitaet::Einheitenname}, {feld::SonstigeNamen, kapazitaet::SonstigeNamen},
-      {feld::Uebersetzung, kapazitaet::Uebersetzung},  {feld::Einsatzgebiet, kapazitaet::Einsatzgebiet},
-      {feld::Entspricht, kapazitaet::Entspricht},      {feld::CaWert, kapazitaet::CaWert},
-      {feld::Ort, kapazitaet::Ort},                    {feld::Zeitraum, kapazitaet::Zeitraum}};
+  const std::pair<int, std::size_t> grenzen[] = {{feld::Kennung, kapazitaet::Kennung},
+                                                 {feld::Kurzzeichen, kapazitaet::Kurzzeichen},
+                                                 {feld::Einheitenname, kapazitaet::Einheitenname},
+                                                 {feld::SonstigeNamen, kapazitaet::SonstigeNamen},
+                                                 {feld::Uebersetzung, kapazitaet::Uebersetzung},
+                                                 {feld::Einsatzgebiet, kapazitaet::Einsatzgebiet},
+                                                 {feld::Entspricht, kapazitaet::Entspricht},
+                                                 {feld::CaWert, kapazitaet::CaWert},
+                                                 {feld::Ort, kapazitaet::Ort},
+                                                 {feld::Zeitraum, kapazitaet::Zeitraum}};
   ASSERT_FALSE(AlleDateien().empty());
   for (const auto& d : AlleDateien()) {
     ASSERT_FALSE(d.Zeilen.empty()) << d.Gebiet.Datendatei;
@@ -98,8 +102,10 @@ TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
         EXPECT_TRUE(f[flag - 1].empty() || f[flag - 1] == "j") << wo;
       // Time-zone offsets may be 0 or negative, an unknown exchange rate is 0.
       if (d.Gebiet.Gebietsname == gebiet::Weltzeit) continue;
-      if (d.Gebiet.Gebietsname == gebiet::Waehrungen) EXPECT_GE(faktor, 0.0L) << wo;
-      else EXPECT_GT(faktor, 0.0L) << wo;
+      if (d.Gebiet.Gebietsname == gebiet::Waehrungen)
+        EXPECT_GE(faktor, 0.0L) << wo;
+      else
+        EXPECT_GT(faktor, 0.0L) << wo;
     }
   }
 }
@@ -139,7 +145,8 @@ TEST(Daten, LaenderStimmenMitDerLaendertabelle) {
       if (f.size() != 19) continue;
       benutzt.insert(f[feld::Landname - 1]);
       EXPECT_TRUE(vorhanden.count(f[feld::Landname - 1]))
-          << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(f[feld::Einheitenname - 1]) << " - " << Cp1252NachUtf8(f[feld::Landname - 1]);
+          << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(f[feld::Einheitenname - 1]) << " - "
+          << Cp1252NachUtf8(f[feld::Landname - 1]);
     }
   }
   for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << Cp1252NachUtf8(land);
@@ -187,7 +194,8 @@ const std::vector<std::string>* Einheit(const char* datei, const char* name, con
   for (const auto& d : AlleDateien())
     if (d.Gebiet.Datendatei == datei)
       for (const auto& f : d.Zeilen)
-        if (f.size() == 19 && f[feld::Einheitenname - 1] == Cp1252(name) && f[feld::Landname - 1] == Cp1252(land)) return &f;
+        if (f.size() == 19 && f[feld::Einheitenname - 1] == Cp1252(name) && f[feld::Landname - 1] == Cp1252(land))
+          return &f;
   return nullptr;
 }
 

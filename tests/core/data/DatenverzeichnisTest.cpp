@@ -101,8 +101,9 @@ TEST(Einheitendatei, FehlerLassenDieDateiStehen) {
   EXPECT_EQ(*DateiLaden(v.Pfad() / "LAENGE.DAT"), vorher);
   geschrieben = EinheitenzeileAendern(v.Pfad(), "ZEIT.DAT", 0, 1, "n");
   ASSERT_FALSE(geschrieben);
-  EXPECT_EQ(geschrieben.Fehler().Text, Cp1252("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
-                             "nicht geschrieben werden!"));
+  EXPECT_EQ(geschrieben.Fehler().Text,
+            Cp1252("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
+                   "nicht geschrieben werden!"));
   auto zeilen = vorher;
   zeilen[3] = "XYZ";
   ASSERT_TRUE(SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen));

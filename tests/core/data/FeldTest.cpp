@@ -1,9 +1,9 @@
 // Fields of delimited lines and the Windows-1252 edge.
 #include <gtest/gtest.h>
 
+#include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Laendertabelle.h"
-#include "basis/Zeichensatz.h"
 
 namespace kolvaro {
 namespace {

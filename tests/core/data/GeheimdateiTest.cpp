@@ -26,7 +26,8 @@ TEST(Geheimdatei, KopfzeilenLeereZeilenUndSchluessel) {
   art.LeereUeberspringen = false;
   EXPECT_EQ(*GeheimdateiLesen(datei, art), (std::vector<std::string>{"eins", "", "zwei"}));
   // A line that is not cipher text stops the read; the message names file and line.
-  test::Schreiben(datei, {"Kopf 1", "Kopf 2", LinieVerschluesseln("eins", 3), "kaputt", LinieVerschluesseln("zwei", 3)});
+  test::Schreiben(datei,
+                  {"Kopf 1", "Kopf 2", LinieVerschluesseln("eins", 3), "kaputt", LinieVerschluesseln("zwei", 3)});
   auto gelesen = GeheimdateiLesen(datei, art);
   ASSERT_FALSE(gelesen);
   EXPECT_EQ(gelesen.Fehler().Text, BeschaedigtMeldung("T.NFO", 4).Text);

@@ -8,7 +8,8 @@
 namespace kolvaro {
 namespace {
 
-const std::string kKeinFaktor = "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor möglich ist, ist ";
+const std::string kKeinFaktor =
+    "Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor möglich ist, ist ";
 
 struct Fall {
   const char* Name;
@@ -16,7 +17,7 @@ struct Fall {
   const char* Gebiet;  // UTF-8
   bool Passwort;       // the answer of the password query
   bool Erlaubt;
-  bool Gefragt;        // the password was asked
+  bool Gefragt;         // the password was asked
   const char* Meldung;  // UTF-8; empty: refused without a message
   Meldungsart Art = Meldungsart::Information;
 };
@@ -66,10 +67,9 @@ INSTANTIATE_TEST_SUITE_P(
         Fall{"FaktorInSchuhgroessen", Bearbeitung::FaktorAendern, "Schuhgrößen", true, false, false, kFaktor.c_str()}));
 
 TEST(Bearbeitungstor, DieSiebenGebieteOhneFaktor) {
-  for (const char* gebiet : {"Zahlensysteme", "Temperatur", "Aräometerskalen", "Viskosität, kinem. alt",
-                             "Schuhgrößen", "Brüche", "Kalender"})
-    EXPECT_FALSE(BearbeitungPruefen(Bearbeitung::FaktorAendern, Cp1252(gebiet), [] { return true; }).Erfolg)
-        << gebiet;
+  for (const char* gebiet : {"Zahlensysteme", "Temperatur", "Aräometerskalen", "Viskosität, kinem. alt", "Schuhgrößen",
+                             "Brüche", "Kalender"})
+    EXPECT_FALSE(BearbeitungPruefen(Bearbeitung::FaktorAendern, Cp1252(gebiet), [] { return true; }).Erfolg) << gebiet;
   // Case-sensitive, as every special category.
   EXPECT_TRUE(BearbeitungPruefen(Bearbeitung::FaktorAendern, "temperatur", [] { return true; }).Erfolg);
 }

@@ -121,9 +121,11 @@ TEST_F(DialogeTest, NachEinerAenderungLaedtDasFensterDasGebietNeu) {
   Zeile(QStringLiteral("Kilometer"));
   Aktion("NeuesGebieteinfgen1")->trigger();
   EXPECT_EQ(Liste()->model()->rowCount(), vorher - 1);
-  EXPECT_TRUE(Liste()->model()->match(Liste()->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Kilometer"), 1,
-                                      Qt::MatchExactly)
-                  .isEmpty());
+  EXPECT_TRUE(
+      Liste()
+          ->model()
+          ->match(Liste()->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Kilometer"), 1, Qt::MatchExactly)
+          .isEmpty());
   EXPECT_TRUE(m_Plattform.Boxen.empty());
 }
 

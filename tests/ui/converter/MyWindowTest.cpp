@@ -76,7 +76,8 @@ TEST_F(MyWindowTest, FalscheEingabeBringtFehlerboxUndAendertNichts) {
   Eintippen(QStringLiteral("3"));
   Enter();
   const QString vorher = Ergebnis(Zeile(QStringLiteral("Kilometer")));
-  for (const QString& falsch : {QStringLiteral("0"), QStringLiteral("x1"), QStringLiteral("1E99999"), QStringLiteral("π")}) {
+  for (const QString& falsch :
+       {QStringLiteral("0"), QStringLiteral("x1"), QStringLiteral("1E99999"), QStringLiteral("π")}) {
     m_Plattform.Boxen.clear();
     Eintippen(falsch);
     Enter();
@@ -206,8 +207,9 @@ TEST_F(MyWindowTest, AlleLaenderAusgeblendetMeldetLeereListe) {
   GebietWaehlen(QStringLiteral("Länge"));
   EXPECT_EQ(Liste()->model()->rowCount(), 0);
   ASSERT_FALSE(m_Plattform.Texte(QStringLiteral("Information")).isEmpty());
-  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Information")).last().startsWith(
-      QStringLiteral("Die Einheiten-Liste enthält keine Einträge!")));
+  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Information"))
+                  .last()
+                  .startsWith(QStringLiteral("Die Einheiten-Liste enthält keine Einträge!")));
   EXPECT_TRUE(Label("Label_gewaehlte_einheit").isEmpty());
   EXPECT_TRUE(Kind<QToolButton>("SpeedButton9")->isEnabled());
   // Showing the hidden countries for the moment lists the units again...

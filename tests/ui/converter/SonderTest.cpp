@@ -18,9 +18,9 @@ class SonderFensterTest : public test::Fenstertest {
   void SetUp() override {
     Fenstertest::SetUp();
     const std::filesystem::path v = Verzeichnis();
-    kolvaro::test::Schreiben(v / "Gruppen.nfo", {Cp1252("Aräometerskalen\tARAEOM.DAT\tGramm/Zentimeter^3 bei 15° C"),
-                                       "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)",
-                                       "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
+    kolvaro::test::Schreiben(v / "Gruppen.nfo",
+                             {Cp1252("Aräometerskalen\tARAEOM.DAT\tGramm/Zentimeter^3 bei 15° C"),
+                              "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)", "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
     kolvaro::test::Schreiben(v / "Gebiet.nfo", {"A", "*", "W", "*", "Z", "*"});
     kolvaro::test::LaenderSchreiben(v);
     auto araeo = [](const char* land, const char* name, const char* bezug) {
@@ -32,10 +32,11 @@ class SonderFensterTest : public test::Fenstertest {
                                       araeo("SI-Einheit", "Gramm/Zentimeter^3 bei 15° C", "15° C")});
     Verschluesselt(v / "WELTZEIT.DAT", {Einheitenzeile("j", "Deutschland", "", "Berlin", "1"),
                                         Einheitenzeile("j", "USA", "", "New York", "-5")});
-    Verschluesselt(v / "ZAHLSYS.DAT",
-                   {Einheitenzeile("j", "SI-Einheit", "", "Binärzahl", "1"), Einheitenzeile("j", "SI-Einheit", "", "Dezimalzahl", "1"),
-                    Einheitenzeile("j", "SI-Einheit", "", "Hexadezimalzahl", "1"), Einheitenzeile("j", "SI-Einheit", "", "Oktalzahl", "1"),
-                    Einheitenzeile("j", "SI-Einheit", "", "Römische Zahl", "1")});
+    Verschluesselt(v / "ZAHLSYS.DAT", {Einheitenzeile("j", "SI-Einheit", "", "Binärzahl", "1"),
+                                       Einheitenzeile("j", "SI-Einheit", "", "Dezimalzahl", "1"),
+                                       Einheitenzeile("j", "SI-Einheit", "", "Hexadezimalzahl", "1"),
+                                       Einheitenzeile("j", "SI-Einheit", "", "Oktalzahl", "1"),
+                                       Einheitenzeile("j", "SI-Einheit", "", "Römische Zahl", "1")});
     Starten();
   }
 };
