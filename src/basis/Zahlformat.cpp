@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -271,6 +272,31 @@ std::string WissTextRoh(long double r) {
     if (c == ',') c = '.';
   return (r < 0.0L ? "" : " ") + text;
 }
+
+namespace {
+
+// Sign position, mantissa with the given decimals and separator, four-digit exponent.
+std::string WissTextFest(long double r, int dezimalen, char trenner) {
+  if (!std::isfinite(r)) return {};
+  char puffer[64];
+  std::snprintf(puffer, sizeof puffer, "%.*Le", dezimalen, std::fabs(r));
+  std::string_view roh(puffer);
+  const auto e = roh.find('e');
+  std::string text(1, r < 0.0L ? '-' : ' ');
+  text += roh.substr(0, e);
+  if (dezimalen > 0) text[2] = trenner;
+  text += 'E';
+  text += roh[e + 1];
+  const std::string_view hochzahl = roh.substr(e + 2);
+  text.append(hochzahl.size() < 4 ? 4 - hochzahl.size() : 0, '0');
+  text += hochzahl;
+  return text;
+}
+
+}  // namespace
+
+std::string WissText23(long double r) { return WissTextFest(r, 14, '.'); }
+std::string WissText17(long double r) { return WissTextFest(r, 8, ','); }
 
 std::string FestTextRoh(long double r, int dezimalen) {
   const long double betrag = std::fabs(r);

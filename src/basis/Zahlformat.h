@@ -33,6 +33,15 @@ std::string FliessText(long double r);
 // the fixed text with the given decimals and a decimal point, untrimmed.
 std::string WissTextRoh(long double r);
 std::string FestTextRoh(long double r, int dezimalen);
+// The fixed-width scientific forms of stored factors: a sign position
+// (blank or "-"), one digit, the decimal separator, 14 (or 8) digits, "E",
+// the exponent's sign and four exponent digits.
+// 1.5 -> " 1.50000000000000E+0000" (23 characters, decimal point);
+// 0.028316846592 -> " 2,83168466E-0002" (17 characters, decimal comma).
+// Not finite: empty.
+std::string WissText23(long double r);
+std::string WissText17(long double r);
+
 // The number of decimals of the float text for the magnitude of r.
 int FliessDezimalen(long double r);
 

@@ -146,6 +146,16 @@ void Konverter::NachModusSortieren() {
     NachGroesseSortieren(m_Einheiten, gebiet::GroesseNachErgebnis(Gebietsname()));
 }
 
+void Konverter::EinheitAusblendenInListe(int i) {
+  if (!GueltigeZeile(i)) return;
+  m_Einheiten.erase(m_Einheiten.begin() + i);
+  ++m_Zaehler.Verborgen;
+}
+
+const std::string& Konverter::Datendatei() const {
+  return m_Gebietsindex >= 0 ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Datendatei : kLeer;
+}
+
 std::vector<int> Konverter::EinheitFinden(std::string_view name, std::string_view land) const {
   std::vector<int> treffer;
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i)

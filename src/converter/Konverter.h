@@ -88,6 +88,13 @@ class Konverter {
   bool TemporaereAnzeige() const { return m_TemporaereAnzeige; }
   void SetTemporaereAnzeige(bool an) { m_TemporaereAnzeige = an; }
   void SetVerborgenZaehler(int anzahl) { m_Zaehler.Verborgen = anzahl; }
+  // A unit entry that an editing function changed together with its line
+  // (factor, texts); i must be a valid row.
+  TAusgabetextobject& EinheitAnpassen(int i) { return m_Einheiten[static_cast<std::size_t>(i)]; }
+  // Takes the unit at row i out of the list after its line was hidden: one
+  // more hidden unit, the other rows and line numbers unchanged.
+  void EinheitAusblendenInListe(int i);
+  const std::string& Datendatei() const;  // of the current category; empty without one
   // Rows whose Einheitenname is name (and whose Landname is land, if given).
   std::vector<int> EinheitFinden(std::string_view name, std::string_view land = {}) const;
 

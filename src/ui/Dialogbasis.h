@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "converter/Konverter.h"
 #include "ui/Plattform.h"
@@ -20,9 +21,17 @@ enum class Neuladen {
   Katalog,  // categories were added or deleted: reload the catalogue, then the category
 };
 
+// What every dialog is given: the converter state, the platform services,
+// and what it may ask of the main window.
 struct Dialogumgebung {
   Konverter& Zustand;
   Plattform& Dienste;
+  // The password query of the editing functions (true: access granted).
+  std::function<bool()> PasswortAbfragen = [] { return true; };
+  // The row of the unit selected in the main window, -1 without units.
+  std::function<int()> Auswahl = [] { return -1; };
+  // The main window shows the counters anew (status lines and their buttons).
+  std::function<void()> StatusAnzeigen = [] {};
 };
 
 class Dialogbasis : public QDialog {
@@ -46,6 +55,7 @@ class Dialogbasis : public QDialog {
 
   Konverter& m_Konverter;
   Plattform& m_Plattform;
+  Dialogumgebung m_Umgebung;
 
  private:
   Neuladen m_Neuladen = Neuladen::Nichts;

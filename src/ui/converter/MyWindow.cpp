@@ -45,7 +45,11 @@ TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& eins
   OberflaecheAufbauen();
   resize(980, 640);
   // The dialogs after the window, once, as the program starts.
-  m_Dialoge = std::make_unique<Dialoge>(Dialogumgebung{m_Konverter, m_Plattform}, this, fabriken);
+  Dialogumgebung umgebung{m_Konverter, m_Plattform};
+  umgebung.PasswortAbfragen = [this] { return m_Passwortabfrage(); };
+  umgebung.Auswahl = [this] { return AuswahlIndex(); };
+  umgebung.StatusAnzeigen = [this] { StatusAnzeigen(); };
+  m_Dialoge = std::make_unique<Dialoge>(umgebung, this, fabriken);
   BefehleVerbinden();
 }
 

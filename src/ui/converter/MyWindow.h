@@ -58,6 +58,8 @@ class TMyWindow : public QMainWindow {
 
   // Shows a dialog and reloads what it changed.
   void DialogOeffnen(Dialogart art);
+  // The same, then the automatic calculation unless the reload did it.
+  Neuladen DialogOeffnenUndRechnen(Dialogart art);
   // The gate of every editing command: the command runs only when the
   // checks of its kind let it; otherwise the refusal is shown (if it has a
   // message).
@@ -83,6 +85,12 @@ class TMyWindow : public QMainWindow {
   void KatalogNeuLaden();
   void EigeneEinheitEinfuegen();
   void FaktorAendern();
+  // The editing commands without a dialog of their own, each in a file of its own.
+  void EinheitenAusblenden();        // MyWindowAusblenden.cpp
+  void AusgeblendeteLoeschen();      // MyWindowLoeschen.cpp
+  void EinheitenSuchen();            // MyWindowSuchen.cpp: the search dialog and the jump to a hit
+  bool PasswortAbfragen();           // MyWindowPasswort.cpp: the password lock
+  void PasswortErzeugenBeiBedarf();  // MyWindowPasswort.cpp: at the first start
   QWidget* InfoPanelAufbauen();
   QWidget* StatuszeileAufbauen();
 
@@ -114,7 +122,7 @@ class TMyWindow : public QMainWindow {
   Plattform& m_Plattform;
   QSettings& m_EinstellungsSpeicher;
   std::unique_ptr<Dialoge> m_Dialoge;
-  Passwortabfrage m_Passwortabfrage = [] { return true; };
+  Passwortabfrage m_Passwortabfrage = [this] { return PasswortAbfragen(); };
   bool m_ErstesZeigen = true;
   bool m_StartOk = false;
   bool m_Fuellen = false;  // the list is being refilled: selection changes are ours

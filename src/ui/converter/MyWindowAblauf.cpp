@@ -43,6 +43,8 @@ void TMyWindow::FormShow() {
   AutomatischesRechnen1->setChecked(m_Konverter.Autorechnen());
   m_Konverter.LaenderlistenNeuAufbauen();
   setWindowTitle(QtAusUtf8(texte::kAnwendung));
+  // Before anything else at the very first start: the password.
+  PasswortErzeugenBeiBedarf();
 
   if (auto geladen = m_Konverter.KatalogLaden(); !geladen) {
     Meldung(geladen.Fehler());

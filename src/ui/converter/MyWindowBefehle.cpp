@@ -2,6 +2,7 @@
 // commands, and the one way back after a dialog changed data.
 #include <QAction>
 #include <QComboBox>
+#include <QMenu>
 
 #include "basis/Gebietsnamen.h"
 #include "ui/Text.h"
@@ -23,13 +24,11 @@ void TMyWindow::BefehleVerbinden() {
     }
   };
   const Dialoge& d = *m_Dialoge;
-  verbinden({Einheitensuchen1, ToolButton2}, d.Vorhanden(Dialogart::Suchen),
-            [this] { DialogOeffnen(Dialogart::Suchen); });
+  verbinden({Laenderauseinblenden1}, d.Vorhanden(Dialogart::Laender),
+            [this] { DialogOeffnenUndRechnen(Dialogart::Laender); });
+  verbinden({Einheitensuchen1, ToolButton2}, d.Vorhanden(Dialogart::Suchen), [this] { EinheitenSuchen(); });
   verbinden({Einheiteinblenden1, ToolButton4}, d.Vorhanden(Dialogart::EinheitenEinblenden), [this] {
-    Bearbeiten(Bearbeitung::EinheitenEinblenden, [this] {
-      DialogOeffnen(Dialogart::EinheitenEinblenden);
-      AutomatischRechnen();
-    });
+    Bearbeiten(Bearbeitung::EinheitenEinblenden, [this] { DialogOeffnenUndRechnen(Dialogart::EinheitenEinblenden); });
   });
   verbinden({EigeneEinheiteinfgen1}, d.Vorhanden(Dialogart::EigeneEinheit),
             [this] { Bearbeiten(Bearbeitung::EigeneEinheit, [this] { EigeneEinheitEinfuegen(); }); });
@@ -39,14 +38,29 @@ void TMyWindow::BefehleVerbinden() {
             [this] { Bearbeiten(Bearbeitung::GebietNeu, [this] { DialogOeffnen(Dialogart::GebietNeu); }); });
   verbinden({VorhandenesGebietlschen1}, d.Vorhanden(Dialogart::GebietLoeschen),
             [this] { Bearbeiten(Bearbeitung::GebietLoeschen, [this] { DialogOeffnen(Dialogart::GebietLoeschen); }); });
-  // Hiding units and deleting hidden ones rewrite the data file without a
-  // dialog; they come with the editing of units, as does the help file.
-  for (QAction* aktion : {Einheitausblenden1, ToolButton3, AusgeblendeteEinheitenlschen1, Index1})
-    aktion->setEnabled(false);
+  // Hiding units and deleting hidden ones rewrite the data file without a dialog.
+  verbinden({Einheitausblenden1, ToolButton3}, true,
+            [this] { Bearbeiten(Bearbeitung::EinheitenAusblenden, [this] { EinheitenAusblenden(); }); });
+  verbinden({AusgeblendeteEinheitenlschen1}, true,
+            [this] { Bearbeiten(Bearbeitung::AusgeblendeteLoeschen, [this] { AusgeblendeteLoeschen(); }); });
+  // Deleting hidden units is offered exactly when there are some.
+  connect(qobject_cast<QMenu*>(AusgeblendeteEinheitenlschen1->parent()), &QMenu::aboutToShow, this,
+          [this] { AusgeblendeteEinheitenlschen1->setEnabled(m_Konverter.Zaehler().Verborgen >= 1); });
+  // The help file comes later.
+  Index1->setEnabled(false);
 }
 
 void TMyWindow::DialogOeffnen(Dialogart art) {
   if (Dialogbasis* dialog = m_Dialoge->Dialog(art)) NachAenderung(dialog->Ausfuehren());
+}
+
+Neuladen TMyWindow::DialogOeffnenUndRechnen(Dialogart art) {
+  Neuladen neu = Neuladen::Nichts;
+  if (Dialogbasis* dialog = m_Dialoge->Dialog(art)) neu = dialog->Ausfuehren();
+  NachAenderung(neu);
+  // A reloaded category has converted again already.
+  if (neu != Neuladen::Gebiet && neu != Neuladen::Katalog) AutomatischRechnen();
+  return neu;
 }
 
 void TMyWindow::Bearbeiten(Bearbeitung bearbeitung, const std::function<void()>& befehl) {
@@ -66,19 +80,17 @@ void TMyWindow::EigeneEinheitEinfuegen() {
 }
 
 void TMyWindow::FaktorAendern() {
-  Neuladen neu = Neuladen::Nichts;
-  if (!m_Konverter.Einheiten().empty()) {
-    const std::string& gebiet = m_Konverter.Gebietsname();
-    Dialogart art = Dialogart::FaktorAendern;
-    if (gebiet == gebiet::Weltzeit)
-      art = Dialogart::FaktorAendernWeltzeit;
-    else if (gebiet == gebiet::Waehrungen)
-      art = Dialogart::WaehrungstabelleAendern;
-    if (Dialogbasis* dialog = m_Dialoge->Dialog(art)) neu = dialog->Ausfuehren();
+  if (m_Konverter.Einheiten().empty()) {
+    AutomatischRechnen();
+    return;
   }
-  NachAenderung(neu);
-  // A reloaded category has already converted again.
-  if (neu != Neuladen::Gebiet && neu != Neuladen::Katalog) AutomatischRechnen();
+  const std::string& gebiet = m_Konverter.Gebietsname();
+  Dialogart art = Dialogart::FaktorAendern;
+  if (gebiet == gebiet::Weltzeit)
+    art = Dialogart::FaktorAendernWeltzeit;
+  else if (gebiet == gebiet::Waehrungen)
+    art = Dialogart::WaehrungstabelleAendern;
+  DialogOeffnenUndRechnen(art);
 }
 
 void TMyWindow::NachAenderung(Neuladen was) {

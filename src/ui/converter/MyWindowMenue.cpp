@@ -75,7 +75,6 @@ void TMyWindow::MenueAufbauen() {
   SortierungGroesse1 = Eintrag(einstellungen, "EinheitensortierungnachGroesse1", "Einheitensortierung nach &Größe");
   connect(SortierungGroesse1, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Groesse); });
   Laenderauseinblenden1 = Eintrag(einstellungen, "Laenderauseinblenden1", "Lä&nder aus-/einblenden...");
-  m_Starter.emplace_back(Laenderauseinblenden1, Dialogart::Laender);
   AutomatischesRechnen1 = Eintrag(einstellungen, "AutomatischesRechnen1", "&Automatisches Rechnen");
   AutomatischesRechnen1->setCheckable(true);
   connect(AutomatischesRechnen1, &QAction::triggered, this, &TMyWindow::AutomatischesRechnenClick);

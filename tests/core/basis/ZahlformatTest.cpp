@@ -43,6 +43,21 @@ INSTANTIATE_TEST_SUITE_P(
                       // 16 characters: the field is wide enough, nothing is cut.
                       Fall{-1234567890.5L, "-1.234.567.890,5"}, Fall{-9999999999.96L, "-10.000.000.000,0"}));
 
+TEST(Zahlformat, FesteWissenschaftlicheFormen) {
+  EXPECT_EQ(WissText23(1.5L), " 1.50000000000000E+0000");
+  EXPECT_EQ(WissText23(-5.5L), "-5.50000000000000E+0000");
+  EXPECT_EQ(WissText23(0.0L), " 0.00000000000000E+0000");
+  EXPECT_EQ(WissText23(1.23456789012345678e-300L), " 1.23456789012346E-0300");
+  EXPECT_EQ(WissText23(6.02e4000L), " 6.02000000000000E+4000");
+  EXPECT_EQ(WissText17(0.028316846592L), " 2,83168466E-0002");
+  EXPECT_EQ(WissText17(-1000.0L), "-1,00000000E+0003");
+  EXPECT_EQ(WissText17(9.999999999L), " 1,00000000E+0001");
+  EXPECT_EQ(WissText23(HUGE_VALL), "");
+  // What the forms write reads back as the value, to their digits.
+  EXPECT_EQ(*ZahlLesen(WissText23(-5.5L)), -5.5L);
+  EXPECT_EQ(*ZahlLesen(WissText17(0.028316846592L)), 0.0283168466L);
+}
+
 TEST(ZahlLesen, GueltigeFormen) {
   EXPECT_EQ(ZahlLesen("2,5"), 2.5L);
   EXPECT_EQ(ZahlLesen("2.5"), 2.5L);
