@@ -8,8 +8,8 @@ namespace kolvaro {
 namespace {
 
 Meldung Fehlerhaft(std::string_view feldname, const char* grund) {
-  return InfoMeldung(Cp1252(std::string("Das Feld \"") + std::string(feldname) + "\" enthält " + grund +
-                            ". Bitte ändern!"));
+  return InfoMeldung(
+      Cp1252(std::string("Das Feld \"") + std::string(feldname) + "\" enthält " + grund + ". Bitte ändern!"));
 }
 
 }  // namespace
@@ -36,8 +36,8 @@ Resultat<> DateinamePruefen(std::string_view name) {
       "Der Dateiname darf nur aus 1 bis 8 Buchstaben (A bis Z), Ziffern, \"_\" und \"-\" bestehen. Bitte ändern!"));
   if (name.empty() || name.size() > 8) return falsch;
   for (char c : name) {
-    const bool erlaubt = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' ||
-                         c == '-';
+    const bool erlaubt =
+        (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '-';
     if (!erlaubt) return falsch;
   }
   std::string gross = GrossCp1252(name);
