@@ -46,6 +46,13 @@ std::vector<std::string> QuelleLesen(const fs::path& pfad) {
     auto zeile = Utf8NachCp1252((*zeilen)[i]);
     if (!zeile)
       throw Fehler{pfad.string() + ":" + std::to_string(i + 1) + ": Zeichen, das Windows-1252 nicht darstellen kann"};
+    // The line cipher works modulo 255 and cannot carry 0x00 and 0xFF ("ÿ"
+    // would come back as a NUL byte); control characters have no place in
+    // the files either. TAB is the field separator.
+    for (unsigned char c : *zeile)
+      if ((c < 0x20 && c != '\t') || c == 0x7F || c == 0xFF)
+        throw Fehler{pfad.string() + ":" + std::to_string(i + 1) + ": Steuerzeichen oder \"\xC3\xBF\" (" +
+                     std::to_string(c) + "), das die Dateien nicht tragen"};
     ergebnis.push_back(*zeile);
   }
   return ergebnis;
