@@ -11,6 +11,7 @@
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
+#include "editing/Suche.h"
 
 namespace {
 
@@ -77,6 +78,22 @@ void BM_Entschluesseln(benchmark::State& state) {
     for (const auto& z : zeilen) benchmark::DoNotOptimize(kolvaro::LinieEntschluesseln(z, 1));
 }
 BENCHMARK(BM_Entschluesseln)->Unit(benchmark::kMicrosecond);
+
+// The search over every category of the shipped data, in each mode.
+void BM_Suchen(benchmark::State& state) {
+  const fs::path daten = KOLVARO_DATEN_DIR;
+  const auto katalog = *kolvaro::KatalogLaden(daten);
+  const auto modus = static_cast<kolvaro::Suchmodus>(state.range(0));
+  const std::string begriff = modus == kolvaro::Suchmodus::Abkuerzung ? "m" : "meter";
+  std::size_t treffer = 0;
+  for (auto _ : state) {
+    auto ergebnis = kolvaro::Suchen(daten, katalog, begriff, modus);
+    treffer = ergebnis.Treffer.size();
+    benchmark::DoNotOptimize(ergebnis.Treffer.data());
+  }
+  state.SetLabel(std::to_string(katalog.size()) + " Gebiete, " + std::to_string(treffer) + " Treffer");
+}
+BENCHMARK(BM_Suchen)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -86,6 +86,9 @@ int main(int argc, char** argv) {
     QFile::copy(QDir(argumente[1]).filePath(datei), temp.filePath(datei));
   std::filesystem::path verzeichnis = temp.path().toStdString();
   if (bild.isEmpty()) kolvaro::bench::TausendEinheitenAnlegen(verzeichnis);
+  // No password: the first-start question would stop the run.
+  if (!kolvaro::DateiExistiert(verzeichnis / "STOFFW10.NFO"))
+    (void)kolvaro::SchreibeAtomar(verzeichnis / "STOFFW10.NFO", {""});
 
   g_Start.start();
   QApplication app(argc, argv);

@@ -12,6 +12,7 @@
 #include "converter/Konverter.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
+#include "editing/Suche.h"
 
 namespace kolvaro::cli {
 namespace {
@@ -30,6 +31,10 @@ const char* const kAufruf =
     "                                            --leichter/--schwerer beantworten bei Aräometerskalen die\n"
     "                                            Frage, ob die Flüssigkeit leichter als Wasser ist\n"
     "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
+    "  suchen [--abkuerzung | --exakt] BEGRIFF   Einheiten aller Gebiete (auch ausgeblendete) suchen: BEGRIFF\n"
+    "                                            im Namen oder den sonstigen Namen, mit --exakt gleich dem\n"
+    "                                            Namen, mit --abkuerzung gleich der Abkürzung; je Treffer\n"
+    "                                            Gebiet und Trefferzeile\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
     "enthält, sonst im Datenverzeichnis des Benutzers.\n";
@@ -62,12 +67,14 @@ class Lauf {
       if (rest.empty()) Nutzungsfehler("Kein Befehl angegeben.");
       std::string befehl = rest.front();
       rest.erase(rest.begin());
-      if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht")
+      if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
+          befehl != "suchen")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
       Starten(daten);
       if (befehl == "gebiete") return Gebiete(rest);
       if (befehl == "einheiten") return Einheiten(rest);
       if (befehl == "bericht") return Bericht(rest);
+      if (befehl == "suchen") return Suchen(rest);
       return Umrechnen(rest);
     } catch (const Fehlerausgang& f) {
       return f.Status;
@@ -183,6 +190,37 @@ class Lauf {
     }
     m_Aus << "Zusammen\t" << einheiten << "\t" << alleLaender.size() << "\n";
     m_Aus << Cp1252NachUtf8(Cp1252("Länder in Länge, Fläche, Masse und Volumen\t\t")) << laenderGebiete.size() << "\n";
+    return 0;
+  }
+
+  // The hits in the dialog's order, each with its category; a data file that
+  // cannot be read ends the list with the message (the hits before it stay).
+  int Suchen(const std::vector<std::string>& argumente) {
+    Suchmodus modus = Suchmodus::Bestandteil;
+    bool modusGesetzt = false;
+    std::vector<std::string> positionen;
+    for (const auto& a : argumente) {
+      if (a == "--abkuerzung" || a == "--exakt") {
+        if (modusGesetzt) Nutzungsfehler("suchen erlaubt nur eine der Optionen --abkuerzung und --exakt.");
+        modus = a == "--exakt" ? Suchmodus::Exakt : Suchmodus::Abkuerzung;
+        modusGesetzt = true;
+      } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+        Nutzungsfehler("Unbekannte Option: " + a);
+      } else {
+        positionen.push_back(a);
+      }
+    }
+    if (positionen.size() != 1 || positionen[0].empty()) Nutzungsfehler("suchen erwartet genau einen BEGRIFF.");
+    // A character Windows-1252 cannot hold is in no data file.
+    const auto begriff = Utf8NachCp1252(positionen[0]);
+    if (!begriff) return 0;
+    const auto& katalog = m_Konverter->Katalog();
+    const Suchergebnis ergebnis = kolvaro::Suchen(m_Konverter->Verzeichnis(), katalog, *begriff, modus);
+    for (const auto& t : ergebnis.Treffer)
+      m_Aus << Cp1252NachUtf8(katalog[static_cast<std::size_t>(t.Gebietsnummer - 1)].Gebietsname) << "\t"
+            << Cp1252NachUtf8(t.Ergebniszeile) << "\n";
+    m_Aus.flush();
+    if (ergebnis.Meldung) Fehler(ergebnis.Meldung->Text);
     return 0;
   }
 

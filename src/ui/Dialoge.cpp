@@ -1,9 +1,49 @@
 // Creating the dialogs.
 #include "ui/Dialoge.h"
 
+#include "ui/converter/Einheit_einblendenDlg.h"
+#include "ui/converter/Land_neu_Dlg.h"
+#include "ui/editing/EigeneEinheitDlg.h"
+#include "ui/editing/EigeneEinheitWaehrungDlg.h"
+#include "ui/editing/EigeneEinheitWeltzeitDlg.h"
+#include "ui/editing/FaktorAendernDlg.h"
+#include "ui/editing/FaktorAendernWeltzeitDlg.h"
+#include "ui/editing/GebietLoeschenDlg.h"
+#include "ui/editing/GebietNeuDlg.h"
+#include "ui/editing/PasswordDlg.h"
+#include "ui/editing/PasswortErzeugungDlg.h"
+#include "ui/editing/SuchDialog.h"
+#include "ui/editing/WaehrungstabelleDlg.h"
+
 namespace kolvaro::ui {
 
-Dialogfabriken Standardfabriken() { return {}; }
+namespace {
+
+// The factory of a dialog class whose constructor takes the environment and the parent.
+template <typename T>
+Dialogfabrik Fabrik() {
+  return [](const Dialogumgebung& umgebung, QWidget* eltern) { return new T(umgebung, eltern); };
+}
+
+}  // namespace
+
+Dialogfabriken Standardfabriken() {
+  return {
+      {Dialogart::EinheitenEinblenden, Fabrik<TDlg_Einheit_einblenden>()},
+      {Dialogart::EigeneEinheit, Fabrik<TDlg_eigene_einfuegen>()},
+      {Dialogart::EigeneEinheitWaehrung, Fabrik<TDlg_eigene_einfuegen_Waehrung>()},
+      {Dialogart::EigeneEinheitWeltzeit, Fabrik<TDlg_eigene_einfuegen_WZ>()},
+      {Dialogart::FaktorAendern, Fabrik<TFaktor_aendern>()},
+      {Dialogart::FaktorAendernWeltzeit, Fabrik<TFaktor_aendern_Weltzeit>()},
+      {Dialogart::Suchen, Fabrik<TSuch_Dialog>()},
+      {Dialogart::GebietNeu, Fabrik<TGebietNeuDlg>()},
+      {Dialogart::GebietLoeschen, Fabrik<TGebietLoeschenDlg>()},
+      {Dialogart::Passwortabfrage, Fabrik<TPasswordDlg>()},
+      {Dialogart::WaehrungstabelleAendern, Fabrik<TFaktor_aender_Waehrung_neu>()},
+      {Dialogart::PasswortErzeugung, Fabrik<TPasswortErzeugungDlg>()},
+      {Dialogart::Laender, Fabrik<TLand_neu_Dlg>()},
+  };
+}
 
 Dialoge::Dialoge(const Dialogumgebung& umgebung, QWidget* eltern, const Dialogfabriken& fabriken) {
   // std::map keeps its keys in the enum's order: the order of creation.

@@ -75,5 +75,23 @@ TEST(Kommandozeile, DatenverzeichnisOhneAngabe) {
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), (CliLauf{0, "Länge\nMasse\nTemperatur\nZeit\n", ""}));
 }
 
+// The search stops at a data file it cannot read; the hits before it are
+// printed, the message goes to standard error.
+TEST(Kommandozeile, SuchenBisZurUnlesbarenDatei) {
+  TempVerzeichnis daten;
+  StandardDaten(daten.Pfad());  // ZEIT.DAT, the last category's file, is missing
+  EXPECT_EQ(Cli(daten, {"suchen", "e"}),
+            (CliLauf{1,
+                     "Länge\tKilometer - SI-Einheit\nLänge\tMeter - SI-Einheit\nLänge\tMeile - Internationale "
+                     "Einheit\nLänge\tRute - Deutschland\nTemperatur\tKelvin - Atlantis\n",
+                     "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden "
+                     "sind.\n"}));
+  // Without hits before it the message alone.
+  EXPECT_EQ(Cli(daten, {"suchen", "--abkuerzung", "s"}),
+            (CliLauf{1, "",
+                     "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden "
+                     "sind.\n"}));
+}
+
 }  // namespace
 }  // namespace kolvaro::test

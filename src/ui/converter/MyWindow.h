@@ -89,6 +89,7 @@ class TMyWindow : public QMainWindow {
   void EinheitenAusblenden();        // MyWindowAusblenden.cpp
   void AusgeblendeteLoeschen();      // MyWindowLoeschen.cpp
   void EinheitenSuchen();            // MyWindowSuchen.cpp: the search dialog and the jump to a hit
+  void ZuSuchtrefferSpringen(const struct Suchsprung& ziel);  // MyWindowSuchen.cpp
   bool PasswortAbfragen();           // MyWindowPasswort.cpp: the password lock
   void PasswortErzeugenBeiBedarf();  // MyWindowPasswort.cpp: at the first start
   QWidget* InfoPanelAufbauen();

@@ -117,12 +117,13 @@ void TMyWindow::NachAenderung(Neuladen was) {
 }
 
 void TMyWindow::KatalogNeuLaden() {
+  // The category the converter holds stays chosen where it still exists: the
+  // one on show, or the one a dialog chose (a new one, the first after a deletion).
+  const QString vorher = QtText(m_Konverter.Gebietsname());
   if (auto geladen = m_Konverter.KatalogLaden(); !geladen) {
     Meldung(geladen.Fehler());
     return;
   }
-  // The category shown before stays chosen where it still exists.
-  const QString vorher = ComboBox2->currentText();
   ComboBox2->clear();
   for (const auto& eintrag : m_Konverter.Katalog()) ComboBox2->addItem(QtText(eintrag.Gebietsname));
   ComboBox2->setCurrentIndex(std::max(0, ComboBox2->findText(vorher)));

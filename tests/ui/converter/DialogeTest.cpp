@@ -61,7 +61,7 @@ class DialogeTest : public test::Fenstertest {
 };
 
 TEST_F(DialogeTest, JederMenueeintragHatSeinenNamen) {
-  Starten();
+  Starten({});
   QSet<QString> namen;
   std::function<void(QMenu*)> durchgehen = [&](QMenu* menue) {
     EXPECT_FALSE(menue->objectName().isEmpty()) << menue->title().toStdString();

@@ -1,0 +1,360 @@
+// Adding and deleting categories, purging hidden units.
+#include "editing/Gebietsverwaltung.h"
+
+#include <system_error>
+
+#include "basis/Gebietsnamen.h"
+#include "basis/Zeichensatz.h"
+#include "data/Einheit.h"
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "data/Textdatei.h"
+#include "data/Verschluesselung.h"
+#include "editing/Eingabepruefung.h"
+#include "editing/Einheitenzeile.h"
+
+namespace kolvaro {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kEndung = ".DAT";
+
+Rechenergebnis Fertig() {
+  Rechenergebnis r;
+  r.Erfolg = true;
+  return r;
+}
+
+Rechenergebnis Abbruch(OptMeldung meldung = std::nullopt) {
+  Rechenergebnis r;
+  r.Fehler = std::move(meldung);
+  return r;
+}
+
+// The spellings of upper-case Windows-1252 letters with plain letters.
+std::string_view Umschrift(unsigned char c) {
+  switch (c) {
+    case 0xC4:
+      return "AE";  // Ä
+    case 0xD6:
+      return "OE";  // Ö
+    case 0xDC:
+      return "UE";  // Ü
+    case 0xDF:
+      return "SS";  // ß
+    case 0xC6:
+      return "AE";  // Æ
+    case 0x8C:
+      return "OE";  // Œ
+    case 0xC7:
+      return "C";
+    case 0xD1:
+      return "N";
+    case 0xDD:
+    case 0x9F:
+      return "Y";
+    case 0x8A:
+      return "S";  // Š
+    case 0x8E:
+      return "Z";  // Ž
+    default:
+      break;
+  }
+  if (c >= 0xC0 && c <= 0xC5) return "A";
+  if (c >= 0xC8 && c <= 0xCB) return "E";
+  if (c >= 0xCC && c <= 0xCF) return "I";
+  if ((c >= 0xD2 && c <= 0xD5) || c == 0xD8) return "O";
+  if (c >= 0xD9 && c <= 0xDB) return "U";
+  return {};
+}
+
+// A file of this name exists in the directory, whatever the case of its
+// letters: the data directory may be copied to a system that ignores case,
+// where LAENGE.DAT and laenge.DAT are the same file.
+bool DateiVorhanden(const fs::path& verzeichnis, const std::string& dateiname) {
+  if (DateiExistiert(verzeichnis / dateiname)) return true;
+  const std::string gesucht = GrossCp1252(dateiname);
+  std::error_code fehler;
+  for (fs::directory_iterator it(verzeichnis, fehler), ende; !fehler && it != ende; it.increment(fehler))
+    if (GrossCp1252(it->path().filename().string()) == gesucht) return true;
+  return false;
+}
+
+// A catalogue's data file that may be deleted: a bare name inside the data
+// directory, never a path leading elsewhere.
+bool BlosserDateiname(std::string_view name) {
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
+         name.find('\\') == std::string_view::npos;
+}
+
+// The block as it was typed: the memo's line ends may come as LF alone.
+std::string MitCrLf(std::string_view text) {
+  std::string ziel;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
+    if (text[i] == '\r' || text[i] == '\n') {
+      ziel += "\r\n";
+      continue;
+    }
+    ziel += text[i];
+  }
+  return ziel;
+}
+
+bool Leer(std::string_view text) { return Getrimmt(text).empty(); }
+
+// Puts a file back as it was; used when a later write of the same change
+// failed. A failure here cannot be helped any more.
+void Zurueckschreiben(const fs::path& pfad, const std::string& inhalt) { (void)SchreibeAtomarRoh(pfad, inhalt); }
+
+void Entfernen(const fs::path& pfad) {
+  std::error_code ignoriert;
+  fs::remove(pfad, ignoriert);
+}
+
+}  // namespace
+
+// ------------------------------------------------------------- the files
+
+Resultat<> KatalogSchreiben(const fs::path& verzeichnis, const std::vector<Gebietseintrag>& katalog) {
+  std::vector<std::string> zeilen;
+  zeilen.reserve(katalog.size());
+  for (const auto& e : katalog) zeilen.push_back(e.Gebietsname + '\t' + e.Datendatei + '\t' + e.Bezugseinheit);
+  return SchreibeAtomar(verzeichnis / kKatalogDatei, zeilen);
+}
+
+std::vector<std::string> InfoBloecke(const std::string& infotext, std::size_t anzahl) {
+  std::vector<std::string> bloecke;
+  bloecke.reserve(anzahl);
+  for (std::size_t k = 1; k <= anzahl; ++k) {
+    std::string block = GebietsInfotext(infotext, static_cast<int>(k));
+    // Each piece ends with the CR LF before its "*" and, from the second on,
+    // begins with the one after the previous "*".
+    if (k > 1 && block.compare(0, 2, "\r\n") == 0) block.erase(0, 2);
+    if (block.size() >= 2 && block.compare(block.size() - 2, 2, "\r\n") == 0) block.erase(block.size() - 2);
+    bloecke.push_back(std::move(block));
+  }
+  return bloecke;
+}
+
+Resultat<> InfotexteSchreiben(const fs::path& verzeichnis, const std::vector<std::string>& bloecke) {
+  std::vector<std::string> zeilen;
+  zeilen.reserve(bloecke.size() * 2);
+  for (const auto& block : bloecke) {
+    zeilen.push_back(block);
+    zeilen.emplace_back("*");
+  }
+  return SchreibeAtomar(verzeichnis / kInfotextDatei, zeilen);
+}
+
+// ---------------------------------------------------------- new category
+
+std::string DateinameVorschlagen(std::string_view gebietsname) {
+  std::string vorschlag;
+  for (char ch : GrossCp1252(gebietsname)) {
+    const auto c = static_cast<unsigned char>(ch);
+    if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-')
+      vorschlag += ch;
+    else
+      vorschlag += Umschrift(c);
+  }
+  if (vorschlag.size() > 8) vorschlag.resize(8);
+  // CON, NUL, COM1 ...: a device name is no file name, one more character makes it one.
+  if (!vorschlag.empty() && !DateinamePruefen(vorschlag)) {
+    if (vorschlag.size() == 8) vorschlag.pop_back();
+    vorschlag += '_';
+  }
+  return vorschlag;
+}
+
+int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, std::string_view gebietsname) {
+  const std::string neu = GrossCp1252(gebietsname);
+  for (std::size_t i = 0; i < katalog.size(); ++i)
+    if (GrossCp1252(katalog[i].Gebietsname) > neu) return static_cast<int>(i);  // std::string compares bytes unsigned
+  return static_cast<int>(katalog.size());
+}
+
+Gebietsanlage GebietAnlegen(const fs::path& verzeichnis, const NeuesGebiet& neu) {
+  Gebietsanlage ergebnis;
+  auto ablehnen = [&ergebnis](Meldung meldung, Gebietsfeld fokus) {
+    ergebnis.Meldungen.push_back(std::move(meldung));
+    ergebnis.Fokus = fokus;
+  };
+  auto katalog = KatalogLaden(verzeichnis);
+  if (!katalog) {
+    ablehnen(katalog.Fehler(), Gebietsfeld::Keines);
+    return ergebnis;
+  }
+  auto infotext = DateiInhalt(verzeichnis / kInfotextDatei);
+  if (!infotext) {
+    ablehnen(infotext.Fehler(), Gebietsfeld::Keines);
+    return ergebnis;
+  }
+
+  // Every check runs, so that the user learns of all faults at once.
+  const Meldung fehlt{Meldungsart::Schlicht, "Fehlende Angabe im Editierfeld!"};
+  if (Leer(neu.Gebietsname)) ablehnen(fehlt, Gebietsfeld::Gebietsname);
+  if (Leer(neu.Grundeinheit)) ablehnen(fehlt, Gebietsfeld::Grundeinheit);
+  if (neu.Dateiname.empty()) {
+    ablehnen(fehlt, Gebietsfeld::Dateiname);
+  } else if (auto gueltig = DateinamePruefen(neu.Dateiname); !gueltig) {
+    ablehnen(gueltig.Fehler(), Gebietsfeld::Dateiname);
+  } else {
+    const std::string dateiname = neu.Dateiname + kEndung;
+    bool vergeben = DateiVorhanden(verzeichnis, dateiname);
+    for (const auto& e : *katalog) vergeben = vergeben || GrossCp1252(e.Datendatei) == GrossCp1252(dateiname);
+    if (vergeben)
+      ablehnen({Meldungsart::Schlicht, "Der Dateiname ist schon vorhanden, bitte " + Cp1252("ändern!")},
+               Gebietsfeld::Dateiname);
+  }
+  for (const auto& e : *katalog)
+    if (e.Gebietsname == neu.Gebietsname) {
+      ablehnen({Meldungsart::Schlicht, "Der Name des Gebietes ist schon vorhanden, bitte " + Cp1252("ändern!")},
+               Gebietsfeld::Gebietsname);
+      break;
+    }
+  // What would break the files: TABs, line breaks, the bytes the cipher
+  // cannot carry, and "*" wherever it ends up in Gebiet.nfo.
+  const struct {
+    const std::string& text;
+    const char* feldname;
+    Gebietsfeld feld;
+    Feldart art;
+  } felder[] = {
+      {neu.Gebietsname, "Name des neuen Gebietes", Gebietsfeld::Gebietsname, Feldart::Zeilenfeld},
+      {neu.Gebietsname, "Name des neuen Gebietes", Gebietsfeld::Gebietsname, Feldart::Infotext},
+      {neu.Grundeinheit, "Name der Grundeinheit", Gebietsfeld::Grundeinheit, Feldart::Zeilenfeld},
+      {neu.Kurzzeichen, "Kurzzeichen der Grundeinheit", Gebietsfeld::Kurzzeichen, Feldart::Zeilenfeld},
+      {neu.SonstigeNamen, "Weiterer Namen", Gebietsfeld::SonstigeNamen, Feldart::Zeilenfeld},
+      {neu.Einsatzgebiet, "Einsatzgebiet", Gebietsfeld::Einsatzgebiet, Feldart::Zeilenfeld},
+      {neu.Landname, "Land der Grundeinheit", Gebietsfeld::Keines, Feldart::Zeilenfeld},
+  };
+  Gebietsfeld zuletzt = Gebietsfeld::Keines;
+  for (const auto& f : felder) {
+    if (f.feld != Gebietsfeld::Keines && f.feld == zuletzt) continue;  // one message per field
+    if (auto ok = FeldPruefen(f.text, f.feldname, f.art); !ok) {
+      ablehnen(ok.Fehler(), f.feld);
+      zuletzt = f.feld;
+    }
+  }
+  const std::string information = MitCrLf(neu.Information);
+  if (auto ok = FeldPruefen(information, "Information zum neuen Gebiet", Feldart::Infotext); !ok)
+    ablehnen(ok.Fehler(), Gebietsfeld::Information);
+  if (!ergebnis.Meldungen.empty()) return ergebnis;
+
+  // The new entry, its block at the same position.
+  const int position = Einfuegeposition(*katalog, neu.Gebietsname);
+  std::vector<std::string> bloecke = InfoBloecke(*infotext, katalog->size());
+  std::string text = information;
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+  if (text.empty()) text = "Keine Angaben vorhanden.";
+  bloecke.insert(bloecke.begin() + position, neu.Gebietsname + ": \r\n" + text);
+  const std::string datendatei = neu.Dateiname + kEndung;
+  katalog->insert(katalog->begin() + position, {neu.Gebietsname, datendatei, neu.Grundeinheit});
+
+  Einheitenfelder grundeinheit;
+  grundeinheit.Landname = neu.Landname;
+  grundeinheit.Kurzzeichen = neu.Kurzzeichen;
+  grundeinheit.Einheitenname = neu.Grundeinheit;
+  grundeinheit.Faktor = "1";
+  grundeinheit.SonstigeNamen = neu.SonstigeNamen;
+  grundeinheit.Einsatzgebiet = neu.Einsatzgebiet;
+
+  // The data file first: until the catalogue names it, it is unused. The
+  // catalogue last: before it is written, the old blocks are put back.
+  const fs::path datenpfad = verzeichnis / datendatei;
+  if (auto ok = SchreibeAtomar(datenpfad, {LinieVerschluesseln(ZeileBauen(grundeinheit), 1)}); !ok) {
+    ergebnis.Meldungen.push_back(ok.Fehler());
+    return ergebnis;
+  }
+  if (auto ok = InfotexteSchreiben(verzeichnis, bloecke); !ok) {
+    Entfernen(datenpfad);
+    ergebnis.Meldungen.push_back(ok.Fehler());
+    return ergebnis;
+  }
+  if (auto ok = KatalogSchreiben(verzeichnis, *katalog); !ok) {
+    Zurueckschreiben(verzeichnis / kInfotextDatei, *infotext);
+    Entfernen(datenpfad);
+    ergebnis.Meldungen.push_back(ok.Fehler());
+    return ergebnis;
+  }
+  ergebnis.Erfolg = true;
+  ergebnis.Position = position;
+  return ergebnis;
+}
+
+// -------------------------------------------------------------- deleting
+
+std::string GebietLoeschenFrage(std::string_view gebietsname) {
+  return "Soll das Gebiet \"" + std::string(gebietsname) + "\" " + Cp1252("wirklich gelöscht werden?");
+}
+
+Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebietsname, const Rueckfrage& frage) {
+  auto katalog = KatalogLaden(verzeichnis);
+  if (!katalog) return Abbruch(katalog.Fehler());
+  auto infotext = DateiInhalt(verzeichnis / kInfotextDatei);
+  if (!infotext) return Abbruch(infotext.Fehler());
+  std::size_t index = 0;
+  while (index < katalog->size() && (*katalog)[index].Gebietsname != gebietsname) ++index;
+  if (index == katalog->size())
+    return Abbruch(
+        InfoMeldung("Das Gebiet \"" + std::string(gebietsname) + Cp1252("\" ist nicht mehr im Gebietsverzeichnis.")));
+  if (katalog->size() == 1)
+    return Abbruch(
+        InfoMeldung(Cp1252("Das letzte Gebiet kann nicht gelöscht werden: ohne Gebiet kann Kolvaro nicht "
+                           "rechnen. Bitte zuerst ein neues Gebiet einfügen.")));
+  if (!frage || frage(GebietLoeschenFrage(gebietsname)) != FrageAntwort::Ja) return Abbruch();
+
+  std::vector<std::string> bloecke = InfoBloecke(*infotext, katalog->size());
+  bloecke.erase(bloecke.begin() + static_cast<std::ptrdiff_t>(index));
+  const std::string datendatei = (*katalog)[index].Datendatei;
+  katalog->erase(katalog->begin() + static_cast<std::ptrdiff_t>(index));
+
+  // Blocks first, catalogue second (the old blocks go back if it fails);
+  // the data file goes last, once nothing names it any more.
+  if (auto ok = InfotexteSchreiben(verzeichnis, bloecke); !ok) return Abbruch(ok.Fehler());
+  if (auto ok = KatalogSchreiben(verzeichnis, *katalog); !ok) {
+    Zurueckschreiben(verzeichnis / kInfotextDatei, *infotext);
+    return Abbruch(ok.Fehler());
+  }
+  Rechenergebnis r = Fertig();
+  // Another entry may share the file (a hand-edited catalogue): it stays then.
+  bool geteilt = false;
+  for (const auto& e : *katalog) geteilt = geteilt || GrossCp1252(e.Datendatei) == GrossCp1252(datendatei);
+  if (!geteilt && BlosserDateiname(datendatei)) {
+    std::error_code fehler;
+    fs::remove(verzeichnis / datendatei, fehler);
+    if (fehler)
+      r.Nachher.push_back(InfoMeldung("Das Gebiet ist " + Cp1252("gelöscht, die Datei ") + datendatei +
+                                      Cp1252(" konnte aber nicht gelöscht werden.")));
+  }
+  return r;
+}
+
+Rechenergebnis AusgeblendeteEinheitenLoeschen(const fs::path& verzeichnis, std::string_view gebietsname,
+                                              std::string_view datendatei, const Rueckfrage& frage) {
+  if (datendatei.empty()) return Abbruch();
+  if (gebietsname == gebiet::Temperatur)
+    return Abbruch(InfoMeldung(Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!")));
+  const std::string text = "Sollen die ausgeblendeten Einheiten des Gebietes \"" + std::string(gebietsname) + "\" " +
+                           Cp1252("wirklich aus der Datendatei gelöscht werden?");
+  if (!frage || frage(text) != FrageAntwort::Ja) return Abbruch();
+
+  const fs::path pfad = verzeichnis / std::string(datendatei);
+  if (!DateiExistiert(pfad)) return Abbruch(NichtGeschriebenMeldung(std::string(datendatei)));
+  std::vector<std::string> behalten;
+  auto gelesen = GeheimdateiDurchlaufen(pfad, {}, [&](std::string_view klartext, std::size_t) {
+    if (Feld(klartext, '\t', feld::Sichtbar) == "j") behalten.push_back(LinieVerschluesseln(klartext, 1));
+    return true;
+  });
+  if (!gelesen) return Abbruch(gelesen.Fehler());
+  if (auto ok = SchreibeAtomar(pfad, behalten); !ok) return Abbruch(ok.Fehler());
+  Rechenergebnis r = Fertig();
+  r.Nachher.push_back(InfoMeldung(Cp1252("Die ausgeblendeten Einheiten sind gelöscht!")));
+  r.GebietNeuLaden = true;
+  return r;
+}
+
+}  // namespace kolvaro

@@ -1,0 +1,163 @@
+// The common behaviour of the own-unit dialogs.
+#include "ui/editing/EigeneEinheitBasis.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "basis/Zeichensatz.h"
+#include "ui/Text.h"
+
+namespace kolvaro::ui {
+
+EigeneEinheitBasis::EigeneEinheitBasis(const Dialogumgebung& umgebung, Eigenart art, const QString& formname,
+                                       const QString& titel, QWidget* eltern)
+    : Dialogbasis(umgebung, formname, titel, eltern), m_Art(art) {
+  auto* haupt = new QVBoxLayout(this);
+  m_Gitter = new QGridLayout;
+  m_Gitter->setColumnStretch(1, 1);
+  haupt->addLayout(m_Gitter);
+}
+
+void EigeneEinheitBasis::Beschriften(QWidget* feld, const QString& beschriftung, const QString& hinweis) {
+  auto* label = new QLabel(beschriftung, this);
+  label->setBuddy(feld);
+  if (hinweis.isEmpty()) {
+    m_Gitter->addWidget(label, m_Zeilen, 0);
+    return;
+  }
+  auto* spalte = new QVBoxLayout;
+  spalte->setSpacing(0);
+  spalte->addWidget(label);
+  auto* klein = new QLabel(hinweis, this);
+  QFont schrift = klein->font();
+  schrift.setPointSizeF(schrift.pointSizeF() * 0.85);
+  klein->setFont(schrift);
+  spalte->addWidget(klein);
+  m_Gitter->addLayout(spalte, m_Zeilen, 0);
+}
+
+QLineEdit* EigeneEinheitBasis::Textzeile(Eingabefeld feld, const QString& beschriftung, int maxLaenge,
+                                         const QString& hinweis) {
+  static const char* const kNamen[] = {"Edit1", "Edit2", "ComboBox1", "Edit3", "Edit4", "Edit5", "Edit6"};
+  auto* edit = new QLineEdit(this);
+  edit->setObjectName(QString::fromLatin1(kNamen[static_cast<int>(feld)]));
+  if (maxLaenge > 0) edit->setMaxLength(maxLaenge);
+  Beschriften(edit, beschriftung, hinweis);
+  m_Gitter->addWidget(edit, m_Zeilen++, 1);
+  m_Edits[feld] = edit;
+  return edit;
+}
+
+void EigeneEinheitBasis::Landzeile() {
+  ComboBox1 = new QComboBox(this);
+  ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
+  Beschriften(ComboBox1, QStringLiteral("Land:"), {});
+  m_Gitter->addWidget(ComboBox1, m_Zeilen++, 1);
+}
+
+void EigeneEinheitBasis::Faktorzeile(const QString& beschriftung, int maxLaenge, bool mitBezugseinheit) {
+  QLineEdit* edit = Textzeile(Eingabefeld::Edit5, beschriftung, maxLaenge);
+  if (!mitBezugseinheit) return;
+  // The reference unit stands right behind the factor: "1 own unit = x <Bezugseinheit>".
+  m_Gitter->removeWidget(edit);
+  auto* zeile = new QHBoxLayout;
+  zeile->addWidget(edit, 1);
+  Label6 = new QLabel(this);
+  Label6->setObjectName(QStringLiteral("Label6"));
+  zeile->addWidget(Label6);
+  m_Gitter->addLayout(zeile, m_Zeilen - 1, 1);
+}
+
+void EigeneEinheitBasis::Knoepfe() {
+  OKBtn = new QPushButton(QStringLiteral("&OK"), this);
+  OKBtn->setObjectName(QStringLiteral("OKBtn"));
+  OKBtn->setDefault(true);
+  CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
+  auto* knoepfe = new QHBoxLayout;
+  knoepfe->addStretch(1);
+  knoepfe->addWidget(OKBtn);
+  knoepfe->addWidget(CancelBtn);
+  static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe);
+  connect(OKBtn, &QPushButton::clicked, this, &EigeneEinheitBasis::OKBtnClick);
+  connect(CancelBtn, &QPushButton::clicked, this, &EigeneEinheitBasis::reject);
+}
+
+void EigeneEinheitBasis::Vorbereiten() {
+  if (Label6) {
+    const auto& katalog = m_Konverter.Katalog();
+    const int index = m_Konverter.Gebietsindex();
+    Label6->setText(index >= 0 && index < static_cast<int>(katalog.size())
+                        ? QtText(katalog[static_cast<std::size_t>(index)].Bezugseinheit)
+                        : QString());
+  }
+  // Filled anew each time, so the countries never appear twice.
+  ComboBox1->clear();
+  for (const std::string& land : m_Konverter.Laender().Alle)
+    if (!land.empty()) ComboBox1->addItem(QtText(land));
+  ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
+  // The fields keep what was typed last time.
+  m_Edits.at(Eingabefeld::Edit1)->setFocus();
+}
+
+QWidget* EigeneEinheitBasis::Steuerelement(Eingabefeld feld) const {
+  if (feld == Eingabefeld::ComboBox1) return ComboBox1;
+  auto gefunden = m_Edits.find(feld);
+  return gefunden == m_Edits.end() ? m_Edits.at(Eingabefeld::Edit1) : gefunden->second;
+}
+
+void EigeneEinheitBasis::Ablehnen(const Meldung& meldung, Eingabefeld feld) {
+  Melden(meldung);
+  QWidget* ziel = Steuerelement(feld);
+  ziel->setFocus();
+  if (auto* edit = qobject_cast<QLineEdit*>(ziel)) edit->selectAll();
+}
+
+void EigeneEinheitBasis::OKBtnClick() {
+  EigeneEingabe eingabe;
+  auto uebernehmen = [&](Eingabefeld feld, std::string& ziel) {
+    QWidget* element = Steuerelement(feld);
+    const QString text =
+        feld == Eingabefeld::ComboBox1 ? ComboBox1->currentText() : static_cast<QLineEdit*>(element)->text();
+    auto cp1252 = Cp1252AusQt(text);
+    if (!cp1252) {
+      // The data files are Windows-1252: a character outside it cannot be stored.
+      Ablehnen(InfoMeldung(Cp1252("Das Feld \"" + std::string(Beschriftung(m_Art, feld)) +
+                                  "\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!")),
+               feld);
+      return false;
+    }
+    ziel = std::move(*cp1252);
+    return true;
+  };
+  const std::pair<Eingabefeld, std::string*> felder[] = {
+      {Eingabefeld::Edit1, &eingabe.Edit1},    {Eingabefeld::Edit2, &eingabe.Edit2},
+      {Eingabefeld::ComboBox1, &eingabe.Land}, {Eingabefeld::Edit3, &eingabe.Edit3},
+      {Eingabefeld::Edit4, &eingabe.Edit4},    {Eingabefeld::Edit6, &eingabe.Edit6},
+      {Eingabefeld::Edit5, &eingabe.Edit5}};
+  for (const auto& [feld, ziel] : felder) {
+    if (feld != Eingabefeld::ComboBox1 && !m_Edits.count(feld)) continue;
+    if (!uebernehmen(feld, *ziel)) return;
+  }
+
+  const EinfuegeErgebnis ergebnis =
+      EigeneEinheitEinfuegen(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(), m_Art, eingabe);
+  if (ergebnis.Fehler) {
+    Ablehnen(ergebnis.Fehler->Text, ergebnis.Fehler->Feld);
+    return;
+  }
+  if (ergebnis.Schreibfehler) {
+    // Nothing is lost: the dialog stays open with everything typed.
+    Melden(*ergebnis.Schreibfehler);
+    return;
+  }
+  AenderungMelden(Neuladen::Gebiet);
+  accept();
+}
+
+}  // namespace kolvaro::ui

@@ -1,0 +1,18 @@
+// The fields of the dialog, in reading order.
+#include "ui/editing/EigeneEinheitDlg.h"
+
+namespace kolvaro::ui {
+
+TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(const Dialogumgebung& umgebung, QWidget* eltern)
+    : EigeneEinheitBasis(umgebung, Eigenart::Gewoehnlich, QStringLiteral("Dlg_eigene_einfuegen"),
+                         QStringLiteral("Eigene Einheit einfügen"), eltern) {
+  Textzeile(Eingabefeld::Edit1, QStringLiteral("Name der Einheit:"), 34);
+  Textzeile(Eingabefeld::Edit2, QStringLiteral("Kurzzeichen:"), 20);
+  Landzeile();
+  Textzeile(Eingabefeld::Edit3, QStringLiteral("Weiterer Name:"), 33);
+  Textzeile(Eingabefeld::Edit4, QStringLiteral("Einsatzgebiet:"), 27);
+  Faktorzeile(QStringLiteral("1 eigene Einheit entspricht (Umrechnungsfaktor);"), 0, true);
+  Knoepfe();
+}
+
+}  // namespace kolvaro::ui

@@ -1,0 +1,386 @@
+// Changed factors: what the dialogs show, what they write into the data
+// file (and nothing else), the refusals of what cannot be stored or
+// converted, and the currency table's order and its rebuilt lines. A failed
+// write leaves the file and the entries in memory as they were.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+
+#include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "data/Textdatei.h"
+#include "editing/Faktoraenderung.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro {
+namespace {
+
+using test::Einheitenzeile;
+
+// No file can grow while it lives: every write fails, even as root.
+class Schreibsperre {
+ public:
+  Schreibsperre() {
+    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
+    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit gesperrt = m_Vorher;
+    gesperrt.rlim_cur = 0;
+    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
+  }
+  ~Schreibsperre() {
+    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
+    std::signal(SIGXFSZ, m_Signal);
+  }
+  Schreibsperre(const Schreibsperre&) = delete;
+  Schreibsperre& operator=(const Schreibsperre&) = delete;
+
+ private:
+  rlimit m_Vorher{};
+  void (*m_Signal)(int) = SIG_DFL;
+};
+
+// A full currency line (UTF-8 in, Windows-1252 out): every field set, so
+// that a rebuild shows which fields it keeps.
+std::string Waehrungszeile(const std::string& sichtbar, const std::string& land, const std::string& name,
+                           const std::string& faktor, const std::string& stand, const std::string& wert) {
+  return Cp1252(sichtbar + "\tw\tK1\t7\t" + land + "\t9\tSym\t" + name + "\t" + faktor + "\tandere\t" + stand +
+                "\tBank\tgleich\t" + wert + "\tOrt\tj\t1999-\t\tMehr Text.");
+}
+
+class Faktoraenderung : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::Verschluesselt(Pfad("LAENGE.DAT"),
+                         {Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
+                          Einheitenzeile("j", "Internationale Einheit", "ft", "Kubikfuß", "0.028316846592", "Info."),
+                          Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242")});
+    test::Verschluesselt(Pfad("WELTZEIT.DAT"), {Einheitenzeile("j", "Deutschland", "", "Berlin", "1"),
+                                                Einheitenzeile("j", "Kanada", "", "Neufundland", "-3.5")});
+    test::Verschluesselt(Pfad("WAEHR.DAT"), {Waehrungszeile("j", "SI-Einheit", "Euro", "1", "2002", "1 EUR"),
+                                             Waehrungszeile("n", "USA", "Dollar", "0,9", "Mai", "ca. 0,9"),
+                                             Waehrungszeile("j", "Ägypten", "Pfund", "0", "", ""),
+                                             Waehrungszeile("j", "Afghanistan", "Afghani", "0.0125", "Juni", "")});
+  }
+
+  std::filesystem::path Pfad(const char* datei) const { return m_Daten.Pfad() / datei; }
+  std::string Inhalt(const char* datei) const { return *DateiInhalt(Pfad(datei)); }
+  std::vector<std::string> Klartext(const char* datei) const { return *GeheimdateiLesen(Pfad(datei)); }
+  TAusgabetextobject Einheit(const char* datei, int zeile) const {
+    TAusgabetextobject e;
+    const auto klar = Klartext(datei);
+    EinheitFuellen(e, Felder(klar[static_cast<std::size_t>(zeile)], '\t'), zeile);
+    return e;
+  }
+  std::vector<Waehrungseintrag> Waehrungen() const { return *WaehrungenLaden(m_Daten.Pfad(), "WAEHR.DAT"); }
+
+  test::TempVerzeichnis m_Daten;
+};
+
+// ------------------------------------------------------------- one factor
+
+TEST_F(Faktoraenderung, FaktorWirdMitNeunStellenGezeigtUndWieGetipptGespeichert) {
+  auto kubikfuss = Einheit("LAENGE.DAT", 1);
+  const std::string gezeigt = FaktorText(kubikfuss.Faktor);
+  EXPECT_EQ(gezeigt, " 2,83168466E-0002");
+  const auto vorher = Klartext("LAENGE.DAT");
+
+  // Confirmed unchanged: the nine digits are what is stored from now on.
+  const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", kubikfuss, gezeigt);
+  ASSERT_TRUE(r.Erfolg);
+  EXPECT_FALSE(r.Fehler);
+  EXPECT_EQ(kubikfuss.Faktor, 0.0283168466L);
+  const auto nachher = Klartext("LAENGE.DAT");
+  ASSERT_EQ(nachher.size(), 3u);
+  EXPECT_EQ(nachher[1], FeldErsetzen(vorher[1], 9, " 2,83168466E-0002"));
+  EXPECT_EQ(nachher[0], vorher[0]);
+  EXPECT_EQ(nachher[2], vorher[2]);
+  EXPECT_EQ(Einheit("LAENGE.DAT", 1).Faktor, 0.0283168466L);
+}
+
+TEST_F(Faktoraenderung, UnlesbarerOderNichtPositiverFaktorAendertNichts) {
+  const struct {
+    const char* Eingabe;
+    const char* Meldung;
+  } faelle[] = {
+      {"", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
+      {"abc", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
+      {"1,5 m", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
+      {"0", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
+      {"0,000", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
+      {"-0.3048", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
+  };
+  const std::string vorher = Inhalt("LAENGE.DAT");
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Eingabe);
+    auto meter = Einheit("LAENGE.DAT", 0);
+    const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", meter, fall.Eingabe);
+    EXPECT_FALSE(r.Erfolg);
+    ASSERT_TRUE(r.Fehler);
+    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), fall.Meldung);
+    EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
+    EXPECT_EQ(r.FokusDanach, Fokus::FokusUndMarkieren);
+    EXPECT_EQ(meter.Faktor, 1.0L);
+    EXPECT_EQ(Inhalt("LAENGE.DAT"), vorher);
+  }
+}
+
+TEST_F(Faktoraenderung, FehlgeschlagenesSchreibenLaesstDateiUndEintrag) {
+  const std::string vorher = Inhalt("LAENGE.DAT");
+  auto meter = Einheit("LAENGE.DAT", 0);
+  Rechenergebnis r;
+  {
+    Schreibsperre sperre;
+    r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", meter, "2");
+  }
+  EXPECT_FALSE(r.Erfolg);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("LAENGE.DAT").Text);
+  EXPECT_EQ(meter.Faktor, 1.0L);
+  EXPECT_EQ(Inhalt("LAENGE.DAT"), vorher);
+
+  // A file that is gone: the same message, nothing created.
+  r = FaktorAendern(m_Daten.Pfad(), "FEHLT.DAT", meter, "2");
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("FEHLT.DAT").Text);
+  EXPECT_FALSE(std::filesystem::exists(Pfad("FEHLT.DAT")));
+}
+
+// ------------------------------------------------------------ world time
+
+TEST_F(Faktoraenderung, WeltzeitZeigtGanzeMinuten) {
+  const struct {
+    long double Faktor;
+    const char* Minuten;
+  } faelle[] = {{5.5L, "330"},       {-3.5L, "-210"}, {0.0L, "0"},    {-0.0L, "0"},
+                {1.0L / 3.0L, "20"}, {5.75L, "345"},  {-0.2L, "-12"}, {14.0L, "840"}};
+  for (const auto& fall : faelle) EXPECT_EQ(MinutenText(fall.Faktor), fall.Minuten) << fall.Minuten;
+}
+
+TEST_F(Faktoraenderung, WeltzeitSchreibtStundenUndSommerzeit) {
+  auto neufundland = Einheit("WELTZEIT.DAT", 1);
+  EXPECT_EQ(MinutenText(neufundland.Faktor), "-210");
+  const auto vorher = Klartext("WELTZEIT.DAT");
+  const std::string sommerzeit = Cp1252("März bis Oktober");
+  const Rechenergebnis r = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", neufundland, "-150", sommerzeit);
+  ASSERT_TRUE(r.Erfolg);
+  EXPECT_EQ(neufundland.Faktor, -2.5L);
+  EXPECT_EQ(neufundland.Uebersetzung, sommerzeit);
+  const auto nachher = Klartext("WELTZEIT.DAT");
+  EXPECT_EQ(nachher[0], vorher[0]);
+  EXPECT_EQ(nachher[1], FeldErsetzen(FeldErsetzen(vorher[1], 9, "-2.50000000000000E+0000"), 11, sommerzeit));
+}
+
+TEST_F(Faktoraenderung, WeltzeitLehntFalscheMinutenUndSteuerzeichenAb) {
+  const struct {
+    const char* Minuten;
+    std::string Sommerzeit;
+    const char* Meldung;
+  } faelle[] = {
+      {"", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
+      {"eine Stunde", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
+      {"60", "April\tOktober", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Tabulator. Bitte ändern!"},
+      {"60", "April\r\n", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Zeilenumbruch. Bitte ändern!"},
+      {"60", "Ap\x01ril", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält ein Steuerzeichen. Bitte ändern!"},
+      {"60", Cp1252("ÿ"),
+       "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält das Zeichen \"ÿ\", das Kolvaro nicht speichern kann. "
+       "Bitte ändern!"},
+  };
+  const std::string vorher = Inhalt("WELTZEIT.DAT");
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Meldung);
+    auto berlin = Einheit("WELTZEIT.DAT", 0);
+    const Rechenergebnis r = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", berlin, fall.Minuten, fall.Sommerzeit);
+    EXPECT_FALSE(r.Erfolg);
+    ASSERT_TRUE(r.Fehler);
+    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), fall.Meldung);
+    EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
+    EXPECT_NE(r.FokusDanach, Fokus::Keiner);
+    EXPECT_EQ(berlin.Faktor, 1.0L);
+    EXPECT_EQ(Inhalt("WELTZEIT.DAT"), vorher);
+  }
+
+  auto berlin = Einheit("WELTZEIT.DAT", 0);
+  Rechenergebnis r;
+  {
+    Schreibsperre sperre;
+    r = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", berlin, "120", "Sommer");
+  }
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("WELTZEIT.DAT").Text);
+  EXPECT_EQ(berlin.Faktor, 1.0L);
+  EXPECT_EQ(berlin.Uebersetzung, "");
+  EXPECT_EQ(Inhalt("WELTZEIT.DAT"), vorher);
+}
+
+// -------------------------------------------------------- currency table
+
+TEST_F(Faktoraenderung, WaehrungenLadenNimmtJedeZeileAuchVerborgene) {
+  const auto w = Waehrungen();
+  ASSERT_EQ(w.size(), 4u);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(w[static_cast<std::size_t>(i)].Einheit.Dateizeile, i);
+  EXPECT_FALSE(w[1].Sichtbar);
+  EXPECT_EQ(w[1].Einheit.Faktor, 0.9L);
+  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Land), "USA");
+  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Waehrung), "1 Dollar =");
+  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Euro), "0,900000000000");
+  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Stand), "Mai");
+  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Wert), "ca. 0,9");
+  // An unknown rate shows an empty cell.
+  EXPECT_EQ(WaehrungsZelle(w[2], waehrungsspalte::Euro), "");
+
+  std::filesystem::create_directory(Pfad("ORDNER.DAT"));
+  auto fehlt = WaehrungenLaden(m_Daten.Pfad(), "ORDNER.DAT");
+  EXPECT_FALSE(fehlt);
+}
+
+TEST_F(Faktoraenderung, EuroTextZwoelfStellenMitKomma) {
+  const struct {
+    long double Faktor;
+    const char* Text;
+  } faelle[] = {
+      {0.0L, ""},
+      {-0.0L, ""},
+      {1.0L, "1,000000000000"},
+      {1.95583L, "1,955830000000"},
+      {0.0000001234L, "0,000000123400"},
+      {1234567.5L, "1234567,500000000000"},
+      // Rounded to a double before it is written, and before the test for 0.
+      {0.1L, "0,100000000000"},
+      {1e-400L, ""},
+  };
+  for (const auto& fall : faelle) EXPECT_EQ(EuroText(fall.Faktor), fall.Text) << fall.Text;
+}
+
+TEST_F(Faktoraenderung, LandVergleichStelltEinheitenklassenVorLaender) {
+  const char* landfolge[] = {"SI-Einheit",        "Internationale Einheit",
+                             "Englisches System", "Eigene Einheit",
+                             "Sonstige Einheit",  "Ägypten",
+                             "Afghanistan",       "Österreich",
+                             "Ostland",           "Zypern"};
+  std::vector<Waehrungseintrag> eintraege;
+  // In reverse, each country twice with names in mixed case.
+  for (int i = static_cast<int>(std::size(landfolge)) - 1; i >= 0; --i) {
+    for (const char* name : {"zloty", "Dinar"}) {
+      auto& e = eintraege.emplace_back();
+      e.Einheit.Landname = Cp1252(landfolge[i]);
+      e.Einheit.Einheitenname = name;
+      e.Einheit.Dateizeile = static_cast<int>(eintraege.size()) - 1;
+    }
+  }
+  NachLandOrdnen(eintraege);
+  for (std::size_t i = 0; i < eintraege.size(); ++i) {
+    EXPECT_EQ(Cp1252NachUtf8(eintraege[i].Einheit.Landname), landfolge[i / 2]) << i;
+    EXPECT_EQ(eintraege[i].Einheit.Einheitenname, i % 2 ? "zloty" : "Dinar") << i;
+  }
+  EXPECT_EQ(LandVergleich(eintraege[0].Einheit, eintraege[0].Einheit), 0);
+  EXPECT_LT(LandVergleich(eintraege[10].Einheit, eintraege[12].Einheit), 0);  // Ägypten before Afghanistan
+  EXPECT_GT(LandVergleich(eintraege[12].Einheit, eintraege[10].Einheit), 0);
+
+  NachDateizeileOrdnen(eintraege);
+  for (std::size_t i = 0; i < eintraege.size(); ++i) EXPECT_EQ(eintraege[i].Einheit.Dateizeile, static_cast<int>(i));
+}
+
+TEST_F(Faktoraenderung, SpeichernNachLandSortiertSchreibtDateifolgeUndBautJedeZeileNeu) {
+  auto w = Waehrungen();
+  NachLandOrdnen(w);
+  // SI-Einheit, Ägypten, Afghanistan, USA.
+  ASSERT_EQ(w[1].Einheit.Einheitenname, "Pfund");
+  std::vector<Waehrungseingabe> eingaben;
+  for (const auto& e : w)
+    eingaben.push_back({WaehrungsZelle(e, waehrungsspalte::Euro), WaehrungsZelle(e, waehrungsspalte::Stand),
+                        WaehrungsZelle(e, waehrungsspalte::Wert)});
+  eingaben[3] = {"0.95", std::string(40, 'S'), std::string(30, 'W')};  // Dollar, cut on saving
+  eingaben[2].Euro = "";                                               // Afghani: rate unknown now
+
+  const Waehrungsspeicherung s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
+  ASSERT_FALSE(s.Fehler) << s.Fehler->Text;
+  ASSERT_EQ(w.size(), 4u);
+  EXPECT_EQ(w[0].Einheit.Dateizeile, 0);
+  EXPECT_EQ(w[1].Einheit.Faktor, 0.95L);
+
+  const auto zeilen = Klartext("WAEHR.DAT");
+  const std::vector<std::string> erwartet = {
+      Cp1252("j\tw\t\t1\tSI-Einheit\t1\tSym\tEuro\t 1.00000000000000E+0000\tandere\t2002\tBank\tgleich\t1 EUR\tOrt\tj\t"
+             "1999-\t\tMehr Text."),
+      Cp1252("n\tw\t\t1\tUSA\t1\tSym\tDollar\t 9.50000000000000E-0001\tandere\t" + std::string(32, 'S') +
+             "\tBank\tgleich\t" + std::string(21, 'W') + "\tOrt\tj\t1999-\t\tMehr Text."),
+      Cp1252("j\tw\t\t1\tÄgypten\t1\tSym\tPfund\t 0.00000000000000E+0000\tandere\t\tBank\tgleich\t\tOrt\tj\t1999-\t\t"
+             "Mehr Text."),
+      Cp1252("j\tw\t\t1\tAfghanistan\t1\tSym\tAfghani\t 0.00000000000000E+0000\tandere\tJuni\tBank\tgleich\t\tOrt\tj\t"
+             "1999-\t\tMehr Text."),
+  };
+  EXPECT_EQ(zeilen, erwartet);
+  // What was saved reads back as the table showed it.
+  const auto neu = Waehrungen();
+  EXPECT_EQ(WaehrungsZelle(neu[0], waehrungsspalte::Euro), "1,000000000000");
+  EXPECT_EQ(WaehrungsZelle(neu[2], waehrungsspalte::Euro), "");
+}
+
+TEST_F(Faktoraenderung, SpeichernLehntFalscheZellenAbUndAendertNichts) {
+  const struct {
+    int Zeile;
+    Waehrungseingabe Eingabe;
+    int Spalte;
+    const char* Meldung;
+  } faelle[] = {
+      {2, {"1,2,3", "", ""}, waehrungsspalte::Euro, "Falsche Eingabe, bitte berichtigen!"},
+      {1, {"-0,5", "", ""}, waehrungsspalte::Euro, "Falsche Eingabe, bitte berichtigen!"},
+      {3, {"1e5000", "", ""}, waehrungsspalte::Euro, "Falsche Eingabe, bitte berichtigen!"},
+      {0, {"1", "Mai\t2024", ""}, waehrungsspalte::Stand, "Das Feld \"Stand\" enthält einen Tabulator. Bitte ändern!"},
+      {3,
+       {"1", "", "ca.\n1"},
+       waehrungsspalte::Wert,
+       "Das Feld \"Wert bzw.ca-Wert\" enthält einen Zeilenumbruch. Bitte ändern!"},
+      {1,
+       {"1", Cp1252("ÿ"), ""},
+       waehrungsspalte::Stand,
+       "Das Feld \"Stand\" enthält das Zeichen \"ÿ\", das Kolvaro nicht speichern kann. Bitte ändern!"},
+  };
+  const std::string vorher = Inhalt("WAEHR.DAT");
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Meldung);
+    auto w = Waehrungen();
+    std::vector<Waehrungseingabe> eingaben(w.size(), Waehrungseingabe{"2", "neu", "neu"});
+    eingaben[static_cast<std::size_t>(fall.Zeile)] = fall.Eingabe;
+    const Waehrungsspeicherung s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
+    ASSERT_TRUE(s.Fehler);
+    EXPECT_EQ(Cp1252NachUtf8(s.Fehler->Text), fall.Meldung);
+    EXPECT_EQ(s.Fehler->Art, fall.Spalte == waehrungsspalte::Euro ? Meldungsart::Fehler : Meldungsart::Information);
+    EXPECT_EQ(s.Zeile, fall.Zeile);
+    EXPECT_EQ(s.Spalte, fall.Spalte);
+    EXPECT_EQ(w[0].Einheit.Faktor, 1.0L);
+    EXPECT_EQ(w[0].Einheit.Uebersetzung, "2002");
+    EXPECT_EQ(Inhalt("WAEHR.DAT"), vorher);
+  }
+
+  // Input for fewer rows than entries would drop lines: refused.
+  auto kurz = Waehrungen();
+  EXPECT_TRUE(WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", kurz, {{"1", "", ""}}).Fehler);
+  EXPECT_EQ(Inhalt("WAEHR.DAT"), vorher);
+
+  auto w = Waehrungen();
+  NachLandOrdnen(w);
+  const auto sortiert = w;
+  std::vector<Waehrungseingabe> eingaben(w.size(), Waehrungseingabe{"2", "neu", "neu"});
+  Waehrungsspeicherung s;
+  {
+    Schreibsperre sperre;
+    s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
+  }
+  ASSERT_TRUE(s.Fehler);
+  EXPECT_EQ(s.Fehler->Text, NichtGeschriebenMeldung("WAEHR.DAT").Text);
+  EXPECT_EQ(Inhalt("WAEHR.DAT"), vorher);
+  // The entries keep their values and their order by country.
+  for (std::size_t i = 0; i < w.size(); ++i) {
+    EXPECT_EQ(w[i].Einheit.Dateizeile, sortiert[i].Einheit.Dateizeile);
+    EXPECT_EQ(w[i].Einheit.Faktor, sortiert[i].Einheit.Faktor);
+    EXPECT_EQ(w[i].Einheit.Uebersetzung, sortiert[i].Einheit.Uebersetzung);
+  }
+}
+
+}  // namespace
+}  // namespace kolvaro

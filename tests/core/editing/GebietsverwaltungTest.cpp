@@ -1,0 +1,434 @@
+// New and deleted categories and the purge of hidden units, checked on the
+// files as they end up on the disk: the catalogue, the information blocks
+// (which are found by the catalogue position and so must move with it) and
+// the data files; and that a failed write leaves the three consistent.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+
+#include "basis/Zeichensatz.h"
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "data/Textdatei.h"
+#include "editing/Eingabepruefung.h"
+#include "editing/Gebietsverwaltung.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro {
+namespace {
+
+namespace fs = std::filesystem;
+using test::Einheitenzeile;
+
+// While it lives, no file can be written past the given size: a write of a
+// larger file fails, smaller ones and reading still work.
+class Groessensperre {
+ public:
+  explicit Groessensperre(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
+    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit gesperrt = m_Vorher;
+    gesperrt.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
+  }
+  ~Groessensperre() {
+    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
+    std::signal(SIGXFSZ, m_Signal);
+  }
+
+ private:
+  rlimit m_Vorher{};
+  void (*m_Signal)(int) = SIG_DFL;
+};
+
+std::vector<std::string> Cp(std::initializer_list<const char*> utf8) {
+  std::vector<std::string> z;
+  for (const char* t : utf8) z.push_back(Cp1252(t));
+  return z;
+}
+
+// Every line break is CR LF, as the program's files have them.
+bool NurCrLf(const std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i)
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) return false;
+  return text.size() >= 2 && text.substr(text.size() - 2) == "\r\n";
+}
+
+FrageAntwort Ja(const std::string&) { return FrageAntwort::Ja; }
+
+class GebietsverwaltungTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::StandardDaten(V()); }
+  const fs::path& V() const { return m_Temp.Pfad(); }
+  std::vector<std::string> Zeilen(const char* datei) const { return *DateiLaden(V() / datei); }
+  std::string Roh(const char* datei) const { return *DateiInhalt(V() / datei); }
+
+  NeuesGebiet Akustik() const {
+    NeuesGebiet neu;
+    neu.Gebietsname = "Akustik";
+    neu.Grundeinheit = "Dezibel";
+    neu.Kurzzeichen = "dB";
+    neu.SonstigeNamen = "Bel/10";
+    neu.Einsatzgebiet = "Akustik";
+    neu.Landname = "Deutschland";
+    neu.Information = Cp1252("Schall.\nLärm.");
+    neu.Dateiname = "AKUSTIK";
+    return neu;
+  }
+  NeuesGebiet Nur(const char* name, const char* datei) const {
+    NeuesGebiet neu;
+    neu.Gebietsname = Cp1252(name);
+    neu.Grundeinheit = "Eins";
+    neu.Dateiname = datei;
+    return neu;
+  }
+
+  test::TempVerzeichnis m_Temp;
+  const std::vector<std::string> m_AlteBloecke =
+      Cp({"Längen messen.", "Zweite Zeile.", "*", "Massen.", "*", "Temperaturen.", "*", "Zeiten.", "*"});
+};
+
+TEST(Dateinamensvorschlag, GrossGeschriebenHoechstensAchtZeichenUndGueltig) {
+  const struct {
+    const char* name;
+    const char* vorschlag;
+  } faelle[] = {
+      {"Schallpegel", "SCHALLPE"},
+      {"Länge", "LAENGE"},
+      {"Viskosität, kinem. alt", "VISKOSIT"},
+      {"Öl", "OEL"},
+      {"Größe", "GROESSE"},
+      {"Café", "CAFE"},
+      {"Zeit 2", "ZEIT2"},
+      {"Con", "CON_"},
+      {"Lpt1", "LPT1_"},
+      {"***", ""},
+      {"a-b_c", "A-B_C"},
+      {"Maßstäbe", "MASSSTAE"},
+  };
+  for (const auto& f : faelle) {
+    const std::string vorschlag = DateinameVorschlagen(Cp1252(f.name));
+    EXPECT_EQ(vorschlag, f.vorschlag) << f.name;
+    if (!vorschlag.empty()) {
+      EXPECT_TRUE(DateinamePruefen(vorschlag)) << f.name;
+    }
+  }
+}
+
+TEST(Einfuegeposition, NachGrossbuchstabenOhneRuecksichtAufSchreibung) {
+  const std::vector<Gebietseintrag> katalog = {{Cp1252("Länge"), "", ""}, {"Masse", "", ""}, {"Zeit", "", ""}};
+  const struct {
+    const char* name;
+    int position;
+  } faelle[] = {
+      {"Akustik", 0}, {"länge", 1}, {"Lz", 0},   {"Masse", 2},   {"masse", 2},
+      {"MASSE", 2},   {"Mass", 1},  {"Zeit", 3}, {"Zeitmaß", 3}, {"Ähre", 3},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(Einfuegeposition(katalog, Cp1252(f.name)), f.position) << f.name;
+  EXPECT_EQ(Einfuegeposition({}, "Erstes"), 0);
+}
+
+TEST_F(GebietsverwaltungTest, NeuesGebietVorAllenWirdErstesMitErstemBlock) {
+  const auto ergebnis = GebietAnlegen(V(), Akustik());
+  ASSERT_TRUE(ergebnis.Erfolg) << (ergebnis.Meldungen.empty() ? "" : ergebnis.Meldungen[0].Text);
+  EXPECT_EQ(ergebnis.Position, 0);
+  EXPECT_EQ(Zeilen("Gruppen.nfo"),
+            Cp({"Akustik\tAKUSTIK.DAT\tDezibel", "Länge\tLAENGE.DAT\tMeter", "Masse\tMASSE.DAT\tKilogramm",
+                "Temperatur\tTEMP.DAT\tKelvin", "Zeit\tZEIT.DAT\tSekunde"}));
+  // The memo's line break is written as CR LF: the block keeps its two lines.
+  std::vector<std::string> bloecke = Cp({"Akustik: ", "Schall.", "Lärm.", "*"});
+  bloecke.insert(bloecke.end(), m_AlteBloecke.begin(), m_AlteBloecke.end());
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), bloecke);
+  EXPECT_TRUE(NurCrLf(Roh("Gebiet.nfo")));
+  EXPECT_TRUE(NurCrLf(Roh("Gruppen.nfo")));
+
+  // One enciphered line: the reference unit with factor 1, each field followed by a TAB.
+  const std::string roh = Roh("AKUSTIK.DAT");
+  ASSERT_GE(roh.size(), 2u);
+  EXPECT_EQ(roh.substr(roh.size() - 2), "\r\n");
+  EXPECT_EQ(std::count(roh.begin(), roh.end(), '\n'), 1);
+  auto klar = GeheimdateiLesen(V() / "AKUSTIK.DAT");
+  ASSERT_TRUE(klar);
+  EXPECT_EQ(*klar,
+            std::vector<std::string>{"j\tj\t\t1\tDeutschland\t1\tdB\tDezibel\t1\tBel/10\t\tAkustik\t\t\t\t\t\t\t"});
+}
+
+TEST_F(GebietsverwaltungTest, NeuesGebietNachAllenWirdAngehaengt) {
+  NeuesGebiet neu = Nur("Zeitmaß", "ZEITMASS");
+  const auto ergebnis = GebietAnlegen(V(), neu);
+  ASSERT_TRUE(ergebnis.Erfolg);
+  EXPECT_EQ(ergebnis.Position, 4);
+  EXPECT_EQ(Zeilen("Gruppen.nfo").back(), Cp1252("Zeitmaß\tZEITMASS.DAT\tEins"));
+  // An empty information text says so; the old blocks keep their places.
+  std::vector<std::string> bloecke = m_AlteBloecke;
+  for (const char* z : {"Zeitmaß: ", "Keine Angaben vorhanden.", "*"}) bloecke.push_back(Cp1252(z));
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), bloecke);
+  // Country, symbol and other names may stay empty.
+  EXPECT_EQ(*GeheimdateiLesen(V() / "ZEITMASS.DAT"),
+            std::vector<std::string>{"j\tj\t\t1\t\t1\t\tEins\t1\t\t\t\t\t\t\t\t\t\t"});
+}
+
+TEST_F(GebietsverwaltungTest, MasseUndMasseSindVerschiedenStehenAberDahinter) {
+  const auto ergebnis = GebietAnlegen(V(), Nur("masse", "MASSE2"));
+  ASSERT_TRUE(ergebnis.Erfolg);
+  EXPECT_EQ(ergebnis.Position, 2);
+  const auto gruppen = Zeilen("Gruppen.nfo");
+  ASSERT_EQ(gruppen.size(), 5u);
+  EXPECT_EQ(gruppen[1], "Masse\tMASSE.DAT\tKilogramm");
+  EXPECT_EQ(gruppen[2], "masse\tMASSE2.DAT\tEins");
+  const auto bloecke = Zeilen("Gebiet.nfo");
+  ASSERT_EQ(bloecke.size(), 12u);
+  EXPECT_EQ(bloecke[4], "*");  // after "Massen."
+  EXPECT_EQ(bloecke[5], "masse: ");
+  EXPECT_EQ(bloecke[6], "Keine Angaben vorhanden.");
+  EXPECT_EQ(bloecke[8], "Temperaturen.");
+}
+
+// Every refused input: the messages in order, the field that gets the
+// focus, and nothing written.
+TEST_F(GebietsverwaltungTest, FalscheEingabenSchreibenNichts) {
+  const std::string gruppen = Roh("Gruppen.nfo"), gebiet = Roh("Gebiet.nfo");
+  const std::string fehlt = "Fehlende Angabe im Editierfeld!";
+  const std::string dateiVorhanden = Cp1252("Der Dateiname ist schon vorhanden, bitte ändern!");
+  const std::string nameVorhanden = Cp1252("Der Name des Gebietes ist schon vorhanden, bitte ändern!");
+
+  auto pruefen = [&](const NeuesGebiet& neu, std::vector<std::string> texte, Gebietsfeld fokus, const char* fall) {
+    const auto ergebnis = GebietAnlegen(V(), neu);
+    EXPECT_FALSE(ergebnis.Erfolg) << fall;
+    std::vector<std::string> gezeigt;
+    for (const auto& m : ergebnis.Meldungen) gezeigt.push_back(m.Text);
+    EXPECT_EQ(gezeigt, texte) << fall;
+    EXPECT_EQ(ergebnis.Fokus, fokus) << fall;
+  };
+  pruefen(NeuesGebiet{}, {fehlt, fehlt, fehlt}, Gebietsfeld::Dateiname, "alles leer");
+  pruefen(Nur("   ", "NEU"), {fehlt}, Gebietsfeld::Gebietsname, "nur Leerzeichen");
+  // A file of that name, in any case of letters, and the taken name: both said.
+  pruefen(Nur("Masse", "laenge"), {dateiVorhanden, nameVorhanden}, Gebietsfeld::Gebietsname, "doppelt");
+  // A data file the catalogue names counts even when it is missing.
+  pruefen(Nur("Neu", "ZEIT"), {dateiVorhanden}, Gebietsfeld::Dateiname, "ZEIT.DAT fehlt");
+
+  const std::string ungueltig = Cp1252(
+      "Der Dateiname darf nur aus 1 bis 8 Buchstaben (A bis Z), Ziffern, \"_\" und \"-\" bestehen. Bitte ändern!");
+  pruefen(Nur("Neu", "A.B"), {ungueltig}, Gebietsfeld::Dateiname, "Punkt");
+  pruefen(Nur("Neu", "../X"), {ungueltig}, Gebietsfeld::Dateiname, "Pfad");
+  pruefen(Nur("Neu", "L\xC4NGE"), {ungueltig}, Gebietsfeld::Dateiname, "Umlaut");
+  pruefen(Nur("Neu", "nul"), {Cp1252("\"nul\" ist ein Gerätename und kein Dateiname. Bitte ändern!")},
+          Gebietsfeld::Dateiname, "Geraet");
+
+  // What would break a file: one message per field, the focus on the last.
+  NeuesGebiet kaputt = Nur("Stern*Gebiet", "STERN");
+  kaputt.Grundeinheit = "Ein\tTab";
+  kaputt.Einsatzgebiet = "Zeile\r\nzwei";
+  kaputt.Information = "Text mit * Stern";
+  const auto ergebnis = GebietAnlegen(V(), kaputt);
+  ASSERT_EQ(ergebnis.Meldungen.size(), 4u);
+  EXPECT_NE(ergebnis.Meldungen[0].Text.find("Name des neuen Gebietes"), std::string::npos);
+  EXPECT_NE(ergebnis.Meldungen[1].Text.find("Tabulator"), std::string::npos);
+  EXPECT_NE(ergebnis.Meldungen[2].Text.find("Zeilenumbruch"), std::string::npos);
+  EXPECT_NE(ergebnis.Meldungen[3].Text.find("Stern"), std::string::npos);
+  EXPECT_EQ(ergebnis.Fokus, Gebietsfeld::Information);
+  NeuesGebiet ypsilon = Nur("Neu", "NEU");
+  ypsilon.Kurzzeichen = "\xFF";
+  pruefen(ypsilon,
+          {Cp1252("Das Feld \"Kurzzeichen der Grundeinheit\" enthält das Zeichen \"ÿ\", das Kolvaro nicht "
+                  "speichern kann. Bitte ändern!")},
+          Gebietsfeld::Kurzzeichen, "ypsilon");
+
+  EXPECT_EQ(Roh("Gruppen.nfo"), gruppen);
+  EXPECT_EQ(Roh("Gebiet.nfo"), gebiet);
+  for (const char* datei : {"NEU.DAT", "STERN.DAT", "A.B.DAT", "X.DAT"}) EXPECT_FALSE(fs::exists(V() / datei)) << datei;
+}
+
+// Gruppen.nfo is the last file written: when it fails, the blocks are put
+// back and the new data file is gone, so the three files still match.
+TEST_F(GebietsverwaltungTest, FehlschlagBeimKatalogStelltAllesWiederHer) {
+  // A long catalogue: only its rewrite is larger than the limit below.
+  std::vector<std::string> gruppen = Zeilen("Gruppen.nfo");
+  gruppen[3] += std::string(3000, 'x');
+  test::Schreiben(V() / "Gruppen.nfo", gruppen);
+  const std::string gruppenVorher = Roh("Gruppen.nfo"), gebietVorher = Roh("Gebiet.nfo");
+  Gebietsanlage ergebnis;
+  {
+    Groessensperre sperre(1000);
+    ergebnis = GebietAnlegen(V(), Akustik());
+  }
+  EXPECT_FALSE(ergebnis.Erfolg);
+  ASSERT_EQ(ergebnis.Meldungen.size(), 1u);
+  EXPECT_EQ(ergebnis.Meldungen[0].Text, NichtGeschriebenMeldung("Gruppen.nfo").Text);
+  EXPECT_EQ(Roh("Gruppen.nfo"), gruppenVorher);
+  EXPECT_EQ(Roh("Gebiet.nfo"), gebietVorher);
+  EXPECT_FALSE(fs::exists(V() / "AKUSTIK.DAT"));
+  // Nothing else was left behind: the category can be added afterwards.
+  EXPECT_TRUE(GebietAnlegen(V(), Akustik()).Erfolg);
+}
+
+TEST_F(GebietsverwaltungTest, FehlschlagBeiDenInfotextenLoeschtDieNeueDatei) {
+  std::vector<std::string> gebiet = Zeilen("Gebiet.nfo");
+  gebiet[0] += std::string(3000, 'x');
+  test::Schreiben(V() / "Gebiet.nfo", gebiet);
+  const std::string gruppenVorher = Roh("Gruppen.nfo"), gebietVorher = Roh("Gebiet.nfo");
+  Gebietsanlage ergebnis;
+  {
+    Groessensperre sperre(1000);
+    ergebnis = GebietAnlegen(V(), Akustik());
+  }
+  ASSERT_EQ(ergebnis.Meldungen.size(), 1u);
+  EXPECT_EQ(ergebnis.Meldungen[0].Text, NichtGeschriebenMeldung("Gebiet.nfo").Text);
+  EXPECT_EQ(Roh("Gruppen.nfo"), gruppenVorher);
+  EXPECT_EQ(Roh("Gebiet.nfo"), gebietVorher);
+  EXPECT_FALSE(fs::exists(V() / "AKUSTIK.DAT"));
+}
+
+TEST_F(GebietsverwaltungTest, ErstesOderLetztesLoeschenLaesstDieAnderenBloeckeBeiIhrenGebieten) {
+  std::string gestellt;
+  auto r = GebietLoeschen(V(), Cp1252("Länge"), [&](const std::string& frage) {
+    gestellt = frage;
+    return FrageAntwort::Ja;
+  });
+  EXPECT_TRUE(r.Erfolg);
+  EXPECT_FALSE(r.Fehler);
+  EXPECT_EQ(gestellt, Cp1252("Soll das Gebiet \"Länge\" wirklich gelöscht werden?"));
+  EXPECT_EQ(Zeilen("Gruppen.nfo"),
+            Cp({"Masse\tMASSE.DAT\tKilogramm", "Temperatur\tTEMP.DAT\tKelvin", "Zeit\tZEIT.DAT\tSekunde"}));
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"Massen.", "*", "Temperaturen.", "*", "Zeiten.", "*"}));
+  EXPECT_FALSE(fs::exists(V() / "LAENGE.DAT"));
+  EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
+
+  // The last one; its data file is missing, which is no obstacle.
+  r = GebietLoeschen(V(), "Zeit", Ja);
+  EXPECT_TRUE(r.Erfolg);
+  EXPECT_EQ(Zeilen("Gruppen.nfo"), Cp({"Masse\tMASSE.DAT\tKilogramm", "Temperatur\tTEMP.DAT\tKelvin"}));
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"Massen.", "*", "Temperaturen.", "*"}));
+
+  // One in the middle of the original order keeps a multi-line block before it.
+  test::StandardDaten(V());
+  ASSERT_TRUE(GebietLoeschen(V(), "Masse", Ja).Erfolg);
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"Längen messen.", "Zweite Zeile.", "*", "Temperaturen.", "*", "Zeiten.", "*"}));
+}
+
+TEST_F(GebietsverwaltungTest, LoeschenOhneJaOderDesLetztenGebietesAendertNichts) {
+  const std::string gruppen = Roh("Gruppen.nfo"), gebiet = Roh("Gebiet.nfo");
+  auto r = GebietLoeschen(V(), "Masse", [](const std::string&) { return FrageAntwort::Nein; });
+  EXPECT_FALSE(r.Erfolg);
+  EXPECT_FALSE(r.Fehler);
+  r = GebietLoeschen(V(), "Unbekannt", Ja);
+  EXPECT_FALSE(r.Erfolg);
+  EXPECT_TRUE(r.Fehler);
+  EXPECT_EQ(Roh("Gruppen.nfo"), gruppen);
+  EXPECT_EQ(Roh("Gebiet.nfo"), gebiet);
+  EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
+
+  test::Schreiben(V() / "Gruppen.nfo", {"Masse\tMASSE.DAT\tKilogramm"});
+  test::Schreiben(V() / "Gebiet.nfo", {"Massen.", "*"});
+  bool gefragt = false;
+  r = GebietLoeschen(V(), "Masse", [&](const std::string&) {
+    gefragt = true;
+    return FrageAntwort::Ja;
+  });
+  EXPECT_FALSE(r.Erfolg);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_FALSE(gefragt);
+  EXPECT_EQ(Zeilen("Gruppen.nfo"), std::vector<std::string>{"Masse\tMASSE.DAT\tKilogramm"});
+  EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
+}
+
+TEST_F(GebietsverwaltungTest, LoeschenGibtNurEigeneDateienImVerzeichnisFrei) {
+  // Two entries share a file, one names a path outside: neither file goes.
+  fs::create_directories(V() / "unter");
+  test::Schreiben(V() / "unter" / "FREMD.DAT", {"x"});
+  test::Schreiben(V() / "Gruppen.nfo", {"A\tMASSE.DAT\tkg", "B\tmasse.dat\tkg", "C\tunter/FREMD.DAT\tm"});
+  test::Schreiben(V() / "Gebiet.nfo", {"a", "*", "b", "*", "c", "*"});
+  ASSERT_TRUE(GebietLoeschen(V(), "A", Ja).Erfolg);
+  EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
+  ASSERT_TRUE(GebietLoeschen(V(), "C", Ja).Erfolg);
+  EXPECT_TRUE(fs::exists(V() / "unter" / "FREMD.DAT"));
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"b", "*"}));
+}
+
+TEST_F(GebietsverwaltungTest, FehlschlagBeimLoeschenStelltDieBloeckeWiederHer) {
+  std::vector<std::string> gruppen = Zeilen("Gruppen.nfo");
+  gruppen[3] += std::string(3000, 'x');
+  test::Schreiben(V() / "Gruppen.nfo", gruppen);
+  const std::string gruppenVorher = Roh("Gruppen.nfo"), gebietVorher = Roh("Gebiet.nfo");
+  Rechenergebnis r;
+  {
+    Groessensperre sperre(1000);
+    r = GebietLoeschen(V(), "Masse", Ja);
+  }
+  EXPECT_FALSE(r.Erfolg);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("Gruppen.nfo").Text);
+  EXPECT_EQ(Roh("Gruppen.nfo"), gruppenVorher);
+  EXPECT_EQ(Roh("Gebiet.nfo"), gebietVorher);
+  EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
+}
+
+TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenBehaeltDieSichtbarenInIhrerReihenfolge) {
+  const auto vorher = *GeheimdateiLesen(V() / "LAENGE.DAT");
+  std::string gestellt;
+  const auto r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT", [&](const std::string& frage) {
+    gestellt = frage;
+    return FrageAntwort::Ja;
+  });
+  EXPECT_TRUE(r.Erfolg);
+  EXPECT_TRUE(r.GebietNeuLaden);
+  ASSERT_EQ(r.Nachher.size(), 1u);
+  EXPECT_EQ(r.Nachher[0].Text, Cp1252("Die ausgeblendeten Einheiten sind gelöscht!"));
+  EXPECT_EQ(r.Nachher[0].Art, Meldungsart::Information);
+  EXPECT_EQ(gestellt, Cp1252("Sollen die ausgeblendeten Einheiten des Gebietes \"Länge\" wirklich aus der "
+                             "Datendatei gelöscht werden?"));
+  // Rute was the only hidden unit; Zoll of a hidden country stays.
+  std::vector<std::string> erwartet = vorher;
+  erwartet.erase(erwartet.begin() + 4);
+  EXPECT_EQ(*GeheimdateiLesen(V() / "LAENGE.DAT"), erwartet);
+}
+
+TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenOhneAusgeblendeteSchreibtDieGleichenZeilen) {
+  const auto vorher = *GeheimdateiLesen(V() / "MASSE.DAT");
+  const auto r = AusgeblendeteEinheitenLoeschen(V(), "Masse", "MASSE.DAT", Ja);
+  EXPECT_TRUE(r.Erfolg);
+  EXPECT_EQ(r.Nachher.size(), 1u);
+  EXPECT_EQ(*GeheimdateiLesen(V() / "MASSE.DAT"), vorher);
+}
+
+TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenAbgelehntOderGescheitertLaesstDieDatei) {
+  test::Verschluesselt(V() / "TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
+                                          Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
+  const std::string temp = Roh("TEMP.DAT"), laenge = Roh("LAENGE.DAT");
+  bool gefragt = false;
+  auto r = AusgeblendeteEinheitenLoeschen(V(), "Temperatur", "TEMP.DAT", [&](const std::string&) {
+    gefragt = true;
+    return FrageAntwort::Ja;
+  });
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!"));
+  EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
+  EXPECT_FALSE(gefragt);
+  EXPECT_EQ(Roh("TEMP.DAT"), temp);
+
+  r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT",
+                                     [](const std::string&) { return FrageAntwort::Nein; });
+  EXPECT_FALSE(r.Erfolg);
+  EXPECT_FALSE(r.Fehler);
+  EXPECT_FALSE(r.GebietNeuLaden);
+  EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
+
+  {
+    Groessensperre sperre(0);
+    r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT", Ja);
+  }
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("LAENGE.DAT").Text);
+  EXPECT_FALSE(r.GebietNeuLaden);
+  EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
+
+  r = AusgeblendeteEinheitenLoeschen(V(), "Zeit", "ZEIT.DAT", Ja);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("ZEIT.DAT").Text);
+  EXPECT_FALSE(fs::exists(V() / "ZEIT.DAT"));
+}
+
+}  // namespace
+}  // namespace kolvaro

@@ -1,0 +1,231 @@
+// The unit search over every category's data file, and the checks before a
+// jump to a hit.
+#include <gtest/gtest.h>
+
+#include "basis/Zeichensatz.h"
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "editing/Suche.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro::test {
+namespace {
+
+std::string Zeile(const std::string& sichtbar, const std::string& land, const std::string& kurz,
+                  const std::string& name, const std::string& sonstige = "") {
+  return FeldErsetzen(Einheitenzeile(sichtbar, land, kurz, name, "1"), feld::SonstigeNamen, Cp1252(sonstige));
+}
+
+// Three categories; hidden units, other names, umlauts and a symbol stored
+// with blanks around it.
+class Suche : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto& v = m_Daten.Pfad();
+    Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Fläche\tFLAECHE.DAT\tQuadratmeter"),
+                                  Cp1252("Volumen\tVOLUMEN.DAT\tKubikmeter")});
+    Schreiben(v / "Gebiet.nfo", {"L", "*", "F", "*", "V", "*"});
+    LaenderSchreiben(v);
+    Verschluesselt(v / "LAENGE.DAT",
+                   {Zeile("j", "Internationale Einheit", "ft", "Fuß"), Zeile("j", "SI-Einheit", " km ", "Kilometer"),
+                    Zeile("n", "Deutschland", "", "Rute", "Landmesser-Meter"),
+                    Zeile("j", "SI-Einheit", "m", "Meter", "Metre"), Zeile("j", "USA", "", "Meter Wassersäule")});
+    Verschluesselt(v / "FLAECHE.DAT",
+                   {Zeile("n", "SI-Einheit", "m²", "Quadratmeter"), Zeile("j", "Deutschland", "a", "Ar", "Meter")});
+    Verschluesselt(v / "VOLUMEN.DAT",
+                   {Zeile("j", "Österreich", "", "Ölfass", "Ölfaß"), Zeile("j", "Deutschland", "", "ÄHM", "Öhm")});
+    auto katalog = KatalogLaden(v);
+    ASSERT_TRUE(katalog);
+    m_Katalog = *katalog;
+  }
+
+  Suchergebnis Finden(const std::string& begriffUtf8, Suchmodus modus) {
+    return kolvaro::Suchen(m_Daten.Pfad(), m_Katalog, Cp1252(begriffUtf8), modus);
+  }
+  // "category number:line: result line" per hit, UTF-8.
+  std::vector<std::string> Zeilen(const Suchergebnis& e) {
+    std::vector<std::string> z;
+    for (const auto& t : e.Treffer)
+      z.push_back(std::to_string(t.Gebietsnummer) + ":" + std::to_string(t.Dateizeile) + ": " +
+                  Cp1252NachUtf8(t.Ergebniszeile));
+    return z;
+  }
+
+  TempVerzeichnis m_Daten;
+  std::vector<Gebietseintrag> m_Katalog;
+};
+
+TEST_F(Suche, BestandteilFindetAuchAusgeblendeteInKatalogUndDateiordnung) {
+  const auto e = Finden("meter", Suchmodus::Bestandteil);
+  EXPECT_FALSE(e.Meldung);
+  // The other names stand in the line only where the name did not match.
+  EXPECT_EQ(Zeilen(e), (std::vector<std::string>{"1:1: Kilometer - SI-Einheit", "1:2: Landmesser-Meter - Deutschland",
+                                                 "1:3: Meter - SI-Einheit", "1:4: Meter Wassersäule - USA",
+                                                 "2:0: Quadratmeter - SI-Einheit", "2:1: Meter - Deutschland"}));
+  // The hit carries the whole record, hidden or not.
+  const TSuchobjekt& rute = e.Treffer[1];
+  EXPECT_EQ(rute.Name, "Rute");
+  EXPECT_EQ(rute.SonstigeNamen, "Landmesser-Meter");
+  EXPECT_FALSE(rute.Angezeigt);
+  EXPECT_EQ(rute.Landname, "Deutschland");
+  EXPECT_EQ(rute.Datendatei, "LAENGE.DAT");
+  EXPECT_TRUE(e.Treffer[0].Angezeigt);
+  EXPECT_EQ(e.Treffer[0].Kurzzeichen, " km ");
+}
+
+TEST_F(Suche, ExaktVergleichtNameUndSonstigeNamenGanz) {
+  EXPECT_EQ(Zeilen(Finden("meter", Suchmodus::Exakt)),
+            (std::vector<std::string>{"1:3: Meter - SI-Einheit", "2:1: Meter - Deutschland"}));
+  EXPECT_EQ(Zeilen(Finden("metre", Suchmodus::Exakt)), (std::vector<std::string>{"1:3: Metre - SI-Einheit"}));
+  EXPECT_TRUE(Finden("mete", Suchmodus::Exakt).Treffer.empty());
+}
+
+// The term is taken as typed: a blank at its end belongs to it.
+TEST_F(Suche, BegriffWirdNichtGetrimmt) {
+  EXPECT_EQ(Zeilen(Finden("meter ", Suchmodus::Bestandteil)),
+            (std::vector<std::string>{"1:4: Meter Wassersäule - USA"}));
+  EXPECT_TRUE(Finden("km ", Suchmodus::Abkuerzung).Treffer.empty());
+  EXPECT_TRUE(Finden(" km", Suchmodus::Abkuerzung).Treffer.empty());
+  EXPECT_TRUE(Finden("", Suchmodus::Bestandteil).Treffer.empty());
+}
+
+// Upper and lower case by the code page's rules, umlauts included.
+TEST_F(Suche, GrossUndKleinMitUmlauten) {
+  const std::vector<std::string> oelfass{"3:0: Ölfass - Österreich"};
+  for (const char* begriff : {"ölfass", "ÖLFASS", "ÖlFaSs"})
+    EXPECT_EQ(Zeilen(Finden(begriff, Suchmodus::Exakt)), oelfass) << begriff;
+  for (const char* begriff : {"öhm", "ÖHM", "äHm"}) {
+    const auto e = Finden(begriff, Suchmodus::Exakt);
+    ASSERT_EQ(e.Treffer.size(), 1u) << begriff;
+    EXPECT_EQ(e.Treffer[0].Name, Cp1252("ÄHM"));
+  }
+  EXPECT_EQ(Zeilen(Finden("SÄULE", Suchmodus::Bestandteil)),
+            (std::vector<std::string>{"1:4: Meter Wassersäule - USA"}));
+  EXPECT_EQ(Zeilen(Finden("ÖLFASS", Suchmodus::Bestandteil)), oelfass);
+  // ß has no capital in the code page: "SS" is not ß.
+  EXPECT_EQ(Zeilen(Finden("ÖLFASS", Suchmodus::Exakt)).size(), 1u);
+  EXPECT_EQ(Zeilen(Finden("FUSS", Suchmodus::Exakt)).size(), 0u);
+  EXPECT_EQ(KleinText(Cp1252("ÄÖÜ ŠŒŽŸ ß AZ")), Cp1252("äöü šœžÿ ß az"));
+}
+
+// The stored symbol is trimmed for the comparison and shown as stored.
+TEST_F(Suche, AbkuerzungMitLeerzeichenImDatensatz) {
+  for (const char* begriff : {"km", "KM"})
+    EXPECT_EQ(Zeilen(Finden(begriff, Suchmodus::Abkuerzung)),
+              (std::vector<std::string>{"1:1:  km  - Kilometer - SI-Einheit"}))
+        << begriff;
+  EXPECT_EQ(Zeilen(Finden("M²", Suchmodus::Abkuerzung)),
+            (std::vector<std::string>{"2:0: m² - Quadratmeter - SI-Einheit"}));
+  // Only the symbol counts, not the names.
+  EXPECT_TRUE(Finden("meter", Suchmodus::Abkuerzung).Treffer.empty());
+}
+
+TEST_F(Suche, UnlesbareDateiBeendetDieSucheDieTrefferBleiben) {
+  std::filesystem::remove(m_Daten.Pfad() / "FLAECHE.DAT");
+  auto e = Finden("meter", Suchmodus::Bestandteil);
+  ASSERT_TRUE(e.Meldung);
+  EXPECT_EQ(e.Meldung->Art, Meldungsart::Fehler);
+  EXPECT_EQ(Cp1252NachUtf8(e.Meldung->Text),
+            "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden sind.");
+  EXPECT_EQ(e.Treffer.size(), 4u);  // Länge only: the search stopped before Volumen
+  EXPECT_TRUE(Finden("ölfass", Suchmodus::Exakt).Treffer.empty());
+
+  // A directory in the place of the file cannot be read either.
+  std::filesystem::create_directory(m_Daten.Pfad() / "FLAECHE.DAT");
+  EXPECT_EQ(Finden("meter", Suchmodus::Bestandteil).Treffer.size(), 4u);
+
+  // A damaged line keeps the hits above it and names the file.
+  std::filesystem::remove(m_Daten.Pfad() / "FLAECHE.DAT");
+  std::vector<std::string> laenge = *GeheimdateiLesen(m_Daten.Pfad() / "LAENGE.DAT");
+  std::vector<std::string> geheim;
+  for (const auto& z : laenge) geheim.push_back(LinieVerschluesseln(z, 1));
+  geheim[3] = "kaputt";
+  Schreiben(m_Daten.Pfad() / "LAENGE.DAT", geheim);
+  e = Finden("meter", Suchmodus::Bestandteil);
+  ASSERT_TRUE(e.Meldung);
+  EXPECT_NE(e.Meldung->Text.find("LAENGE.DAT"), std::string::npos);
+  EXPECT_EQ(Zeilen(e),
+            (std::vector<std::string>{"1:1: Kilometer - SI-Einheit", "1:2: Landmesser-Meter - Deutschland"}));
+}
+
+// ---- the checks before a jump ----
+
+class Sprung : public Suche {
+ protected:
+  void SetUp() override {
+    Suche::SetUp();
+    m_Konverter = std::make_unique<Konverter>(m_Daten.Pfad());
+    ASSERT_TRUE(m_Konverter->LaenderLaden());
+    ASSERT_TRUE(m_Konverter->KatalogLaden());
+    m_Konverter->LaenderlistenNeuAufbauen();
+  }
+  TSuchobjekt Treffer(const std::string& name) {
+    for (auto& t : Finden(name, Suchmodus::Exakt).Treffer)
+      if (t.Name == Cp1252(name)) return t;
+    ADD_FAILURE() << name;
+    return {};
+  }
+  Rechenergebnis Vorbereiten(const TSuchobjekt& t, std::vector<FrageAntwort> antworten, bool passwort = true) {
+    m_Fragen.clear();
+    return SprungVorbereiten(
+        *m_Konverter, t,
+        [&, antworten](const std::string& frage) mutable {
+          m_Fragen.push_back(Cp1252NachUtf8(frage));
+          if (antworten.empty()) return FrageAntwort::Nein;
+          FrageAntwort a = antworten.front();
+          antworten.erase(antworten.begin());
+          return a;
+        },
+        [passwort] { return passwort; });
+  }
+  std::string Sichtbar(int zeile) {
+    return Feld((*GeheimdateiLesen(m_Daten.Pfad() / "LAENGE.DAT"))[static_cast<std::size_t>(zeile)], '\t', 1);
+  }
+
+  std::unique_ptr<Konverter> m_Konverter;
+  std::vector<std::string> m_Fragen;
+};
+
+TEST_F(Sprung, AngezeigteEinheitOhneFrage) {
+  const auto r = Vorbereiten(Treffer("Meter"), {});
+  EXPECT_TRUE(r.Erfolg);
+  EXPECT_FALSE(r.GebietNeuLaden);
+  EXPECT_TRUE(m_Fragen.empty());
+}
+
+// A purge of hidden units renumbers the lines: the hit's line number must not
+// make another unit visible.
+TEST_F(Sprung, VeralteterTrefferAendertNichts) {
+  TSuchobjekt rute = Treffer("Rute");
+  rute.Dateizeile = 1;  // now Kilometer's line
+  const auto r = Vorbereiten(rute, {FrageAntwort::Ja});
+  EXPECT_FALSE(r.Erfolg);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(Sichtbar(1), "j");
+  EXPECT_EQ(Sichtbar(2), "n");
+
+  // A catalogue whose position now holds another file: no question, no change.
+  TSuchobjekt verschoben = Treffer("Rute");
+  verschoben.Gebietsnummer = 2;
+  const auto v = Vorbereiten(verschoben, {FrageAntwort::Ja});
+  EXPECT_FALSE(v.Erfolg);
+  EXPECT_TRUE(v.Fehler);
+  EXPECT_TRUE(m_Fragen.empty());
+  EXPECT_EQ(Sichtbar(2), "n");
+}
+
+TEST_F(Sprung, AusgeblendeteEinheitNurMitPasswort) {
+  const auto abgelehnt = Vorbereiten(Treffer("Rute"), {FrageAntwort::Ja}, false);
+  EXPECT_FALSE(abgelehnt.Erfolg);
+  EXPECT_FALSE(abgelehnt.GebietNeuLaden);
+  EXPECT_EQ(Sichtbar(2), "n");
+
+  const auto ja = Vorbereiten(Treffer("Rute"), {FrageAntwort::Ja});
+  EXPECT_TRUE(ja.Erfolg);
+  EXPECT_TRUE(ja.GebietNeuLaden);
+  EXPECT_EQ(Sichtbar(2), "j");
+  EXPECT_EQ(m_Fragen.size(), 1u);
+}
+
+}  // namespace
+}  // namespace kolvaro::test

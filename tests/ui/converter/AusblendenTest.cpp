@@ -1,0 +1,184 @@
+// Hiding units from the main window: one row or several, the row selected
+// afterwards, the hidden count, the lines of the data file (only field 1 of
+// the hidden lines changes, every other line keeps its bytes), an emptied
+// list, and a failed rewrite that leaves file and list as they were.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QToolButton>
+#include <csignal>
+
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "data/Textdatei.h"
+#include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro::ui {
+namespace {
+
+// While it lives, no file can grow past zero bytes: writing fails, reading works.
+class Schreibsperre {
+ public:
+  Schreibsperre() {
+    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
+    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit gesperrt = m_Vorher;
+    gesperrt.rlim_cur = 0;
+    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
+  }
+  ~Schreibsperre() {
+    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
+    std::signal(SIGXFSZ, m_Signal);
+  }
+
+ private:
+  rlimit m_Vorher{};
+  void (*m_Signal)(int) = SIG_DFL;
+};
+
+class AusblendenTest : public test::Fenstertest {
+ protected:
+  void SetUp() override {
+    Fenstertest::SetUp();
+    kolvaro::test::StandardDaten(Verzeichnis());
+    Starten({});
+    GebietWaehlen(QStringLiteral("Länge"));
+    m_Roh = Roh();
+    m_Plattform.Boxen.clear();
+  }
+  std::vector<std::string> Roh() { return *DateiLaden(Verzeichnis() / "LAENGE.DAT"); }
+  std::string Sichtbar(std::size_t zeile) {
+    return Feld((*GeheimdateiLesen(Verzeichnis() / "LAENGE.DAT"))[zeile], '\t', 1);
+  }
+  // Every line but the given ones still holds the bytes it was written with.
+  void UnberuehrtAusser(std::initializer_list<std::size_t> geaendert) {
+    const auto roh = Roh();
+    ASSERT_EQ(roh.size(), m_Roh.size());
+    for (std::size_t i = 0; i < roh.size(); ++i) {
+      const bool erwartet = std::find(geaendert.begin(), geaendert.end(), i) != geaendert.end();
+      EXPECT_EQ(roh[i] != m_Roh[i], erwartet) << "Zeile " << i;
+    }
+  }
+  QStringList Namen() {
+    QStringList namen;
+    for (int i = 0; i < Liste()->model()->rowCount(); ++i) namen << Liste()->model()->index(i, 0).data().toString();
+    return namen;
+  }
+  // Ctrl+click adds a row to the selection, as the user does it.
+  void Dazuwaehlen(const QString& name) {
+    const QModelIndex index = Liste()->model()->index(Zeile(name), 0);
+    QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, Qt::ControlModifier, Liste()->visualRect(index).center());
+  }
+  void Ausblenden() { Aktion("Einheitausblenden1")->trigger(); }
+
+  std::vector<std::string> m_Roh;
+};
+
+// LAENGE.DAT: 0 Fuß, 1 Kilometer, 2 Meter, 3 Meile, 4 Rute (hidden), 5 Zoll
+// (country not present); listed in file order.
+
+TEST_F(AusblendenTest, EineEinheitGehtDieZeileDavorWirdGewaehlt) {
+  ASSERT_EQ(Namen(), QStringList({"Fuß", "Kilometer", "Meter", "Meile"}));
+  EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 1 ausgeblendet."));
+  Waehlen(QStringLiteral("Meile"));
+  Ausblenden();
+  EXPECT_EQ(Namen(), QStringList({"Fuß", "Kilometer", "Meter"}));
+  EXPECT_EQ(Liste()->currentIndex().row(), 2);
+  EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Meter"));
+  EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 2 ausgeblendet."));
+  EXPECT_TRUE(Kind<QToolButton>("SpeedButton7")->isEnabled());
+  EXPECT_EQ(Sichtbar(3), "n");
+  UnberuehrtAusser({3});
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+
+  // The first row: the new first row is selected.
+  Waehlen(QStringLiteral("Fuß"));
+  Ausblenden();
+  EXPECT_EQ(Namen(), QStringList({"Kilometer", "Meter"}));
+  EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Kilometer"));
+  UnberuehrtAusser({0, 3});
+  // The rows still address their own lines after the removal.
+  Waehlen(QStringLiteral("Meter"));
+  Ausblenden();
+  EXPECT_EQ(Sichtbar(2), "n");
+  EXPECT_EQ(Sichtbar(1), "j");
+  UnberuehrtAusser({0, 2, 3});
+}
+
+TEST_F(AusblendenTest, ZweiAufEinmalZaehlenZwei) {
+  Waehlen(QStringLiteral("Meile"));
+  Dazuwaehlen(QStringLiteral("Meter"));
+  // Rows 2 and 3.
+  ASSERT_EQ(Liste()->selectionModel()->selectedIndexes().size(), 2);
+  Ausblenden();
+  EXPECT_EQ(Namen(), QStringList({"Fuß", "Kilometer"}));
+  EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 3 ausgeblendet."));
+  // The row before the first hidden one.
+  EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Kilometer"));
+  EXPECT_EQ(Sichtbar(2), "n");
+  EXPECT_EQ(Sichtbar(3), "n");
+  UnberuehrtAusser({2, 3});
+  EXPECT_EQ(m_Plattform.Sanduhren, 0);
+}
+
+TEST_F(AusblendenTest, DieEinzigeEinheitHinterlaesstLeereListe) {
+  GebietWaehlen(QStringLiteral("Temperatur"));
+  ASSERT_EQ(Namen(), QStringList({"Kelvin"}));
+  m_Plattform.Boxen.clear();
+  Waehlen(QStringLiteral("Kelvin"));
+  Ausblenden();
+  EXPECT_EQ(Liste()->model()->rowCount(), 0);
+  ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Information")).size(), 1);
+  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Information"))[0].startsWith(
+      QStringLiteral("Die Einheiten-Liste enthält keine Einträge!")));
+  EXPECT_TRUE(Label("Label_gewaehlte_einheit").isEmpty());
+  EXPECT_EQ(Feld((*GeheimdateiLesen(Verzeichnis() / "TEMP.DAT"))[0], '\t', 1), "n");
+  // Nothing left to hide: the command does nothing.
+  Ausblenden();
+  EXPECT_EQ(m_Plattform.Boxen.size(), 1u);
+}
+
+TEST_F(AusblendenTest, FehlgeschlagenesSchreibenLaesstAllesWieEsWar) {
+  for (bool mehrere : {false, true}) {
+    SCOPED_TRACE(mehrere ? "mehrere" : "eine");
+    m_Plattform.Boxen.clear();
+    Waehlen(QStringLiteral("Meile"));
+    if (mehrere) Dazuwaehlen(QStringLiteral("Fuß"));
+    {
+      Schreibsperre sperre;
+      Ausblenden();
+    }
+    ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Fehler")).size(), 1);
+    EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Fehler"))[0], QtText(NichtGeschriebenMeldung("LAENGE.DAT").Text));
+    EXPECT_EQ(Roh(), m_Roh);
+    EXPECT_EQ(Namen(), QStringList({"Fuß", "Kilometer", "Meter", "Meile"}));
+    EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 1 ausgeblendet."));
+    EXPECT_EQ(m_Plattform.Sanduhren, 0);
+  }
+  // The data file gone: the same message, the list unchanged.
+  std::filesystem::remove(Verzeichnis() / "LAENGE.DAT");
+  m_Plattform.Boxen.clear();
+  Waehlen(QStringLiteral("Meter"));
+  Ausblenden();
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Fehler")).size(), 1);
+  EXPECT_EQ(Namen().size(), 4);
+}
+
+TEST_F(AusblendenTest, OhnePasswortOderAuswahlGeschiehtNichts) {
+  Waehlen(QStringLiteral("Meile"));
+  m_Fenster->SetPasswortabfrage([] { return false; });
+  Ausblenden();
+  EXPECT_EQ(Namen().size(), 4);
+  EXPECT_EQ(Roh(), m_Roh);
+
+  m_Fenster->SetPasswortabfrage([] { return true; });
+  Liste()->clearSelection();
+  Aktion("ToolButton3")->trigger();
+  EXPECT_EQ(Namen().size(), 4);
+  EXPECT_EQ(Roh(), m_Roh);
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+}
+
+}  // namespace
+}  // namespace kolvaro::ui

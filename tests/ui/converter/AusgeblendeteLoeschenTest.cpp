@@ -1,0 +1,140 @@
+// Deleting the hidden units of the current category from the menu: the
+// question, the file without them, the window reloaded so that every unit
+// addresses its new line, "Temperatur" refused, No and a failed write
+// changing nothing.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QMenu>
+#include <csignal>
+
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "data/Textdatei.h"
+#include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro::ui {
+namespace {
+
+using kolvaro::test::Einheitenzeile;
+
+// While it lives, no file can grow past zero bytes: writing fails, reading works.
+class Schreibsperre {
+ public:
+  Schreibsperre() {
+    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
+    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit gesperrt = m_Vorher;
+    gesperrt.rlim_cur = 0;
+    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
+  }
+  ~Schreibsperre() {
+    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
+    std::signal(SIGXFSZ, m_Signal);
+  }
+
+ private:
+  rlimit m_Vorher{};
+  void (*m_Signal)(int) = SIG_DFL;
+};
+
+class AusgeblendeteLoeschenTest : public test::Fenstertest {
+ protected:
+  void SetUp() override {
+    Fenstertest::SetUp();
+    kolvaro::test::StandardDaten(Verzeichnis());
+    // Two hidden units between shown ones, so that the lines after them move up.
+    kolvaro::test::Verschluesselt(Verzeichnis() / "LAENGE.DAT",
+                                  {Einheitenzeile("n", "SI-Einheit", "", "Elle", "0.6"),
+                                   Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
+                                   Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
+                                   Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
+                                   Einheitenzeile("j", "SI-Einheit", "mm", "Millimeter", "0.001")});
+    kolvaro::test::Verschluesselt(Verzeichnis() / "TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
+                                                               Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
+    Starten(Dialogfabriken{});
+    m_Fenster->SetPasswortabfrage([] { return true; });
+    GebietWaehlen(QStringLiteral("Länge"));
+    m_Plattform.Boxen.clear();
+  }
+  std::string Roh(const char* datei) { return *DateiInhalt(Verzeichnis() / datei); }
+  QAction* Befehl() { return Aktion("AusgeblendeteEinheitenlschen1"); }
+  // As the user reaches it: the menu opens, then the entry is chosen.
+  bool MenueOeffnen() {
+    emit qobject_cast<QMenu*>(Befehl()->parent())->aboutToShow();
+    return Befehl()->isEnabled();
+  }
+};
+
+TEST_F(AusgeblendeteLoeschenTest, LoeschtDieAusgeblendetenUndLaedtDasGebietNeu) {
+  ASSERT_EQ(m_Konverter->Zaehler().Verborgen, 2);
+  ASSERT_TRUE(MenueOeffnen());
+  m_Plattform.Antworten = {Antwort::Ja};
+  Befehl()->trigger();
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Frage")),
+            QStringList({QStringLiteral("Sollen die ausgeblendeten Einheiten des Gebietes \"Länge\" wirklich aus der "
+                                        "Datendatei gelöscht werden?")}));
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Information")),
+            QStringList({QStringLiteral("Die ausgeblendeten Einheiten sind gelöscht!")}));
+  const auto zeilen = *GeheimdateiLesen(Verzeichnis() / "LAENGE.DAT");
+  ASSERT_EQ(zeilen.size(), 3u);
+  EXPECT_EQ(Feld(zeilen[0], '\t', 8), "Kilometer");
+  EXPECT_EQ(Feld(zeilen[2], '\t', 8), "Millimeter");
+  EXPECT_EQ(m_Konverter->Zaehler().Verborgen, 0);
+  EXPECT_EQ(m_Konverter->Zaehler().Gesamt, 3);
+  EXPECT_EQ(Label("Panel2"), QStringLiteral("3 Einheiten vorhanden, davon 0 ausgeblendet."));
+  // Every unit the window holds addresses its own line in the new file: a
+  // later rewrite by line number hits the right unit.
+  ASSERT_EQ(m_Konverter->Einheiten().size(), 3u);
+  for (const auto& einheit : m_Konverter->Einheiten())
+    EXPECT_EQ(Feld(zeilen[static_cast<std::size_t>(einheit.Dateizeile)], '\t', 8), einheit.Einheitenname);
+  // Nothing hidden is left: the menu entry is off and the file stays.
+  EXPECT_FALSE(MenueOeffnen());
+  const std::string roh = Roh("LAENGE.DAT");
+  m_Plattform.Boxen.clear();
+  Befehl()->trigger();
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+  EXPECT_EQ(Roh("LAENGE.DAT"), roh);
+}
+
+TEST_F(AusgeblendeteLoeschenTest, TemperaturNeinUndSchreibfehlerAendernNichts) {
+  GebietWaehlen(QStringLiteral("Temperatur"));
+  ASSERT_TRUE(MenueOeffnen());
+  const std::string temp = Roh("TEMP.DAT"), laenge = Roh("LAENGE.DAT");
+  Befehl()->trigger();
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Information")),
+            QStringList({QStringLiteral("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!")}));
+  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Frage")).isEmpty());
+  EXPECT_EQ(Roh("TEMP.DAT"), temp);
+
+  GebietWaehlen(QStringLiteral("Länge"));
+  m_Plattform.Boxen.clear();
+  m_Plattform.Antworten = {Antwort::Nein};
+  Befehl()->trigger();
+  EXPECT_EQ(m_Plattform.Boxen.size(), 1u);
+  EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
+
+  m_Plattform.Boxen.clear();
+  m_Plattform.Antworten = {Antwort::Ja};
+  {
+    Schreibsperre sperre;
+    Befehl()->trigger();
+  }
+  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Fehler")),
+            QStringList({QStringLiteral("Die Datei LAENGE.DAT konnte nicht geöffnet werden oder die revidierte Datei "
+                                        "konnte nicht geschrieben werden!")}));
+  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Information")).isEmpty());
+  EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
+  EXPECT_EQ(m_Konverter->Zaehler().Verborgen, 2);
+
+  // Without the password nothing is asked and nothing happens.
+  m_Plattform.Boxen.clear();
+  m_Fenster->SetPasswortabfrage([] { return false; });
+  Befehl()->trigger();
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+  EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
+}
+
+}  // namespace
+}  // namespace kolvaro::ui
