@@ -86,12 +86,12 @@ class TMyWindow : public QMainWindow {
   void EigeneEinheitEinfuegen();
   void FaktorAendern();
   // The editing commands without a dialog of their own, each in a file of its own.
-  void EinheitenAusblenden();        // MyWindowAusblenden.cpp
-  void AusgeblendeteLoeschen();      // MyWindowLoeschen.cpp
-  void EinheitenSuchen();            // MyWindowSuchen.cpp: the search dialog and the jump to a hit
+  void EinheitenAusblenden();    // MyWindowAusblenden.cpp
+  void AusgeblendeteLoeschen();  // MyWindowLoeschen.cpp
+  void EinheitenSuchen();        // MyWindowSuchen.cpp: the search dialog and the jump to a hit
   void ZuSuchtrefferSpringen(const struct Suchsprung& ziel);  // MyWindowSuchen.cpp
-  bool PasswortAbfragen();           // MyWindowPasswort.cpp: the password lock
-  void PasswortErzeugenBeiBedarf();  // MyWindowPasswort.cpp: at the first start
+  bool PasswortAbfragen();                                    // MyWindowPasswort.cpp: the password lock
+  void PasswortErzeugenBeiBedarf();                           // MyWindowPasswort.cpp: at the first start
   QWidget* InfoPanelAufbauen();
   QWidget* StatuszeileAufbauen();
 

@@ -12,6 +12,7 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "editing/EigeneEinheit.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
@@ -19,27 +20,7 @@ namespace {
 
 using test::Einheitenzeile;
 
-// No file can grow while it lives: every write fails, even as root.
-class Schreibsperre {
- public:
-  Schreibsperre() {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Schreibsperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-  Schreibsperre(const Schreibsperre&) = delete;
-  Schreibsperre& operator=(const Schreibsperre&) = delete;
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using kolvaro::test::Schreibsperre;
 
 TEST(EigeneEinheit, FaktorLesenStreng) {
   struct Fall {

@@ -14,6 +14,7 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "editing/Faktoraenderung.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
@@ -21,27 +22,7 @@ namespace {
 
 using test::Einheitenzeile;
 
-// No file can grow while it lives: every write fails, even as root.
-class Schreibsperre {
- public:
-  Schreibsperre() {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Schreibsperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-  Schreibsperre(const Schreibsperre&) = delete;
-  Schreibsperre& operator=(const Schreibsperre&) = delete;
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using kolvaro::test::Schreibsperre;
 
 // A full currency line (UTF-8 in, Windows-1252 out): every field set, so
 // that a rebuild shows which fields it keeps.

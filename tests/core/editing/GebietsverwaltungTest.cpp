@@ -14,6 +14,7 @@
 #include "data/Textdatei.h"
 #include "editing/Eingabepruefung.h"
 #include "editing/Gebietsverwaltung.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
@@ -22,26 +23,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Einheitenzeile;
 
-// While it lives, no file can be written past the given size: a write of a
-// larger file fails, smaller ones and reading still work.
-class Groessensperre {
- public:
-  explicit Groessensperre(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Groessensperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using Groessensperre = kolvaro::test::Schreibsperre;
 
 std::vector<std::string> Cp(std::initializer_list<const char*> utf8) {
   std::vector<std::string> z;

@@ -15,6 +15,7 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 #include "ui/converter/Einheit_einblendenDlg.h"
 
@@ -23,25 +24,7 @@ namespace {
 
 using kolvaro::test::Einheitenzeile;
 
-// While it lives, no file can grow past zero bytes: writing fails, reading works.
-class Schreibsperre {
- public:
-  Schreibsperre() {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Schreibsperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using kolvaro::test::Schreibsperre;
 
 class EinblendenTest : public test::Fenstertest {
  protected:

@@ -15,6 +15,7 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 #include "ui/editing/FaktorAendernDlg.h"
 #include "ui/editing/FaktorAendernWeltzeitDlg.h"
@@ -24,27 +25,7 @@ namespace {
 
 using kolvaro::test::Einheitenzeile;
 
-// No file can grow while it lives: every write fails, even as root.
-class Schreibsperre {
- public:
-  Schreibsperre() {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Schreibsperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-  Schreibsperre(const Schreibsperre&) = delete;
-  Schreibsperre& operator=(const Schreibsperre&) = delete;
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using kolvaro::test::Schreibsperre;
 
 const QString kKeineAngabe = QStringLiteral("Falsche oder keine Angabe im Eingabefeld! Bitte ändern!");
 

@@ -15,31 +15,14 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 #include "ui/editing/GebietNeuDlg.h"
 
 namespace kolvaro::ui {
 namespace {
 
-// While it lives, no file can be written past the given size.
-class Groessensperre {
- public:
-  explicit Groessensperre(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Groessensperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using Groessensperre = kolvaro::test::Schreibsperre;
 
 class GebietNeuTest : public test::Fenstertest {
  protected:

@@ -18,6 +18,7 @@
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 #include "ui/editing/SuchDialog.h"
 
@@ -26,25 +27,7 @@ namespace {
 
 using kolvaro::test::Einheitenzeile;
 
-// While it lives, no file can grow past zero bytes: writing fails, reading works.
-class Schreibsperre {
- public:
-  Schreibsperre() {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Schreibsperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using kolvaro::test::Schreibsperre;
 
 const QString kEinheitFrage = QStringLiteral(
     "Die Einheit, zu der gesprungen werden soll, ist von der Anzeige ausgeblendet. Soll sie eingeblendet werden?");

@@ -17,6 +17,7 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 #include "ui/editing/FaktorAendernDlg.h"
 #include "ui/editing/WaehrungstabelleDlg.h"
@@ -26,27 +27,7 @@ namespace {
 
 using kolvaro::test::Einheitenzeile;
 
-// No file can grow while it lives: every write fails, even as root.
-class Schreibsperre {
- public:
-  Schreibsperre() {
-    ::getrlimit(RLIMIT_FSIZE, &m_Vorher);
-    m_Signal = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit gesperrt = m_Vorher;
-    gesperrt.rlim_cur = 0;
-    ::setrlimit(RLIMIT_FSIZE, &gesperrt);
-  }
-  ~Schreibsperre() {
-    ::setrlimit(RLIMIT_FSIZE, &m_Vorher);
-    std::signal(SIGXFSZ, m_Signal);
-  }
-  Schreibsperre(const Schreibsperre&) = delete;
-  Schreibsperre& operator=(const Schreibsperre&) = delete;
-
- private:
-  rlimit m_Vorher{};
-  void (*m_Signal)(int) = SIG_DFL;
-};
+using kolvaro::test::Schreibsperre;
 
 Dialogfabriken Tabellenfabrik() {
   return {{Dialogart::WaehrungstabelleAendern,
