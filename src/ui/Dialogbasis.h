@@ -37,7 +37,7 @@ struct Dialogumgebung {
 class Dialogbasis : public QDialog {
   Q_OBJECT
  public:
-  // formname is the dialog's form name (its objectName); a viewer that
+  // formname is the dialog's form name, its class name without the "T" (the objectName); a viewer that
   // stays open beside the main window is not modal.
   Dialogbasis(const Dialogumgebung& umgebung, const QString& formname, const QString& titel, QWidget* eltern,
               bool modal = true);

@@ -13,8 +13,7 @@
 namespace kolvaro::ui {
 
 TGebietLoeschenDlg::TGebietLoeschenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
-    : Dialogbasis(umgebung, QStringLiteral("TGebietLoeschenDlg"), QStringLiteral("Vorhandenes Gebiet löschen"),
-                  eltern) {
+    : Dialogbasis(umgebung, QStringLiteral("GebietLoeschenDlg"), QStringLiteral("Vorhandenes Gebiet löschen"), eltern) {
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   auto* label = new QLabel(QStringLiteral("&Vorhandene Gebiete:"), this);

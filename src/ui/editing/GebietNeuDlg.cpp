@@ -26,7 +26,7 @@ QLabel* Erklaerung(const char* utf8, QWidget* eltern) {
 }  // namespace
 
 TGebietNeuDlg::TGebietNeuDlg(const Dialogumgebung& umgebung, QWidget* eltern)
-    : Dialogbasis(umgebung, QStringLiteral("TGebietNeuDlg"), QStringLiteral("Neues Gebiet einfügen"), eltern) {
+    : Dialogbasis(umgebung, QStringLiteral("GebietNeuDlg"), QStringLiteral("Neues Gebiet einfügen"), eltern) {
   auto* raster = new QGridLayout;
   int reihe = 0;
   auto zeile = [&](const char* beschriftung, QWidget* feld, const char* name) {

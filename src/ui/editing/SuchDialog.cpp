@@ -33,7 +33,7 @@ QPushButton* Taste(const QString& text, const char* name, QWidget* eltern) {
 }  // namespace
 
 TSuch_Dialog::TSuch_Dialog(const Dialogumgebung& umgebung, QWidget* eltern)
-    : Dialogbasis(umgebung, QStringLiteral("TSuch_Dialog"), QStringLiteral("Einheiten suchen"), eltern) {
+    : Dialogbasis(umgebung, QStringLiteral("Such_Dialog"), QStringLiteral("Einheiten suchen"), eltern) {
   // Created in reading order, which is the tab order.
   RadioGroup1 = new QGroupBox(QStringLiteral("Suchen nach"), this);
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));

@@ -28,7 +28,7 @@ class GebietLoeschenTest : public test::Fenstertest {
     m_Fenster->SetPasswortabfrage([] { return true; });
     m_Plattform.Boxen.clear();
   }
-  TGebietLoeschenDlg* Dialog() { return Kind<TGebietLoeschenDlg>("TGebietLoeschenDlg"); }
+  TGebietLoeschenDlg* Dialog() { return Kind<TGebietLoeschenDlg>("GebietLoeschenDlg"); }
   QListWidget* Gebiete() { return Dialog()->findChild<QListWidget*>(QStringLiteral("ListBox1")); }
   QPushButton* Knopf(const char* name) { return Dialog()->findChild<QPushButton*>(QString::fromLatin1(name)); }
   QStringList Eintraege() {

@@ -33,7 +33,7 @@ class GebietNeuTest : public test::Fenstertest {
     m_Fenster->SetPasswortabfrage([] { return true; });
     m_Plattform.Boxen.clear();
   }
-  TGebietNeuDlg* Dialog() { return Kind<TGebietNeuDlg>("TGebietNeuDlg"); }
+  TGebietNeuDlg* Dialog() { return Kind<TGebietNeuDlg>("GebietNeuDlg"); }
   template <typename T>
   T* ImDialog(const char* name) {
     T* kind = Dialog()->findChild<T*>(QString::fromLatin1(name));

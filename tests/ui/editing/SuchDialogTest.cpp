@@ -52,7 +52,7 @@ class SuchDialogTest : public test::Fenstertest {
   void MitDialog(const std::function<void(TSuch_Dialog&)>& handlung) {
     bool gelaufen = false;
     QTimer::singleShot(0, m_Fenster.get(), [&] {
-      auto* dialog = m_Fenster->findChild<TSuch_Dialog*>(QStringLiteral("TSuch_Dialog"));
+      auto* dialog = m_Fenster->findChild<TSuch_Dialog*>(QStringLiteral("Such_Dialog"));
       ASSERT_NE(dialog, nullptr);
       ASSERT_TRUE(dialog->isVisible());
       m_Dialog = dialog;
