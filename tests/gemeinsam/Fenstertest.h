@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -15,7 +16,9 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "converter/Konverter.h"
@@ -123,6 +126,34 @@ class Fenstertest : public ::testing::Test {
   void Rechnen(const QString& text) {
     Eingabe()->setText(text);
     Enter();
+  }
+
+  // Triggers the action and runs bedienen on the modal dialog it opens
+  // (found by its objectName) inside the dialog's own event loop; a dialog
+  // still open afterwards is rejected, so the call always returns. false:
+  // no such dialog was shown.
+  template <typename D = QDialog>
+  bool ImDialog(const char* aktion, const char* dialogname, const std::function<void(D&)>& bedienen) {
+    bool gezeigt = false;
+    QTimer::singleShot(0, m_Fenster.get(), [&] {
+      auto* dialog = m_Fenster->findChild<D*>(QString::fromLatin1(dialogname));
+      if (!dialog || !dialog->isVisible()) return;
+      gezeigt = true;
+      bedienen(*dialog);
+      if (dialog->isVisible()) dialog->reject();
+    });
+    Aktion(aktion)->trigger();
+    return gezeigt;
+  }
+  // A control of a dialog by its objectName.
+  template <typename T>
+  static T* Element(QWidget* eltern, const char* name) {
+    T* element = eltern->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(element, nullptr) << name;
+    return element;
+  }
+  static void Klick(QWidget* eltern, const char* knopf) {
+    QTest::mouseClick(Element<QAbstractButton>(eltern, knopf), Qt::LeftButton);
   }
 
   QTemporaryDir m_Temp;
