@@ -6,6 +6,18 @@
 
 namespace kolvaro {
 
+Rechenergebnis Erledigt() {
+  Rechenergebnis r;
+  r.Erfolg = true;
+  return r;
+}
+
+Rechenergebnis Abgebrochen(OptMeldung meldung) {
+  Rechenergebnis r;
+  r.Fehler = std::move(meldung);
+  return r;
+}
+
 Rechenergebnis EingabeFehler(std::string text, Fokus fokus) {
   Rechenergebnis r;
   r.Fehler = FehlerMeldung(std::move(text));

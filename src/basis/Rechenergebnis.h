@@ -39,6 +39,11 @@ struct Rechenergebnis {
   bool GebietNeuLaden = false;
 };
 
+// The operation is done.
+Rechenergebnis Erledigt();
+// The operation ends without effect, with a message to show or silently.
+Rechenergebnis Abgebrochen(OptMeldung meldung = std::nullopt);
+
 // A wrong input with its message; the focus goes to the field, its text selected.
 Rechenergebnis EingabeFehler(std::string text, Fokus fokus = Fokus::FokusUndMarkieren);
 // The general wrong-input message of the program.

@@ -8,20 +8,8 @@ namespace kolvaro {
 
 namespace {
 
-Rechenergebnis Erlaubt() {
-  Rechenergebnis r;
-  r.Erfolg = true;
-  return r;
-}
-
-Rechenergebnis Abgelehnt(OptMeldung meldung = std::nullopt) {
-  Rechenergebnis r;
-  r.Fehler = std::move(meldung);
-  return r;
-}
-
 Rechenergebnis OhneFaktorAbgelehnt(const char* was) {
-  return Abgelehnt(InfoMeldung(
+  return Abgebrochen(InfoMeldung(
       Cp1252(std::string("Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen Faktor möglich ist, ist ") +
              was + " nicht möglich!")));
 }
@@ -33,15 +21,15 @@ Rechenergebnis BearbeitungPruefen(Bearbeitung bearbeitung, std::string_view gebi
   switch (bearbeitung) {
     case Bearbeitung::EigeneEinheit:
       // The password first; a refusal says so.
-      if (!passwortOk()) return Abgelehnt(Meldung{Meldungsart::Schlicht, "Falsches Passwort!!"});
+      if (!passwortOk()) return Abgebrochen(Meldung{Meldungsart::Schlicht, "Falsches Passwort!!"});
       if (gebiet::OhneUmrechnungsfaktor(gebietsname)) return OhneFaktorAbgelehnt("ein Einfügen von eigenen Einheiten");
-      return Erlaubt();
+      return Erledigt();
     case Bearbeitung::FaktorAendern:
       // The category first, so that no password is asked in vain.
       if (gebiet::OhneUmrechnungsfaktor(gebietsname)) return OhneFaktorAbgelehnt("ein Ändern des Umrechnungsfaktors");
-      return passwortOk() ? Erlaubt() : Abgelehnt();
+      return passwortOk() ? Erledigt() : Abgebrochen();
     default:
-      return passwortOk() ? Erlaubt() : Abgelehnt();
+      return passwortOk() ? Erledigt() : Abgebrochen();
   }
 }
 

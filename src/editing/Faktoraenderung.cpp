@@ -20,12 +20,6 @@ namespace kolvaro {
 
 namespace {
 
-Rechenergebnis Erledigt() {
-  Rechenergebnis r;
-  r.Erfolg = true;
-  return r;
-}
-
 // The refusals of the single-unit dialogs are notes (information box).
 Rechenergebnis Hinweis(const char* text) {
   Rechenergebnis r;

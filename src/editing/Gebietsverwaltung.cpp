@@ -21,18 +21,6 @@ namespace {
 
 const char* const kEndung = ".DAT";
 
-Rechenergebnis Fertig() {
-  Rechenergebnis r;
-  r.Erfolg = true;
-  return r;
-}
-
-Rechenergebnis Abbruch(OptMeldung meldung = std::nullopt) {
-  Rechenergebnis r;
-  r.Fehler = std::move(meldung);
-  return r;
-}
-
 // The spellings of upper-case Windows-1252 letters with plain letters.
 std::string_view Umschrift(unsigned char c) {
   switch (c) {
@@ -293,19 +281,19 @@ std::string GebietLoeschenFrage(std::string_view gebietsname) {
 
 Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebietsname, const Rueckfrage& frage) {
   auto katalog = KatalogLaden(verzeichnis);
-  if (!katalog) return Abbruch(katalog.Fehler());
+  if (!katalog) return Abgebrochen(katalog.Fehler());
   auto infotext = DateiInhalt(verzeichnis / kInfotextDatei);
-  if (!infotext) return Abbruch(infotext.Fehler());
+  if (!infotext) return Abgebrochen(infotext.Fehler());
   std::size_t index = 0;
   while (index < katalog->size() && (*katalog)[index].Gebietsname != gebietsname) ++index;
   if (index == katalog->size())
-    return Abbruch(
+    return Abgebrochen(
         InfoMeldung("Das Gebiet \"" + std::string(gebietsname) + Cp1252("\" ist nicht mehr im Gebietsverzeichnis.")));
   if (katalog->size() == 1)
-    return Abbruch(
+    return Abgebrochen(
         InfoMeldung(Cp1252("Das letzte Gebiet kann nicht gelöscht werden: ohne Gebiet kann Kolvaro nicht "
                            "rechnen. Bitte zuerst ein neues Gebiet einfügen.")));
-  if (!frage || frage(GebietLoeschenFrage(gebietsname)) != FrageAntwort::Ja) return Abbruch();
+  if (!frage || frage(GebietLoeschenFrage(gebietsname)) != FrageAntwort::Ja) return Abgebrochen();
 
   std::vector<std::string> bloecke = InfoBloecke(*infotext, katalog->size());
   bloecke.erase(bloecke.begin() + static_cast<std::ptrdiff_t>(index));
@@ -314,12 +302,12 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebi
 
   // Blocks first, catalogue second (the old blocks go back if it fails);
   // the data file goes last, once nothing names it any more.
-  if (auto ok = InfotexteSchreiben(verzeichnis, bloecke); !ok) return Abbruch(ok.Fehler());
+  if (auto ok = InfotexteSchreiben(verzeichnis, bloecke); !ok) return Abgebrochen(ok.Fehler());
   if (auto ok = KatalogSchreiben(verzeichnis, *katalog); !ok) {
     Zurueckschreiben(verzeichnis / kInfotextDatei, *infotext);
-    return Abbruch(ok.Fehler());
+    return Abgebrochen(ok.Fehler());
   }
-  Rechenergebnis r = Fertig();
+  Rechenergebnis r = Erledigt();
   // Another entry may share the file (a hand-edited catalogue): it stays then.
   bool geteilt = false;
   for (const auto& e : *katalog) geteilt = geteilt || GrossCp1252(e.Datendatei) == GrossCp1252(datendatei);
@@ -335,23 +323,23 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebi
 
 Rechenergebnis AusgeblendeteEinheitenLoeschen(const fs::path& verzeichnis, std::string_view gebietsname,
                                               std::string_view datendatei, const Rueckfrage& frage) {
-  if (datendatei.empty()) return Abbruch();
+  if (datendatei.empty()) return Abgebrochen();
   if (gebietsname == gebiet::Temperatur)
-    return Abbruch(InfoMeldung(Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!")));
+    return Abgebrochen(InfoMeldung(Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!")));
   const std::string text = "Sollen die ausgeblendeten Einheiten des Gebietes \"" + std::string(gebietsname) + "\" " +
                            Cp1252("wirklich aus der Datendatei gelöscht werden?");
-  if (!frage || frage(text) != FrageAntwort::Ja) return Abbruch();
+  if (!frage || frage(text) != FrageAntwort::Ja) return Abgebrochen();
 
   const fs::path pfad = verzeichnis / std::string(datendatei);
-  if (!DateiExistiert(pfad)) return Abbruch(NichtGeschriebenMeldung(std::string(datendatei)));
+  if (!DateiExistiert(pfad)) return Abgebrochen(NichtGeschriebenMeldung(std::string(datendatei)));
   std::vector<std::string> behalten;
   auto gelesen = GeheimdateiDurchlaufen(pfad, {}, [&](std::string_view klartext, std::size_t) {
     if (Feld(klartext, '\t', feld::Sichtbar) == "j") behalten.push_back(LinieVerschluesseln(klartext, 1));
     return true;
   });
-  if (!gelesen) return Abbruch(gelesen.Fehler());
-  if (auto ok = SchreibeAtomar(pfad, behalten); !ok) return Abbruch(ok.Fehler());
-  Rechenergebnis r = Fertig();
+  if (!gelesen) return Abgebrochen(gelesen.Fehler());
+  if (auto ok = SchreibeAtomar(pfad, behalten); !ok) return Abgebrochen(ok.Fehler());
+  Rechenergebnis r = Erledigt();
   r.Nachher.push_back(InfoMeldung(Cp1252("Die ausgeblendeten Einheiten sind gelöscht!")));
   r.GebietNeuLaden = true;
   return r;
