@@ -132,8 +132,8 @@ class Fenstertest : public ::testing::Test {
   // (found by its objectName) inside the dialog's own event loop; a dialog
   // still open afterwards is rejected, so the call always returns. false:
   // no such dialog was shown.
-  template <typename D = QDialog>
-  bool ImDialog(const char* aktion, const char* dialogname, const std::function<void(D&)>& bedienen) {
+  template <typename D = QDialog, typename Bedienung>
+  bool ImDialog(const char* aktion, const char* dialogname, Bedienung&& bedienen) {
     bool gezeigt = false;
     QTimer::singleShot(0, m_Fenster.get(), [&] {
       auto* dialog = m_Fenster->findChild<D*>(QString::fromLatin1(dialogname));

@@ -48,7 +48,12 @@ TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& eins
   Dialogumgebung umgebung{m_Konverter, m_Plattform};
   umgebung.PasswortAbfragen = [this] { return m_Passwortabfrage(); };
   umgebung.Auswahl = [this] { return AuswahlIndex(); };
-  umgebung.StatusAnzeigen = [this] { StatusAnzeigen(); };
+  umgebung.StatusAnzeigen = [this] {
+    StatusAnzeigen();
+    // Units shown again in a dialog: with none hidden any more there is no
+    // temporary display to undo.
+    if (m_Konverter.Zaehler().Verborgen == 0) SpeedButton8->setEnabled(false);
+  };
   m_Dialoge = std::make_unique<Dialoge>(umgebung, this, fabriken);
   BefehleVerbinden();
 }

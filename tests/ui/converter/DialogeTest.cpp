@@ -7,12 +7,14 @@
 #include <QMenuBar>
 #include <QSet>
 #include <QTimer>
+#include <QToolButton>
 #include <functional>
 #include <vector>
 
 #include "basis/Zeichensatz.h"
 #include "data/Einheit.h"
 #include "data/Einheitendatei.h"
+#include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
 #include "gemeinsam/Testdaten.h"
@@ -189,6 +191,23 @@ TEST_F(DialogeTest, DasTorDerBearbeitungsbefehle) {
   Aktion("EigeneEinheiteinfgen1")->trigger();
   EXPECT_EQ(Dialog("Faktor")->Gezeigt, 1);
   EXPECT_EQ(Dialog("Eigene")->Gezeigt, 1);
+}
+
+TEST_F(DialogeTest, NachDemEinblendenGibtEsNichtsRueckgaengigZuMachen) {
+  // One hidden unit of Masse; the status of the window follows the dialog at once.
+  auto zeilen = GeheimdateiLesen(Verzeichnis() / "MASSE.DAT");
+  ASSERT_TRUE(zeilen);
+  ASSERT_TRUE(EinheitenzeileAendern(Verzeichnis(), "MASSE.DAT", 0, feld::Sichtbar, "n"));
+  Starten();
+  GebietWaehlen(QStringLiteral("Masse"));
+  auto* rueckgaengig = Kind<QToolButton>("SpeedButton8");
+  Kind<QToolButton>("SpeedButton7")->click();  // show it for the moment: undo becomes possible
+  ASSERT_TRUE(rueckgaengig->isEnabled());
+  EXPECT_TRUE(ImDialog("Einheiteinblenden1", "Dlg_Einheit_einblenden", [&](QDialog& dialog) {
+    Klick(&dialog, "BitBtn1");
+    EXPECT_EQ(m_Konverter->Zaehler().Verborgen, 0);
+    EXPECT_FALSE(rueckgaengig->isEnabled());
+  }));
 }
 
 }  // namespace
