@@ -74,17 +74,6 @@ TEST_P(BekannterTag, BeideRichtungen) {
   EXPECT_EQ(k.Zu(t.Text), std::optional<long>(t.JD));
 }
 
-// 1 January 2000 at noon.
-INSTANTIATE_TEST_SUITE_P(
-    Jahr2000, BekannterTag,
-    ::testing::Values(Tag{"Gregorianisch", 2451545, "01.01.2000"}, Tag{"Julianisch", 2451545, "19.12.1999"},
-                      Tag{"Abendlaendisch", 2451545, "01.01.2000"}, Tag{"Juedisch", 2451545, "23.04.5760"},
-                      Tag{"Islamisch", 2451545, "25.09.1420"}, Tag{"Iranisch", 2451545, "11.10.1378"},
-                      Tag{"Yazdegard", 2451545, "13.06.1369"}, Tag{"Aegyptisch", 2451545, "13.09.2748"},
-                      Tag{"Armenisch", 2451545, "08.06.1449"}, Tag{"Aethiopisch", 2451545, "22.04.1992"},
-                      Tag{"Koptisch", 2451545, "22.04.1716"}, Tag{"Bahai", 2451545, "02.16.156"},
-                      Tag{"Saka", 2451545, "11.10.1921"}, Tag{"Maya", 2451545, "12.19.6.15.2"}));
-
 // The first day of each era.
 INSTANTIATE_TEST_SUITE_P(
     Epochen, BekannterTag,
@@ -184,38 +173,25 @@ INSTANTIATE_TEST_SUITE_P(
                       Gleichung{"Bahai", "19.20.181", "19.03.2025"}, Gleichung{"Bahai", "01.01.171", "21.03.2014"},
                       Gleichung{"Bahai", "01.19.156", "26.02.2000"}, Gleichung{"Bahai", "01.20.156", "02.03.2000"}));
 
-TEST(KalenderEpochen, JulianischeDaten) {
-  const std::pair<const char*, const char*> epochen[] = {{"Aegyptisch", "26.02.-747"}, {"Armenisch", "11.07.552"},
-                                                         {"Yazdegard", "16.06.632"},   {"Aethiopisch", "29.08.08"},
-                                                         {"Koptisch", "29.08.284"},    {"Juedisch", "07.10.-3761"},
-                                                         {"Islamisch", "15.07.622"}};
-  for (const auto& [kalender, julianisch] : epochen)
-    EXPECT_EQ(JDZuJulianisch(*K(kalender).Zu("01.01.01")), julianisch) << kalender;
-}
-
 // ---- Jewish calendar ----
 
 TEST(KalenderJuedisch, MonatsanfaengeFolgenAusDenMonatslaengen) {
   const int laenge[6] = {353, 354, 355, 383, 384, 385};
   for (int zeile = 0; zeile < 6; ++zeile) {
-    int monate = zeile < 3 ? 12 : 13;
-    std::vector<int> dauer;
-    for (int k = 1; k < monate; ++k)
-      dauer.push_back(JuedischMonatsanfang[zeile][k] - JuedischMonatsanfang[zeile][k - 1]);
-    dauer.push_back(laenge[zeile] - JuedischMonatsanfang[zeile][monate - 1]);
-    // Cheshvan and Kislev vary with the year type; every other month is fixed.
-    std::vector<int> fest = zeile < 3 ? std::vector<int>{30, 0, 0, 29, 30, 29, 30, 29, 30, 29, 30, 29}
-                                      : std::vector<int>{30, 0, 0, 29, 30, 30, 29, 30, 29, 30, 29, 30, 29};
-    for (int k = 0; k < monate; ++k) {
-      if (k == 1 || k == 2)
-        EXPECT_TRUE(dauer[k] == 29 || dauer[k] == 30) << "Zeile " << zeile + 1 << " Monat " << k + 1;
-      else
-        EXPECT_EQ(dauer[k], fest[k]) << "Zeile " << zeile + 1 << " Monat " << k + 1;
-    }
+    const int monate = zeile < 3 ? 12 : 13;
+    // Cheshvan and Kislev (0 here) vary with the year type; every other month is fixed.
+    const std::vector<int> fest = zeile < 3 ? std::vector<int>{30, 0, 0, 29, 30, 29, 30, 29, 30, 29, 30, 29}
+                                            : std::vector<int>{30, 0, 0, 29, 30, 30, 29, 30, 29, 30, 29, 30, 29};
     EXPECT_EQ(JuedischMonatsanfang[zeile][0], 0);
-    if (zeile < 3) {
-      EXPECT_EQ(JuedischMonatsanfang[zeile][12], 1000);
+    for (int k = 0; k < monate; ++k) {
+      const int ende = k + 1 < monate ? JuedischMonatsanfang[zeile][k + 1] : laenge[zeile];
+      const int dauer = ende - JuedischMonatsanfang[zeile][k];
+      if (fest[k])
+        EXPECT_EQ(dauer, fest[k]) << "Zeile " << zeile + 1 << " Monat " << k + 1;
+      else
+        EXPECT_TRUE(dauer == 29 || dauer == 30) << "Zeile " << zeile + 1 << " Monat " << k + 1;
     }
+    if (zeile < 3) EXPECT_EQ(JuedischMonatsanfang[zeile][12], 1000);
   }
   // Nisan of a complete leap year begins on day 209 of the year.
   EXPECT_EQ(JuedischMonatsanfang[5][7], 208);
@@ -300,15 +276,6 @@ TEST(KalenderRundreise, JedesKalendersUeberDenGanzenBereich) {
   }
 }
 
-TEST(KalenderRundreise, FolgetageSindFortlaufend) {
-  // Consecutive days never repeat a text; in the Gregorian calendar the day
-  // after the last of a month is the first of the next.
-  for (const Kalender& k : AlleKalender()) {
-    long von = std::max(k.Erster, 2450000L);
-    for (long jd = von; jd < std::min(k.Letzter, von + 5000); ++jd) ASSERT_NE(k.Aus(jd), k.Aus(jd + 1)) << k.Name;
-  }
-}
-
 // ---- texts ----
 
 // Both directions: DatumText writes the text, DatumLesen reads it back.
@@ -360,32 +327,16 @@ TEST(KalenderTexte, UngueltigeTageLaufenWeiter) {
 
 // ---- Easter ----
 
-struct Ostern {
-  long Jahr;
-  const char* Gregorianisch;
-  const char* Julianisch;
-};
-
-std::ostream& operator<<(std::ostream& os, const Ostern& o) { return os << o.Jahr; }
-
-class OsternTest : public ::testing::TestWithParam<Ostern> {};
-
-TEST_P(OsternTest, Sonntag) {
-  const Ostern& o = GetParam();
-  if (*o.Gregorianisch) {
-    EXPECT_EQ(OsternGregorianisch(o.Jahr), o.Gregorianisch);
-  }
-  if (*o.Julianisch) {
-    EXPECT_EQ(OsternJulianisch(o.Jahr), o.Julianisch);
+TEST(KalenderOstern, BekannteJahre) {
+  const std::tuple<long, const char*, const char*> faelle[] = {
+      {2000, "23.04.", "17.04."}, {1981, "19.04.", ""},       {1954, "18.04.", ""}, {1583, "10.04.", "31.03."},
+      {2024, "31.03.", "22.04."}, {2025, "20.04.", "07.04."}, {1818, "22.03.", ""}, {2038, "25.04.", ""},
+      {1943, "25.04.", ""},       {2285, "22.03.", ""}};
+  for (const auto& [jahr, gregorianisch, julianisch] : faelle) {
+    EXPECT_EQ(OsternGregorianisch(jahr), gregorianisch) << jahr;
+    if (*julianisch) EXPECT_EQ(OsternJulianisch(jahr), julianisch) << jahr;
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(Jahre, OsternTest,
-                         ::testing::Values(Ostern{2000, "23.04.", "17.04."}, Ostern{1981, "19.04.", ""},
-                                           Ostern{1954, "18.04.", ""}, Ostern{1583, "10.04.", "31.03."},
-                                           Ostern{2024, "31.03.", "22.04."}, Ostern{2025, "20.04.", "07.04."},
-                                           Ostern{1818, "22.03.", ""}, Ostern{2038, "25.04.", ""},
-                                           Ostern{1943, "25.04.", ""}, Ostern{2285, "22.03.", ""}));
 
 TEST(KalenderOstern, OsterSonntagIstEinSonntag) {
   // JD + 1 is divisible by 7 on a Sunday.
