@@ -111,20 +111,6 @@ const Kalendereinheit* EinheitFinden(const std::string& name) {
   return nullptr;
 }
 
-// The ten days that the change to the Gregorian calendar left out.
-bool AusgelassenerTag(const std::string& text) {
-  static const char* const Tage[] = {"05.10.1582", "06.10.1582", "07.10.1582", "08.10.1582", "09.10.1582",
-                                     "10.10.1582", "11.10.1582", "12.10.1582", "13.10.1582", "14.10.1582"};
-  return std::any_of(std::begin(Tage), std::end(Tage), [&](const char* t) { return text == t; });
-}
-
-// The form TT.MM.JJJJ with the unit's largest day and month, and no year 0.
-bool DatumGueltig(const std::string& text, const Kalendereinheit& e) {
-  if (text.size() < 6 || text[2] != '.' || text[5] != '.') return false;
-  const std::optional<Datum> d = DatumLesen(text);
-  return d && d->Tag >= 1 && d->Tag <= e.GroessterTag && d->Monat >= 1 && d->Monat <= e.GroessterMonat && d->Jahr != 0;
-}
-
 std::string Ausgabe(const Kalendereinheit& e, long jd) {
   if (e.Art == Eingabeart::Tageszahl) return std::to_string(jd - e.Versatz);
   return e.AusJD(jd);
@@ -149,7 +135,7 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
     }
     case Eingabeart::Datum: {
       if (eingabe.empty()) return {};
-      if (!DatumGueltig(eingabe, *gewaehlt)) {
+      if (!DatumFormGueltig(eingabe, gewaehlt->GroessterTag, gewaehlt->GroessterMonat)) {
         std::string text = Anfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850";
         if (gewaehlt->LangeMeldung)
           text += " oder 20.03.-1000. Die Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert.";

@@ -110,11 +110,24 @@ std::optional<Datum> DatumLesen(std::string_view text) {
   // The year is read up to the end of the text. Reading a fixed number of
   // characters would turn "01.01.-10000" into the year -1000 and ignore
   // trailing characters; the whole rest is either a number or an error.
-  std::optional<long> tag = Ganzzahl32Lesen(Teil(text, 0, 2));
-  std::optional<long> monat = Ganzzahl32Lesen(Teil(text, 3, 2));
-  std::optional<long> jahr = Ganzzahl32Lesen(Teil(text, 6));
+  const auto tag = Ganzzahl32Lesen(Teil(text, 0, 2));
+  const auto monat = Ganzzahl32Lesen(Teil(text, 3, 2));
+  const auto jahr = Ganzzahl32Lesen(Teil(text, 6));
   if (!tag || !monat || !jahr) return std::nullopt;
   return Datum{*tag, *monat, *jahr};
+}
+
+bool DatumFormGueltig(std::string_view text, int groessterTag, int groessterMonat) {
+  if (text.size() < 6 || text[2] != '.' || text[5] != '.') return false;
+  const std::optional<Datum> d = DatumLesen(text);
+  return d && d->Tag >= 1 && d->Tag <= groessterTag && d->Monat >= 1 && d->Monat <= groessterMonat && d->Jahr != 0;
+}
+
+bool AusgelassenerTag(std::string_view text) {
+  if (text.size() != 10 || text.substr(2) != ".10.1582") return false;
+  if (text[0] < '0' || text[0] > '9' || text[1] < '0' || text[1] > '9') return false;
+  const int tag = (text[0] - '0') * 10 + (text[1] - '0');
+  return tag >= 5 && tag <= 14;
 }
 
 std::string DatumText(long tag, long monat, long jahr) {

@@ -36,6 +36,12 @@ const std::string& AusserhalbBereich();
 // Day from characters 1-2, month from characters 4-5, year from character 7
 // to the end; characters 3 and 6 are not looked at (the input checks do).
 std::optional<Datum> DatumLesen(std::string_view text);
+// The form TT.MM.JJJJ (with "." at characters 3 and 6), day and month from 1
+// to the largest given, and no year 0: the check of a typed date.
+bool DatumFormGueltig(std::string_view text, int groessterTag, int groessterMonat);
+// The ten days 05.10.1582 to 14.10.1582 that the change to the Gregorian
+// calendar left out.
+bool AusgelassenerTag(std::string_view text);
 // "05.03.1850", "01.01.05", "01.01.-05", "20.12.22666".
 std::string DatumText(long tag, long monat, long jahr);
 

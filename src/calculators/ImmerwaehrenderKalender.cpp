@@ -1,0 +1,94 @@
+#include "calculators/ImmerwaehrenderKalender.h"
+
+#include <cstdint>
+#include <limits>
+#include <string>
+
+#include "basis/Texte.h"
+#include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
+#include "special/Kalenderrechnung.h"
+
+namespace kolvaro {
+
+namespace {
+
+const std::string kAnfang(texte::kFalscheEingabe);
+
+Rechnerergebnis Fehler(std::string text, Fokus fokus = Fokus::FokusUndMarkieren) {
+  Rechnerergebnis r;
+  r.Ablauf = EingabeFehler(std::move(text), fokus);
+  return r;
+}
+
+Rechnerergebnis Mit(std::vector<std::string> werte) {
+  Rechnerergebnis r;
+  r.Ablauf.Erfolg = true;
+  r.Werte = std::move(werte);
+  return r;
+}
+
+struct Feiertag {
+  const char* Text;
+  int Abstand;  // days from Easter Sunday
+};
+
+constexpr Feiertag kFeiertage[] = {
+    {"Fastnachtsdienstag am ", -47}, {"Aschermittwoch am ", -46}, {"Ostersonntag am ", 0},
+    {"Christi Himmelfahrt am ", 39}, {"Pfingstsonntag am ", 49},  {"Fronleichnam am ", 60},
+};
+
+}  // namespace
+
+Rechnerergebnis WochentagBerechnen(std::string_view datum) {
+  if (datum.empty()) return {};
+  if (!DatumFormGueltig(datum, 31, 12))
+    return Fehler(
+        Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
+                         "Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert."),
+        Fokus::NurFokus);
+  if (AusgelassenerTag(datum))
+    return Fehler(Cp1252(kAnfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
+  std::optional<long> jd = AbendlaendischZuJD(datum);
+  if (!jd)
+    return Fehler(Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000"),
+                  Fokus::Keiner);
+  static const char* const kNamen[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
+  // The remainder with the sign of the divisor: days before JD 0 count too.
+  const long long n = ModUnten(7, static_cast<long long>(*jd) + 1);
+  return Mit({"Wochentag = " + std::string(kNamen[n])});
+}
+
+Rechnerergebnis FeiertageBerechnen(std::string_view jahrtext, bool julianisch) {
+  if (jahrtext.empty()) return {};
+  std::optional<std::int64_t> jahr = GanzzahlLesen(jahrtext);
+  if (!jahr) return Fehler(Cp1252(kAnfang + "Bitte geben Sie das Jahr in der folgenden Form ein: 1850 oder -1000."));
+  if (*jahr < 1583 && !julianisch)
+    return Fehler(Cp1252("Der gregorianische Kalender kann erst ab dem Jahre 1583 berechnet werden. Bitte wählen "
+                         "Sie für frühere Daten den Julianischen Kalender!"),
+                  Fokus::Keiner);
+  if (*jahr < 532)
+    return Fehler(Cp1252("Das Osterfest und damit die Feiertage können erst ab dem Jahre 532 berechnet werden, "
+                         "nachdem Dionysius Exiguus die sog. Ostertafeln veröffentlicht hatte. Vor dieser Zeit war "
+                         "das Datum des Osterfestes regional unterschiedlich."),
+                  Fokus::Keiner);
+  // Day numbers are 32-bit: about 5.8 million years from the start of the count.
+  const std::string jahrText = std::to_string(*jahr);
+  const std::string ostern =
+      julianisch ? OsternJulianisch(static_cast<long>(*jahr)) : OsternGregorianisch(static_cast<long>(*jahr));
+  std::optional<long> e = *jahr > std::numeric_limits<std::int32_t>::max()
+                              ? std::nullopt
+                              : (julianisch ? JulianischZuJD(ostern + jahrText) : GregorianischZuJD(ostern + jahrText));
+  if (!e || *e - 47 < std::numeric_limits<std::int32_t>::min() || *e + 60 > std::numeric_limits<std::int32_t>::max())
+    return Fehler(Cp1252(kAnfang + "Die Feiertage können nur bis etwa zum Jahre 5874000 berechnet werden."));
+  std::vector<std::string> zeilen;
+  for (const Feiertag& f : kFeiertage) {
+    std::string datum = f.Abstand == 0
+                            ? ostern + jahrText
+                            : (julianisch ? JDZuJulianisch(*e + f.Abstand) : JDZuGregorianisch(*e + f.Abstand));
+    zeilen.push_back(Cp1252(f.Text) + datum);
+  }
+  return Mit(std::move(zeilen));
+}
+
+}  // namespace kolvaro
