@@ -1,6 +1,10 @@
 // Creating the dialogs.
 #include "ui/Dialoge.h"
 
+#include "ui/calculators/Flaechen_Berechnung_Dlg.h"
+#include "ui/calculators/KalenderDlg.h"
+#include "ui/calculators/Koerper_Berechnung_DlgN.h"
+#include "ui/calculators/MolmasseDlg.h"
 #include "ui/converter/Einheit_einblendenDlg.h"
 #include "ui/converter/Land_neu_Dlg.h"
 #include "ui/editing/EigeneEinheitDlg.h"
@@ -42,6 +46,10 @@ Dialogfabriken Standardfabriken() {
       {Dialogart::WaehrungstabelleAendern, Fabrik<TFaktor_aender_Waehrung_neu>()},
       {Dialogart::PasswortErzeugung, Fabrik<TPasswortErzeugungDlg>()},
       {Dialogart::Laender, Fabrik<TLand_neu_Dlg>()},
+      {Dialogart::Molmasse, Fabrik<TMolmasseDlg>()},
+      {Dialogart::Flaechen, Fabrik<TFlaechen_Berechnung_Dlg>()},
+      {Dialogart::ImmerwaehrenderKalender, Fabrik<TKalenderDlg>()},
+      {Dialogart::Koerper, Fabrik<TKoerper_Berechnung_DlgN>()},
   };
 }
 

@@ -94,14 +94,14 @@ void TMyWindow::MenueAufbauen() {
       {"ANSIASCIIZeichentabelle1", "&ANSI/ASCII-Zeichentabelle", Dialogart::Zeichentabelle},
       {"Auslandsvorwahlen1", "Auslands&vorwahlen", Dialogart::Auslandsvorwahlen},
       {"Buchstabiertafel1", "&Buchstabiertafel", Dialogart::Buchstabiertafel},
-      {"ImmerwaehrenderKalender1", "&Immerwährender Kalender", Dialogart::ImmerwaehrenderKalender},
+      {"ImmerwhrenderKalender1", "&Immerwährender Kalender", Dialogart::ImmerwaehrenderKalender},
       {"Konfektionsgroessen1", "&Konfektionsgrößen", Dialogart::Konfektion},
       {"Naehrwerttabelle1", "&Nährwerttabelle", Dialogart::Naehrwerte},
   };
   static const Starter kExtras[] = {
       {"MolmassenRechner1", "&Molmassen-Rechner", Dialogart::Molmasse},
-      {"FlaechenBerechnung1", "&Flächen-Berechnung", Dialogart::Flaechen},
-      {"KoerperBerechnung1", "&Körper-Berechnung", Dialogart::Koerper},
+      {"FlchenBerechnung1", "&Flächen-Berechnung", Dialogart::Flaechen},
+      {"KrperBerechnung1", "&Körper-Berechnung", Dialogart::Koerper},
   };
   QMenu* informationen = Menue(leiste, "Informationen1", "&Informationen");
   for (const auto& s : kInformationen) m_Starter.emplace_back(Eintrag(informationen, s.Name, s.Text), s.Art);
