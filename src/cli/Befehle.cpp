@@ -9,6 +9,7 @@
 #include "basis/Gebietsnamen.h"
 #include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
+#include "cli/Rechnerbefehle.h"
 #include "converter/Konverter.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
@@ -35,6 +36,13 @@ const char* const kAufruf =
     "                                            im Namen oder den sonstigen Namen, mit --exakt gleich dem\n"
     "                                            Namen, mit --abkuerzung gleich der Abkürzung; je Treffer\n"
     "                                            Gebiet und Trefferzeile\n"
+    "  molmasse FORMEL                           Molmasse in g/mol, z.B. CaSO4*2H2O\n"
+    "  flaeche FIGUR WERT... | flaeche --liste   Fläche, Umfang, Diagonale einer Figur; --liste nennt die\n"
+    "                                            Figuren mit ihren Eingaben\n"
+    "  koerper KOERPER WERT... | koerper --liste Volumen, Oberfläche, Mantelfläche ... eines Körpers\n"
+    "  wochentag DATUM                           der Wochentag eines Datums (TT.MM.JJJJ, Abendländischer\n"
+    "                                            Kalender)\n"
+    "  feiertage [--julianisch] JAHR             die beweglichen Feiertage eines Jahres\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
     "enthält, sonst im Datenverzeichnis des Benutzers.\n";
@@ -67,6 +75,14 @@ class Lauf {
       if (rest.empty()) Nutzungsfehler("Kein Befehl angegeben.");
       std::string befehl = rest.front();
       rest.erase(rest.begin());
+      if (IstRechnerbefehl(befehl)) {
+        Rechnerumgebung umgebung{[&] { return Verzeichnis(daten); }, m_Aus, m_Fehler,
+                                 [this](const std::string& text) {
+                                   m_Fehler << "kolvaro-cli: " << text << "\n\n" << kAufruf;
+                                   return 2;
+                                 }};
+        return RechnerbefehlAusfuehren(befehl, rest, umgebung);
+      }
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
           befehl != "suchen")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
@@ -98,16 +114,15 @@ class Lauf {
     return *text;
   }
 
+  fs::path Verzeichnis(const std::string& daten) {
+    if (!daten.empty()) return daten;
+    auto gewaehlt = DatenverzeichnisWaehlen(m_Umgebung.Aktuell, m_Umgebung.Benutzerdaten, m_Umgebung.Installiert);
+    if (!gewaehlt) Fehler(gewaehlt.Fehler().Text);
+    return *gewaehlt;
+  }
+
   void Starten(const std::string& daten) {
-    fs::path verzeichnis;
-    if (!daten.empty()) {
-      verzeichnis = daten;
-    } else {
-      auto gewaehlt = DatenverzeichnisWaehlen(m_Umgebung.Aktuell, m_Umgebung.Benutzerdaten, m_Umgebung.Installiert);
-      if (!gewaehlt) Fehler(gewaehlt.Fehler().Text);
-      verzeichnis = *gewaehlt;
-    }
-    m_Konverter = std::make_unique<Konverter>(verzeichnis);
+    m_Konverter = std::make_unique<Konverter>(Verzeichnis(daten));
     // Like a first start: all countries shown, hidden units hidden.
     if (auto geladen = m_Konverter->KatalogLaden(); !geladen) Fehler(geladen.Fehler().Text);
     // Without the country table the four country categories list nothing;

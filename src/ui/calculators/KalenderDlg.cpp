@@ -71,6 +71,8 @@ TKalenderDlg::TKalenderDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
   m_Gregorianisch = new QRadioButton(QStringLiteral("&Gregorianischer Kalender"), RadioGroup1);
   m_Julianisch = new QRadioButton(QStringLiteral("J&ulianischer Kalender"), RadioGroup1);
+  m_Gregorianisch->setObjectName(QStringLiteral("Gregorianisch"));
+  m_Julianisch->setObjectName(QStringLiteral("Julianisch"));
   m_Gregorianisch->setChecked(true);
   auto* kalender = new QHBoxLayout(RadioGroup1);
   kalender->addWidget(m_Gregorianisch);
