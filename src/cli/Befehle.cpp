@@ -1,6 +1,7 @@
 // The commands of kolvaro-cli.
 #include "cli/Befehle.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <ostream>
@@ -14,6 +15,7 @@
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
 #include "editing/Suche.h"
+#include "reference/Tabellenverzeichnis.h"
 
 namespace kolvaro::cli {
 namespace {
@@ -43,6 +45,8 @@ const char* const kAufruf =
     "  wochentag DATUM                           der Wochentag eines Datums (TT.MM.JJJJ, Abendländischer\n"
     "                                            Kalender)\n"
     "  feiertage [--julianisch] JAHR             die beweglichen Feiertage eines Jahres\n"
+    "  tabelle [NAME]                            ohne NAME die Namen der Nachschlagetabellen; mit NAME die\n"
+    "                                            Tabelle, eine Zeile je Eintrag, Spalten durch TAB getrennt\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
     "enthält, sonst im Datenverzeichnis des Benutzers.\n";
@@ -83,6 +87,7 @@ class Lauf {
                                  }};
         return RechnerbefehlAusfuehren(befehl, rest, umgebung);
       }
+      if (befehl == "tabelle") return Tabelle(rest, daten);
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
           befehl != "suchen")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
@@ -180,6 +185,27 @@ class Lauf {
     m_Konverter->LaenderlistenNeuAufbauen();
     m_Konverter->GebietWaehlen(index);
     if (auto geladen = m_Konverter->EinheitenLaden(); !geladen) Fehler(geladen.Fehler().Text);
+  }
+
+  // Without a name the list of tables; an unknown name is a usage error
+  // that lists the names.
+  int Tabelle(const std::vector<std::string>& argumente, const std::string& daten) {
+    const std::vector<std::string> namen = Tabellennamen();
+    if (argumente.size() > 1) Nutzungsfehler("tabelle erwartet höchstens einen NAMEN.");
+    if (argumente.empty()) {
+      for (const std::string& n : namen) m_Aus << Cp1252NachUtf8(n) << "\n";
+      return 0;
+    }
+    const auto name = Utf8NachCp1252(argumente[0]);
+    if (!name || std::find(namen.begin(), namen.end(), *name) == namen.end()) {
+      m_Fehler << "kolvaro-cli: Die Tabelle \"" << argumente[0] << "\" gibt es nicht. Tabellen:\n";
+      for (const std::string& n : namen) m_Fehler << "  " << Cp1252NachUtf8(n) << "\n";
+      throw Fehlerausgang{2};
+    }
+    auto text = TabelleAlsText(Verzeichnis(daten), *name);
+    if (!text) Fehler(text.Fehler().Text);
+    m_Aus << Cp1252NachUtf8(*text);
+    return 0;
   }
 
   int Gebiete(const std::vector<std::string>& argumente) {

@@ -1,6 +1,7 @@
 // kolvaro-datenbau: builds the shipped data files from their readable UTF-8
-// sources. Plain files become Windows-1252 with CR LF; unit files and the
-// country table are enciphered line by line. Start values are drawn from a
+// sources. Plain files become Windows-1252 with CR LF; unit files, the
+// country table and the reference tables are enciphered line by line; the
+// RTF documents are copied as they are. Start values are drawn from a
 // generator seeded by the file name, so the same sources give the same files.
 //
 //   kolvaro-datenbau bauen QUELLEN ZIEL       (datenquellen/README.md: the formats)
@@ -160,6 +161,16 @@ void Bauen(const fs::path& quellen, const fs::path& ziel) {
       if (eintrag.path().extension() != ".txt") continue;
       std::string name = eintrag.path().stem().string();
       Schreiben(ziel / name, Verschluesselt(QuelleLesen(eintrag.path()), 1, name));
+    }
+
+  // Documents shown as they are (the clothing sizes in RTF): copied byte for byte.
+  if (fs::is_directory(quellen / "referenz" / "dokumente"))
+    for (const auto& eintrag : fs::directory_iterator(quellen / "referenz" / "dokumente")) {
+      if (eintrag.path().extension() != ".rtf") continue;
+      auto inhalt = DateiInhalt(eintrag.path());
+      if (!inhalt) throw Fehler{"kann " + eintrag.path().string() + " nicht lesen"};
+      if (!SchreibeAtomarRoh(ziel / eintrag.path().filename(), *inhalt))
+        throw Fehler{"kann " + (ziel / eintrag.path().filename()).string() + " nicht schreiben"};
     }
 }
 
