@@ -32,23 +32,23 @@ void Strich(QPainter& maler, QPointF von, QPointF bis) {
 }
 
 void Quadrat(QPainter& maler) {
-  const QRectF q(35, 26, 80, 80);
+  const QRectF q(35, 22, 80, 80);
   QPainterPath weg;
   weg.addRect(q);
   Flaeche(maler, weg);
   Verdeckt(maler, q.bottomLeft(), q.topRight());
   Buchstabe(maler, q.center() + QPointF(8, 8), QStringLiteral("d"));
-  MassUnten(maler, q.bottomLeft(), q.bottomRight(), 120, QStringLiteral("a"));
+  MassUnten(maler, q.bottomLeft(), q.bottomRight(), 116, QStringLiteral("a"));
 }
 
 void Rechteck(QPainter& maler) {
-  const QRectF r(15, 38, 105, 62);
+  const QRectF r(10, 31, 105, 62);
   QPainterPath weg;
   weg.addRect(r);
   Flaeche(maler, weg);
   Verdeckt(maler, r.bottomLeft(), r.topRight());
   Buchstabe(maler, r.center() + QPointF(4.5, 7.5), QStringLiteral("d"));
-  MassUnten(maler, r.bottomLeft(), r.bottomRight(), 114, QStringLiteral("a"));
+  MassUnten(maler, r.bottomLeft(), r.bottomRight(), 107, QStringLiteral("a"));
   MassAussen(maler, r.topRight(), r.bottomRight(), QPointF(12, 0), QStringLiteral("b"));
 }
 
@@ -64,10 +64,10 @@ void Schiefeck(QPainter& maler, double links, double unten, double a, double h, 
 void Raute(QPainter& maler) {
   // All four sides as long as the base.
   const double a = 72, h = 58;
-  Schiefeck(maler, 16, 96, a, h, std::sqrt(a * a - h * h));
+  Schiefeck(maler, 16, 90, a, h, std::sqrt(a * a - h * h));
 }
 
-void Parallelogramm(QPainter& maler) { Schiefeck(maler, 14, 98, 86, 58, 36); }
+void Parallelogramm(QPainter& maler) { Schiefeck(maler, 14, 91, 86, 58, 36); }
 
 void Trapez(QPainter& maler) {
   const QPolygonF ecken{QPointF(14, 102), QPointF(136, 102), QPointF(106, 44), QPointF(44, 44)};

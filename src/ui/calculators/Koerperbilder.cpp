@@ -1,8 +1,8 @@
 // The drawings of the sixteen solids of the solid calculator and their
 // formulas. Boxy solids stand in a cabinet view (depth drawn at 30° and
-// shortened), round ones are seen a little from above, so that their
-// circles become flat ellipses; heights are not foreshortened in either.
-// Edges behind the solid are dashed.
+// shortened); round ones are seen a little from above, so that their
+// circles become flat ellipses, with the heights of cylinders, cones and
+// barrels drawn at full length. Edges behind the solid are dashed.
 #include <QLinearGradient>
 #include <QPainterPath>
 #include <QPainterPathStroker>
@@ -139,8 +139,8 @@ void Quader(QPainter& maler) {
 }
 
 void Pyramide(QPainter& maler) {
-  const double a = 90, b = 60, h = 88;
-  const Schraegbild p = Stumpf(maler, QPointF(14, 109), a, b, 0, 0, h);
+  const double a = 90, b = 60, h = 84;
+  const Schraegbild p = Stumpf(maler, QPointF(11, 110), a, b, 0, 0, h);
   Mass(maler, p(a / 2, h, b / 2), p(a / 2, 0, b / 2), QStringLiteral("h"), QPointF(7, 0));
   RechterWinkel(maler, p(a / 2, 0, b / 2), QPointF(0, -1), QPointF(1, 0));
   MassAussen(maler, p(0, 0, 0), p(a, 0, 0), QPointF(0, 14), QStringLiteral("a"));
@@ -148,8 +148,8 @@ void Pyramide(QPainter& maler) {
 }
 
 void Pyramidenstumpf(QPainter& maler) {
-  const double a1 = 92, b1 = 60, a2 = 46, b2 = 30, h = 66;
-  const Schraegbild p = Stumpf(maler, QPointF(13, 112), a1, b1, a2, b2, h);
+  const double a1 = 92, b1 = 60, a2 = 56, b2 = 36, h = 60;
+  const Schraegbild p = Stumpf(maler, QPointF(13, 110), a1, b1, a2, b2, h);
   const double x = (a1 - a2) / 2, z = (b1 - b2) / 2;
   Mass(maler, p(a1 / 2, h, b1 / 2), p(a1 / 2, 0, b1 / 2), QStringLiteral("h"), QPointF(7, 0));
   MassAussen(maler, p(0, 0, 0), p(a1, 0, 0), QPointF(0, 14), QStringLiteral("a1"));
@@ -159,7 +159,7 @@ void Pyramidenstumpf(QPainter& maler) {
 }
 
 void Zylinder(QPainter& maler) {
-  const QPointF oben(68, 26), unten(68, 100);
+  const QPointF oben(62, 26), unten(62, 100);
   const double r = 42;
   Flaeche(maler, Mantel(unten, r, oben, r), Walze(unten.x() - r, unten.x() + r));
   Flaeche(maler, Scheibe(oben, r), kFlaecheHell);
@@ -169,7 +169,7 @@ void Zylinder(QPainter& maler) {
 }
 
 void Hohlzylinder(QPainter& maler) {
-  const QPointF oben(66, 46), unten(66, 104);
+  const QPointF oben(62, 46), unten(62, 104);
   const double aussen = 40, innen = 20;
   Flaeche(maler, Mantel(unten, aussen, oben, aussen), Walze(unten.x() - aussen, unten.x() + aussen));
   Flaeche(maler, Scheibe(oben, aussen), kFlaecheHell);
@@ -187,7 +187,7 @@ void Hohlzylinder(QPainter& maler) {
 }
 
 void ZylinderSchief(QPainter& maler) {
-  const QPointF unten(68, 102);
+  const QPointF unten(75, 102);
   const double r = 40, h = 62, neigung = 18;  // the cut rises by 2 * neigung from right to left
   // A point of the cut above the bottom circle's point at the paper angle winkel.
   auto schnitt = [&](double winkel) {
@@ -236,6 +236,60 @@ void Kegelstumpf(QPainter& maler) {
   MassAussen(maler, oben - QPointF(r, 0), oben + QPointF(r, 0), QPointF(0, -(r * kNeigung + 10)), QStringLiteral("d"));
 }
 
+// Spheres are seen truly from a little above: a horizontal circle at the
+// height y above the centre lies kSteil * y higher in the picture, and the
+// outline of the sphere stays a circle.
+const double kSteil = std::sqrt(1 - kNeigung * kNeigung);
+
+// The picture of the horizontal circle cut from a sphere of radius r at height y above its centre.
+struct Schnittkreis {
+  QPointF Mitte;
+  double Radius;
+};
+
+Schnittkreis Schnitt(QPointF kugelmitte, double r, double y) {
+  return {QPointF(kugelmitte.x(), kugelmitte.y() - y * kSteil), std::sqrt(r * r - y * y)};
+}
+
+QRectF Rechteck(const Schnittkreis& kreis) {
+  return Ellipsenrechteck(kreis.Mitte, kreis.Radius, kreis.Radius * kNeigung);
+}
+
+// The outline of the slice of a sphere between the heights unten < oben above
+// its centre (r or -r: not cut there): the arcs of the sphere's outline and,
+// between the points where they touch it, the arcs of the cut circles that
+// bound the picture. winkel[0] and winkel[1] (if given) receive the paper
+// angles on the right of the sphere's outline where the upper and the lower
+// cut meet it.
+QPainterPath Kugelschicht(QPointF mitte, double r, double oben, double unten, double* winkel = nullptr) {
+  // A cut circle touches the outline where the sine of the outline's angle is y / (r * kSteil), and where the
+  // sine of its own angle is y / radius * kNeigung / kSteil; a cut nearer the pole lies wholly inside.
+  auto beruehrung = [&](double y, double* aussen, double* eigen) {
+    const double sinus = y / (r * kSteil);
+    if (std::abs(sinus) >= 1) return false;
+    *aussen = qRadiansToDegrees(std::asin(sinus));
+    *eigen = qRadiansToDegrees(std::asin(y / std::sqrt(r * r - y * y) * kNeigung / kSteil));
+    return true;
+  };
+  double aussenOben = 90, eigenOben = 0, aussenUnten = -90, eigenUnten = 0;
+  const bool deckel = beruehrung(oben, &aussenOben, &eigenOben);
+  if (!deckel) aussenOben = 90;
+  const bool boden = beruehrung(unten, &aussenUnten, &eigenUnten);
+  if (!boden) aussenUnten = -90;
+  const QRectF kugel = Ellipsenrechteck(mitte, r, r);
+  QPainterPath weg(Ellipsenpunkt(mitte, r, r, aussenOben));
+  if (deckel) weg.arcTo(Rechteck(Schnitt(mitte, r, oben)), eigenOben, 180 - 2 * eigenOben);
+  weg.arcTo(kugel, 180 - aussenOben, aussenOben - aussenUnten);
+  if (boden) weg.arcTo(Rechteck(Schnitt(mitte, r, unten)), 180 - eigenUnten, 180 + 2 * eigenUnten);
+  weg.arcTo(kugel, 360 + aussenUnten, aussenOben - aussenUnten);
+  weg.closeSubpath();
+  if (winkel) {
+    winkel[0] = aussenOben;
+    winkel[1] = aussenUnten;
+  }
+  return weg;
+}
+
 void Kugel(QPainter& maler) {
   const QPointF mitte(75, 72);
   const double r = 56;
@@ -246,83 +300,86 @@ void Kugel(QPainter& maler) {
 }
 
 void Kugelabschnitt(QPainter& maler) {
-  const QPointF mitte(75, 97);
+  const QPointF mitte(75, 100);
   const double r = 64, h = 40;
-  const double abstand = r - h, radius = std::sqrt(r * r - abstand * abstand);
-  const double w = qRadiansToDegrees(std::asin(abstand / r));  // paper angle of the cut's right end
-  const QPointF grund(mitte.x(), mitte.y() - abstand);
-  QPainterPath kappe(Ellipsenpunkt(mitte, r, r, 180 - w));
-  kappe.arcTo(Ellipsenrechteck(mitte, r, r), 180 - w, -(180 - 2 * w));
-  kappe.arcTo(Ellipsenrechteck(grund, radius, radius * kNeigung), 0, -180);
-  kappe.closeSubpath();
-  Flaeche(maler, kappe, Kugelglanz(mitte, r));
-  Verdeckt(maler, Ellipsenbogen(grund, radius, radius * kNeigung, 0, 180));
-  Mass(maler, mitte - QPointF(0, r), grund, QStringLiteral("h"), QPointF(8, 0));
-  RechterWinkel(maler, grund, QPointF(0, -1), QPointF(-1, 0));
-  MassAussen(maler, grund - QPointF(radius, 0), grund + QPointF(radius, 0), QPointF(0, radius * kNeigung + 10),
-             QStringLiteral("s"));
+  const Schnittkreis grund = Schnitt(mitte, r, r - h);
+  Flaeche(maler, Kugelschicht(mitte, r, r, r - h), Kugelglanz(mitte, r));
+  Verdeckt(maler, Ellipsenbogen(grund.Mitte, grund.Radius, grund.Radius * kNeigung, 0, 180));
+  Mass(maler, mitte - QPointF(0, r * kSteil), grund.Mitte, QStringLiteral("h"), QPointF(8, 0));
+  RechterWinkel(maler, grund.Mitte, QPointF(0, -1), QPointF(-1, 0));
+  MassAussen(maler, grund.Mitte - QPointF(grund.Radius, 0), grund.Mitte + QPointF(grund.Radius, 0),
+             QPointF(0, grund.Radius * kNeigung + 10), QStringLiteral("s"));
 }
 
 void Kugelzone(QPainter& maler) {
-  const QPointF mitte(75, 72);
-  const double r = 58, hoch = 40, tief = 22;  // the cuts above and below the centre
-  const double a = std::sqrt(r * r - hoch * hoch), b = std::sqrt(r * r - tief * tief);
-  const double wo = qRadiansToDegrees(std::asin(hoch / r)), wu = qRadiansToDegrees(std::asin(tief / r));
-  const QPointF oben(mitte.x(), mitte.y() - hoch), unten(mitte.x(), mitte.y() + tief);
-  const QRectF kugel = Ellipsenrechteck(mitte, r, r);
-  QPainterPath zone(oben - QPointF(a, 0));
-  zone.arcTo(kugel, 180 - wo, wo + wu);
-  zone.arcTo(Ellipsenrechteck(unten, b, b * kNeigung), 180, 180);
-  zone.arcTo(kugel, -wu, wo + wu);
-  zone.arcTo(Ellipsenrechteck(oben, a, a * kNeigung), 0, -180);
-  zone.closeSubpath();
+  const QPointF mitte(75, 75);
+  const double r = 58, hoch = 40, tief = -22;  // the cuts above and below the centre
+  const Schnittkreis oben = Schnitt(mitte, r, hoch), unten = Schnitt(mitte, r, tief);
+  double winkel[2];
+  const QPainterPath zone = Kugelschicht(mitte, r, hoch, tief, winkel);
   // The caps cut off, to show the sphere the zone belongs to.
-  Verdeckt(maler, Ellipsenbogen(mitte, r, r, wo, 180 - wo));
-  Verdeckt(maler, Ellipsenbogen(mitte, r, r, 180 + wu, 360 - wu));
-  Flaeche(maler, zone, Kugelglanz(mitte, r));
-  Flaeche(maler, Scheibe(oben, a), kFlaecheHell);
-  Verdeckt(maler, Ellipsenbogen(unten, b, b * kNeigung, 0, 180));
-  Mass(maler, oben, unten, QStringLiteral("h"), QPointF(-7, 0));
-  Halbmass(maler, oben, oben + QPointF(a, 0), QStringLiteral("a"), QPointF(0, -7));
-  Halbmass(maler, unten, unten + QPointF(b, 0), QStringLiteral("b"), QPointF(0, 7));
+  Verdeckt(maler, Ellipsenbogen(mitte, r, r, winkel[0], 180 - winkel[0]));
+  Verdeckt(maler, Ellipsenbogen(mitte, r, r, 180 - winkel[1], 360 + winkel[1]));
+  maler.setPen(Qt::NoPen);
+  maler.setBrush(Kugelglanz(mitte, r));
+  maler.drawPath(zone);
+  // Where the outline runs along the lower cut, its edge is seen; the rest of that cut is turned away.
+  Verdeckt(maler, Scheibe(unten.Mitte, unten.Radius));
+  Kante(maler, zone);
+  Flaeche(maler, Scheibe(oben.Mitte, oben.Radius), kFlaecheHell);
+  Mass(maler, oben.Mitte, unten.Mitte, QStringLiteral("h"), QPointF(-7, 0));
+  Halbmass(maler, oben.Mitte, oben.Mitte + QPointF(oben.Radius, 0), QStringLiteral("a"), QPointF(2, 7));
+  Halbmass(maler, unten.Mitte, unten.Mitte + QPointF(unten.Radius, 0), QStringLiteral("b"), QPointF(2, 8));
+}
+
+// A sphere with a bore along its vertical axis that leaves it at the heights
+// +-halb: the openings, the bore's hidden edges drawn by kanten, and the
+// bore's length h dimensioned on the right.
+void Durchbohrt(QPainter& maler, QPointF mitte, double r, double halb,
+                void (*kanten)(QPainter&, QPointF, const Schnittkreis&, const Schnittkreis&)) {
+  const Schnittkreis oben = Schnitt(mitte, r, halb), unten = Schnitt(mitte, r, -halb);
+  // The lower opening shows where the outline does not run along it: the underside is turned away.
+  const QPainterPath koerper = Kugelschicht(mitte, r, halb, -halb);
+  maler.setPen(Qt::NoPen);
+  maler.setBrush(Kugelglanz(mitte, r));
+  maler.drawPath(koerper);
+  Verdeckt(maler, Scheibe(unten.Mitte, unten.Radius));
+  kanten(maler, mitte, oben, unten);
+  Kante(maler, koerper);
+  Flaeche(maler, Scheibe(oben.Mitte, oben.Radius), kFlaecheDunkel);
+  const QPointF rechts(oben.Radius, 0);
+  MassAussen(maler, oben.Mitte + rechts, unten.Mitte + rechts,
+             QPointF(mitte.x() + r + 8 - oben.Mitte.x() - rechts.x(), 0), QStringLiteral("h"));
 }
 
 void KugelZylindrischDurchbohrt(QPainter& maler) {
-  const QPointF mitte(66, 75);
-  const double r = 56, bohrung = 22, halb = std::sqrt(r * r - bohrung * bohrung);
-  const QPointF oben(mitte.x(), mitte.y() - halb), unten(mitte.x(), mitte.y() + halb);
-  Flaeche(maler, Kreisweg(mitte, r), Kugelglanz(mitte, r));
-  Flaeche(maler, Scheibe(oben, bohrung), kFlaecheDunkel);
-  Verdeckt(maler, oben - QPointF(bohrung, 0), unten - QPointF(bohrung, 0));
-  Verdeckt(maler, oben + QPointF(bohrung, 0), unten + QPointF(bohrung, 0));
-  Kante(maler, Ellipsenbogen(unten, bohrung, bohrung * kNeigung, 180, 360));
-  Verdeckt(maler, Ellipsenbogen(unten, bohrung, bohrung * kNeigung, 0, 180));
-  MassAussen(maler, oben + QPointF(bohrung, 0), unten + QPointF(bohrung, 0),
-             QPointF(mitte.x() + r + 8 - oben.x() - bohrung, 0), QStringLiteral("h"));
+  const double r = 56, bohrung = 22;
+  Durchbohrt(maler, QPointF(66, 75), r, std::sqrt(r * r - bohrung * bohrung),
+             [](QPainter& m, QPointF, const Schnittkreis& oben, const Schnittkreis& unten) {
+               const QPointF rand(oben.Radius, 0);
+               Verdeckt(m, oben.Mitte - rand, unten.Mitte - rand);
+               Verdeckt(m, oben.Mitte + rand, unten.Mitte + rand);
+             });
 }
 
 void KugelKegeligDurchbohrt(QPainter& maler) {
   const QPointF mitte(66, 75);
-  const double r = 56, h = 72, rand = std::sqrt(r * r - h * h / 4);
-  const QPointF oben(mitte.x(), mitte.y() - h / 2), unten(mitte.x(), mitte.y() + h / 2);
-  Flaeche(maler, Kreisweg(mitte, r), Kugelglanz(mitte, r));
-  Flaeche(maler, Scheibe(oben, rand), kFlaecheDunkel);
+  const double r = 56, h = 72;
   // Both cones meet with their tips in the centre.
-  for (const QPointF& kreis : {oben, unten}) {
-    Verdeckt(maler, kreis - QPointF(rand, 0), mitte);
-    Verdeckt(maler, kreis + QPointF(rand, 0), mitte);
-  }
-  Kante(maler, Ellipsenbogen(unten, rand, rand * kNeigung, 180, 360));
-  Verdeckt(maler, Ellipsenbogen(unten, rand, rand * kNeigung, 0, 180));
+  Durchbohrt(maler, mitte, r, h / 2,
+             [](QPainter& m, QPointF spitze, const Schnittkreis& oben, const Schnittkreis& unten) {
+               for (const Schnittkreis& kreis : {oben, unten}) {
+                 Verdeckt(m, kreis.Mitte - QPointF(kreis.Radius, 0), spitze);
+                 Verdeckt(m, kreis.Mitte + QPointF(kreis.Radius, 0), spitze);
+               }
+             });
   Mittelpunkt(maler, mitte);
   Halbmass(maler, mitte, mitte + QPointF(r, 0), QStringLiteral("r"), QPointF(0, -7));
-  MassAussen(maler, oben + QPointF(rand, 0), unten + QPointF(rand, 0), QPointF(mitte.x() + r + 8 - oben.x() - rand, 0),
-             QStringLiteral("h"));
 }
 
 void Kreisring(QPainter& maler) {
-  const QPointF mitte(75, 70);
-  const double ring = 46, rohr = 16, neigung = 0.45;  // seen more from above than the others, to open the hole
+  const QPointF mitte(75, 64);
+  const double ring = 46, rohr = 15, neigung = 0.5;  // seen more from above than the others, to open the hole
   // The torus is the sweep of a ball along its centre line; its picture is that of a disc swept along the
   // line's picture, and a stroke of the line as wide as the ball is exactly that.
   QPainterPath mittellinie;
@@ -333,13 +390,15 @@ void Kreisring(QPainter& maler) {
   stroker.setCapStyle(Qt::RoundCap);
   Flaeche(maler, stroker.createStroke(mittellinie).simplified(), Kugelglanz(mitte, ring + rohr));
   Verdeckt(maler, mittellinie);
-  const QPointF links = mitte - QPointF(ring, 0), rechts = mitte + QPointF(ring, 0);
-  Mass(maler, rechts - QPointF(rohr, 0), rechts + QPointF(rohr, 0), QStringLiteral("d"), QPointF(0, -8));
-  MassAussen(maler, links, rechts, QPointF(0, ring * neigung + rohr + 12), QStringLiteral("D"));
+  // The front of the tube runs across the picture, so its picture is as high as the tube is thick.
+  const QPointF vorn(mitte.x(), mitte.y() + ring * neigung);
+  Mass(maler, vorn - QPointF(0, rohr), vorn + QPointF(0, rohr), QStringLiteral("d"), QPointF(7, 0));
+  MassAussen(maler, mitte - QPointF(ring, 0), mitte + QPointF(ring, 0), QPointF(0, ring * neigung + rohr + 12),
+             QStringLiteral("D"));
 }
 
 void Fass(QPainter& maler) {
-  const double mitteX = 68, oben = 24, unten = 102, boden = 30, spund = 44;
+  const double mitteX = 63, oben = 24, unten = 102, boden = 30, spund = 44;
   const double h = unten - oben, mitteY = (oben + unten) / 2;
   // Bezier control points that put the side's middle at the bung's radius.
   const double bauch = (8 * spund - 2 * boden) / 6;
@@ -377,7 +436,7 @@ const std::vector<Eintrag>& Koerper() {
        "V = a·b·c\nAo = 2(ab + ac + bc)\nd = √(a² + b² + c²)", Quader},
       {"PYRAMIDE", "Pyramide mit rechteckiger Grundfläche a mal b und Höhe h", "V = a·b·h/3", Pyramide},
       {"PYRAMIDENSTUMPF", "Pyramidenstumpf mit Grundfläche a1 mal b1, Deckfläche a2 mal b2 und Höhe h",
-       "V = h/3·(A₁ + A₂ + √(A₁·A₂))\nA₁ = a₁·b₁\nA₂ = a₂·b₂", Pyramidenstumpf},
+       "V = h/3·(A₁ + A₂\n        + √(A₁·A₂))\nA₁ = a₁·b₁\nA₂ = a₂·b₂", Pyramidenstumpf},
       {"ZYLINDER", "Zylinder mit Durchmesser d und Höhe h", "V = π/4·d²·h\nAm = π·d·h\nAo = π·d·h + 2·π·d²/4",
        Zylinder},
       {"HOHLZYLINDER", "Hohlzylinder mit Außendurchmesser D, Innendurchmesser d und Höhe h", "V = π/4·(D² − d²)·h",
@@ -387,17 +446,17 @@ const std::vector<Eintrag>& Koerper() {
       {"KEGEL", "Kegel mit Durchmesser d, Höhe h und Mantellinie s", "V = π/4·d²·h/3\nAm = π·d/2·s\ns = √(d²/4 + h²)",
        Kegel},
       {"KEGELSTUMPF", "Kegelstumpf mit den Durchmessern D und d, Höhe h und Mantellinie s",
-       "V = π·h/12·(D² + d² + D·d)\nAm = π/2·s·(D + d)\ns = √(((D − d)/2)² + h²)", Kegelstumpf},
+       "V = π·h/12\n     ·(D² + d² + D·d)\nAm = π/2·s·(D + d)\ns = √(((D − d)/2)² + h²)", Kegelstumpf},
       {"KUGEL", "Kugel mit Durchmesser d", "V = π/6·d³\nAo = π·d²", Kugel},
       {"KUGELABSCHNITT", "Kugelabschnitt mit Sehne s und Höhe h", "V = π·h·(s²/8 + h²/6)\nAm = π/4·(s² + 4h²)",
        Kugelabschnitt},
-      {"KUGELZONE", "Kugelzone mit Höhe h und den Radien a und b der Schnittkreise", "V = π/6·h·(3a² + 3b² + h²)",
-       Kugelzone},
+      {"KUGELZONE", "Kugelzone mit Höhe h und den Radien a und b der Schnittkreise",
+       "V = π/6·h\n     ·(3a² + 3b² + h²)", Kugelzone},
       {"KUGEL_ZYL_DURCHBOHRT", "Kugel mit zylindrischer Bohrung der Länge h", "V = π/6·h³", KugelZylindrischDurchbohrt},
       {"KUGEL_KEGEL_DURCHBOHRT",
        "Kugel mit Radius r, von oben und unten kegelförmig bis zur Mitte ausgebohrt; h ist die Höhe des "
        "verbleibenden Gürtels",
-       "V = 2π/3·r²·h\nAo = 2π·r·(√(r² − h²/4) + h)", KugelKegeligDurchbohrt},
+       "V = 2π/3·r²·h\nAo = 2π·r\n       ·(√(r² − h²/4) + h)", KugelKegeligDurchbohrt},
       {"KREISRINGV", "Kreisring (Torus) mit Ringdurchmesser D und Rohrdurchmesser d", "V = π²/4·D·d²\nAo = π²·D·d",
        Kreisring},
       {"FASS", "Fass mit Spunddurchmesser D, Bodendurchmesser d und Höhe h", "V ≈ π/12·h·(2D² + d²)", Fass},

@@ -75,7 +75,7 @@ void Formeltext(QPainter& maler, const QStringList& zeilen);
 
 // A point on an ellipse around mitte, winkel in degrees as on paper (y up).
 QPointF Ellipsenpunkt(QPointF mitte, double rx, double ry, double winkel);
-// The part of an ellipse from winkel von to bis (degrees as on paper, bis > von goes counterclockwise).
+// The arc of an ellipse from winkel von to bis (degrees as on paper, bis > von goes counterclockwise).
 QPainterPath Ellipsenbogen(QPointF mitte, double rx, double ry, double von, double bis);
 
 }  // namespace kolvaro::ui::rechenbild
