@@ -64,7 +64,8 @@ class Leser {
       }
     }
     if (!stapel.empty()) return std::nullopt;
-    AbsatzEnde();
+    StueckSchliessen();
+    if (!m_Inhalt.empty() || !m_InhaltText.empty()) AbsatzEnde();
     TabelleSchliessen();
     return Rtfdokument{m_Html, m_Text};
   }

@@ -31,7 +31,7 @@ const std::vector<Skalentabelle>& Skalentabellen() {
         {"Erdbebenstärken (Mercalli)", 29, 40, {"Grad", "Kennzeichnung", "Wirkung"}},
         {"Erdbebenstärken (Richter)", 41, 52, {"Stärke", "Auswirkung"}},
         {"Erdbebenstärken (GOST)", 53, 64, {"Stärke", "Kennzeichnung", "Wirkung"}},
-        {"Lichtempfindlichkeit von Fotomaterial", 65, 85, {"DIN", "ASA", "GOST", "Weston", "Schreiner"}},
+        {"Lichtempfindlichkeit von Fotomaterial", 65, 85, {"DIN", "ASA", "GOST", "Weston", "Scheiner"}},
         {"Frequenzen/Wellenlängen elektromagnetischer Wellen",
          86,
          113,

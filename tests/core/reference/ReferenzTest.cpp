@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+#include "basis/Zeichensatz.h"
+#include "data/Feld.h"
+#include "reference/FesteTabellen.h"
+#include "reference/Nfo.h"
+#include "reference/Nfotabellen.h"
+#include "reference/Rtf.h"
+#include "reference/Tabellenverzeichnis.h"
+
+using namespace kolvaro;
+
+TEST(Rtf, LiestAbsaetzeFormateUndTabellen) {
+  const std::string rtf =
+      "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0 Arial;}}{\\colortbl;\\red0\\green0\\blue255;}"
+      "{\\*\\generator Hand;}\\pard\\b\\fs32 Gr\\'f6\\'dfen\\b0\\par\n"
+      "\\cf1\\i blau & <kursiv>\\i0\\cf0\\tab x\\par\n"
+      "\\trowd\\cellx2000\\cellx4000\\intbl DE\\cell UK\\cell\\row\n"
+      "\\trowd\\cellx2000\\cellx4000\\intbl 38\\cell 10\\cell\\row\\pard Ende\\par}";
+  auto dokument = RtfLesen(rtf);
+  ASSERT_TRUE(dokument);
+  EXPECT_EQ(dokument->Text, Cp1252("Größen\nblau & <kursiv>\tx\nDE\tUK\n38\t10\nEnde\n"));
+  const std::string& html = dokument->Html;
+  EXPECT_NE(html.find("font-size:16pt;font-weight:bold\">" + Cp1252("Größen")), std::string::npos) << html;
+  EXPECT_NE(html.find("font-style:italic;color:#0000ff\">blau &amp; &lt;kursiv&gt;"), std::string::npos) << html;
+  EXPECT_NE(html.find("<table"), std::string::npos);
+  EXPECT_NE(html.find("<tr><td><span style=\"font-size:16pt\">38</span></td>"), std::string::npos) << html;
+  EXPECT_EQ(html.find("Hand"), std::string::npos);  // destinations are not text
+  EXPECT_EQ(html.find("Arial"), std::string::npos);
+}
+
+TEST(Rtf, LehntKaputteDokumenteAb) {
+  for (const std::string& kaputt : {std::string("kein rtf"), std::string("{\\rtf1 offen"), std::string("{\\rtf1 }}"),
+                                    "{\\rtf1 " + std::string(100000, '{')})
+    EXPECT_FALSE(RtfLesen(kaputt)) << kaputt.substr(0, 20);
+  EXPECT_TRUE(RtfLesen("{\\rtf1 \\'zz\\'4}"));  // a broken escape is passed over, not read past the end
+}
+
+TEST(FesteTabellen, KonstantenVorsaetzeUndZeichen) {
+  const Referenztabelle konstanten = PhysikalischeKonstanten();
+  ASSERT_EQ(konstanten.Zeilen.size(), 33u);
+  std::set<std::string> namen;
+  for (const auto& z : konstanten.Zeilen) {
+    namen.insert(z[0]);
+    EXPECT_EQ(std::count(z[1].begin(), z[1].end(), '('), std::count(z[1].begin(), z[1].end(), ')')) << z[0];
+    EXPECT_EQ(z[1].find(" s-1"), std::string::npos) << z[0];
+  }
+  EXPECT_TRUE(namen.count("Gravitations-Konstante"));
+  EXPECT_EQ(konstanten.Zeilen[4][1], "1,380649 x 10^-23 J K^-1 (exakt)");
+
+  const auto& vorsaetze = Vorsatzzeichen();
+  ASSERT_EQ(vorsaetze.size(), 25u);
+  EXPECT_EQ(vorsaetze.front(), "Q  = Quetta = 10^30");
+  EXPECT_EQ(vorsaetze[2], "Y  = Yotta = 10^24");
+  EXPECT_EQ(vorsaetze.back(), "q  = Quekto = 10^-30");
+
+  EXPECT_EQ(Steuerzeichentabelle()[16].Beschreibung, "Data link escape");
+  EXPECT_EQ(CodeZeichen(128, Codeseite::Ansi), U'\u20AC');
+  EXPECT_EQ(CodeZeichen(128, Codeseite::Oem), U'\u00C7');
+  EXPECT_EQ(CodeZeichen(0x81, Codeseite::Ansi), 0u);
+  EXPECT_EQ(CodeZeichen(0xE4, Codeseite::Ansi), U'\u00E4');
+  EXPECT_EQ(CodeZeichen(255, Codeseite::Oem), U'\u00A0');
+  EXPECT_EQ(Buchstabiertafel(1)[30], "");
+  EXPECT_EQ(Buchstabiertafel(0)[30], "Schule");
+}
+
+// Every table the command line names reads from the shipped data.
+TEST(Referenzdaten, JedeTabelleLiestSichAusDenGeliefertenDaten) {
+  for (const std::string& name : Tabellennamen()) {
+    auto text = TabelleAlsText(KOLVARO_DATEN_DIR, name);
+    ASSERT_TRUE(text) << Cp1252NachUtf8(name) << ": " << Cp1252NachUtf8(text.Fehler().Text);
+    EXPECT_GT(std::count(text->begin(), text->end(), '\n'), 3) << Cp1252NachUtf8(name);
+  }
+  EXPECT_FALSE(TabelleAlsText(KOLVARO_DATEN_DIR, "Gibt es nicht"));
+}
+
+// Elements whose standard atomic weight IUPAC gives as an interval (CIAAW
+// 2021): the shipped abridged value lies within it, give or take the
+// abridged value's own last digit.
+TEST(Referenzdaten, AtommassenLiegenInDenIupacIntervallen) {
+  auto zeilen = ElementeLesen(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(zeilen);
+  const struct {
+    const char* Symbol;
+    double Von, Bis;
+  } intervalle[] = {{"H", 1.00784, 1.00811}, {"Li", 6.938, 6.997},      {"B", 10.806, 10.821},
+                    {"C", 12.0096, 12.0116}, {"N", 14.00643, 14.00728}, {"O", 15.99903, 15.99977},
+                    {"Mg", 24.304, 24.307},  {"Si", 28.084, 28.086},    {"S", 32.059, 32.076},
+                    {"Cl", 35.446, 35.457},  {"Ar", 39.792, 39.963},    {"Br", 79.901, 79.907},
+                    {"Tl", 204.382, 204.385}};
+  for (const auto& i : intervalle) {
+    bool gefunden = false;
+    for (const std::string& zeile : *zeilen) {
+      if (Feld(zeile, '\t', 2) != i.Symbol) continue;
+      gefunden = true;
+      std::string masse = Feld(zeile, '\t', 5);
+      std::replace(masse.begin(), masse.end(), ',', '.');
+      EXPECT_GE(std::stod(masse), i.Von - 0.01) << i.Symbol;
+      EXPECT_LE(std::stod(masse), i.Bis + 0.01) << i.Symbol;
+    }
+    EXPECT_TRUE(gefunden) << i.Symbol;
+  }
+}
+
+TEST(Referenzdaten, DateienHabenIhreForm) {
+  auto skalen = SkalenLesen(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(skalen);
+  ASSERT_EQ(skalen->size(), 153u);
+  for (const Skalentabelle& s : Skalentabellen())
+    for (int i = s.Von; i <= s.Bis; ++i)
+      EXPECT_EQ(Felder((*skalen)[static_cast<std::size_t>(i - 1)], '\t').size(), s.Ueberschriften.size())
+          << Cp1252NachUtf8(s.Name) << " Zeile " << i;
+
+  auto naehrwerte = NaehrwerteLesen(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(naehrwerte);
+  EXPECT_GE(naehrwerte->size(), 400u);
+  const std::set<std::string> gruppen(Naehrwertgruppen().begin() + 1, Naehrwertgruppen().end());
+  for (const std::string& zeile : *naehrwerte) {
+    EXPECT_TRUE(gruppen.count(Feld(zeile, '\t', 2))) << Cp1252NachUtf8(zeile);
+    const double kcal = std::stod(Feld(zeile, '\t', 3)), kj = std::stod(Feld(zeile, '\t', 4));
+    EXPECT_NEAR(kj, kcal * 4.184, 1.0) << Cp1252NachUtf8(zeile);
+  }
+
+  auto vorwahlen = VorwahlenLesen(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(vorwahlen);
+  EXPECT_GE(vorwahlen->size(), 200u);
+  for (const std::string& zeile : *vorwahlen) {
+    EXPECT_EQ(Felder(zeile, '\t').size(), 3u) << Cp1252NachUtf8(zeile);
+    EXPECT_EQ(Feld(zeile, '\t', 3).substr(0, 1), "+") << Cp1252NachUtf8(zeile);
+  }
+
+  const std::pair<const char*, std::size_t> stoffdateien[] = {
+      {"Stoffw1.nfo", 150}, {"Stoffw2.nfo", 60}, {"Stoffw3.nfo", 100}, {"Stoffw4.nfo", 40},
+      {"Stoffw5.nfo", 60},  {"Stoffw6.nfo", 60}, {"Stoffw7.nfo", 150}};
+  for (const auto& [datei, mindestens] : stoffdateien) {
+    auto zeilen = NfoLesen(KOLVARO_DATEN_DIR, datei, 0);
+    ASSERT_TRUE(zeilen) << datei;
+    EXPECT_GE(zeilen->size(), mindestens) << datei;
+  }
+}
