@@ -18,6 +18,16 @@
 #include "ui/editing/PasswortErzeugungDlg.h"
 #include "ui/editing/SuchDialog.h"
 #include "ui/editing/WaehrungstabelleDlg.h"
+#include "ui/reference/ANSIASCII_TabelleDlg.h"
+#include "ui/reference/AuslandsvorwahlDlg.h"
+#include "ui/reference/BuchstabiertafelDlg.h"
+#include "ui/reference/DivDatenDlg.h"
+#include "ui/reference/ElementeDlg.h"
+#include "ui/reference/KonfektionDlg.h"
+#include "ui/reference/NaehrwertDlg.h"
+#include "ui/reference/PhysKonstDlg.h"
+#include "ui/reference/StoffdatenDlg.h"
+#include "ui/reference/Vorsatzzeichen.h"
 
 namespace kolvaro::ui {
 
@@ -47,6 +57,16 @@ Dialogfabriken Standardfabriken() {
       {Dialogart::PasswortErzeugung, Fabrik<TPasswortErzeugungDlg>()},
       {Dialogart::Laender, Fabrik<TLand_neu_Dlg>()},
       {Dialogart::Molmasse, Fabrik<TMolmasseDlg>()},
+      {Dialogart::Stoffdaten, Fabrik<TStoffdatenDlg>()},
+      {Dialogart::Elemente, Fabrik<TElementeDlg>()},
+      {Dialogart::DiverseDaten, Fabrik<TDivDatenDlg>()},
+      {Dialogart::Naehrwerte, Fabrik<TNaehrwertDlg>()},
+      {Dialogart::Auslandsvorwahlen, Fabrik<TAuslandsvorwahlDlg>()},
+      {Dialogart::PhysikalischeKonstanten, Fabrik<TPhysKonstDlg>()},
+      {Dialogart::Vorsatzzeichen, Fabrik<TVorsatzzeichen>()},
+      {Dialogart::Buchstabiertafel, Fabrik<TBuchstabiertafelDlg>()},
+      {Dialogart::Zeichentabelle, Fabrik<TANSIASCII_TabelleDlg>()},
+      {Dialogart::Konfektion, Fabrik<TKonfektionDlg>()},
       {Dialogart::Flaechen, Fabrik<TFlaechen_Berechnung_Dlg>()},
       {Dialogart::ImmerwaehrenderKalender, Fabrik<TKalenderDlg>()},
       {Dialogart::Koerper, Fabrik<TKoerper_Berechnung_DlgN>()},
