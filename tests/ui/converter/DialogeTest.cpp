@@ -62,20 +62,19 @@ class DialogeTest : public test::Fenstertest {
   std::vector<QString> m_Erzeugt;
 };
 
+// The tests find every menu entry by its name.
 TEST_F(DialogeTest, JederMenueeintragHatSeinenNamen) {
   Starten({});
   QSet<QString> namen;
   std::function<void(QMenu*)> durchgehen = [&](QMenu* menue) {
-    EXPECT_FALSE(menue->objectName().isEmpty()) << menue->title().toStdString();
     for (QAction* aktion : menue->actions()) {
-      if (aktion->isSeparator()) continue;
       if (aktion->menu()) {
         durchgehen(aktion->menu());
-        continue;
+      } else if (!aktion->isSeparator()) {
+        EXPECT_FALSE(aktion->objectName().isEmpty()) << aktion->text().toStdString();
+        EXPECT_FALSE(namen.contains(aktion->objectName())) << aktion->objectName().toStdString();
+        namen.insert(aktion->objectName());
       }
-      EXPECT_FALSE(aktion->objectName().isEmpty()) << aktion->text().toStdString();
-      EXPECT_FALSE(namen.contains(aktion->objectName())) << aktion->objectName().toStdString();
-      namen.insert(aktion->objectName());
     }
   };
   for (QAction* menue : m_Fenster->menuBar()->actions()) durchgehen(menue->menu());
@@ -93,12 +92,12 @@ TEST_F(DialogeTest, DialogeEntstehenEinmalInIhrerReihenfolge) {
            {Dialogart::EinheitenEinblenden, Probe("Einblenden")},
            {Dialogart::Vorsatzzeichen, Probe("Vorsatz", {}, false)}});
   EXPECT_EQ(m_Erzeugt, (std::vector<QString>{"Einblenden", "Suchen", "Vorsatz", "Koerper"}));
-  EXPECT_TRUE(Aktion("KoerperBerechnung1")->isEnabled());
+  EXPECT_TRUE(Aktion("KrperBerechnung1")->isEnabled());
   EXPECT_TRUE(Aktion("ToolButton2")->isEnabled());
   EXPECT_FALSE(Aktion("MolmassenRechner1")->isEnabled());
 
-  Aktion("KoerperBerechnung1")->trigger();
-  Aktion("KoerperBerechnung1")->trigger();
+  Aktion("KrperBerechnung1")->trigger();
+  Aktion("KrperBerechnung1")->trigger();
   EXPECT_EQ(Dialog("Koerper")->Gezeigt, 2);
   EXPECT_FALSE(Dialog("Koerper")->isVisible());
   EXPECT_EQ(m_Erzeugt.size(), 4u);
@@ -123,11 +122,7 @@ TEST_F(DialogeTest, NachEinerAenderungLaedtDasFensterDasGebietNeu) {
   Zeile(QStringLiteral("Kilometer"));
   Aktion("NeuesGebieteinfgen1")->trigger();
   EXPECT_EQ(Liste()->model()->rowCount(), vorher - 1);
-  EXPECT_TRUE(
-      Liste()
-          ->model()
-          ->match(Liste()->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("Kilometer"), 1, Qt::MatchExactly)
-          .isEmpty());
+  EXPECT_FALSE(Namen().contains(QStringLiteral("Kilometer")));
   EXPECT_TRUE(m_Plattform.Boxen.empty());
 }
 
@@ -153,50 +148,37 @@ TEST_F(DialogeTest, NeueGebieteErscheinenUndDasGewaehlteBleibt) {
   EXPECT_EQ(Liste()->model()->rowCount(), 1);
 }
 
+// Which command asks for the password and how it refuses is the core's
+// gate (and PasswortTest): here that the window follows it.
 TEST_F(DialogeTest, DasTorDerBearbeitungsbefehle) {
-  Starten({{Dialogart::FaktorAendern, Probe("Faktor")}, {Dialogart::EigeneEinheit, Probe("Eigene")}});
-  // No factor in the special categories: a note, no password, no dialog.
+  Starten({{Dialogart::FaktorAendern, Probe("Faktor")}});
   int gefragt = 0;
-  bool erlaubt = true;
+  bool erlaubt = false;
   m_Fenster->SetPasswortabfrage([&] {
     ++gefragt;
     return erlaubt;
   });
+  // No factor in the special categories: a note, no password, no dialog.
   GebietWaehlen(QStringLiteral("Temperatur"));
   Aktion("Umrechnungsfaktorndern1")->trigger();
-  ASSERT_EQ(m_Plattform.Boxen.size(), 1u);
-  EXPECT_EQ(m_Plattform.Boxen[0].Art, QStringLiteral("Information"));
-  EXPECT_EQ(m_Plattform.Boxen[0].Text, QStringLiteral("Da bei diesem Gebiet die Umrechnung nicht mit einem einfachen "
-                                                      "Faktor möglich ist, ist ein Ändern des Umrechnungsfaktors "
-                                                      "nicht möglich!"));
+  EXPECT_EQ(Texte("Information"), QStringList{QStringLiteral("Da bei diesem Gebiet die Umrechnung nicht mit einem "
+                                                             "einfachen Faktor möglich ist, ist ein Ändern des "
+                                                             "Umrechnungsfaktors nicht möglich!")});
   EXPECT_EQ(gefragt, 0);
-  EXPECT_EQ(Dialog("Faktor")->Gezeigt, 0);
-
-  // A refused password: silence for the factor, a plain note for own units.
+  // A refused password: silence, no dialog; an accepted one opens it.
   GebietWaehlen(QStringLiteral("Masse"));
   m_Plattform.Boxen.clear();
-  erlaubt = false;
   Aktion("Umrechnungsfaktorndern1")->trigger();
   EXPECT_TRUE(m_Plattform.Boxen.empty());
-  Aktion("EigeneEinheiteinfgen1")->trigger();
-  ASSERT_EQ(m_Plattform.Boxen.size(), 1u);
-  EXPECT_EQ(m_Plattform.Boxen[0].Art, QStringLiteral("Schlicht"));
-  EXPECT_EQ(m_Plattform.Boxen[0].Text, QStringLiteral("Falsches Passwort!!"));
-  EXPECT_EQ(gefragt, 2);
   EXPECT_EQ(Dialog("Faktor")->Gezeigt, 0);
-  EXPECT_EQ(Dialog("Eigene")->Gezeigt, 0);
-
   erlaubt = true;
   Aktion("Umrechnungsfaktorndern1")->trigger();
-  Aktion("EigeneEinheiteinfgen1")->trigger();
+  EXPECT_EQ(gefragt, 2);
   EXPECT_EQ(Dialog("Faktor")->Gezeigt, 1);
-  EXPECT_EQ(Dialog("Eigene")->Gezeigt, 1);
 }
 
 TEST_F(DialogeTest, NachDemEinblendenGibtEsNichtsRueckgaengigZuMachen) {
   // One hidden unit of Masse; the status of the window follows the dialog at once.
-  auto zeilen = GeheimdateiLesen(Verzeichnis() / "MASSE.DAT");
-  ASSERT_TRUE(zeilen);
   ASSERT_TRUE(EinheitenzeileAendern(Verzeichnis(), "MASSE.DAT", 0, feld::Sichtbar, "n"));
   Starten();
   GebietWaehlen(QStringLiteral("Masse"));

@@ -49,7 +49,7 @@ TEST_F(SonderFensterTest, RoemischeZahlErstErgebnisseDannMeldung) {
   ASSERT_EQ(m_Plattform.Boxen.size(), 1u);
   EXPECT_EQ(m_Plattform.Boxen[0].Art, QStringLiteral("Fehler"));
   EXPECT_EQ(m_Plattform.Boxen[0].Text, QStringLiteral("Falsche Römische Zahl!"));
-  EXPECT_TRUE(m_Fenster->findChild<QAction*>(QStringLiteral("WertKopieren1"))->isEnabled());
+  EXPECT_TRUE(Aktion("WertKopieren1")->isEnabled());
   // Focus only: the text is not selected.
   EXPECT_TRUE(Eingabe()->selectedText().isEmpty());
 }
@@ -59,7 +59,7 @@ TEST_F(SonderFensterTest, AraeometerFragtUndKorrigiertDieEingabe) {
   Waehlen(QStringLiteral("Grad Brix"));
   m_Plattform.Antworten = {Antwort::Abbrechen};
   Rechnen(QStringLiteral("20"));
-  ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Frage")).size(), 1);
+  ASSERT_EQ(Texte("Frage").size(), 1);
   EXPECT_TRUE(Ergebnis(QStringLiteral("Grad Brix")).isEmpty());  // cancelled: nothing shown
   m_Plattform.Antworten = {Antwort::Nein};
   Rechnen(QStringLiteral("20"));
@@ -68,18 +68,16 @@ TEST_F(SonderFensterTest, AraeometerFragtUndKorrigiertDieEingabe) {
   m_Plattform.Boxen.clear();
   Waehlen(QStringLiteral("Grad API"));
   Rechnen(QStringLiteral("5"));
-  ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht")).size(), 1);
-  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Schlicht"))[0],
-            QStringLiteral("Eingabe von Werten < 10 ist bei API nicht zulässig!"));
+  ASSERT_EQ(Texte("Schlicht").size(), 1);
+  EXPECT_EQ(Texte("Schlicht")[0], QStringLiteral("Eingabe von Werten < 10 ist bei API nicht zulässig!"));
   EXPECT_EQ(Eingabe()->text(), QStringLiteral("10"));
   EXPECT_EQ(Ergebnis(QStringLiteral("Grad API")), QStringLiteral("10,000000000"));
-  EXPECT_EQ(m_Fenster->findChild<QLabel*>(QStringLiteral("Label_Ausgangseinheit"))->text(),
-            QStringLiteral("10  Grad API"));
+  EXPECT_EQ(Label("Label_Ausgangseinheit"), QStringLiteral("10  Grad API"));
 }
 
 TEST_F(SonderFensterTest, WeltzeitRechnetNichtBeimTippen) {
   GebietWaehlen(QStringLiteral("Weltzeit"));
-  m_Fenster->findChild<QAction*>(QStringLiteral("AutomatischesRechnen1"))->trigger();  // no conversion here
+  Aktion("AutomatischesRechnen1")->trigger();  // no conversion here
   Waehlen(QStringLiteral("Berlin"));
   Eingabe()->clear();
   QTest::keyClicks(Eingabe(), QStringLiteral("23:00"));
@@ -88,7 +86,7 @@ TEST_F(SonderFensterTest, WeltzeitRechnetNichtBeimTippen) {
   QTest::keyClick(Eingabe(), Qt::Key_Return);
   EXPECT_EQ(Ergebnis(QStringLiteral("New York")), QStringLiteral("17:00"));
   Rechnen(QStringLiteral("25:00"));
-  ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Fehler")).size(), 1);
+  ASSERT_EQ(Texte("Fehler").size(), 1);
   EXPECT_EQ(Eingabe()->selectedText(), QStringLiteral("25:00"));
   EXPECT_EQ(Ergebnis(QStringLiteral("New York")), QStringLiteral("17:00"));  // unchanged
 }

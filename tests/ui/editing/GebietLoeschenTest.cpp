@@ -6,14 +6,11 @@
 
 #include <QComboBox>
 #include <QListWidget>
-#include <QPushButton>
-#include <QTimer>
 #include <functional>
 
 #include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
 #include "gemeinsam/Testdaten.h"
-#include "ui/editing/GebietLoeschenDlg.h"
 
 namespace kolvaro::ui {
 namespace {
@@ -23,18 +20,18 @@ class GebietLoeschenTest : public test::Fenstertest {
   void SetUp() override {
     Fenstertest::SetUp();
     kolvaro::test::StandardDaten(Verzeichnis());
-    Starten({{Dialogart::GebietLoeschen,
-              [](const Dialogumgebung& u, QWidget* e) { return new TGebietLoeschenDlg(u, e); }}});
-    m_Fenster->SetPasswortabfrage([] { return true; });
-    m_Plattform.Boxen.clear();
+    Starten();
   }
-  TGebietLoeschenDlg* Dialog() { return Kind<TGebietLoeschenDlg>("GebietLoeschenDlg"); }
-  QListWidget* Gebiete() { return Dialog()->findChild<QListWidget*>(QStringLiteral("ListBox1")); }
-  QPushButton* Knopf(const char* name) { return Dialog()->findChild<QPushButton*>(QString::fromLatin1(name)); }
-  QStringList Eintraege() {
-    QStringList t;
-    for (int i = 0; i < Gebiete()->count(); ++i) t << Gebiete()->item(i)->text();
-    return t;
+  // Opens the dialog, selects the given row (-1: leaves the selection) and
+  // presses "Löschen"; true when the dialog was still open afterwards.
+  bool Loeschen(int zeile = -1) {
+    bool offen = false;
+    EXPECT_TRUE(ImDialog("VorhandenesGebietlschen1", "GebietLoeschenDlg", [&](QDialog& d) {
+      if (zeile >= 0) Element<QListWidget>(&d, "ListBox1")->setCurrentRow(zeile);
+      Klick(&d, "BitBtn1");
+      offen = d.isVisible();
+    }));
+    return offen;
   }
   QStringList Auswahlbox() {
     QStringList t;
@@ -42,39 +39,13 @@ class GebietLoeschenTest : public test::Fenstertest {
     for (int i = 0; i < combo->count(); ++i) t << combo->itemText(i);
     return t;
   }
-  // Opens the dialog from the menu and runs bedienen while it is open; true
-  // when it was still open afterwards (then it is closed with "Abbrechen").
-  bool Oeffnen(const std::function<void()>& bedienen) {
-    bool gelaufen = false, offen = false;
-    QTimer::singleShot(0, m_Fenster.get(), [&] {
-      // Focus moves only in the active window, as on the desktop.
-      QApplication::setActiveWindow(Dialog());
-      EXPECT_TRUE(QTest::qWaitForWindowActive(Dialog()));
-      bedienen();
-      gelaufen = true;
-      offen = Dialog()->isVisible();
-      if (offen) Knopf("BitBtn2")->click();
-    });
-    Aktion("VorhandenesGebietlschen1")->trigger();
-    EXPECT_TRUE(gelaufen);
-    EXPECT_FALSE(Dialog()->isVisible());
-    return offen;
-  }
 };
 
 TEST_F(GebietLoeschenTest, DasAngezeigteGebietLoeschenZeigtDasErsteVerbliebene) {
   GebietWaehlen(QStringLiteral("Masse"));
   m_Plattform.Antworten = {Antwort::Ja};
-  const bool offen = Oeffnen([&] {
-    EXPECT_EQ(Dialog()->windowTitle(), QStringLiteral("Vorhandenes Gebiet löschen"));
-    EXPECT_EQ(Eintraege(), QStringList({"Länge", "Masse", "Temperatur", "Zeit"}));
-    EXPECT_EQ(Gebiete()->currentRow(), 1);  // the category on show
-    EXPECT_EQ(Dialog()->focusWidget(), Gebiete());
-    Knopf("BitBtn1")->click();
-  });
-  EXPECT_FALSE(offen);
-  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Frage")),
-            QStringList({QStringLiteral("Soll das Gebiet \"Masse\" wirklich gelöscht werden?")}));
+  EXPECT_FALSE(Loeschen());  // the category on show is selected
+  EXPECT_EQ(Texte("Frage"), QStringList({QStringLiteral("Soll das Gebiet \"Masse\" wirklich gelöscht werden?")}));
   EXPECT_EQ(Auswahlbox(), QStringList({"Länge", "Temperatur", "Zeit"}));
   EXPECT_EQ(Kind<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Länge"));
   EXPECT_EQ(m_Konverter->Gebietsname(), Cp1252("Länge"));
@@ -89,33 +60,23 @@ TEST_F(GebietLoeschenTest, DasAngezeigteGebietLoeschenZeigtDasErsteVerbliebene) 
 }
 
 TEST_F(GebietLoeschenTest, NeinLoeschtNichtsUndSchliesst) {
-  const std::string gruppen = *DateiInhalt(Verzeichnis() / "Gruppen.nfo");
+  const std::string gruppen = Roh("Gruppen.nfo");
   m_Plattform.Antworten = {Antwort::Nein};
-  const bool offen = Oeffnen([&] {
-    Gebiete()->setCurrentRow(3);
-    Knopf("BitBtn1")->click();
-  });
-  EXPECT_FALSE(offen);
-  EXPECT_EQ(m_Plattform.Texte(QStringLiteral("Frage")),
-            QStringList({QStringLiteral("Soll das Gebiet \"Zeit\" wirklich gelöscht werden?")}));
-  EXPECT_EQ(*DateiInhalt(Verzeichnis() / "Gruppen.nfo"), gruppen);
+  EXPECT_FALSE(Loeschen(3));
+  EXPECT_EQ(Texte("Frage"), QStringList({QStringLiteral("Soll das Gebiet \"Zeit\" wirklich gelöscht werden?")}));
+  EXPECT_EQ(Roh("Gruppen.nfo"), gruppen);
   EXPECT_EQ(Auswahlbox().size(), 4);
 }
 
 TEST_F(GebietLoeschenTest, DasLetzteGebietBleibt) {
   m_Plattform.Antworten = {Antwort::Ja, Antwort::Ja, Antwort::Ja};
-  for (int i = 0; i < 3; ++i)
-    Oeffnen([&] {
-      Gebiete()->setCurrentRow(Gebiete()->count() - 1);
-      Knopf("BitBtn1")->click();
-    });
+  for (int zeile : {3, 2, 1}) Loeschen(zeile);
   ASSERT_EQ(Auswahlbox(), QStringList({"Länge"}));
   m_Plattform.Boxen.clear();
-  const bool offen = Oeffnen([&] { Knopf("BitBtn1")->click(); });
-  EXPECT_TRUE(offen);
-  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Frage")).isEmpty());
-  ASSERT_EQ(m_Plattform.Texte(QStringLiteral("Information")).size(), 1);
-  EXPECT_TRUE(m_Plattform.Texte(QStringLiteral("Information"))[0].startsWith(QStringLiteral("Das letzte Gebiet")));
+  EXPECT_TRUE(Loeschen());
+  EXPECT_TRUE(Texte("Frage").isEmpty());
+  ASSERT_EQ(Texte("Information").size(), 1);
+  EXPECT_TRUE(Texte("Information")[0].startsWith(QStringLiteral("Das letzte Gebiet")));
   EXPECT_EQ(Auswahlbox(), QStringList({"Länge"}));
   EXPECT_TRUE(std::filesystem::exists(Verzeichnis() / "LAENGE.DAT"));
   EXPECT_EQ(*DateiLaden(Verzeichnis() / "Gebiet.nfo"),
