@@ -1,6 +1,8 @@
 // The common behaviour of the dialogs.
 #include "ui/Dialogbasis.h"
 
+#include "ui/Zugaenglichkeit.h"
+
 namespace kolvaro::ui {
 
 Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname, const QString& titel, QWidget* eltern,
@@ -11,9 +13,15 @@ Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname
   setModal(modal);
 }
 
+void Dialogbasis::showEvent(QShowEvent* ereignis) {
+  NamenAusBeschriftungen(this);
+  QDialog::showEvent(ereignis);
+}
+
 Neuladen Dialogbasis::Ausfuehren() {
   m_Neuladen = Neuladen::Nichts;
   Vorbereiten();
+  NamenAusBeschriftungen(this);
   if (!isModal()) {
     show();
     raise();

@@ -47,6 +47,8 @@ class Dialogbasis : public QDialog {
   Neuladen Ausfuehren();
 
  protected:
+  // Names the captioned controls for screen readers (NamenAusBeschriftungen).
+  void showEvent(QShowEvent* ereignis) override;
   // Called each time before the dialog is shown (the form's FormShow).
   virtual void Vorbereiten() {}
   // A dialog that changed data says what must be reloaded; the largest wins.

@@ -24,6 +24,7 @@ TDlg_Einheit_einblenden::TDlg_Einheit_einblenden(const Dialogumgebung& umgebung,
   ListBox1 = new QListWidget(this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  ListBox1->setAccessibleName(QStringLiteral("Ausgeblendete Einheiten"));
   Label2->setBuddy(ListBox1);
   BitBtn1 = new QPushButton(QStringLiteral("&Markierte Einheit einblenden"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));

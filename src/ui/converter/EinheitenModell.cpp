@@ -24,7 +24,11 @@ QVariant EinheitenModell::data(const QModelIndex& index, int rolle) const {
     case FlaggeRolle:
       return Flagge(QtText(Flaggenname(einheit.Landname)));
     case Qt::AccessibleTextRole:
-      return QtText(m_Konverter.AngezeigtesErgebnis(index.row()) + " " + einheit.Einheitenname);
+      // "1.000 Meter, SI-Einheit": result, unit and country as one line.
+      return (m_Konverter.ErgebnisseVorhanden()
+                  ? QtText(m_Konverter.AngezeigtesErgebnis(index.row())).trimmed() + QLatin1Char(' ')
+                  : QString()) +
+             QtText(einheit.Einheitenname) + QStringLiteral(", ") + QtText(einheit.Landname);
     default:
       return {};
   }

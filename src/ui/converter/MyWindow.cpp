@@ -18,6 +18,7 @@
 
 #include "basis/Texte.h"
 #include "ui/Text.h"
+#include "ui/Zugaenglichkeit.h"
 #include "ui/converter/EinheitenDelegate.h"
 #include "ui/converter/EinheitenModell.h"
 
@@ -72,13 +73,15 @@ void TMyWindow::OberflaecheAufbauen() {
   // "Werteingabe:" with the input, the calculate button and the selected unit.
   auto* eingabezeile = new QHBoxLayout;
   eingabezeile->setSpacing(0);
-  eingabezeile->addWidget(new QLabel(QStringLiteral("Werteingabe:"), zentrum));
+  auto* werteingabe = new QLabel(QStringLiteral("Werteingabe:"), zentrum);
+  eingabezeile->addWidget(werteingabe);
   eingabezeile->addSpacing(6);
   Edit_Eingabe = new QLineEdit(QStringLiteral("1"), zentrum);
   Edit_Eingabe->setObjectName(QStringLiteral("Edit_Eingabe"));
   Edit_Eingabe->setMaxLength(15);
   Edit_Eingabe->setFixedWidth(Edit_Eingabe->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 17 + 12);
   Edit_Eingabe->installEventFilter(this);
+  werteingabe->setBuddy(Edit_Eingabe);
   eingabezeile->addWidget(Edit_Eingabe);
   eingabezeile->addSpacing(6);
   Rechentaste = new QPushButton(QStringLiteral("="), zentrum);
@@ -124,6 +127,7 @@ void TMyWindow::OberflaecheAufbauen() {
   m_Modell = new EinheitenModell(m_Konverter, this);
   ListBoxEinheit = new QListView(zentrum);
   ListBoxEinheit->setObjectName(QStringLiteral("ListBoxEinheit"));
+  ListBoxEinheit->setAccessibleName(QStringLiteral("Einheiten"));
   ListBoxEinheit->setModel(m_Modell);
   ListBoxEinheit->setItemDelegate(new EinheitenDelegate(ListBoxEinheit));
   ListBoxEinheit->setUniformItemSizes(true);
@@ -145,6 +149,7 @@ void TMyWindow::OberflaecheAufbauen() {
   connect(ListBoxEinheit, &QListView::doubleClicked, this, &TMyWindow::WeitereInformationen);
   links->addWidget(ListBoxEinheit, 1);
 
+  NamenAusBeschriftungen(zentrum);
   spalten->addLayout(links, 3);
   spalten->addWidget(InfoPanelAufbauen(), 1);
   setCentralWidget(zentrum);
@@ -217,6 +222,7 @@ QWidget* TMyWindow::StatuszeileAufbauen() {
     k->setObjectName(QString::fromLatin1(name));
     k->setText(text);
     k->setToolTip(hinweis);
+    k->setAccessibleName(hinweis);  // "+" and "↺" say nothing when read aloud
     return k;
   };
   Panel2 = panel("Panel2");

@@ -173,6 +173,8 @@ void TMyWindow::EinheitAnzeigen() {
     Image1->clear();
   else
     Image1->setPixmap(flagge);
+  // The picture is read out by what it stands for: the country or unit class.
+  Image1->setAccessibleName(QStringLiteral("Flagge: ") + QtText(einheit.Landname));
 }
 
 // -------------------------------------------------------------- conversion
@@ -226,6 +228,7 @@ void TMyWindow::ErgebnisZeileStarten() {
     Flagge1->setPixmap(flagge);
   else
     Flagge1->clear();
+  Flagge1->setAccessibleName(Image1->accessibleName());
 }
 
 void TMyWindow::Timer1Timer() {

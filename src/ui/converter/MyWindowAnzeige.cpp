@@ -109,6 +109,8 @@ void TMyWindow::InfoAnzeigen() {
   for (std::size_t i = 0; i < std::size(paare); ++i) {
     paare[i]->Beschriftung->setText(QtText(werte[i]->Beschriftung));
     paare[i]->Wert->setText(QtText(werte[i]->Wert));
+    paare[i]->Wert->setAccessibleName(QtText(werte[i]->Beschriftung).trimmed() + QLatin1Char(' ') +
+                                      QtText(werte[i]->Wert));
   }
   Info_reg_Unterschiede->setText(QtText(tafel.RegUnterschiede));
   Info_zeit_unterschiede->setText(QtText(tafel.ZeitUnterschiede));

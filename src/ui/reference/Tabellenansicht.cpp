@@ -12,6 +12,7 @@
 namespace kolvaro::ui {
 
 Tabellenansicht::Tabellenansicht(Plattform& plattform, QWidget* eltern) : QTableWidget(eltern), m_Plattform(plattform) {
+  setAccessibleName(QStringLiteral("Tabelle"));
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);
