@@ -60,10 +60,10 @@ TKalenderDlg::TKalenderDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   label5->setBuddy(Edit2);
   BitBtn1 = new QPushButton(QStringLiteral("&Rechnen"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setAccessibleDescription(QStringLiteral("Wochentag ermitteln"));
+  BitBtn1->setAccessibleName(QStringLiteral("Wochentag rechnen"));
   BitBtn2 = new QPushButton(QStringLiteral("R&echnen"), this);
   BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-  BitBtn2->setAccessibleDescription(QStringLiteral("Feiertage ermitteln"));
+  BitBtn2->setAccessibleName(QStringLiteral("Feiertage rechnen"));
   BitBtn3 = new QPushButton(QStringLiteral("&Schließen"), this);
   BitBtn3->setObjectName(QStringLiteral("BitBtn3"));
 
