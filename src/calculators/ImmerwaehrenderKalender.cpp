@@ -72,15 +72,16 @@ Rechnerergebnis FeiertageBerechnen(std::string_view jahrtext, bool julianisch) {
                          "nachdem Dionysius Exiguus die sog. Ostertafeln veröffentlicht hatte. Vor dieser Zeit war "
                          "das Datum des Osterfestes regional unterschiedlich."),
                   Fokus::Keiner);
-  // Day numbers are 32-bit: about 5.8 million years from the start of the count.
+  // Day numbers are 32-bit: about 5.8 million years from the start of the
+  // count. Larger years are refused before any arithmetic on them.
+  const std::string zuGross = Cp1252(kAnfang + "Die Feiertage können nur bis etwa zum Jahre 5874000 berechnet werden.");
+  if (*jahr > std::numeric_limits<std::int32_t>::max()) return Fehler(zuGross);
   const std::string jahrText = std::to_string(*jahr);
   const std::string ostern =
       julianisch ? OsternJulianisch(static_cast<long>(*jahr)) : OsternGregorianisch(static_cast<long>(*jahr));
-  std::optional<long> e = *jahr > std::numeric_limits<std::int32_t>::max()
-                              ? std::nullopt
-                              : (julianisch ? JulianischZuJD(ostern + jahrText) : GregorianischZuJD(ostern + jahrText));
+  std::optional<long> e = julianisch ? JulianischZuJD(ostern + jahrText) : GregorianischZuJD(ostern + jahrText);
   if (!e || *e - 47 < std::numeric_limits<std::int32_t>::min() || *e + 60 > std::numeric_limits<std::int32_t>::max())
-    return Fehler(Cp1252(kAnfang + "Die Feiertage können nur bis etwa zum Jahre 5874000 berechnet werden."));
+    return Fehler(zuGross);
   std::vector<std::string> zeilen;
   for (const Feiertag& f : kFeiertage) {
     std::string datum = f.Abstand == 0

@@ -15,8 +15,6 @@ namespace kolvaro {
 
 namespace {
 
-constexpr char kMalpunkt = '\xB7';
-
 // Atomic masses of the hydrogen isotopes (AME 2020): 2.01410177812 u and
 // 3.01604928 u.
 constexpr const char* kDeuterium = "2,01410";
