@@ -191,7 +191,9 @@ TEST(KalenderJuedisch, MonatsanfaengeFolgenAusDenMonatslaengen) {
       else
         EXPECT_TRUE(dauer == 29 || dauer == 30) << "Zeile " << zeile + 1 << " Monat " << k + 1;
     }
-    if (zeile < 3) EXPECT_EQ(JuedischMonatsanfang[zeile][12], 1000);
+    if (zeile < 3) {
+      EXPECT_EQ(JuedischMonatsanfang[zeile][12], 1000);
+    }
   }
   // Nisan of a complete leap year begins on day 209 of the year.
   EXPECT_EQ(JuedischMonatsanfang[5][7], 208);
@@ -334,7 +336,9 @@ TEST(KalenderOstern, BekannteJahre) {
       {1943, "25.04.", ""},       {2285, "22.03.", ""}};
   for (const auto& [jahr, gregorianisch, julianisch] : faelle) {
     EXPECT_EQ(OsternGregorianisch(jahr), gregorianisch) << jahr;
-    if (*julianisch) EXPECT_EQ(OsternJulianisch(jahr), julianisch) << jahr;
+    if (*julianisch) {
+      EXPECT_EQ(OsternJulianisch(jahr), julianisch) << jahr;
+    }
   }
 }
 
