@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds Kolvaro and runs
 # every test: once as a normal build (core, command line, data and GUI
-# tests), once with AddressSanitizer and UndefinedBehaviorSanitizer (core
-# and command line).
+# tests, then the installation and the Debian package), once with
+# AddressSanitizer and UndefinedBehaviorSanitizer (core and command line).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/abhaengigkeiten.sh
@@ -13,6 +13,7 @@ jobs="$(nproc)"
 cmake -S . -B build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVARO_BENCH=ON >/dev/null
 cmake --build build-test -j"$jobs"
 (cd build-test && ctest --output-on-failure -j"$jobs")
+scripts/installtest.sh build-test
 
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Debug -DKOLVARO_SANITIZE=ON -DKOLVARO_GUI=OFF -DKOLVARO_BENCH=OFF >/dev/null
 cmake --build build-san -j"$jobs"

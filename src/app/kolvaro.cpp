@@ -18,6 +18,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QtAusUtf8(texte::kHersteller));
   QCoreApplication::setApplicationName(QtAusUtf8(texte::kAnwendung));
   QGuiApplication::setApplicationDisplayName(QtAusUtf8(texte::kProgramm));
+  // Lets the desktop match the window to the installed entry and its icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("de.ostravin.Kolvaro"));
 
   kolvaro::ui::QtPlattform plattform;
   std::vector<std::filesystem::path> installiert =

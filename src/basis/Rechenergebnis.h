@@ -30,7 +30,8 @@ struct Rechenergebnis {
   OptMeldung Fehler;
   // Notes shown before the results appear (the operation goes on).
   std::vector<Meldung> Vorher;
-  // Notes shown after the results appear.
+  // Notes shown after the results appear. A warning (Meldungsart::Warnung)
+  // says that some rows stand for units of a damaged data file.
   std::vector<Meldung> Nachher;
   Fokus FokusDanach = Fokus::Keiner;
   // A new text for the input field (a corrected input).

@@ -11,10 +11,12 @@
 #include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
 #include "cli/Rechnerbefehle.h"
+#include "cli/Terminaltext.h"
 #include "converter/Konverter.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
 #include "editing/Suche.h"
+#include "kolvaro_version.h"
 #include "reference/Tabellenverzeichnis.h"
 
 namespace kolvaro::cli {
@@ -24,6 +26,7 @@ namespace fs = std::filesystem;
 
 const char* const kAufruf =
     "Aufruf: kolvaro-cli [--daten VERZEICHNIS] BEFEHL ...\n"
+    "        kolvaro-cli --help | --version\n"
     "\n"
     "Befehle:\n"
     "  gebiete                                   alle Gebiete in der Reihenfolge des Gebietsverzeichnisses\n"
@@ -69,6 +72,10 @@ class Lauf {
           m_Aus << kAufruf;
           return 0;
         }
+        if (argumente[i] == "--version") {
+          m_Aus << "kolvaro-cli " KOLVARO_VERSION "\n";
+          return 0;
+        }
         if (argumente[i] == "--daten") {
           if (i + 1 == argumente.size()) Nutzungsfehler("--daten braucht ein Verzeichnis.");
           daten = argumente[++i];
@@ -109,7 +116,7 @@ class Lauf {
   }
 
   [[noreturn]] void Fehler(const std::string& textCp1252, int status = 1) {
-    m_Fehler << Cp1252NachUtf8(textCp1252) << "\n";
+    m_Fehler << Terminaltext(textCp1252) << "\n";
     throw Fehlerausgang{status};
   }
 
@@ -132,7 +139,7 @@ class Lauf {
     if (auto geladen = m_Konverter->KatalogLaden(); !geladen) Fehler(geladen.Fehler().Text);
     // Without the country table the four country categories list nothing;
     // everything else still works, as in the desktop program.
-    if (auto geladen = m_Konverter->LaenderLaden(); !geladen) m_Fehler << Cp1252NachUtf8(geladen.Fehler().Text) << "\n";
+    if (auto geladen = m_Konverter->LaenderLaden(); !geladen) m_Fehler << Terminaltext(geladen.Fehler().Text) << "\n";
   }
 
   // Reads "--sortierung X" and the flags out of the arguments; what is left
@@ -193,24 +200,24 @@ class Lauf {
     const std::vector<std::string> namen = Tabellennamen();
     if (argumente.size() > 1) Nutzungsfehler("tabelle erwartet höchstens einen NAMEN.");
     if (argumente.empty()) {
-      for (const std::string& n : namen) m_Aus << Cp1252NachUtf8(n) << "\n";
+      for (const std::string& n : namen) m_Aus << Terminaltext(n) << "\n";
       return 0;
     }
     const auto name = Utf8NachCp1252(argumente[0]);
     if (!name || std::find(namen.begin(), namen.end(), *name) == namen.end()) {
       m_Fehler << "kolvaro-cli: Die Tabelle \"" << argumente[0] << "\" gibt es nicht. Tabellen:\n";
-      for (const std::string& n : namen) m_Fehler << "  " << Cp1252NachUtf8(n) << "\n";
+      for (const std::string& n : namen) m_Fehler << "  " << Terminaltext(n) << "\n";
       throw Fehlerausgang{2};
     }
     auto text = TabelleAlsText(Verzeichnis(daten), *name);
     if (!text) Fehler(text.Fehler().Text);
-    m_Aus << Cp1252NachUtf8(*text);
+    m_Aus << Terminaltext(*text);
     return 0;
   }
 
   int Gebiete(const std::vector<std::string>& argumente) {
     if (!Optionen(argumente, false).empty()) Nutzungsfehler("gebiete erwartet keine weiteren Angaben.");
-    for (const auto& g : m_Konverter->Katalog()) m_Aus << Cp1252NachUtf8(g.Gebietsname) << "\n";
+    for (const auto& g : m_Konverter->Katalog()) m_Aus << Terminaltext(g.Gebietsname) << "\n";
     return 0;
   }
 
@@ -224,13 +231,13 @@ class Lauf {
     std::set<std::string> alleLaender, laenderGebiete;
     m_Aus << "Gebiet\tEinheiten\tL\xC3\xA4nder\n";
     for (const auto& b : *bericht) {
-      m_Aus << Cp1252NachUtf8(b.Gebietsname) << "\t" << b.Einheiten << "\t" << b.Laender.size() << "\n";
+      m_Aus << Terminaltext(b.Gebietsname) << "\t" << b.Einheiten << "\t" << b.Laender.size() << "\n";
       einheiten += b.Einheiten;
       alleLaender.insert(b.Laender.begin(), b.Laender.end());
       if (gebiet::NachLandGefiltert(b.Gebietsname)) laenderGebiete.insert(b.Laender.begin(), b.Laender.end());
     }
     m_Aus << "Zusammen\t" << einheiten << "\t" << alleLaender.size() << "\n";
-    m_Aus << Cp1252NachUtf8(Cp1252("Länder in Länge, Fläche, Masse und Volumen\t\t")) << laenderGebiete.size() << "\n";
+    m_Aus << Terminaltext(Cp1252("Länder in Länge, Fläche, Masse und Volumen\t\t")) << laenderGebiete.size() << "\n";
     return 0;
   }
 
@@ -258,8 +265,8 @@ class Lauf {
     const auto& katalog = m_Konverter->Katalog();
     const Suchergebnis ergebnis = kolvaro::Suchen(m_Konverter->Verzeichnis(), katalog, *begriff, modus);
     for (const auto& t : ergebnis.Treffer)
-      m_Aus << Cp1252NachUtf8(katalog[static_cast<std::size_t>(t.Gebietsnummer - 1)].Gebietsname) << "\t"
-            << Cp1252NachUtf8(t.Ergebniszeile) << "\n";
+      m_Aus << Terminaltext(katalog[static_cast<std::size_t>(t.Gebietsnummer - 1)].Gebietsname) << "\t"
+            << Terminaltext(t.Ergebniszeile) << "\n";
     m_Aus.flush();
     if (ergebnis.Meldung) Fehler(ergebnis.Meldung->Text);
     return 0;
@@ -270,8 +277,8 @@ class Lauf {
     if (positionen.size() != 1) Nutzungsfehler("einheiten erwartet genau ein GEBIET.");
     GebietLaden(positionen[0]);
     for (const auto& e : m_Konverter->Einheiten())
-      m_Aus << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Kurzzeichen) << "\t"
-            << Cp1252NachUtf8(e.Landname) << "\n";
+      m_Aus << Terminaltext(e.Einheitenname) << "\t" << Terminaltext(e.Kurzzeichen) << "\t" << Terminaltext(e.Landname)
+            << "\n";
     return 0;
   }
 
@@ -286,20 +293,20 @@ class Lauf {
       Fehler(Cp1252("Die Einheit \"") + einheit + "\"" + (m_Land.empty() ? "" : " (" + m_Land + ")") +
              Cp1252(" gibt es im Gebiet \"") + m_Konverter->Gebietsname() + Cp1252("\" nicht."));
     if (treffer.size() > 1) {
-      m_Fehler << Cp1252NachUtf8(Cp1252("Mehrere Einheiten heißen \"") + einheit +
-                                 Cp1252("\"; bitte mit --land eine wählen:"))
+      m_Fehler << Terminaltext(Cp1252("Mehrere Einheiten heißen \"") + einheit +
+                               Cp1252("\"; bitte mit --land eine wählen:"))
                << "\n";
       for (int i : treffer) {
         const auto& e = m_Konverter->Einheiten()[i];
-        m_Fehler << Cp1252NachUtf8(e.Einheitenname) << "\t" << Cp1252NachUtf8(e.Landname) << "\n";
+        m_Fehler << Terminaltext(e.Einheitenname) << "\t" << Terminaltext(e.Landname) << "\n";
       }
       return 2;
     }
     bool unbeantwortet = false;
     const Rueckfrage frage = [&](const std::string& text) {
       if (m_Leichter < 0) {
-        m_Fehler << Cp1252NachUtf8(text) << "\n"
-                 << Cp1252NachUtf8(Cp1252("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
+        m_Fehler << Terminaltext(text) << "\n"
+                 << Terminaltext(Cp1252("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
         unbeantwortet = true;
         return FrageAntwort::Abbrechen;
       }
@@ -308,19 +315,25 @@ class Lauf {
     const Rechenergebnis ergebnis = m_Konverter->Umrechnen(wert, treffer.front(), frage);
     if (unbeantwortet) return 2;
     if (ergebnis.Fehler) {
-      for (const auto& m : ergebnis.Vorher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
+      for (const auto& m : ergebnis.Vorher) m_Fehler << Terminaltext(m.Text) << "\n";
       Fehler(ergebnis.Fehler->Text);
     }
     if (!ergebnis.Erfolg) Fehler(Cp1252("Die Umrechnung wurde abgebrochen."));
     const auto& einheiten = m_Konverter->Einheiten();
     for (std::size_t i = 0; i < einheiten.size(); ++i)
-      m_Aus << Cp1252NachUtf8(m_Konverter->AngezeigtesErgebnis(static_cast<int>(i))) << "\t"
-            << Cp1252NachUtf8(einheiten[i].Einheitenname) << "\t" << Cp1252NachUtf8(einheiten[i].Landname) << "\n";
+      m_Aus << Terminaltext(m_Konverter->AngezeigtesErgebnis(static_cast<int>(i))) << "\t"
+            << Terminaltext(einheiten[i].Einheitenname) << "\t" << Terminaltext(einheiten[i].Landname) << "\n";
     // Notes the window shows beside the results come after them.
     m_Aus.flush();
-    for (const auto& m : ergebnis.Vorher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
-    for (const auto& m : ergebnis.Nachher) m_Fehler << Cp1252NachUtf8(m.Text) << "\n";
-    return 0;
+    bool beschaedigt = false;
+    for (const auto* meldungen : {&ergebnis.Vorher, &ergebnis.Nachher})
+      for (const auto& m : *meldungen) {
+        m_Fehler << Terminaltext(m.Text) << "\n";
+        beschaedigt = beschaedigt || m.Art == Meldungsart::Warnung;
+      }
+    // Some rows stand for units of a damaged data file: a script must not
+    // take the output for a whole result.
+    return beschaedigt ? 1 : 0;
   }
 
   const Umgebung& m_Umgebung;

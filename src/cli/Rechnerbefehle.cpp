@@ -9,6 +9,7 @@
 #include "calculators/ImmerwaehrenderKalender.h"
 #include "calculators/Molmasse.h"
 #include "calculators/Rechenfigur.h"
+#include "cli/Terminaltext.h"
 
 namespace kolvaro::cli {
 
@@ -17,9 +18,9 @@ namespace {
 // Messages to standard error, results to standard output; 1 if the
 // calculation reported a wrong input.
 int Ausgeben(const Rechnerergebnis& ergebnis, const Rechnerumgebung& u) {
-  for (const Meldung& m : ergebnis.Ablauf.Vorher) u.Fehler << Cp1252NachUtf8(m.Text) << "\n";
-  if (ergebnis.Ablauf.Fehler) u.Fehler << Cp1252NachUtf8(ergebnis.Ablauf.Fehler->Text) << "\n";
-  for (const std::string& zeile : ergebnis.Werte) u.Aus << Cp1252NachUtf8(zeile) << "\n";
+  for (const Meldung& m : ergebnis.Ablauf.Vorher) u.Fehler << Terminaltext(m.Text) << "\n";
+  if (ergebnis.Ablauf.Fehler) u.Fehler << Terminaltext(ergebnis.Ablauf.Fehler->Text) << "\n";
+  for (const std::string& zeile : ergebnis.Werte) u.Aus << Terminaltext(zeile) << "\n";
   return ergebnis.Ablauf.Fehler || !ergebnis.Ablauf.Vorher.empty() ? 1 : 0;
 }
 
@@ -27,7 +28,7 @@ int Molmasse(const std::vector<std::string>& argumente, const Rechnerumgebung& u
   if (argumente.size() != 1 || argumente[0].empty()) return u.Nutzungsfehler("molmasse erwartet genau eine FORMEL.");
   auto elemente = ElementeLaden(u.Datenverzeichnis());
   if (!elemente) {
-    u.Fehler << Cp1252NachUtf8(elemente.Fehler().Text) << "\n";
+    u.Fehler << Terminaltext(elemente.Fehler().Text) << "\n";
     return 1;
   }
   auto formel = Utf8NachCp1252(argumente[0]);
@@ -36,7 +37,7 @@ int Molmasse(const std::vector<std::string>& argumente, const Rechnerumgebung& u
 
 std::string Eingabenliste(const Rechenfigur& f) {
   std::string liste;
-  for (const std::string& e : f.Eingaben) liste += (liste.empty() ? "" : ", ") + Cp1252NachUtf8(e);
+  for (const std::string& e : f.Eingaben) liste += (liste.empty() ? "" : ", ") + Terminaltext(e);
   return liste;
 }
 
@@ -44,7 +45,7 @@ int Figur(const std::string& befehl, const std::vector<std::string>& argumente, 
   const bool flaeche = befehl == "flaeche";
   const std::vector<Rechenfigur>& figuren = flaeche ? Flaechenfiguren() : Koerperfiguren();
   if (argumente.size() == 1 && argumente[0] == "--liste") {
-    for (const Rechenfigur& f : figuren) u.Aus << Cp1252NachUtf8(f.Name) << "\t" << Eingabenliste(f) << "\n";
+    for (const Rechenfigur& f : figuren) u.Aus << Terminaltext(f.Name) << "\t" << Eingabenliste(f) << "\n";
     return 0;
   }
   const std::string was = flaeche ? "FIGUR" : "KOERPER";
@@ -68,7 +69,7 @@ int Figur(const std::string& befehl, const std::vector<std::string>& argumente, 
   if (ergebnis.Ablauf.Fehler) return Ausgeben(ergebnis, u);
   for (std::size_t i = 0; i < ergebnis.Werte.size(); ++i)
     if (!figur->Ergebnisse[i].empty())
-      u.Aus << Cp1252NachUtf8(figur->Ergebnisse[i]) << "\t" << Cp1252NachUtf8(ergebnis.Werte[i]) << "\n";
+      u.Aus << Terminaltext(figur->Ergebnisse[i]) << "\t" << Terminaltext(ergebnis.Werte[i]) << "\n";
   return 0;
 }
 

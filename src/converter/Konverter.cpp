@@ -9,6 +9,7 @@
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
+#include "data/Textdatei.h"
 
 namespace kolvaro {
 
@@ -104,19 +105,32 @@ std::string Konverter::GebietsInfo() const {
 Resultat<> Konverter::EinheitenLaden() {
   m_Einheiten.clear();
   m_Zaehler = {};
+  m_Formfehler.reset();
+  m_FaktorHinweisGegeben = false;
   if (m_Gebietsindex < 0) return {};
+  const std::string& datendatei = Datendatei();
   const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
+  const Dateiformpruefung formpruefung = DateiformpruefungFuer(Gebietsname());
+  std::vector<std::string> zeilennamen;
   std::vector<std::string_view> angezeigt(m_AngezeigteLaender.begin(), m_AngezeigteLaender.end());
   std::sort(angezeigt.begin(), angezeigt.end());
   std::vector<std::string_view> felder;
+  std::size_t kurzeZeile = 0;
   // Only the units that are listed are built.
-  auto geladen = GeheimdateiDurchlaufen(
-      m_Verzeichnis / m_Katalog[m_Gebietsindex].Datendatei, {}, [&](std::string_view klartext, std::size_t zeile) {
-        ++m_Zaehler.Gesamt;
+  auto geladen =
+      GeheimdateiDurchlaufen(m_Verzeichnis / datendatei, {}, [&](std::string_view klartext, std::size_t zeile) {
         Felder(klartext, '\t', felder);
+        // Without its name or factor a line would list as a nameless unit
+        // with a result; it is most likely the piece of a broken line.
+        if (felder.size() < static_cast<std::size_t>(feld::Mindestens)) {
+          kurzeZeile = zeile + 1;
+          return false;
+        }
+        ++m_Zaehler.Gesamt;
+        if (formpruefung) zeilennamen.emplace_back(felder[feld::Einheitenname - 1]);
         bool ausgeschlossen = false;
         if (nachLand) {
-          std::string_view land = felder.size() >= feld::Landname ? felder[feld::Landname - 1] : std::string_view();
+          std::string_view land = felder[feld::Landname - 1];
           if (!std::binary_search(angezeigt.begin(), angezeigt.end(), land)) {
             ausgeschlossen = true;
             ++m_Zaehler.VerborgenNachLand;
@@ -129,12 +143,21 @@ Resultat<> Konverter::EinheitenLaden() {
           EinheitFuellen(m_Einheiten.emplace_back(), felder, static_cast<int>(zeile));
         return true;
       });
+  if (geladen && kurzeZeile > 0)
+    geladen =
+        BeschaedigtMeldung(datendatei, kurzeZeile, Cp1252("hat weniger als die neun Felder bis zum Umrechnungsfaktor"));
+  if (geladen && m_Zaehler.Gesamt == 0)
+    geladen = InfoMeldung("Die Datei " + datendatei + " ist leer: das Gebiet \"" + Gebietsname() +
+                          Cp1252("\" hat keine Einheiten."));
   if (!geladen) {
     // A damaged line stops the load; nothing half-read is listed.
     m_Einheiten.clear();
     m_Zaehler = {};
     return geladen;
   }
+  // The units are listed; only converting them would be wrong.
+  if (formpruefung)
+    if (auto form = formpruefung(datendatei, zeilennamen); !form) m_Formfehler = form.Fehler();
   NachModusSortieren();
   return {};
 }
@@ -169,6 +192,13 @@ std::vector<int> Konverter::EinheitFinden(std::string_view name, std::string_vie
 Rechenergebnis Konverter::Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage) {
   if (m_Einheiten.empty()) return {};
   if (!GueltigeZeile(auswahl)) auswahl = 0;
+  if (m_Formfehler) return Abgebrochen(*m_Formfehler);
+  const auto& gewaehlt = m_Einheiten[static_cast<std::size_t>(auswahl)];
+  if (auto mangel = FaktorMangel(Gebietsname(), gewaehlt); !mangel.empty())
+    return EingabeFehler("Die Einheit \"" + gewaehlt.Einheitenname + "\" (Datei " + Datendatei() + ", Zeile " +
+                             std::to_string(gewaehlt.Dateizeile + 1) + ") hat " + mangel +
+                             Cp1252(". Bitte eine andere Einheit wählen oder den Faktor ändern."),
+                         Fokus::NurFokus);
   Rechenergebnis ergebnis;
   if (Sonderroutine routine = SonderroutineFuer(Gebietsname())) {
     Sonderkontext kontext{eingabe, m_Einheiten, auswahl, m_Verzeichnis, frage};
@@ -176,23 +206,52 @@ Rechenergebnis Konverter::Umrechnen(std::string_view eingabe, int auswahl, const
   } else {
     ergebnis = FaktorenUmrechnen(eingabe, auswahl);
   }
-  if (ergebnis.Erfolg) m_ErgebnisseVorhanden = true;
+  if (ergebnis.Erfolg) {
+    m_ErgebnisseVorhanden = true;
+    UngueltigeFaktorenZeigen(ergebnis);
+  }
   return ergebnis;
+}
+
+void Konverter::UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis) {
+  std::vector<const TAusgabetextobject*> ungueltig;
+  std::string mangel;
+  for (auto& e : m_Einheiten) {
+    auto grund = FaktorMangel(Gebietsname(), e);
+    if (grund.empty()) continue;
+    ErgebnisSetzen(e, FaktorUngueltigText());
+    ungueltig.push_back(&e);
+    mangel = std::move(grund);
+  }
+  if (ungueltig.empty() || m_FaktorHinweisGegeben) return;
+  // Once per load: automatic calculation converts at every key stroke.
+  m_FaktorHinweisGegeben = true;
+  // In file order, as an editor shows the lines.
+  std::sort(ungueltig.begin(), ungueltig.end(),
+            [](const auto* a, const auto* b) { return a->Dateizeile < b->Dateizeile; });
+  constexpr std::size_t kGenannt = 5;
+  std::string zeilen;
+  for (std::size_t i = 0; i < ungueltig.size() && i < kGenannt; ++i)
+    zeilen +=
+        (i ? ", " : "") + std::to_string(ungueltig[i]->Dateizeile + 1) + " (\"" + ungueltig[i]->Einheitenname + "\")";
+  if (ungueltig.size() > kGenannt) zeilen += " und " + std::to_string(ungueltig.size() - kGenannt) + " weitere";
+  const bool eine = ungueltig.size() == 1;
+  ergebnis.Nachher.push_back(
+      {Meldungsart::Warnung,
+       "Die Datei " + Datendatei() + Cp1252(" ist beschädigt: ") + (eine ? "Zeile " : "die Zeilen ") + zeilen +
+           (eine ? " hat " : " haben ") + mangel +
+           (eine ? ". Diese Einheit zeigt kein Ergebnis." : ". Diese Einheiten zeigen kein Ergebnis.")});
 }
 
 Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswahl) {
   auto wert = ZahlLesen(eingabe);
   if (!wert || *wert == 0.0L) return AllgemeinerEingabeFehler();
-  const long double faktor = m_Einheiten[auswahl].Faktor;
-  if (!(faktor > 0.0L))
-    return EingabeFehler(Cp1252("Die gewählte Einheit hat keinen gültigen Umrechnungsfaktor. Bitte eine andere "
-                                "Einheit wählen oder den Faktor ändern."),
-                         Fokus::NurFokus);
-  const long double basis = *wert * faktor;
+  const long double basis = *wert * m_Einheiten[auswahl].Faktor;
   // Compute everything first: a result beyond the number range changes nothing.
   std::vector<long double> ergebnisse(m_Einheiten.size());
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
     const long double f = m_Einheiten[i].Faktor;
+    // A unit without a usable factor gets its text from UngueltigeFaktorenZeigen.
     ergebnisse[i] = f > 0.0L ? basis / f : 0.0L;
     if (!std::isfinite(ergebnisse[i]))
       return EingabeFehler(

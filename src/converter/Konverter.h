@@ -82,6 +82,11 @@ class Konverter {
   std::string GebietsInfo() const;  // the category's information text
 
   // ---- units ----
+  // Lists the current category's units. A damaged data file (a line that is
+  // not cipher text or lacks its name or factor, a file cut off in a line) or
+  // an empty one is a message and lists nothing. A file whose lines do not
+  // have the shape its category binds them to is listed, but refuses every
+  // conversion with the message.
   Resultat<> EinheitenLaden();
   const std::vector<TAusgabetextobject>& Einheiten() const { return m_Einheiten; }
   const Einheitenzaehler& Zaehler() const { return m_Zaehler; }
@@ -102,7 +107,9 @@ class Konverter {
   // Converts the input given in the unit at row auswahl into every unit, by
   // the category's own routine or by factors; on success results are
   // present. A wrong input changes no result. frage answers the questions
-  // a routine may ask (without one, a question counts as cancelled).
+  // a routine may ask (without one, a question counts as cancelled). A unit
+  // whose factor the category cannot use (FaktorMangel) is no source, and as
+  // a target shows FaktorUngueltigText() instead of a number.
   Rechenergebnis Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage = {});
   bool ErgebnisseVorhanden() const { return m_ErgebnisseVorhanden; }
   void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
@@ -132,6 +139,9 @@ class Konverter {
  private:
   bool GueltigeZeile(int i) const { return i >= 0 && i < static_cast<int>(m_Einheiten.size()); }
   Rechenergebnis FaktorenUmrechnen(std::string_view eingabe, int auswahl);
+  // Units whose factor the category cannot use show a text instead of a
+  // result; the first conversion after a load says which lines they are.
+  void UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis);
   void NachModusSortieren();
 
   std::filesystem::path m_Verzeichnis;
@@ -142,6 +152,8 @@ class Konverter {
 
   std::vector<TAusgabetextobject> m_Einheiten;
   Einheitenzaehler m_Zaehler;
+  OptMeldung m_Formfehler;  // the data file's shape forbids converting
+  bool m_FaktorHinweisGegeben = false;
   bool m_TemporaereAnzeige = false;
   bool m_ErgebnisseVorhanden = false;
   bool m_Autorechnen = false;

@@ -53,8 +53,13 @@ Resultat<fs::path> DatenverzeichnisWaehlen(const fs::path& aktuell, const fs::pa
              "Datenverzeichnis starten oder neu installieren."));
 }
 
+// The build compiles in where its install rules put the data.
+#ifndef KOLVARO_DATEN_RELATIV
+#define KOLVARO_DATEN_RELATIV "../share/kolvaro/daten"
+#endif
+
 std::vector<fs::path> InstallierteDaten(const fs::path& programmverzeichnis) {
-  return {programmverzeichnis / "daten", programmverzeichnis.parent_path() / "share" / "kolvaro" / "daten"};
+  return {programmverzeichnis / "daten", (programmverzeichnis / KOLVARO_DATEN_RELATIV).lexically_normal()};
 }
 
 }  // namespace kolvaro

@@ -17,7 +17,8 @@ Resultat<std::filesystem::path> DatenverzeichnisWaehlen(const std::filesystem::p
                                                         const std::vector<std::filesystem::path>& installiert);
 
 // The installed data directories relative to the program file: beside it
-// (build tree) and in ../share/kolvaro/daten (installation).
+// (build tree) and where the install rules put them (../share/kolvaro/daten
+// by default).
 std::vector<std::filesystem::path> InstallierteDaten(const std::filesystem::path& programmverzeichnis);
 
 }  // namespace kolvaro

@@ -19,7 +19,9 @@ void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& 
   e.Landname.assign(FeldOderLeer(felder, feld::Landname));
   e.Kurzzeichen.assign(FeldOderLeer(felder, feld::Kurzzeichen).substr(0, kapazitaet::Kurzzeichen));
   e.Einheitenname.assign(FeldOderLeer(felder, feld::Einheitenname).substr(0, kapazitaet::Einheitenname));
-  e.Faktor = ZahlLesen(FeldOderLeer(felder, feld::Faktor)).value_or(0.0L);
+  const auto faktor = ZahlLesen(FeldOderLeer(felder, feld::Faktor));
+  e.Faktor = faktor.value_or(0.0L);
+  e.FaktorUnlesbar = !faktor;
   e.SonstigeNamen.assign(FeldOderLeer(felder, feld::SonstigeNamen).substr(0, kapazitaet::SonstigeNamen));
   e.Uebersetzung.assign(FeldOderLeer(felder, feld::Uebersetzung).substr(0, kapazitaet::Uebersetzung));
   e.Einsatzgebiet.assign(FeldOderLeer(felder, feld::Einsatzgebiet).substr(0, kapazitaet::Einsatzgebiet));

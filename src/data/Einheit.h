@@ -28,6 +28,8 @@ constexpr int Zeitraum = 17;
 constexpr int ZeitUnterschiede = 18;
 constexpr int Zusatzinfo = 19;
 constexpr int Anzahl = 19;
+// A line with fewer fields than this lacks its name or its factor.
+constexpr int Mindestens = Faktor;
 }  // namespace feld
 
 // Capacities of the loaded text fields; longer text is cut when loaded.
@@ -56,6 +58,9 @@ struct TAusgabetextobject {
   std::string Kurzzeichen;
   std::string Einheitenname;
   long double Faktor = 0.0L;
+  // The factor field was not a number (Faktor is then 0): in world time 0
+  // is an offset like any other, so only this tells the damage apart.
+  bool FaktorUnlesbar = false;
   std::string SonstigeNamen;
   std::string Uebersetzung;
   std::string Einsatzgebiet;
@@ -74,7 +79,7 @@ struct TAusgabetextobject {
 
 // Fills an entry from the fields of a deciphered line (missing fields are
 // empty). The factor is read with "," or "." as decimal separator; a factor
-// that is not a number becomes 0.
+// that is not a number becomes 0 and is marked FaktorUnlesbar.
 void EinheitFuellen(TAusgabetextobject& e, const std::vector<std::string_view>& felder, int dateizeile);
 
 }  // namespace kolvaro

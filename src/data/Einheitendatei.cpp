@@ -10,18 +10,21 @@ namespace kolvaro {
 
 Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                   const std::vector<Feldaenderung>& aenderungen) {
-  auto zeilen = DateiLaden(verzeichnis / datendatei);
-  if (!zeilen) return NichtGeschriebenMeldung(datendatei);
+  auto inhalt = DateiInhalt(verzeichnis / datendatei);
+  if (!inhalt) return NichtGeschriebenMeldung(datendatei);
+  // Rewritten with line breaks, a cut file would pass for a whole one.
+  if (auto ganz = ZeilenendePruefen(*inhalt, datendatei); !ganz) return ganz;
+  auto zeilen = Zeilen(*inhalt);
   for (const auto& a : aenderungen) {
-    if (a.Dateizeile < 0 || a.Dateizeile >= static_cast<int>(zeilen->size()))
+    if (a.Dateizeile < 0 || a.Dateizeile >= static_cast<int>(zeilen.size()))
       return FehlerMeldung("Die Datei " + datendatei + Cp1252(" enthält die Zeile ") +
                            std::to_string(a.Dateizeile + 1) + Cp1252(" nicht mehr. Bitte das Gebiet neu wählen."));
-    auto& zeile = (*zeilen)[static_cast<std::size_t>(a.Dateizeile)];
+    auto& zeile = zeilen[static_cast<std::size_t>(a.Dateizeile)];
     auto klartext = LinieEntschluesseln(zeile, 1);
     if (!klartext) return BeschaedigtMeldung(datendatei, static_cast<std::size_t>(a.Dateizeile) + 1);
     zeile = LinieVerschluesseln(FeldErsetzen(*klartext, a.Feld, a.Wert), 1);
   }
-  return SchreibeAtomar(verzeichnis / datendatei, *zeilen);
+  return SchreibeAtomar(verzeichnis / datendatei, zeilen);
 }
 
 }  // namespace kolvaro

@@ -19,8 +19,9 @@ struct Feldaenderung {
   std::string Wert;
 };
 
-// All changes are written at once, or none: a missing or damaged file, a
-// line that does not exist or a failed write leaves the file as it was.
+// All changes are written at once, or none: a missing, damaged or cut-off
+// file, a line that does not exist or a failed write leaves the file as it
+// was.
 Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                   const std::vector<Feldaenderung>& aenderungen);
 

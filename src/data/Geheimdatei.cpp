@@ -10,6 +10,8 @@ Resultat<> GeheimdateiDurchlaufen(const std::filesystem::path& pfad, const Gehei
                                   const std::function<bool(std::string_view, std::size_t)>& zeile) {
   auto inhalt = DateiInhalt(pfad);
   if (!inhalt) return inhalt.Fehler();
+  // Checked before the first line is handed on: nothing of a cut file is read.
+  if (auto ganz = ZeilenendePruefen(*inhalt, pfad.filename().string()); !ganz) return ganz;
   std::string klartext;
   Resultat<> ergebnis;
   ZeilenDurchlaufen(*inhalt, [&](std::string_view geheim, std::size_t index) {

@@ -26,7 +26,8 @@ struct Geheimleseart {
 // index of the line in the file; zeile returns false to stop early. A file
 // that cannot be read, or a line that is not valid cipher text, gives the
 // message naming the file (and the line, counted from 1); lines after a
-// damaged one are not read.
+// damaged one are not read, and a file cut off in the middle of a line (see
+// ZeilenendePruefen) is not read at all.
 Resultat<> GeheimdateiDurchlaufen(const std::filesystem::path& pfad, const Geheimleseart& art,
                                   const std::function<bool(std::string_view klartext, std::size_t dateizeile)>& zeile);
 

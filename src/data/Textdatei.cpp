@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <random>
 #include <system_error>
@@ -87,8 +88,12 @@ Resultat<std::string> DateiInhalt(const fs::path& pfad) {
 Resultat<std::vector<std::string>> DateiLaden(const fs::path& pfad) {
   auto inhalt = DateiInhalt(pfad);
   if (!inhalt) return inhalt.Fehler();
+  return Zeilen(*inhalt);
+}
+
+std::vector<std::string> Zeilen(std::string_view inhalt) {
   std::vector<std::string> zeilen;
-  ZeilenDurchlaufen(*inhalt, [&](std::string_view zeile, std::size_t) {
+  ZeilenDurchlaufen(inhalt, [&](std::string_view zeile, std::size_t) {
     zeilen.emplace_back(zeile);
     return true;
   });
@@ -152,8 +157,22 @@ Meldung NichtGeschriebenMeldung(const std::string& dateiname) {
 }
 
 Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer) {
-  return FehlerMeldung("Die Datei " + dateiname + Cp1252(" ist beschädigt: Zeile ") + std::to_string(zeilennummer) +
-                       Cp1252(" ist keine gültige verschlüsselte Zeile. Der Vorgang wurde abgebrochen."));
+  return BeschaedigtMeldung(dateiname, zeilennummer, Cp1252("ist keine gültige verschlüsselte Zeile"));
+}
+
+Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const std::string& grund) {
+  return DateiBeschaedigtMeldung(dateiname, "Zeile " + std::to_string(zeilennummer) + " " + grund);
+}
+
+Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string& grund) {
+  return FehlerMeldung("Die Datei " + dateiname + Cp1252(" ist beschädigt: ") + grund +
+                       ". Der Vorgang wurde abgebrochen.");
+}
+
+Resultat<> ZeilenendePruefen(std::string_view inhalt, const std::string& dateiname) {
+  if (inhalt.empty() || inhalt.back() == '\n') return {};
+  const auto zeilen = static_cast<std::size_t>(std::count(inhalt.begin(), inhalt.end(), '\n')) + 1;
+  return BeschaedigtMeldung(dateiname, zeilen, Cp1252("endet ohne Zeilenumbruch, die Datei ist abgeschnitten"));
 }
 
 }  // namespace kolvaro

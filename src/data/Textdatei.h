@@ -17,6 +17,8 @@ namespace kolvaro {
 Resultat<std::vector<std::string>> DateiLaden(const std::filesystem::path& pfad);
 // The whole file as it is.
 Resultat<std::string> DateiInhalt(const std::filesystem::path& pfad);
+// The lines of a file's text, as DateiLaden gives them.
+std::vector<std::string> Zeilen(std::string_view inhalt);
 
 // Calls zeile(text, index) for every line of a file's text, without its
 // CR LF (or LF); a final line break starts no further line. zeile returns
@@ -47,5 +49,16 @@ Meldung NichtGeoeffnetMeldung(const std::string& dateiname);
 Meldung NichtGeschriebenMeldung(const std::string& dateiname);
 // A line that is not valid cipher text: names the file and the line.
 Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer);
+// A damaged file refused as a whole: "Die Datei X ist beschädigt: Zeile N
+// <grund>. Der Vorgang wurde abgebrochen." grund says what is wrong with the
+// line (Windows-1252), e.g. "endet ohne Zeilenumbruch".
+Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const std::string& grund);
+// The same where no single line is at fault: "... ist beschädigt: <grund>. ..."
+Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string& grund);
+
+// Every file the program writes ends with a line break, so a file whose
+// last line has none was cut off: its last line may read as a different,
+// plausible value. The message names the file and that line.
+Resultat<> ZeilenendePruefen(std::string_view inhalt, const std::string& dateiname);
 
 }  // namespace kolvaro

@@ -169,19 +169,22 @@ std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& e) {
 
 Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                           const std::string& zeile, const std::string& name) {
-  auto zeilen = DateiLaden(verzeichnis / datendatei);
-  if (!zeilen) return NichtGeschriebenMeldung(datendatei);
-  std::size_t position = zeilen->size();
+  auto inhalt = DateiInhalt(verzeichnis / datendatei);
+  if (!inhalt) return NichtGeschriebenMeldung(datendatei);
+  // Rewritten with line breaks, a cut file would pass for a whole one.
+  if (auto ganz = ZeilenendePruefen(*inhalt, datendatei); !ganz) return ganz.Fehler();
+  auto zeilen = Zeilen(*inhalt);
+  std::size_t position = zeilen.size();
   std::string klartext;
-  for (std::size_t i = 0; i < zeilen->size(); ++i) {
-    if (!LinieEntschluesseln((*zeilen)[i], 1, klartext)) return BeschaedigtMeldung(datendatei, i + 1);
+  for (std::size_t i = 0; i < zeilen.size(); ++i) {
+    if (!LinieEntschluesseln(zeilen[i], 1, klartext)) return BeschaedigtMeldung(datendatei, i + 1);
     if (NamenVergleichen(Feld(klartext, '\t', 8), name) >= 0) {
       position = i;
       break;
     }
   }
-  zeilen->insert(zeilen->begin() + static_cast<std::ptrdiff_t>(position), LinieVerschluesseln(zeile, 1));
-  if (auto geschrieben = SchreibeAtomar(verzeichnis / datendatei, *zeilen); !geschrieben) return geschrieben.Fehler();
+  zeilen.insert(zeilen.begin() + static_cast<std::ptrdiff_t>(position), LinieVerschluesseln(zeile, 1));
+  if (auto geschrieben = SchreibeAtomar(verzeichnis / datendatei, zeilen); !geschrieben) return geschrieben.Fehler();
   return position;
 }
 

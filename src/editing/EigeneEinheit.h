@@ -61,7 +61,8 @@ std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& eingabe);
 // is not less than name, A to Z compared without case and every other byte
 // by its code, or after the last line; every other line is written back as
 // it was read. Gives the 0-based position of the new line. A file that
-// cannot be read or written, or a damaged line, leaves the file as it was.
+// cannot be read or written, a damaged line or a file cut off in a line
+// leaves the file as it was.
 Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                           const std::string& zeile, const std::string& name);
 

@@ -13,6 +13,7 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
+#include "editing/EigeneEinheit.h"
 #include "editing/Eingabepruefung.h"
 #include "editing/Einheitenzeile.h"
 
@@ -67,6 +68,7 @@ Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std
       !geschrieben)
     return Fehlgeschlagen(geschrieben.Fehler());
   einheit.Faktor = *faktor;
+  einheit.FaktorUnlesbar = false;
   return Erledigt();
 }
 
@@ -82,6 +84,9 @@ Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const s
                                TAusgabetextobject& einheit, std::string_view minuten, std::string_view sommerzeit) {
   const auto gelesen = ZahlLesen(minuten);
   if (!gelesen) return KeineAngabe();
+  // The converter refuses a zone further away (a damaged line), so none is written.
+  if (std::fabs(*gelesen) > kWeltzeitGrenze)
+    return Hinweis("Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!");
   const long double faktor = *gelesen / 60.0L;
   if (auto geprueft = FeldPruefen(sommerzeit, kSommerzeitFeld); !geprueft) {
     Rechenergebnis r = Fehlgeschlagen(geprueft.Fehler());
@@ -94,6 +99,7 @@ Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const s
       !geschrieben)
     return Fehlgeschlagen(geschrieben.Fehler());
   einheit.Faktor = faktor;
+  einheit.FaktorUnlesbar = false;
   einheit.Uebersetzung.assign(sommerzeit.substr(0, kapazitaet::Uebersetzung));
   return Erledigt();
 }
@@ -246,6 +252,7 @@ Waehrungsspeicherung WaehrungenSpeichern(const std::filesystem::path& verzeichni
       return Abgelehnt(geprueft.Fehler(), zeile, waehrungsspalte::Wert);
     TAusgabetextobject& e = neu[i].Einheit;
     e.Faktor = *rate;
+    e.FaktorUnlesbar = false;
     e.Uebersetzung = eingabe.Stand.substr(0, kapazitaet::Uebersetzung);
     e.CaWert = eingabe.Wert.substr(0, kapazitaet::CaWert);
   }

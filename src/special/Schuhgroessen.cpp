@@ -1,5 +1,6 @@
 // "Schuhgrößen": every system through the foot length in centimetres. The
 // shoe is taken as one centimetre longer than the foot.
+#include <cmath>
 #include <cstring>
 
 #include "basis/Zahlformat.h"
@@ -10,7 +11,9 @@ namespace kolvaro {
 namespace {
 
 constexpr long double kGerstenkorn = 0.84666L;  // a third of an inch, in centimetres
-constexpr double kKinderGrenze = 21.0;
+constexpr long double kKinderGrenze = 21.0L;
+// Far below the one decimal shown, far above the rounding of long double.
+constexpr long double kRest = 1e-9L;
 
 struct System {
   const char* Name;  // UTF-8
@@ -48,13 +51,18 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
   if (!quelle) return UnbekannteEinheitFehler();
   auto eingabe = ZahlLesen(k.Eingabe);
   if (!eingabe) return AllgemeinerEingabeFehler();
-  const double fuss = static_cast<double>(quelle->Fuss(*eingabe));
+  // The foot length stays in long double: cut to double, a size of exactly
+  // 0 (size 0 to its own system) comes out a trace below 0 and shows as none.
+  const long double fuss = quelle->Fuss(*eingabe);
   if (!(fuss >= 9 && fuss <= 34))
     return EingabeFehler(Cp1252("Zahlenwert außerhalb Wertebereich! Diese Schuhgröße ist nicht definiert! "));
   for (auto& e : k.Einheiten) {
     const System* ziel = SystemFuer(e.Einheitenname);
-    double v = -1;
-    if (ziel && !(ziel->Kinder && fuss > kKinderGrenze)) v = static_cast<double>(ziel->Groesse(fuss));
+    long double v = -1;
+    if (ziel && !(ziel->Kinder && fuss > kKinderGrenze)) v = ziel->Groesse(fuss);
+    // Dividing by the barleycorn still leaves a residue of the rounding
+    // where the size is exactly 0 (Mondopoint 201,665 in British sizes).
+    if (std::fabs(v) < kRest) v = 0;
     if (v < 0) {
       ErgebnisSetzen(e, kKeineAngabe);
       continue;

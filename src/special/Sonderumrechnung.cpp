@@ -1,5 +1,8 @@
-// Choosing the routine of a special category; helpers shared by the routines.
+// Choosing the routine of a special category, what the conversions need of
+// the data file, and helpers shared by the routines.
 #include "special/Sonderumrechnung.h"
+
+#include <cmath>
 
 #include "basis/Gebietsnamen.h"
 #include "basis/Zahlformat.h"
@@ -17,6 +20,25 @@ Sonderroutine SonderroutineFuer(std::string_view name) {
   if (name == gebiet::ViskositaetAlt) return &ViskositaetUmrechnen;
   if (name == gebiet::Schuhgroessen) return &SchuhgroessenUmrechnen;
   if (name == gebiet::Kalender) return &KalenderUmrechnen;
+  return nullptr;
+}
+
+std::string FaktorUngueltigText() { return Cp1252("Faktor ungültig"); }
+
+std::string FaktorMangel(std::string_view name, const TAusgabetextobject& e) {
+  if (name == gebiet::Weltzeit) {
+    if (e.FaktorUnlesbar || !(std::fabs(e.Faktor) <= kWeltzeitGrenzeStunden))
+      return Cp1252("keine gültige Zeitverschiebung (höchstens 24 Stunden)");
+    return {};
+  }
+  if (SonderroutineFuer(name)) return {};
+  // An unreadable factor reads as 0.
+  if (!(e.Faktor > 0.0L)) return Cp1252("keinen gültigen Umrechnungsfaktor");
+  return {};
+}
+
+Dateiformpruefung DateiformpruefungFuer(std::string_view name) {
+  if (name == gebiet::Temperatur) return &TemperaturdateiPruefen;
   return nullptr;
 }
 

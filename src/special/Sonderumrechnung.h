@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "basis/Meldung.h"
 #include "basis/Rechenergebnis.h"
 #include "data/Einheit.h"
 
@@ -27,6 +28,31 @@ using Sonderroutine = Rechenergebnis (*)(Sonderkontext& kontext);
 // The routine of a special category by its exact name; nullptr for the
 // factor categories.
 Sonderroutine SonderroutineFuer(std::string_view gebietsname);
+
+// ---- what the conversions need of the data file ----
+
+// No time zone lies further than this from world time (hours, either way).
+constexpr long double kWeltzeitGrenzeStunden = 24.0L;
+
+// What a unit shows instead of a result when its factor field is unusable.
+std::string FaktorUngueltigText();
+
+// Why the unit's factor field cannot serve its category's conversion, as the
+// object of "Zeile N hat ..." (Windows-1252); empty when it can. The factor
+// categories need a number above 0, world time an offset of at most a day
+// either way; the other special categories do not read the field (the
+// currencies show 0 and below as an unknown rate).
+std::string FaktorMangel(std::string_view gebietsname, const TAusgabetextobject& einheit);
+
+// Checks a data file whose units are bound to their line numbers: namen
+// holds the unit name of every line in file order. A file of another shape
+// would convert every unit as if it were another one.
+using Dateiformpruefung = Resultat<> (*)(const std::string& datendatei, const std::vector<std::string>& namen);
+// The check of a category by its exact name; nullptr for the categories that
+// bind no unit to its line.
+Dateiformpruefung DateiformpruefungFuer(std::string_view gebietsname);
+// "Temperatur": exactly its ten lines, each with the scale's name.
+Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen);
 
 // Helpers shared by the routines.
 // Both result texts of a unit, cut to their fields.

@@ -1,8 +1,10 @@
 // "Temperatur": the scales differ in their zero points, so every value goes
-// through kelvin. The data file's line numbers name the scales.
+// through kelvin. The data file's line numbers name the scales, so the
+// converter has the file's shape checked before it converts.
 #include <cmath>
 
 #include "basis/Zahlformat.h"
+#include "data/Textdatei.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -10,31 +12,46 @@ namespace {
 
 enum class Skala { Keine, Celsius, Fahrenheit, Kelvin, Rankine, Reaumur };
 
+// Line by line, the unit each line of the data file holds.
+struct Zeilenskala {
+  const char* Name;  // UTF-8
+  Skala Art;
+};
+
+const Zeilenskala kZeilen[] = {
+    {"Celsius", Skala::Celsius},
+    {"Centigrad", Skala::Celsius},
+    {"Fahrenheit", Skala::Fahrenheit},
+    {"Kelvin", Skala::Kelvin},
+    {"Rankine", Skala::Rankine},
+    {"Temperatur in Grad Celsius", Skala::Celsius},
+    {"Temperatur in Grad Fahrenheit", Skala::Fahrenheit},
+    {"Temperatur in Grad Rankine", Skala::Rankine},
+    {"Temperatur in Grad Réaumur", Skala::Reaumur},
+    {"Temperatur in Kelvin", Skala::Kelvin},
+};
+constexpr std::size_t kZeilenzahl = sizeof kZeilen / sizeof kZeilen[0];
+
 Skala SkalaDerZeile(int zeile) {
-  switch (zeile) {
-    case 0:
-    case 1:
-    case 5:
-      return Skala::Celsius;
-    case 2:
-    case 6:
-      return Skala::Fahrenheit;
-    case 3:
-    case 9:
-      return Skala::Kelvin;
-    case 4:
-    case 7:
-      return Skala::Rankine;
-    case 8:
-      return Skala::Reaumur;
-    default:
-      return Skala::Keine;
-  }
+  return zeile >= 0 && static_cast<std::size_t>(zeile) < kZeilenzahl ? kZeilen[zeile].Art : Skala::Keine;
 }
 
 constexpr long double kNullpunkt = 273.15L;
 
 }  // namespace
+
+Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
+  // Names first: a missing or added line shows as the first name out of place.
+  for (std::size_t i = 0; i < namen.size() && i < kZeilenzahl; ++i) {
+    const std::string erwartet = Cp1252(kZeilen[i].Name);
+    if (namen[i] != erwartet)
+      return BeschaedigtMeldung(datendatei, i + 1, Cp1252("enthält \"") + namen[i] + "\" statt \"" + erwartet + "\"");
+  }
+  if (namen.size() != kZeilenzahl)
+    return DateiBeschaedigtMeldung(
+        datendatei, "sie hat " + std::to_string(namen.size()) + " statt " + std::to_string(kZeilenzahl) + " Zeilen");
+  return {};
+}
 
 Rechenergebnis TemperaturUmrechnen(Sonderkontext& k) {
   const Skala quelle = SkalaDerZeile(k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Dateizeile);

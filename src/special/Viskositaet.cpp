@@ -1,7 +1,6 @@
 // "Viskosität, kinem. alt": square metres per second against the old
 // viscometer scales (Engler degrees, Saybolt and Redwood seconds), through
 // the correspondence table STOFFW12.NFO and straight-line interpolation.
-#include <algorithm>
 #include <vector>
 
 #include "basis/Zahlformat.h"
@@ -50,35 +49,40 @@ double Tabellenwert(const Tabelle& tabelle, int c, int t, double x) {
   return (y2 - y1) / (x2 - x1) * (x - x1) + y1;
 }
 
-// The table, or a message naming the file. Four header lines come first.
+// The table, or a message naming the file and saying what is wrong with
+// which line. Four header lines come first.
 Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
   Geheimleseart art;
   art.Kopfzeilen = 4;
   art.LeereUeberspringen = true;
   Tabelle tabelle;
-  std::size_t letzteZeile = 0;
-  std::optional<std::size_t> falscheZeile;
+  OptMeldung fehler;
   auto gelesen = GeheimdateiDurchlaufen(verzeichnis / kTabelle, art, [&](std::string_view klar, std::size_t index) {
-    letzteZeile = index + 1;
     std::vector<double> zeile;
     for (int f = 1; f <= 4; ++f) {
       auto wert = ZahlLesen(Feld(klar, '\t', f));
-      if (!wert || *wert <= 0) break;
+      if (!wert || *wert <= 0) {
+        fehler = BeschaedigtMeldung(kTabelle, index + 1,
+                                    "hat in Spalte " + std::to_string(f) + " keine Zahl " + Cp1252("über") + " 0");
+        return false;
+      }
       zeile.push_back(static_cast<double>(*wert));
     }
-    // Every column must ascend, or interpolation would divide by zero.
-    bool steigend = zeile.size() == 4;
-    for (int f = 0; steigend && f < 4 && !tabelle.empty(); ++f) steigend = zeile[f] > tabelle.back()[f];
-    if (!steigend) {
-      falscheZeile = index + 1;
-      return false;
-    }
+    // Every column must ascend, or interpolation would divide by zero or
+    // read between the wrong rows.
+    for (int f = 0; f < 4 && !tabelle.empty(); ++f)
+      if (!(zeile[f] > tabelle.back()[f])) {
+        fehler = BeschaedigtMeldung(kTabelle, index + 1,
+                                    "ist in Spalte " + std::to_string(f + 1) +
+                                        Cp1252(" nicht größer als die Zeile davor (die Spalten müssen aufsteigen)"));
+        return false;
+      }
     tabelle.push_back(std::move(zeile));
     return true;
   });
   if (!gelesen) return gelesen.Fehler();
-  if (falscheZeile) return BeschaedigtMeldung(kTabelle, *falscheZeile);
-  if (tabelle.size() < 2) return BeschaedigtMeldung(kTabelle, std::max(letzteZeile, art.Kopfzeilen));
+  if (fehler) return *fehler;
+  if (tabelle.size() < 2) return DateiBeschaedigtMeldung(kTabelle, "sie hat weniger als zwei Tabellenzeilen");
   return tabelle;
 }
 

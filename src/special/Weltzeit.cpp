@@ -10,7 +10,8 @@ namespace {
 
 constexpr int kTag = 1440;
 
-// An own zone with a nonsensical offset must not overflow: a year is plenty.
+// The converter lets no zone beyond a day through (FaktorMangel); called
+// with one, the routine still must not overflow: a year is plenty.
 long long Minuten(long double stunden) {
   if (!(std::fabs(stunden) < 8784.0L)) stunden = stunden < 0 ? -8784.0L : 8784.0L;
   return std::llround(stunden * 60);

@@ -7,6 +7,7 @@
 #include "ui/calculators/MolmasseDlg.h"
 #include "ui/converter/Einheit_einblendenDlg.h"
 #include "ui/converter/Land_neu_Dlg.h"
+#include "ui/converter/UeberDlg.h"
 #include "ui/editing/EigeneEinheitDlg.h"
 #include "ui/editing/EigeneEinheitWaehrungDlg.h"
 #include "ui/editing/EigeneEinheitWeltzeitDlg.h"
@@ -50,6 +51,7 @@ Dialogfabriken Standardfabriken() {
       {Dialogart::FaktorAendern, Fabrik<TFaktor_aendern>()},
       {Dialogart::FaktorAendernWeltzeit, Fabrik<TFaktor_aendern_Weltzeit>()},
       {Dialogart::Suchen, Fabrik<TSuch_Dialog>()},
+      {Dialogart::Ueber, Fabrik<TUeberDlg>()},
       {Dialogart::GebietNeu, Fabrik<TGebietNeuDlg>()},
       {Dialogart::GebietLoeschen, Fabrik<TGebietLoeschenDlg>()},
       {Dialogart::Passwortabfrage, Fabrik<TPasswordDlg>()},

@@ -6,6 +6,8 @@
 #include <ostream>
 
 #include "cli/CliAufruf.h"
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
 
 namespace kolvaro::test {
 
@@ -91,6 +93,137 @@ TEST(Kommandozeile, SuchenBisZurUnlesbarenDatei) {
             (CliLauf{1, "",
                      "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden "
                      "sind.\n"}));
+}
+
+// ------------------------------------------------------------ damaged data
+
+// A copy of the shipped data for a test to damage.
+class Kopie {
+ public:
+  Kopie() {
+    for (const auto& eintrag : std::filesystem::directory_iterator(KOLVARO_DATEN_DIR))
+      std::filesystem::copy_file(eintrag.path(), m_Daten.Pfad() / eintrag.path().filename());
+  }
+  const TempVerzeichnis& Daten() const { return m_Daten; }
+  std::filesystem::path Pfad(const char* datei) const { return m_Daten.Pfad() / datei; }
+  std::vector<std::string> Klartext(const char* datei) const { return *GeheimdateiLesen(Pfad(datei)); }
+  std::vector<std::string> Zeilen(const char* datei) const { return *DateiLaden(Pfad(datei)); }
+
+ private:
+  TempVerzeichnis m_Daten;
+};
+
+const std::string kAbbruch = ". Der Vorgang wurde abgebrochen.\n";
+
+// Each damage that used to convert into plausible numbers with exit 0 now
+// ends with a message naming the file (and the line), exit 1.
+TEST(Kommandozeile, BeschaedigteDateienWerdenAbgelehnt) {
+  Kopie kopie;
+  // A cut file: its last line reads as the beginning of a unit line.
+  const std::string laenge = *DateiInhalt(kopie.Pfad("LAENGE.DAT"));
+  const std::size_t zeilen = kopie.Zeilen("LAENGE.DAT").size();
+  ASSERT_TRUE(SchreibeAtomarRoh(kopie.Pfad("LAENGE.DAT"), laenge.substr(0, laenge.size() - 20)));
+  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Länge", "Meter", "1"}),
+            (CliLauf{1, "",
+                     "Die Datei LAENGE.DAT ist beschädigt: Zeile " + std::to_string(zeilen) +
+                         " endet ohne Zeilenumbruch, die Datei ist abgeschnitten" + kAbbruch}));
+
+  // A unit line without its factor.
+  auto masse = kopie.Klartext("MASSE.DAT");
+  masse[1] = Feld(masse[1], '\t', 1) + "\t\t\t\t" + Feld(masse[1], '\t', 5) + "\t\t" + Feld(masse[1], '\t', 7) + "\t" +
+             Feld(masse[1], '\t', 8);
+  Verschluesselt(kopie.Pfad("MASSE.DAT"), masse);
+  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Masse", "Kilogramm", "1"}),
+            (CliLauf{1, "",
+                     "Die Datei MASSE.DAT ist beschädigt: Zeile 2 hat weniger als die neun Felder bis zum "
+                     "Umrechnungsfaktor" +
+                         kAbbruch}));
+
+  // An empty file is named, not the unit looked for in it.
+  Schreiben(kopie.Pfad("MASSE.DAT"), {});
+  const CliLauf leer{1, "", "Die Datei MASSE.DAT ist leer: das Gebiet \"Masse\" hat keine Einheiten.\n"};
+  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Masse", "Kilogramm", "1"}), leer);
+  EXPECT_EQ(Cli(kopie.Daten(), {"einheiten", "Masse"}), leer);
+
+  // The scales without their first line: Kelvin 0 would be -17,78 °F.
+  auto temperatur = kopie.Klartext("TEMPERAT.DAT");
+  temperatur.erase(temperatur.begin());
+  Verschluesselt(kopie.Pfad("TEMPERAT.DAT"), temperatur);
+  EXPECT_EQ(
+      Cli(kopie.Daten(), {"umrechnen", "Temperatur", "Kelvin", "0"}),
+      (CliLauf{1, "",
+               "Die Datei TEMPERAT.DAT ist beschädigt: Zeile 1 enthält \"Centigrad\" statt \"Celsius\"" + kAbbruch}));
+
+  // Two rows of the viscosity table swapped (the lines stay enciphered).
+  auto tabelle = kopie.Zeilen("STOFFW12.NFO");
+  std::swap(tabelle[4], tabelle[5]);
+  Schreiben(kopie.Pfad("STOFFW12.NFO"), tabelle);
+  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Viskosität, kinem. alt", "Engler-Grad", "2"}),
+            (CliLauf{1, "",
+                     "Die Datei STOFFW12.NFO ist beschädigt: Zeile 6 ist in Spalte 1 nicht größer als die Zeile davor "
+                     "(die Spalten müssen aufsteigen)" +
+                         kAbbruch}));
+}
+
+// A unit without a usable factor shows no number; the note after the
+// results names file and line, and the run ends with 1.
+TEST(Kommandozeile, UnbrauchbarerFaktorOhneZahl) {
+  TempVerzeichnis daten;
+  StandardDaten(daten.Pfad());
+  Verschluesselt(daten.Pfad() / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1"),
+                                              Einheitenzeile("j", "Österreich", "", "Pfund", "0"),
+                                              Einheitenzeile("j", "USA", "lb", "Pound", "0.45359237")});
+  EXPECT_EQ(Cli(daten, {"umrechnen", "Masse", "Kilogramm", "1"}),
+            (CliLauf{1,
+                     "1,0000000000\tKilogramm\tSI-Einheit\nFaktor ungültig\tPfund\tÖsterreich\n"
+                     "2,2046226218\tPound\tUSA\n",
+                     "Die Datei MASSE.DAT ist beschädigt: Zeile 2 (\"Pfund\") hat keinen gültigen Umrechnungsfaktor. "
+                     "Diese Einheit zeigt kein Ergebnis.\n"}));
+  EXPECT_EQ(Cli(daten, {"umrechnen", "Masse", "Pfund", "1"}),
+            (CliLauf{1, "",
+                     "Die Einheit \"Pfund\" (Datei MASSE.DAT, Zeile 2) hat keinen gültigen Umrechnungsfaktor. Bitte "
+                     "eine andere Einheit wählen oder den Faktor ändern.\n"}));
+
+  // A time zone 10^30 hours away was shown as "-366 Tage".
+  Kopie kopie;
+  auto zonen = kopie.Klartext("WELTZEIT.DAT");
+  std::size_t berlin = 0;
+  while (Feld(zonen.at(berlin), '\t', 8) != "Berlin") ++berlin;
+  zonen[berlin] = FeldErsetzen(zonen[berlin], 9, "1E30");
+  Verschluesselt(kopie.Pfad("WELTZEIT.DAT"), zonen);
+  const std::string zeile = std::to_string(berlin + 1);
+  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Weltzeit", "Berlin", "12:00"}),
+            (CliLauf{1, "",
+                     "Die Einheit \"Berlin\" (Datei WELTZEIT.DAT, Zeile " + zeile +
+                         ") hat keine gültige Zeitverschiebung (höchstens 24 Stunden). Bitte eine andere Einheit "
+                         "wählen oder den Faktor ändern.\n"}));
+  const CliLauf lauf = Cli(kopie.Daten(), {"umrechnen", "Weltzeit", "Hamburg", "12:00"});
+  EXPECT_EQ(lauf.Status, 1);
+  EXPECT_NE(lauf.Aus.find("\nFaktor ungültig\tBerlin\tDeutschland\n"), std::string::npos);
+  EXPECT_NE(lauf.Aus.find("\n12:00\tKöln\tDeutschland\n"), std::string::npos);
+  EXPECT_EQ(lauf.Fehler, "Die Datei WELTZEIT.DAT ist beschädigt: Zeile " + zeile +
+                             " (\"Berlin\") hat keine gültige Zeitverschiebung (höchstens 24 Stunden). Diese Einheit "
+                             "zeigt kein Ergebnis.\n");
+}
+
+// What a shared data file holds reaches the terminal with its control
+// characters written out: an ESC sequence cannot clear the screen or set
+// the window title.
+TEST(Kommandozeile, SteuerzeichenAusDatenWerdenAusgeschrieben) {
+  TempVerzeichnis daten;
+  StandardDaten(daten.Pfad());
+  Verschluesselt(daten.Pfad() / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "\x1B[2J", "Kilogramm\x07", "1"),
+                                              Einheitenzeile("j", "USA", "lb", "Pound\x1B]0;gekapert\x07", "0"),
+                                              Einheitenzeile("j", "USA", "", "Unze\r", "0.028349523125")});
+  EXPECT_EQ(Cli(daten, {"einheiten", "Masse"}),
+            (CliLauf{0, "Kilogramm\\x07\t\\x1B[2J\tSI-Einheit\nPound\\x1B]0;gekapert\\x07\tlb\tUSA\nUnze\\x0D\t\tUSA\n",
+                     ""}));
+  EXPECT_EQ(Cli(daten, {"umrechnen", "Masse", "Unze\r", "1"}),
+            (CliLauf{1,
+                     "0,0283495231\tKilogramm\\x07\tSI-Einheit\nFaktor ungültig\tPound\\x1B]0;gekapert\\x07\tUSA\n"
+                     "1,0000000000\tUnze\\x0D\tUSA\n",
+                     "Die Datei MASSE.DAT ist beschädigt: Zeile 2 (\"Pound\\x1B]0;gekapert\\x07\") hat keinen "
+                     "gültigen Umrechnungsfaktor. Diese Einheit zeigt kein Ergebnis.\n"}));
 }
 
 }  // namespace

@@ -114,7 +114,6 @@ class TMyWindow : public QMainWindow {
   void TemporaerEinheitenRueckgaengig();
   void TemporaerLaenderAnzeigen();
   void TemporaerLaenderRueckgaengig();
-  void UeberKolvaro();
   void Meldung(const kolvaro::Meldung& meldung) { MeldungZeigen(m_Plattform, meldung); }
   void AuswahlSetzen(int zeile);
   void EingabeFehler();

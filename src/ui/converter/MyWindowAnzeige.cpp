@@ -143,11 +143,6 @@ void TMyWindow::GebietsInformationen() {
   m_Plattform.Information(QtText(m_Konverter.GebietsInfo()));
 }
 
-void TMyWindow::UeberKolvaro() {
-  m_Plattform.Information(QStringLiteral(
-      "Kolvaro 6.0\n\nEinheiten umrechnen: jeder Wert in allen Einheiten eines Gebietes auf einen Blick."));
-}
-
 // ------------------------------------------------------- temporary display
 
 void TMyWindow::TemporaerEinheitenAnzeigen() {

@@ -111,7 +111,7 @@ void TMyWindow::MenueAufbauen() {
   QMenu* hilfe = Menue(leiste, "Hilfe1", "&Hilfe");
   Index1 = Eintrag(hilfe, "Index1", "&Index", QKeySequence(Qt::Key_F1));
   UeberKolvaro1 = Eintrag(hilfe, "UeberKolvaro1", "&Über Kolvaro");
-  connect(UeberKolvaro1, &QAction::triggered, this, &TMyWindow::UeberKolvaro);
+  m_Starter.emplace_back(UeberKolvaro1, Dialogart::Ueber);
 }
 
 void TMyWindow::WerkzeugleisteAufbauen() {

@@ -138,12 +138,19 @@ TEST_F(KonverterTest, FalscheEingabenAendernNichts) {
 }
 
 TEST_F(KonverterTest, SondergebieteNehmenIhreEigeneRoutine) {
+  std::filesystem::copy_file(std::filesystem::path(KOLVARO_DATEN_DIR) / "TEMPERAT.DAT",
+                             m_Verzeichnis.Pfad() / "TEMP.DAT", std::filesystem::copy_options::overwrite_existing);
   ASSERT_TRUE(Gebiet("Temperatur"));
-  // Line 0 of a temperature file is a Celsius scale, whatever its name; 0 is a valid temperature.
-  auto ergebnis = m_Konverter.Umrechnen("0", 0);
-  ASSERT_TRUE(ergebnis.Erfolg);
+  // 0 is a valid temperature; the factors of the scales play no part.
+  ASSERT_FALSE(Rechnen("0", Zeile("Celsius")));
   EXPECT_TRUE(m_Konverter.ErgebnisseVorhanden());
-  EXPECT_EQ(m_Konverter.Einheiten()[0].ErgebnisFliess, "0,0000000000");
+  EXPECT_EQ(m_Konverter.Einheiten()[Zeile("Kelvin")].ErgebnisFliess, "273,15000000");
+  // The file of the test data holds one line where the scales need ten.
+  StandardDaten(m_Verzeichnis.Pfad());
+  ASSERT_TRUE(Gebiet("Temperatur"));
+  auto meldung = Rechnen("0", Zeile("Kelvin"));
+  ASSERT_TRUE(meldung);
+  EXPECT_NE(meldung->Text.find("TEMP.DAT"), std::string::npos);
 }
 
 TEST_F(KonverterTest, SortierungNachLandUndGroesse) {

@@ -232,6 +232,17 @@ TEST_F(EigeneEinheitEinsortieren, FehlendeOderBeschaedigteDatei) {
   ASSERT_TRUE(beschaedigt.Schreibfehler);
   EXPECT_EQ(*DateiLaden(Pfad()), geheim);
 
+  // A file cut off in its last line stays cut: written back with a line
+  // break, it would pass for a whole one.
+  const std::string ganz = *DateiInhalt(Pfad()), abgeschnitten = ganz.substr(0, ganz.size() - 6);
+  ASSERT_TRUE(SchreibeAtomarRoh(Pfad(), abgeschnitten));
+  auto geschnitten =
+      EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "TEST.DAT", Eigenart::Gewoehnlich, Eingabe("Zz", "2"));
+  ASSERT_TRUE(geschnitten.Schreibfehler);
+  EXPECT_EQ(geschnitten.Schreibfehler->Text, ZeilenendePruefen(abgeschnitten, "TEST.DAT").Fehler().Text);
+  EXPECT_EQ(*DateiInhalt(Pfad()), abgeschnitten);
+  test::Schreiben(Pfad(), geheim);
+
   // A refused input never touches the file.
   const auto vorher = DateiInhalt(Pfad());
   auto abgelehnt = EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "TEST.DAT", Eigenart::Gewoehnlich, Eingabe("Zz", "0"));

@@ -144,6 +144,8 @@ TEST_F(Faktoraenderung, WeltzeitLehntFalscheMinutenUndSteuerzeichenAb) {
   } faelle[] = {
       {"", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
       {"eine Stunde", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
+      {"1441", "", "Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!"},
+      {"-1E32", "", "Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!"},
       {"60", "April\tOktober", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Tabulator. Bitte ändern!"},
   };
   const std::string vorher = Inhalt("WELTZEIT.DAT");

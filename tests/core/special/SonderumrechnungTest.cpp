@@ -317,6 +317,24 @@ TEST_F(Schuhe, Beispiele) {
   ErwarteMeldungen(&SchuhgroessenUmrechnen, falsch);
 }
 
+// Size 0 is a size: taken to its own system or to another one that reaches
+// exactly 0, it shows as 0,0, not as no size at all.
+TEST_F(Schuhe, GroesseNull) {
+  const char* const gbe = "Size Großbrit. Erwachsene";
+  const Beispiel faelle[] = {{gbe, "0", gbe, "0,0"},
+                             {"Size Großbrit. Kinder", "0", "Size Großbrit. Kinder", "0,0"},
+                             {"Size USA Männer", "0", "Size USA Männer", "0,0"},
+                             {"Size USA Frauen", "0", "Size USA Frauen", "0,0"},
+                             {"Fußlänge/cm", "20,1665", gbe, "0,0"},
+                             {"Mondopoint", "201,665", gbe, "0,0"},
+                             {"Size USA Männer", "0,5", gbe, "0,0"},
+                             {"Size Großbrit. Kinder", "13", gbe, "0,0"},
+                             {"Fußlänge/cm", "9,15992", "Size Großbrit. Kinder", "0,0"},
+                             {"Mondopoint", "91,5992", "Size Großbrit. Kinder", "0,0"},
+                             {"Fußlänge/cm", "20,16", gbe, "keine Angabe"}};
+  ErwarteBeispiele(&SchuhgroessenUmrechnen, faelle);
+}
+
 // -------------------------------------------------------------- hydrometers
 
 class Araeometer : public Sonder {
@@ -447,10 +465,70 @@ TEST_F(Viskositaet, FehlendeOderBeschaedigteTabelle) {
   EXPECT_FALSE(r.Erfolg);
   EXPECT_EQ(Text(r), "Die Datei STOFFW12.NFO konnte nicht geöffnet werden!");
   EXPECT_EQ(Fliess("Centistoke"), "10,000000000");  // results stay
-  test::Verschluesselt(m_Verzeichnis.Pfad() / "STOFFW12.NFO", {"a", "b", "c", "d", "1\t1\t1\t1", "1\t2\t2\t2"});
-  r = Rechnen(&ViskositaetUmrechnen, "20", "Millimeter^2/Sekunde");
-  EXPECT_FALSE(r.Erfolg);
-  EXPECT_NE(Text(r).find("STOFFW12.NFO"), std::string::npos);
+}
+
+// A damaged table says what is wrong with which line of the file.
+TEST_F(Viskositaet, BeschaedigteTabelle) {
+  const std::vector<std::string> kopf = {"Kopf 1", "Kopf 2", "Kopf 3", "Kopf 4"};
+  const std::string zeile1 = "1,0\t1,00\t28,8\t27,7", zeile2 = "2,0\t1,12\t32,6\t30,8",
+                    zeile3 = "10,0\t1,84\t58,9\t52,0";
+  const std::string datei = "Die Datei STOFFW12.NFO ist beschädigt: ", abbruch = ". Der Vorgang wurde abgebrochen.";
+  const struct {
+    std::vector<std::string> Zeilen;
+    std::string Meldung;
+  } faelle[] = {
+      {{zeile1, zeile3, zeile2},
+       datei + "Zeile 7 ist in Spalte 1 nicht größer als die Zeile davor (die Spalten müssen aufsteigen)" + abbruch},
+      {{zeile1, "2,0\t1,00\t32,6\t30,8"},
+       datei + "Zeile 6 ist in Spalte 2 nicht größer als die Zeile davor (die Spalten müssen aufsteigen)" + abbruch},
+      {{zeile1, "2,0\t1,12\tviel\t30,8"}, datei + "Zeile 6 hat in Spalte 3 keine Zahl über 0" + abbruch},
+      {{zeile1, "2,0\t1,12\t32,6"}, datei + "Zeile 6 hat in Spalte 4 keine Zahl über 0" + abbruch},
+      {{zeile1, "", "-2,0\t1,12\t32,6\t30,8"}, datei + "Zeile 7 hat in Spalte 1 keine Zahl über 0" + abbruch},
+      {{zeile1}, datei + "sie hat weniger als zwei Tabellenzeilen" + abbruch},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Meldung);
+    auto zeilen = kopf;
+    zeilen.insert(zeilen.end(), fall.Zeilen.begin(), fall.Zeilen.end());
+    test::Verschluesselt(m_Verzeichnis.Pfad() / "STOFFW12.NFO", zeilen);
+    auto r = Rechnen(&ViskositaetUmrechnen, "20", "Millimeter^2/Sekunde");
+    EXPECT_FALSE(r.Erfolg);
+    EXPECT_EQ(Text(r), fall.Meldung);
+  }
+}
+
+// What a conversion needs of a unit's factor field, by category: the
+// converter shows the units whose field falls short without a number.
+TEST(Faktormangel, NachGebiet) {
+  const std::string faktor = "keinen gültigen Umrechnungsfaktor";
+  const std::string zeitverschiebung = "keine gültige Zeitverschiebung (höchstens 24 Stunden)";
+  const struct {
+    const char* Gebiet;
+    long double Faktor;
+    bool Unlesbar;
+    std::string Mangel;
+  } faelle[] = {
+      {"Länge", 0.3048L, false, ""},
+      {"Länge", 0, false, faktor},
+      {"Länge", -1, false, faktor},
+      {"Länge", 0, true, faktor},
+      {"Weltzeit", 0, false, ""},
+      {"Weltzeit", 24, false, ""},
+      {"Weltzeit", -24, false, ""},
+      {"Weltzeit", 24.01L, false, zeitverschiebung},
+      {"Weltzeit", -1e30L, false, zeitverschiebung},
+      {"Weltzeit", 0, true, zeitverschiebung},
+      {"Währungen", 0, false, ""},
+      {"Währungen", -2, false, ""},
+      {"Temperatur", 0, true, ""},
+  };
+  for (const auto& fall : faelle) {
+    TAusgabetextobject e;
+    e.Faktor = fall.Faktor;
+    e.FaktorUnlesbar = fall.Unlesbar;
+    EXPECT_EQ(Cp1252NachUtf8(FaktorMangel(Cp1252(fall.Gebiet), e)), fall.Mangel)
+        << fall.Gebiet << " " << static_cast<double>(fall.Faktor) << (fall.Unlesbar ? " unlesbar" : "");
+  }
 }
 
 }  // namespace

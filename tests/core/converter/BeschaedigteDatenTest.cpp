@@ -1,0 +1,257 @@
+// The converter on damaged data files: no damage may show as a plausible
+// result. A damaged file is refused with a message naming file and line; a
+// unit whose factor cannot be used shows a text instead of a number, and the
+// first conversion says which lines they are.
+#include <gtest/gtest.h>
+
+#include "basis/Zeichensatz.h"
+#include "converter/Konverter.h"
+#include "data/Feld.h"
+#include "data/Geheimdatei.h"
+#include "data/Verschluesselung.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro {
+namespace {
+
+using test::Einheitenzeile;
+using test::Schreiben;
+using test::TempVerzeichnis;
+using test::Verschluesselt;
+
+class BeschaedigteDaten : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto& v = m_Verzeichnis.Pfad();
+    Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), "Masse\tMASSE.DAT\tKilogramm",
+                                  "Temperatur\tTEMPERAT.DAT\tKelvin", "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)"});
+    Schreiben(v / "Gebiet.nfo", {"L", "*", "M", "*", "T", "*", "W", "*"});
+    test::LaenderSchreiben(v);
+    Verschluesselt(v / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1")});
+    // The shipped scales: their file is bound to its lines.
+    std::filesystem::copy_file(std::filesystem::path(KOLVARO_DATEN_DIR) / "TEMPERAT.DAT", v / "TEMPERAT.DAT");
+    ASSERT_TRUE(m_Konverter.LaenderLaden());
+    ASSERT_TRUE(m_Konverter.KatalogLaden());
+  }
+  Resultat<> Gebiet(const char* name) {
+    for (std::size_t i = 0; i < m_Konverter.Katalog().size(); ++i)
+      if (m_Konverter.Katalog()[i].Gebietsname == Cp1252(name)) m_Konverter.GebietWaehlen(static_cast<int>(i));
+    return m_Konverter.EinheitenLaden();
+  }
+  Rechenergebnis Rechnen(const char* eingabe, const char* einheit) {
+    return m_Konverter.Umrechnen(eingabe, m_Konverter.EinheitFinden(Cp1252(einheit)).at(0));
+  }
+  std::string Fliess(const char* einheit) const {
+    return Cp1252NachUtf8(m_Konverter.Einheiten().at(m_Konverter.EinheitFinden(Cp1252(einheit)).at(0)).ErgebnisFliess);
+  }
+  std::string Wiss(const char* einheit) const {
+    return Cp1252NachUtf8(m_Konverter.Einheiten().at(m_Konverter.EinheitFinden(Cp1252(einheit)).at(0)).ErgebnisWiss);
+  }
+  static std::vector<std::string> Texte(const std::vector<Meldung>& meldungen) {
+    std::vector<std::string> texte;
+    for (const auto& m : meldungen) texte.push_back(Cp1252NachUtf8(m.Text));
+    return texte;
+  }
+  std::filesystem::path Pfad(const char* datei) const { return m_Verzeichnis.Pfad() / datei; }
+
+  TempVerzeichnis m_Verzeichnis;
+  Konverter m_Konverter{m_Verzeichnis.Pfad()};
+};
+
+// ------------------------------------------------------ unusable factors
+
+TEST_F(BeschaedigteDaten, UnbrauchbareFaktorenZeigenKeineZahl) {
+  Verschluesselt(
+      Pfad("LAENGE.DAT"),
+      {Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
+       Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
+       Einheitenzeile("j", "Deutschland", "", "Null", "0"), Einheitenzeile("j", "Deutschland", "", "Negativ", "-5"),
+       Einheitenzeile("j", "Deutschland", "", "Unlesbar", "1O00"), Einheitenzeile("j", "Deutschland", "", "Leer", "")});
+  ASSERT_TRUE(Gebiet("Länge"));
+  auto r = Rechnen("1", "Meter");
+  ASSERT_TRUE(r.Erfolg);
+  EXPECT_EQ(Fliess("Kilometer"), "0,0010000000");
+  for (const char* name : {"Null", "Negativ", "Unlesbar", "Leer"}) {
+    EXPECT_EQ(Fliess(name), "Faktor ungültig") << name;
+    EXPECT_EQ(Wiss(name), "Faktor ungültig") << name;
+  }
+  ASSERT_EQ(r.Nachher.size(), 1u);
+  EXPECT_EQ(r.Nachher[0].Art, Meldungsart::Warnung);
+  EXPECT_EQ(Cp1252NachUtf8(r.Nachher[0].Text),
+            "Die Datei LAENGE.DAT ist beschädigt: die Zeilen 3 (\"Null\"), 4 (\"Negativ\"), 5 (\"Unlesbar\"), 6 "
+            "(\"Leer\") haben keinen gültigen Umrechnungsfaktor. Diese Einheiten zeigen kein Ergebnis.");
+
+  // Automatic calculation converts at every key stroke: the note comes once
+  // per load, the rows keep their text.
+  r = Rechnen("2", "Kilometer");
+  ASSERT_TRUE(r.Erfolg);
+  EXPECT_TRUE(r.Nachher.empty());
+  EXPECT_EQ(Fliess("Meter"), "2.000,0000000");
+  EXPECT_EQ(Fliess("Null"), "Faktor ungültig");
+  ASSERT_TRUE(m_Konverter.EinheitenLaden());
+  EXPECT_EQ(Rechnen("1", "Meter").Nachher.size(), 1u);
+
+  // As the source it is refused; the results stay as they were.
+  r = Rechnen("1", "Negativ");
+  EXPECT_FALSE(r.Erfolg);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text),
+            "Die Einheit \"Negativ\" (Datei LAENGE.DAT, Zeile 4) hat keinen gültigen Umrechnungsfaktor. Bitte eine "
+            "andere Einheit wählen oder den Faktor ändern.");
+  EXPECT_EQ(r.FokusDanach, Fokus::NurFokus);
+  EXPECT_EQ(Fliess("Kilometer"), "0,0010000000");
+}
+
+TEST_F(BeschaedigteDaten, HinweisNenntEineZeileOderDieErstenFuenf) {
+  const struct {
+    int Unbrauchbar;
+    const char* Hinweis;
+  } faelle[] = {
+      {0, ""},
+      {1,
+       "Die Datei LAENGE.DAT ist beschädigt: Zeile 2 (\"U1\") hat keinen gültigen Umrechnungsfaktor. Diese Einheit "
+       "zeigt kein Ergebnis."},
+      {7,
+       "Die Datei LAENGE.DAT ist beschädigt: die Zeilen 2 (\"U1\"), 3 (\"U2\"), 4 (\"U3\"), 5 (\"U4\"), 6 "
+       "(\"U5\") und 2 weitere haben keinen gültigen Umrechnungsfaktor. Diese Einheiten zeigen kein Ergebnis."},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Unbrauchbar);
+    std::vector<std::string> zeilen = {Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1")};
+    for (int i = 1; i <= fall.Unbrauchbar; ++i)
+      zeilen.push_back(Einheitenzeile("j", "Deutschland", "", "U" + std::to_string(i), "0"));
+    Verschluesselt(Pfad("LAENGE.DAT"), zeilen);
+    ASSERT_TRUE(Gebiet("Länge"));
+    auto r = Rechnen("1", "Meter");
+    ASSERT_TRUE(r.Erfolg);
+    EXPECT_EQ(Texte(r.Nachher), *fall.Hinweis ? std::vector<std::string>{fall.Hinweis} : std::vector<std::string>{});
+  }
+}
+
+// ------------------------------------------------- refused data files
+
+// A unit line, a file cut off in a line, an empty file: the category lists
+// nothing and says which file is at fault.
+TEST_F(BeschaedigteDaten, BeschaedigteDateiWirdAbgelehnt) {
+  const std::string meter = Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1");
+  const std::string kilometer = Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000");
+  // A cut file deciphers to the beginning of its last line: without its
+  // line break the kilometre would be worth 10 metres.
+  const std::string bisZehn = "j\t\t\t\tSI-Einheit\t\tkm\tKilometer\t10";
+  const std::string abgeschnitten = LinieVerschluesseln(kilometer, 1).substr(0, 2 + 2 * bisZehn.size());
+  ASSERT_EQ(LinieEntschluesseln(abgeschnitten, 1), bisZehn);
+  const std::string zuKurz =
+      "Die Datei LAENGE.DAT ist beschädigt: Zeile 2 hat weniger als die neun Felder bis zum "
+      "Umrechnungsfaktor. Der Vorgang wurde abgebrochen.";
+  const struct {
+    const char* Was;
+    std::string Inhalt;
+    const char* Meldung;
+  } faelle[] = {
+      {"acht Felder",
+       LinieVerschluesseln(meter, 1) + "\r\n" + LinieVerschluesseln(Cp1252("j\t\t\t\tSI-Einheit\t\tkm\tKilometer"), 1) +
+           "\r\n",
+       zuKurz.c_str()},
+      {"leere Zeile", LinieVerschluesseln(meter, 1) + "\r\n" + LinieVerschluesseln("", 1) + "\r\n", zuKurz.c_str()},
+      {"ausgeblendet", LinieVerschluesseln(meter, 1) + "\r\n" + LinieVerschluesseln("n\t\t\t\tSI-Einheit", 1) + "\r\n",
+       zuKurz.c_str()},
+      {"abgeschnitten", LinieVerschluesseln(meter, 1) + "\r\n" + abgeschnitten,
+       "Die Datei LAENGE.DAT ist beschädigt: Zeile 2 endet ohne Zeilenumbruch, die Datei ist abgeschnitten. Der "
+       "Vorgang wurde abgebrochen."},
+      {"leer", "", "Die Datei LAENGE.DAT ist leer: das Gebiet \"Länge\" hat keine Einheiten."},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Was);
+    ASSERT_TRUE(SchreibeAtomarRoh(Pfad("LAENGE.DAT"), fall.Inhalt));
+    auto geladen = Gebiet("Länge");
+    ASSERT_FALSE(geladen);
+    EXPECT_EQ(Cp1252NachUtf8(geladen.Fehler().Text), fall.Meldung);
+    EXPECT_TRUE(m_Konverter.Einheiten().empty());
+    EXPECT_EQ(m_Konverter.Zaehler().Gesamt, 0);
+  }
+  // Nine fields reach the factor: the rest of a line may be missing.
+  Verschluesselt(Pfad("LAENGE.DAT"), {meter, Cp1252(bisZehn)});
+  ASSERT_TRUE(Gebiet("Länge"));
+  ASSERT_TRUE(Rechnen("1", "Kilometer").Erfolg);
+  EXPECT_EQ(Fliess("Meter"), "10,000000000");
+}
+
+// ------------------------------------------------- bound to their lines
+
+TEST_F(BeschaedigteDaten, TemperaturdateiMussIhreZehnZeilenHaben) {
+  const auto geliefert = *GeheimdateiLesen(Pfad("TEMPERAT.DAT"));
+  ASSERT_EQ(geliefert.size(), 10u);
+  auto ohne = [&](std::size_t i) {
+    auto z = geliefert;
+    z.erase(z.begin() + static_cast<std::ptrdiff_t>(i));
+    return z;
+  };
+  auto getauscht = geliefert;
+  std::swap(getauscht[2], getauscht[3]);
+  auto verborgen = geliefert;
+  verborgen[0] = FeldErsetzen(verborgen[0], feld::Sichtbar, "n");
+  auto mehr = geliefert;
+  mehr.push_back(Einheitenzeile("j", "Sonstige Einheit", "", "Grad Delisle", "1"));
+  const std::string abbruch = ". Der Vorgang wurde abgebrochen.";
+  const struct {
+    const char* Was;
+    std::vector<std::string> Zeilen;
+    std::string Meldung;  // empty: converts
+  } faelle[] = {
+      {"geliefert", geliefert, ""},
+      {"erste ausgeblendet", verborgen, ""},
+      {"erste fehlt", ohne(0),
+       "Die Datei TEMPERAT.DAT ist beschädigt: Zeile 1 enthält \"Centigrad\" statt \"Celsius\"" + abbruch},
+      {"letzte fehlt", ohne(9), "Die Datei TEMPERAT.DAT ist beschädigt: sie hat 9 statt 10 Zeilen" + abbruch},
+      {"eine mehr", mehr, "Die Datei TEMPERAT.DAT ist beschädigt: sie hat 11 statt 10 Zeilen" + abbruch},
+      {"vertauscht", getauscht,
+       "Die Datei TEMPERAT.DAT ist beschädigt: Zeile 3 enthält \"Kelvin\" statt \"Fahrenheit\"" + abbruch},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Was);
+    Verschluesselt(Pfad("TEMPERAT.DAT"), fall.Zeilen);
+    // The units are listed; converting them is what would be wrong.
+    ASSERT_TRUE(Gebiet("Temperatur"));
+    auto r = Rechnen("0", "Kelvin");
+    if (fall.Meldung.empty()) {
+      ASSERT_TRUE(r.Erfolg);
+      EXPECT_EQ(Fliess("Fahrenheit"), "-459,67000000");
+      continue;
+    }
+    EXPECT_FALSE(r.Erfolg);
+    ASSERT_TRUE(r.Fehler);
+    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), fall.Meldung);
+    EXPECT_FALSE(m_Konverter.ErgebnisseVorhanden());
+    EXPECT_EQ(Fliess("Kelvin"), "");
+  }
+}
+
+// ------------------------------------------------------------ world time
+
+TEST_F(BeschaedigteDaten, WeltzeitNurBisEinenTagVonDerWeltzeit) {
+  Verschluesselt(
+      Pfad("WELTZEIT.DAT"),
+      {Einheitenzeile("j", "Deutschland", "", "Berlin", "1"), Einheitenzeile("j", "Deutschland", "", "Ost", "24"),
+       Einheitenzeile("j", "Deutschland", "", "Weit", "1E30"), Einheitenzeile("j", "Deutschland", "", "West", "-24,5"),
+       Einheitenzeile("j", "Deutschland", "", "Unlesbar", "eins"),
+       Einheitenzeile("j", "Deutschland", "", "Null", "0")});
+  ASSERT_TRUE(Gebiet("Weltzeit"));
+  auto r = Rechnen("12:00", "Berlin");
+  ASSERT_TRUE(r.Erfolg);
+  EXPECT_EQ(Fliess("Ost"), "11:00 nä. Tag");
+  EXPECT_EQ(Fliess("Null"), "11:00");
+  for (const char* name : {"Weit", "West", "Unlesbar"}) EXPECT_EQ(Fliess(name), "Faktor ungültig") << name;
+  EXPECT_EQ(Texte(r.Nachher), std::vector<std::string>{
+                                  "Die Datei WELTZEIT.DAT ist beschädigt: die Zeilen 3 (\"Weit\"), 4 (\"West\"), 5 "
+                                  "(\"Unlesbar\") haben keine gültige Zeitverschiebung (höchstens 24 Stunden). Diese "
+                                  "Einheiten zeigen kein Ergebnis."});
+  r = Rechnen("12:00", "Weit");
+  EXPECT_FALSE(r.Erfolg);
+  ASSERT_TRUE(r.Fehler);
+  EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text),
+            "Die Einheit \"Weit\" (Datei WELTZEIT.DAT, Zeile 3) hat keine gültige Zeitverschiebung (höchstens 24 "
+            "Stunden). Bitte eine andere Einheit wählen oder den Faktor ändern.");
+}
+
+}  // namespace
+}  // namespace kolvaro
