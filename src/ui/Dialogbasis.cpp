@@ -32,6 +32,21 @@ Neuladen Dialogbasis::Ausfuehren() {
   return m_Neuladen;
 }
 
+QPushButton* Dialogbasis::SchliessenKnopf() {
+  auto* knopf = new QPushButton(QStringLiteral("&Schließen"), this);
+  knopf->setObjectName(QStringLiteral("BitBtn1"));
+  knopf->setDefault(true);
+  connect(knopf, &QPushButton::clicked, this, &QDialog::reject);
+  return knopf;
+}
+
+QHBoxLayout* Dialogbasis::RechtsBuendig(QWidget* knopf) {
+  auto* zeile = new QHBoxLayout;
+  zeile->addStretch();
+  zeile->addWidget(knopf);
+  return zeile;
+}
+
 void Dialogbasis::AenderungMelden(Neuladen was) {
   if (static_cast<int>(was) > static_cast<int>(m_Neuladen)) m_Neuladen = was;
 }

@@ -6,6 +6,8 @@
 #pragma once
 
 #include <QDialog>
+#include <QHBoxLayout>
+#include <QPushButton>
 #include <functional>
 
 #include "converter/Konverter.h"
@@ -54,6 +56,10 @@ class Dialogbasis : public QDialog {
   // A dialog that changed data says what must be reloaded; the largest wins.
   void AenderungMelden(Neuladen was);
   void Melden(const Meldung& meldung) { MeldungZeigen(m_Plattform, meldung); }
+  // The close button of a viewer: "&Schließen", BitBtn1, the default button; it closes the dialog.
+  QPushButton* SchliessenKnopf();
+  // A row with the button at its right end.
+  static QHBoxLayout* RechtsBuendig(QWidget* knopf);
 
   Konverter& m_Konverter;
   Plattform& m_Plattform;

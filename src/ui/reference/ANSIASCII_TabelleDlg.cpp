@@ -87,9 +87,7 @@ TANSIASCII_TabelleDlg::TANSIASCII_TabelleDlg(const Dialogumgebung& umgebung, QWi
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setBuddy(ComboBox1);
 
-  BitBtn1 = new QPushButton(QStringLiteral("&Schließen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setDefault(true);
+  BitBtn1 = SchliessenKnopf();
 
   auto* steuerzeichen = new QVBoxLayout;
   steuerzeichen->addWidget(label1);
@@ -110,7 +108,6 @@ TANSIASCII_TabelleDlg::TANSIASCII_TabelleDlg(const Dialogumgebung& umgebung, QWi
     if (an) TabelleZeigen();
   });
   connect(kopieren, &QAction::triggered, this, &TANSIASCII_TabelleDlg::Kopieren);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 Codeseite TANSIASCII_TabelleDlg::GewaehlteSeite() const {

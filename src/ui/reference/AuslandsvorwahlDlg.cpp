@@ -38,8 +38,7 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
   Image1 = new QLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setFixedSize(64, 32);
-  auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-  schliessen->setObjectName(QStringLiteral("BitBtn1"));
+  auto* schliessen = SchliessenKnopf();
 
   auto* rechts = new QGridLayout;
   rechts->addWidget(Image1, 0, 0);
@@ -54,9 +53,7 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
   links->addWidget(ListBox1);
   mitte->addLayout(links, 1);
   mitte->addLayout(rechts, 1);
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(schliessen);
+  auto* knoepfe = RechtsBuendig(schliessen);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addLayout(mitte, 1);
   gesamt->addLayout(knoepfe);
@@ -66,7 +63,6 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
   KopierenMitStrgC(ListBox1,
                    [this] { m_Plattform.ZwischenablageSetzen(QtText(AlsTabText(VorwahlTabelle(m_Zeilen)))); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TAuslandsvorwahlDlg::LandZeigen);
-  connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TAuslandsvorwahlDlg::Vorbereiten() {

@@ -77,13 +77,9 @@ TBuchstabiertafelDlg::TBuchstabiertafelDlg(const Dialogumgebung& umgebung, QWidg
   }
   m_Alphabete->button(0)->setChecked(true);
 
-  BitBtn1 = new QPushButton(QStringLiteral("&Schließen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setDefault(true);
+  BitBtn1 = SchliessenKnopf();
 
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(BitBtn1);
+  auto* knoepfe = RechtsBuendig(BitBtn1);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addWidget(StringGrid1, 1);
   gesamt->addWidget(RadioGroup1);
@@ -96,7 +92,6 @@ TBuchstabiertafelDlg::TBuchstabiertafelDlg(const Dialogumgebung& umgebung, QWidg
     if (an) TafelZeigen();
   });
   connect(kopieren, &QAction::triggered, this, &TBuchstabiertafelDlg::Kopieren);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 bool TBuchstabiertafelDlg::eventFilter(QObject* objekt, QEvent* ereignis) {

@@ -26,15 +26,12 @@ TDivDatenDlg::TDivDatenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setAccessibleName(QStringLiteral("Tabelle"));
   ListBox1->setWordWrap(true);
-  auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-  schliessen->setObjectName(QStringLiteral("BitBtn1"));
+  auto* schliessen = SchliessenKnopf();
 
   auto* oben = new QHBoxLayout;
   oben->addWidget(auswahl);
   oben->addWidget(ComboBox1, 1);
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(schliessen);
+  auto* knoepfe = RechtsBuendig(schliessen);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addLayout(oben);
   gesamt->addWidget(ListBox1, 1);
@@ -42,7 +39,6 @@ TDivDatenDlg::TDivDatenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   resize(720, 520);
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TDivDatenDlg::TabelleZeigen);
-  connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TDivDatenDlg::Vorbereiten() {

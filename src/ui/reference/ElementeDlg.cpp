@@ -78,8 +78,7 @@ TElementeDlg::TElementeDlg(const Dialogumgebung& umgebung, QWidget* eltern)
       formular->addRow(titel, wert);
     }
   }
-  auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-  schliessen->setObjectName(QStringLiteral("BitBtn1"));
+  auto* schliessen = SchliessenKnopf();
 
   auto* kopf = new QHBoxLayout;
   kopf->addWidget(Label1, 1);
@@ -92,9 +91,7 @@ TElementeDlg::TElementeDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   auto* mitte = new QHBoxLayout;
   mitte->addWidget(ListBox1);
   mitte->addLayout(rechts, 1);
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(schliessen);
+  auto* knoepfe = RechtsBuendig(schliessen);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addLayout(mitte, 1);
   gesamt->addLayout(knoepfe);
@@ -103,7 +100,6 @@ TElementeDlg::TElementeDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   KopierenMitStrgC(ListBox1,
                    [this] { m_Plattform.ZwischenablageSetzen(QtText(AlsTabText(ElementTabelle(m_Zeilen)))); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TElementeDlg::DetailsZeigen);
-  connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QLabel* TElementeDlg::Wert(const char* name) { return m_Werte.at(name); }

@@ -41,9 +41,7 @@ TKonfektionDlg::TKonfektionDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   }
   m_Gruppen->button(0)->setChecked(true);
 
-  BitBtn1 = new QPushButton(QStringLiteral("&Schließen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setDefault(true);
+  BitBtn1 = SchliessenKnopf();
 
   auto* unten = new QHBoxLayout;
   unten->addWidget(RadioGroup1, 1);
@@ -66,7 +64,6 @@ TKonfektionDlg::TKonfektionDlg(const Dialogumgebung& umgebung, QWidget* eltern)
     alles->setEnabled(!m_Text.isEmpty());
     menue->exec(RichEdit1->viewport()->mapToGlobal(stelle));
   });
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TKonfektionDlg::Vorbereiten() {

@@ -36,16 +36,13 @@ TNaehrwertDlg::TNaehrwertDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   ListBox1 = new Tabellenansicht(m_Plattform, this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setAccessibleName(QStringLiteral("Lebensmittel"));
-  auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-  schliessen->setObjectName(QStringLiteral("BitBtn1"));
+  auto* schliessen = SchliessenKnopf();
 
   auto* oben = new QHBoxLayout;
   oben->addWidget(gruppe);
   oben->addWidget(ComboBox1, 1);
   oben->addWidget(RadioGroup1);
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(schliessen);
+  auto* knoepfe = RechtsBuendig(schliessen);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addWidget(hinweis);
   gesamt->addLayout(oben);
@@ -55,7 +52,6 @@ TNaehrwertDlg::TNaehrwertDlg(const Dialogumgebung& umgebung, QWidget* eltern)
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TNaehrwertDlg::ListeFuellen);
   connect(m_Kcal, &QRadioButton::toggled, this, &TNaehrwertDlg::ListeFuellen);
-  connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TNaehrwertDlg::Vorbereiten() {

@@ -24,9 +24,7 @@ TPhysKonstDlg::TPhysKonstDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   QFont klein = Label2->font();
   klein.setPointSizeF(klein.pointSizeF() * 0.85);
   Label2->setFont(klein);
-  BitBtn1 = new QPushButton(QStringLiteral("&Schließen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setDefault(true);
+  BitBtn1 = SchliessenKnopf();
 
   auto* knoepfe = new QHBoxLayout;
   knoepfe->addWidget(Label2);
@@ -38,8 +36,6 @@ TPhysKonstDlg::TPhysKonstDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   gesamt->addLayout(knoepfe);
   setTabOrder(ListBox1, BitBtn1);
   resize(640, 560);
-
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TPhysKonstDlg::Vorbereiten() {

@@ -31,15 +31,12 @@ TStoffdatenDlg::TStoffdatenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   ListBox1 = new Tabellenansicht(m_Plattform, this);
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   ListBox1->setAccessibleName(QStringLiteral("Stoffe und Werte"));
-  auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
-  schliessen->setObjectName(QStringLiteral("BitBtn1"));
+  auto* schliessen = SchliessenKnopf();
 
   auto* oben = new QHBoxLayout;
   oben->addWidget(auswahl);
   oben->addWidget(ComboBox1, 1);
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(schliessen);
+  auto* knoepfe = RechtsBuendig(schliessen);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addLayout(oben);
   gesamt->addWidget(Label1);
@@ -49,7 +46,6 @@ TStoffdatenDlg::TStoffdatenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   resize(520, 560);
 
   connect(ComboBox1, &QComboBox::currentIndexChanged, this, &TStoffdatenDlg::EintragZeigen);
-  connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TStoffdatenDlg::Vorbereiten() {

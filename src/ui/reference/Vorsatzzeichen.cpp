@@ -18,13 +18,9 @@ TVorsatzzeichen::TVorsatzzeichen(const Dialogumgebung& umgebung, QWidget* eltern
   auto* label1 = new QLabel(QStringLiteral("&Vorsatzzeichen:"), this);
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setBuddy(ListBox1);
-  BitBtn1 = new QPushButton(QStringLiteral("&Schließen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setDefault(true);
+  BitBtn1 = SchliessenKnopf();
 
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(BitBtn1);
+  auto* knoepfe = RechtsBuendig(BitBtn1);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addWidget(label1);
   gesamt->addWidget(ListBox1);
@@ -32,7 +28,6 @@ TVorsatzzeichen::TVorsatzzeichen(const Dialogumgebung& umgebung, QWidget* eltern
   setTabOrder(ListBox1, BitBtn1);
   resize(360, 620);
 
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
   // The table never changes while the program runs.
   ListBox1->Fuellen(VorsatzzeichenTabelle());
 }
