@@ -41,7 +41,7 @@ class StillePlattform : public kolvaro::ui::Plattform {
   kolvaro::ui::Antwort Frage(const QString&, bool) override { return kolvaro::ui::Antwort::Ja; }
   void ZwischenablageSetzen(const QString&) override {}
   QString Zwischenablage() override { return {}; }
-  bool HilfeOeffnen() override { return false; }
+  bool HilfeOeffnen(const QString&) override { return false; }
   void HilfeSchliessen() override {}
   void SanduhrAn() override {}
   void SanduhrAus() override {}

@@ -1,6 +1,9 @@
 // The common behaviour of the dialogs.
 #include "ui/Dialogbasis.h"
 
+#include <QAction>
+
+#include "ui/Hilfefenster.h"
 #include "ui/Zugaenglichkeit.h"
 
 namespace kolvaro::ui {
@@ -11,6 +14,16 @@ Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname
   setObjectName(formname);
   setWindowTitle(titel);
   setModal(modal);
+  // F1 works wherever the focus is in the dialog, even in a field that
+  // would take other keys itself.
+  auto* hilfe = new QAction(this);
+  hilfe->setObjectName(QStringLiteral("HilfeF1"));
+  hilfe->setShortcut(QKeySequence(Qt::Key_F1));
+  addAction(hilfe);
+  connect(hilfe, &QAction::triggered, this, [this] {
+    const QString seite = HilfeseiteFuer(objectName());
+    m_Plattform.HilfeOeffnen(seite.isEmpty() ? kHilfeInhalt : seite);
+  });
 }
 
 void Dialogbasis::showEvent(QShowEvent* ereignis) {

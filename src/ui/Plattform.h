@@ -1,5 +1,5 @@
 // Everything the program asks of its surroundings besides widgets: message
-// boxes, the clipboard, the help file and the hourglass cursor. The program
+// boxes, the clipboard, the manual and the hourglass cursor. The program
 // uses QtPlattform; tests use a recording fake.
 #pragma once
 
@@ -27,7 +27,9 @@ class Plattform {
   virtual void ZwischenablageSetzen(const QString& text) = 0;
   virtual QString Zwischenablage() = 0;
 
-  virtual bool HilfeOeffnen() = 0;
+  // Shows a page of the manual by its file name ("index.html",
+  // "molmasse.html"); false if the page cannot be shown.
+  virtual bool HilfeOeffnen(const QString& seite) = 0;
   virtual void HilfeSchliessen() = 0;
 
   virtual void SanduhrAn() = 0;

@@ -3,14 +3,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
-#include <QUrl>
 
 #include "basis/Texte.h"
+#include "ui/Hilfefenster.h"
 #include "ui/Text.h"
 
 namespace kolvaro::ui {
@@ -44,10 +41,25 @@ Antwort QtPlattform::Frage(const QString& text, bool mitAbbrechen) {
 void QtPlattform::ZwischenablageSetzen(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 QString QtPlattform::Zwischenablage() { return QGuiApplication::clipboard()->text(); }
 
-bool QtPlattform::HilfeOeffnen() {
-  // The help pages live beside the data files.
-  QFileInfo hilfe(QDir::current().filePath(QStringLiteral("KLV6.html")));
-  return hilfe.exists() && QDesktopServices::openUrl(QUrl::fromLocalFile(hilfe.absoluteFilePath()));
+QtPlattform::~QtPlattform() { delete m_Hilfe; }
+
+bool QtPlattform::HilfeOeffnen(const QString& seite) {
+  if (!m_Hilfe) m_Hilfe = new THilfefenster(m_Fenster);
+  auto* hilfe = static_cast<THilfefenster*>(m_Hilfe.data());
+  // An application-modal dialog blocks every window but its own children:
+  // the help asked for from such a dialog moves under it to stay usable.
+  QWidget* eltern = QApplication::activeModalWidget();
+  if (!eltern || eltern == hilfe) eltern = m_Fenster;
+  if (hilfe->parentWidget() != eltern) hilfe->setParent(eltern, hilfe->windowFlags());
+  if (!hilfe->SeiteOeffnen(seite)) return false;
+  hilfe->show();
+  hilfe->raise();
+  hilfe->activateWindow();
+  return true;
+}
+
+void QtPlattform::HilfeSchliessen() {
+  if (m_Hilfe) m_Hilfe->close();
 }
 
 void QtPlattform::SanduhrAn() { QApplication::setOverrideCursor(Qt::WaitCursor); }

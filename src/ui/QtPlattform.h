@@ -1,4 +1,4 @@
-// The real platform: QMessageBox, QClipboard, the help file, the cursor.
+// The real platform: QMessageBox, QClipboard, the help window, the cursor.
 #pragma once
 
 #include <QPointer>
@@ -6,10 +6,13 @@
 
 #include "ui/Plattform.h"
 
+class QDialog;
+
 namespace kolvaro::ui {
 
 class QtPlattform : public Plattform {
  public:
+  ~QtPlattform() override;
   void SetFenster(QWidget* fenster) { m_Fenster = fenster; }
 
   void Fehler(const QString& text) override;
@@ -21,14 +24,16 @@ class QtPlattform : public Plattform {
   void ZwischenablageSetzen(const QString& text) override;
   QString Zwischenablage() override;
 
-  bool HilfeOeffnen() override;
-  void HilfeSchliessen() override {}
+  bool HilfeOeffnen(const QString& seite) override;
+  void HilfeSchliessen() override;
 
   void SanduhrAn() override;
   void SanduhrAus() override;
 
  private:
   QPointer<QWidget> m_Fenster;
+  // Made at the first call and kept, so that its history survives closing it.
+  QPointer<QDialog> m_Hilfe;
 };
 
 }  // namespace kolvaro::ui

@@ -1,5 +1,5 @@
-// A platform that records every message box and answers questions from a
-// script, with its own clipboard.
+// A platform that records every message box and every help page asked for,
+// answers questions from a script, and has its own clipboard.
 #pragma once
 
 #include <QString>
@@ -30,7 +30,10 @@ class FakePlattform : public Plattform {
   }
   void ZwischenablageSetzen(const QString& text) override { Ablage = text; }
   QString Zwischenablage() override { return Ablage; }
-  bool HilfeOeffnen() override { return false; }
+  bool HilfeOeffnen(const QString& seite) override {
+    HilfeSeiten << seite;
+    return true;
+  }
   void HilfeSchliessen() override { ++HilfeGeschlossen; }
   void SanduhrAn() override { ++Sanduhren; }
   void SanduhrAus() override { --Sanduhren; }
@@ -45,6 +48,7 @@ class FakePlattform : public Plattform {
   std::vector<Box> Boxen;
   std::deque<Antwort> Antworten;
   QString Ablage;
+  QStringList HilfeSeiten;
   int HilfeGeschlossen = 0;
   int Sanduhren = 0;
 };

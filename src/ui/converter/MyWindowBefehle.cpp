@@ -46,8 +46,6 @@ void TMyWindow::BefehleVerbinden() {
   // Deleting hidden units is offered exactly when there are some.
   connect(qobject_cast<QMenu*>(AusgeblendeteEinheitenlschen1->parent()), &QMenu::aboutToShow, this,
           [this] { AusgeblendeteEinheitenlschen1->setEnabled(m_Konverter.Zaehler().Verborgen >= 1); });
-  // The help file comes later.
-  Index1->setEnabled(false);
 }
 
 void TMyWindow::DialogOeffnen(Dialogart art) {

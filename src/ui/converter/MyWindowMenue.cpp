@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "ui/Hilfefenster.h"
 #include "ui/converter/MyWindow.h"
 
 namespace kolvaro::ui {
@@ -109,7 +110,12 @@ void TMyWindow::MenueAufbauen() {
   for (const auto& s : kExtras) m_Starter.emplace_back(Eintrag(extras, s.Name, s.Text), s.Art);
 
   QMenu* hilfe = Menue(leiste, "Hilfe1", "&Hilfe");
-  Index1 = Eintrag(hilfe, "Index1", "&Index", QKeySequence(Qt::Key_F1));
+  // F1 answers for the window it is pressed in, as it does in every dialog.
+  QAction* hilfeZumFenster = Eintrag(hilfe, "HilfezumFenster1", "&Hilfe zu diesem Fenster", QKeySequence(Qt::Key_F1));
+  connect(hilfeZumFenster, &QAction::triggered, this,
+          [this] { m_Plattform.HilfeOeffnen(HilfeseiteFuer(objectName())); });
+  Index1 = Eintrag(hilfe, "Index1", "&Index");
+  connect(Index1, &QAction::triggered, this, [this] { m_Plattform.HilfeOeffnen(kHilfeInhalt); });
   UeberKolvaro1 = Eintrag(hilfe, "UeberKolvaro1", "&Über Kolvaro");
   m_Starter.emplace_back(UeberKolvaro1, Dialogart::Ueber);
 }
