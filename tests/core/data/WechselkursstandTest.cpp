@@ -18,27 +18,30 @@ struct Fall {
   std::string Erwartet;
 };
 
-class NeuestesKursdatumTest : public ::testing::TestWithParam<Fall> {};
-
-TEST_P(NeuestesKursdatumTest, Fall) { EXPECT_EQ(NeuestesKursdatum(GetParam().Staende), GetParam().Erwartet); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Staende, NeuestesKursdatumTest,
-    ::testing::Values(
-        // The year decides before the month, the month before the day, not the text.
-        Fall{{"07.06.2023 (NBP)", "26.09.2024 (EZB)", "05.09.2023 (NB Belarus)"}, "26.09.2024"},
-        Fall{{"31.12.2023", "01.01.2024", "30.12.2023"}, "01.01.2024"},
-        Fall{{"02.10.2024", "30.09.2024"}, "02.10.2024"},
-        // Typed by hand without leading zeros, written with them.
-        Fall{{"1.2.2025 eigener Kurs", "26.09.2024 (EZB)"}, "01.02.2025"}, Fall{{"  5.9.2025"}, "05.09.2025"},
-        // Fixed rates and reforms name a later date that is no rate's date.
-        Fall{{"26.09.2024 (EZB)", "fester Kurs seit 1.1.2026", "Umstellung 20.6.2048"}, "26.09.2024"},
-        // No date at all, or none that is one.
-        Fall{{}, ""}, Fall{{"", "fester Kurs", "unbekannt"}, ""},
-        Fall{{"31.02.2025", "29.02.2023", "0.5.2025", "1.13.2025", "123.1.2025"}, ""},
-        Fall{{"1.1.19999", "1.1.202", "1-1-2025", "1.1."}, ""},
-        // The leap day exists in leap years only, the centuries' rule included.
-        Fall{{"29.02.2024", "29.02.2100"}, "29.02.2024"}, Fall{{"29.02.2000"}, "29.02.2000"}));
+TEST(Wechselkursstand, NeuestesKursdatum) {
+  const Fall faelle[] = {// The year decides before the month, the month before the day, not the text.
+                         {{"07.06.2023 (NBP)", "26.09.2024 (EZB)", "05.09.2023 (NB Belarus)"}, "26.09.2024"},
+                         {{"31.12.2023", "01.01.2024", "30.12.2023"}, "01.01.2024"},
+                         {{"02.10.2024", "30.09.2024"}, "02.10.2024"},
+                         // Typed by hand without leading zeros, written with them.
+                         {{"1.2.2025 eigener Kurs", "26.09.2024 (EZB)"}, "01.02.2025"},
+                         {{"  5.9.2025"}, "05.09.2025"},
+                         // Fixed rates and reforms name a later date that is no rate's date.
+                         {{"26.09.2024 (EZB)", "fester Kurs seit 1.1.2026", "Umstellung 20.6.2048"}, "26.09.2024"},
+                         // No date at all, or none that is one.
+                         {{}, ""},
+                         {{"", "fester Kurs", "unbekannt"}, ""},
+                         {{"31.02.2025", "29.02.2023", "0.5.2025", "1.13.2025", "123.1.2025"}, ""},
+                         {{"1.1.19999", "1.1.202", "1-1-2025", "1.1."}, ""},
+                         // The leap day exists in leap years only, the centuries' rule included.
+                         {{"29.02.2024", "29.02.2100"}, "29.02.2024"},
+                         {{"29.02.2000"}, "29.02.2000"}};
+  for (const Fall& f : faelle) {
+    std::string staende;
+    for (std::string_view st : f.Staende) staende += std::string(st) + " | ";
+    EXPECT_EQ(NeuestesKursdatum(f.Staende), f.Erwartet) << staende;
+  }
+}
 
 TEST(Wechselkursstand, AusDerWaehrungsdatei) {
   TempVerzeichnis v;
