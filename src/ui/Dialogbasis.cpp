@@ -45,6 +45,12 @@ Neuladen Dialogbasis::Ausfuehren() {
   return m_Neuladen;
 }
 
+QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text) {
+  auto* label = new QLabel(text, eltern);
+  label->setObjectName(QString::fromLatin1(name));
+  return label;
+}
+
 QPushButton* Dialogbasis::SchliessenKnopf() {
   auto* knopf = new QPushButton(QStringLiteral("&Schließen"), this);
   knopf->setObjectName(QStringLiteral("BitBtn1"));

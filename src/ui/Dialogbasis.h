@@ -7,6 +7,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <functional>
 
@@ -35,6 +36,9 @@ struct Dialogumgebung {
   // The main window shows the counters anew (status lines and their buttons).
   std::function<void()> StatusAnzeigen = [] {};
 };
+
+// A label with its objectName (the controls' names are the forms' names).
+QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text = QString());
 
 class Dialogbasis : public QDialog {
   Q_OBJECT

@@ -26,12 +26,6 @@ QPlainTextEdit* Hinweis(QWidget* eltern, const char* name, const QStringList& ze
   return memo;
 }
 
-QLabel* Beschriftung(QWidget* eltern, const char* name, const QString& text) {
-  auto* label = new QLabel(text, eltern);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
 // Shows the messages of a calculation and puts the focus where it says.
 void Zeigen(Plattform& plattform, const Rechnerergebnis& ergebnis, QLineEdit* feld) {
   if (!ergebnis.Ablauf.Fehler) return;

@@ -24,16 +24,6 @@
 
 namespace kolvaro::ui {
 
-namespace {
-
-QLabel* NeuesLabel(const char* name, QWidget* eltern, const QString& text = QString()) {
-  auto* label = new QLabel(text, eltern);
-  label->setObjectName(QString::fromLatin1(name));
-  return label;
-}
-
-}  // namespace
-
 TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen,
                      const Dialogfabriken& fabriken, QWidget* eltern)
     : QMainWindow(eltern), m_Konverter(konverter), m_Plattform(plattform), m_EinstellungsSpeicher(einstellungen) {
@@ -91,10 +81,10 @@ void TMyWindow::OberflaecheAufbauen() {
   connect(Rechentaste, &QPushButton::clicked, this, &TMyWindow::RechentasteClick);
   eingabezeile->addWidget(Rechentaste);
   eingabezeile->addSpacing(10);
-  Label_gewaehlte_einheit = NeuesLabel("Label_gewaehlte_einheit", zentrum);
+  Label_gewaehlte_einheit = Beschriftung(zentrum, "Label_gewaehlte_einheit");
   eingabezeile->addWidget(Label_gewaehlte_einheit);
   eingabezeile->addSpacing(5);
-  Image1 = NeuesLabel("Image1", zentrum);
+  Image1 = Beschriftung(zentrum, "Image1");
   Image1->setFixedSize(32, 16);
   eingabezeile->addWidget(Image1);
   eingabezeile->addStretch();
@@ -105,14 +95,14 @@ void TMyWindow::OberflaecheAufbauen() {
   ergebniszeile->setSpacing(0);
   ergebniszeile->addWidget(new QLabel(QStringLiteral("Ausgangseinheit und Ergebnis:"), zentrum));
   ergebniszeile->addSpacing(8);
-  Label_Ausgangseinheit = NeuesLabel("Label_Ausgangseinheit", zentrum);
+  Label_Ausgangseinheit = Beschriftung(zentrum, "Label_Ausgangseinheit");
   ergebniszeile->addWidget(Label_Ausgangseinheit);
   ergebniszeile->addSpacing(5);
-  Flagge1 = NeuesLabel("Flagge1", zentrum);
+  Flagge1 = Beschriftung(zentrum, "Flagge1");
   Flagge1->setFixedSize(32, 16);
   ergebniszeile->addWidget(Flagge1);
   ergebniszeile->addSpacing(3);
-  Label2 = NeuesLabel("Label2", zentrum);
+  Label2 = Beschriftung(zentrum, "Label2");
   ergebniszeile->addWidget(Label2);
   ergebniszeile->addStretch();
   for (QWidget* w :
@@ -170,14 +160,14 @@ QWidget* TMyWindow::InfoPanelAufbauen() {
   auto* gitter = new QGridLayout(Panel1);
   gitter->setColumnStretch(0, 2);
   gitter->setColumnStretch(1, 3);
-  auto* ueberschrift = NeuesLabel("Info_Ueberschrift", Panel1, QStringLiteral("Information"));
+  auto* ueberschrift = Beschriftung(Panel1, "Info_Ueberschrift", QStringLiteral("Information"));
   QFont fett = ueberschrift->font();
   fett.setBold(true);
   ueberschrift->setFont(fett);
   gitter->addWidget(ueberschrift, 0, 0, 1, 2);
   int zeile = 1;
   auto paar = [&](const char* name1, const char* name2) {
-    InfoPaar p{NeuesLabel(name1, Panel1), NeuesLabel(name2, Panel1)};
+    InfoPaar p{Beschriftung(Panel1, name1), Beschriftung(Panel1, name2)};
     p.Beschriftung->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     p.Beschriftung->setWordWrap(true);  // "Sommerzeit (+ 1 Stunde): " is long
     p.Wert->setWordWrap(true);
@@ -196,8 +186,8 @@ QWidget* TMyWindow::InfoPanelAufbauen() {
   m_InfoOrt = paar("Info_Ort1", "Info_ort2");
   m_InfoZeitraum = paar("Info_Zeitraum1", "Info_Zeitraum2");
   m_InfoLandname = paar("Info_Landname1", "Info_Landname2");
-  Info_reg_Unterschiede = NeuesLabel("Info_reg_Unterschiede", Panel1);
-  Info_zeit_unterschiede = NeuesLabel("Info_zeit_unterschiede", Panel1);
+  Info_reg_Unterschiede = Beschriftung(Panel1, "Info_reg_Unterschiede");
+  Info_zeit_unterschiede = Beschriftung(Panel1, "Info_zeit_unterschiede");
   for (QLabel* rot : {Info_reg_Unterschiede, Info_zeit_unterschiede}) {
     rot->setStyleSheet(QStringLiteral("color: red;"));
     gitter->addWidget(rot, zeile++, 0, 1, 2);
@@ -211,7 +201,7 @@ QWidget* TMyWindow::StatuszeileAufbauen() {
   auto* layout = new QHBoxLayout(zeile);
   layout->setContentsMargins(4, 2, 4, 2);
   auto panel = [zeile](const char* name) {
-    auto* label = NeuesLabel(name, zeile);
+    auto* label = Beschriftung(zeile, name);
     label->setFrameShape(QFrame::Panel);
     label->setFrameShadow(QFrame::Sunken);
     label->setMinimumWidth(330);

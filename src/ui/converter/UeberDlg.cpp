@@ -29,8 +29,7 @@ const char* const kQuellen =
     "– Wechselkurse: Europäische Zentralbank, Polnische Nationalbank, Internationaler Währungsfonds";
 
 QLabel* Zeile(QWidget* eltern, const char* name, const QString& text) {
-  auto* label = new QLabel(text, eltern);
-  label->setObjectName(QString::fromLatin1(name));
+  auto* label = Beschriftung(eltern, name, text);
   label->setWordWrap(true);
   // Version and sources are what a user copies into a question or a report.
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -2,15 +2,11 @@
 // window, for the categories that convert by one factor.
 #pragma once
 
-#include "ui/Dialogbasis.h"
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
+#include "ui/editing/Faktordialog.h"
 
 namespace kolvaro::ui {
 
-class TFaktor_aendern : public Dialogbasis {
+class TFaktor_aendern : public Faktordialog {
   Q_OBJECT
  public:
   TFaktor_aendern(const Dialogumgebung& umgebung, QWidget* eltern);
@@ -21,14 +17,7 @@ class TFaktor_aendern : public Dialogbasis {
  private:
   void OKBtnClick();
 
-  QLabel* Label_Gebiet = nullptr;
-  QLabel* Label_Land = nullptr;
-  QLabel* Label_Einheit = nullptr;
   QLabel* Label_Bezugseinheit = nullptr;
-  QLineEdit* Edit1 = nullptr;
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  int m_Zeile = -1;  // the unit's row in the converter's list
 };
 
 }  // namespace kolvaro::ui

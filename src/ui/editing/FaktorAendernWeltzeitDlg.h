@@ -2,15 +2,13 @@
 // text of the world-time unit selected in the main window.
 #pragma once
 
-#include "ui/Dialogbasis.h"
+#include "ui/editing/Faktordialog.h"
 
-class QLabel;
 class QLineEdit;
-class QPushButton;
 
 namespace kolvaro::ui {
 
-class TFaktor_aendern_Weltzeit : public Dialogbasis {
+class TFaktor_aendern_Weltzeit : public Faktordialog {
   Q_OBJECT
  public:
   TFaktor_aendern_Weltzeit(const Dialogumgebung& umgebung, QWidget* eltern);
@@ -21,14 +19,7 @@ class TFaktor_aendern_Weltzeit : public Dialogbasis {
  private:
   void OKBtnClick();
 
-  QLabel* Label_Gebiet = nullptr;
-  QLabel* Label_Land = nullptr;
-  QLabel* Label_Einheit = nullptr;
-  QLineEdit* Edit1 = nullptr;  // minutes
-  QLineEdit* Edit2 = nullptr;  // summer time
-  QPushButton* OKBtn = nullptr;
-  QPushButton* CancelBtn = nullptr;
-  int m_Zeile = -1;
+  QLineEdit* Edit2 = nullptr;  // summer time; Edit1 holds the minutes
 };
 
 }  // namespace kolvaro::ui
