@@ -13,32 +13,22 @@
 namespace kolvaro {
 namespace {
 
-struct Fall {
-  long double Wert;
-  const char* Text;
-};
-
-// Names the test cases by their expected text (a long double would print as raw bytes).
-void PrintTo(const Fall& f, std::ostream* os) { *os << f.Text; }
-
-// WissText is compared with the library's conversion further down; zero is in FliessTextTest.
-class FliessTextTest : public ::testing::TestWithParam<Fall> {};
-TEST_P(FliessTextTest, Text) { EXPECT_EQ(FliessText(GetParam().Wert), GetParam().Text); }
-INSTANTIATE_TEST_SUITE_P(
-    Beispiele, FliessTextTest,
-    ::testing::Values(Fall{1.5L, "1,5000000000"}, Fall{1234.5678L, "1.234,5678000"}, Fall{-123.5L, "-123,50000000"},
-                      Fall{12345678901.0L, "12345678901"}, Fall{1.0L, "1,0000000000"}, Fall{9.9e12L, "9900000000000"},
-                      Fall{9900000000001.0L, "9,900000E+0012"}, Fall{6e-11L, "0,0000000001"},
-                      Fall{4e-11L, "4,000000E-0011"}, Fall{1000000.0L, "1.000.000,0000"},
-                      Fall{-1234.5L, "-1.234,5000000"}, Fall{9.99999999996L, "10,0000000000"},
-                      Fall{0.0L, "0,000000E+0000"}, Fall{-999.5L, "-999,50000000"}, Fall{123456.789L, "123.456,78900"},
-                      // 16 characters: the field is wide enough, nothing is cut.
-                      Fall{-1234567890.5L, "-1.234.567.890,5"}, Fall{-9999999999.96L, "-10.000.000.000,0"}));
+// WissText is compared with the library's conversion further down.
+TEST(Zahlformat, FliessText) {
+  // 16 characters (-1.234.567.890,5) fit the field, nothing is cut.
+  using F = std::pair<long double, const char*>;
+  for (const auto& [wert, text] :
+       {F{1.5L, "1,5000000000"}, F{1234.5678L, "1.234,5678000"}, F{-123.5L, "-123,50000000"},
+        F{12345678901.0L, "12345678901"}, F{9.9e12L, "9900000000000"}, F{9900000000001.0L, "9,900000E+0012"},
+        F{6e-11L, "0,0000000001"}, F{4e-11L, "4,000000E-0011"}, F{1000000.0L, "1.000.000,0000"},
+        F{-1234.5L, "-1.234,5000000"}, F{9.99999999996L, "10,0000000000"}, F{0.0L, "0,000000E+0000"},
+        F{-1234567890.5L, "-1.234.567.890,5"}, F{-9999999999.96L, "-10.000.000.000,0"}})
+    EXPECT_EQ(FliessText(wert), text);
+}
 
 TEST(Zahlformat, FesteWissenschaftlicheFormen) {
   EXPECT_EQ(WissText23(1.5L), " 1.50000000000000E+0000");
   EXPECT_EQ(WissText23(-5.5L), "-5.50000000000000E+0000");
-  EXPECT_EQ(WissText23(0.0L), " 0.00000000000000E+0000");
   EXPECT_EQ(WissText23(1.23456789012345678e-300L), " 1.23456789012346E-0300");
   EXPECT_EQ(WissText23(6.02e4000L), " 6.02000000000000E+4000");
   EXPECT_EQ(WissText17(0.028316846592L), " 2,83168466E-0002");
@@ -50,12 +40,15 @@ TEST(Zahlformat, FesteWissenschaftlicheFormen) {
   EXPECT_EQ(*ZahlLesen(WissText17(0.028316846592L)), 0.0283168466L);
 }
 
-TEST(ZahlLesen, GueltigeFormen) {
+TEST(ZahlLesen, GueltigeUndUngueltigeFormen) {
   // "1E-6000" is below the range: zero, which callers refuse.
   const std::pair<const char*, long double> faelle[] = {
       {"2,5", 2.5L}, {"2.5", 2.5L},   {"-3", -3.0L}, {"+3", 3.0L},        {",5", 0.5L},     {"5.", 5.0L},
       {"1E3", 1e3L}, {"1e-3", 1e-3L}, {" 7 ", 7.0L}, {"1E4000", 1e4000L}, {"1E-6000", 0.0L}};
   for (const auto& [text, wert] : faelle) EXPECT_EQ(ZahlLesen(text), wert) << text;
+  for (const char* text :
+       {"", "abc", "1,2,3", "1.2.3", "E5", "1E", "1E+", "--1", "inf", "nan", "0x10", "1 2", "1E5000", "-", ","})
+    EXPECT_FALSE(ZahlLesen(text).has_value()) << text;
 }
 
 TEST(ZahlLesen, GanzeZahlen) {
@@ -66,12 +59,6 @@ TEST(ZahlLesen, GanzeZahlen) {
   EXPECT_EQ(Ganzzahl32Lesen("-2147483648"), std::optional<long>(-2147483648L));
   for (const char* falsch : {"", " ", "-", "2451545.5", "1 ", "2147483648", "1e5", "0x10", "--1"})
     EXPECT_FALSE(Ganzzahl32Lesen(falsch).has_value()) << falsch;
-}
-
-TEST(ZahlLesen, UngueltigeFormen) {
-  for (const char* text :
-       {"", "abc", "1,2,3", "1.2.3", "E5", "1E", "1E+", "--1", "inf", "nan", "0x10", "1 2", "1E5000", "-", ","})
-    EXPECT_FALSE(ZahlLesen(text).has_value()) << text;
 }
 
 // The exact fast paths must agree with the library's correctly rounded

@@ -12,18 +12,22 @@ namespace {
 
 using test::TempVerzeichnis;
 
+void Installieren(const std::filesystem::path& ort) {
+  ASSERT_TRUE(SchreibeAtomar(ort / "Gruppen.nfo", {"x\tX.DAT\tm"}));
+  ASSERT_TRUE(SchreibeAtomar(ort / "X.DAT", {"1234"}));
+}
+
+// Without data anywhere a message; a catalogue in the current directory wins.
 TEST(Datenverzeichnis, AktuellesVerzeichnisMitKatalogGewinnt) {
   TempVerzeichnis aktuell, benutzer, installiert;
+  EXPECT_FALSE(DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad(), {}));
   ASSERT_TRUE(SchreibeAtomar(aktuell.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"}));
-  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "k", {installiert.Pfad()});
-  ASSERT_TRUE(gewaehlt);
-  EXPECT_EQ(*gewaehlt, aktuell.Pfad());
+  EXPECT_EQ(*DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "k", {installiert.Pfad()}), aktuell.Pfad());
 }
 
 TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
   TempVerzeichnis aktuell, benutzer, installiert;
-  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"}));
-  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "X.DAT", {"1234"}));
+  Installieren(installiert.Pfad());
   const auto ziel = benutzer.Pfad() / "Ostravin" / "Kolvaro 6.0";
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), ziel, {aktuell.Pfad() / "gibtsnicht", installiert.Pfad()});
   ASSERT_TRUE(gewaehlt);
@@ -37,8 +41,7 @@ TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
 
 TEST(Datenverzeichnis, MisslungenesKopierenIstEineMeldung) {
   TempVerzeichnis aktuell, benutzer, installiert;
-  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "Gruppen.nfo", {"x\tX.DAT\tm"}));
-  ASSERT_TRUE(SchreibeAtomar(installiert.Pfad() / "X.DAT", {"1234"}));
+  Installieren(installiert.Pfad());
   // The user's directory cannot be made: a file stands in its place.
   ASSERT_TRUE(SchreibeAtomar(benutzer.Pfad() / "datei", {"x"}));
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "datei" / "k", {installiert.Pfad()});
@@ -49,12 +52,6 @@ TEST(Datenverzeichnis, MisslungenesKopierenIstEineMeldung) {
   gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "k", {installiert.Pfad()});
   ASSERT_FALSE(gewaehlt);
   EXPECT_FALSE(DateiExistiert(benutzer.Pfad() / "k" / "Gruppen.nfo"));
-}
-
-TEST(Datenverzeichnis, OhneDatenEineMeldung) {
-  TempVerzeichnis aktuell, benutzer;
-  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad(), {});
-  EXPECT_FALSE(gewaehlt);
 }
 
 TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
@@ -73,13 +70,7 @@ TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
   EXPECT_FALSE(DateiLaden(v.Pfad() / "fehlt.DAT"));
 }
 
-}  // namespace
-}  // namespace kolvaro
-
-namespace kolvaro {
-namespace {
-
-TEST(Einheitendatei, FelderErsetzenUndRestUnveraendert) {
+TEST(Einheitendatei, FelderErsetzenUndFehlerLassenDieDateiStehen) {
   test::TempVerzeichnis v;
   test::StandardDaten(v.Pfad());
   const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
@@ -90,22 +81,18 @@ TEST(Einheitendatei, FelderErsetzenUndRestUnveraendert) {
   EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[2], 1), '\t', 11), Cp1252("Übersetzung"));
   EXPECT_EQ(Felder(*LinieEntschluesseln(nachher[2], 1), '\t').size(), 19u);
   for (std::size_t i : {1u, 3u, 4u, 5u}) EXPECT_EQ(nachher[i], vorher[i]);  // untouched lines keep their text
-}
 
-TEST(Einheitendatei, FehlerLassenDieDateiStehen) {
-  test::TempVerzeichnis v;
-  test::StandardDaten(v.Pfad());
-  const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
-  auto geschrieben = EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {99, 1, "n"}});
+  // Errors leave the file as it was.
+  auto geschrieben = EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{1, 1, "n"}, {99, 1, "n"}});
   ASSERT_FALSE(geschrieben);
-  EXPECT_EQ(*DateiLaden(v.Pfad() / "LAENGE.DAT"), vorher);
+  EXPECT_EQ(*DateiLaden(v.Pfad() / "LAENGE.DAT"), nachher);
   geschrieben = EinheitenzeileAendern(v.Pfad(), "ZEIT.DAT", 0, 1, "n");
   ASSERT_FALSE(geschrieben);
   EXPECT_EQ(geschrieben.Fehler().Text,
             Cp1252("Die Datei ZEIT.DAT konnte nicht geöffnet werden oder die revidierte Datei konnte "
                    "nicht geschrieben werden!"));
   EXPECT_FALSE(DateiExistiert(v.Pfad() / "ZEIT.DAT"));  // nothing created
-  auto zeilen = vorher;
+  auto zeilen = nachher;
   zeilen[3] = "XYZ";
   ASSERT_TRUE(SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen));
   geschrieben = EinheitenzeileAendern(v.Pfad(), "LAENGE.DAT", 3, 1, "n");

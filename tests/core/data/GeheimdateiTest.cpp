@@ -16,10 +16,7 @@ TEST(Geheimdatei, KopfzeilenLeereZeilenUndSchluessel) {
   TempVerzeichnis v;
   const auto datei = v.Pfad() / "T.NFO";
   test::Schreiben(datei, {"Kopf 1", "Kopf 2", LinieVerschluesseln("eins", 3), "", LinieVerschluesseln("zwei", 3)});
-  Geheimleseart art;
-  art.Schluessel = 3;
-  art.Kopfzeilen = 2;
-  art.LeereUeberspringen = true;
+  Geheimleseart art{3, 2, true};  // key, header lines, skip empty lines
   EXPECT_EQ(*GeheimdateiLesen(datei, art), (std::vector<std::string>{"eins", "zwei"}));
 
   // An empty line is the cipher text of an empty line.

@@ -26,8 +26,10 @@ TEST(Verschluesselung, SchluesselWirdZyklischBenutzt) {
     EXPECT_EQ(geheim.size(), 2 + 2 * klartext.size());
     EXPECT_EQ(Entschluesseln(geheim, Schluessel(schluessel)), klartext);
   }
-  // A line exactly as long as the key.
+  // A line exactly as long as the key; an empty key is the standard key.
   EXPECT_EQ(Entschluesseln(Verschluesseln("abcde", "qm47w", 3), "qm47w"), "abcde");
+  EXPECT_EQ(Entschluesseln(Verschluesseln("Text", "", 9), ""), "Text");
+  EXPECT_NE(Verschluesseln("Text", "", 9), Verschluesseln("Text", "qm47w", 9));
 }
 
 TEST(Verschluesselung, AlleTextbytesUeberlebenDenRundlauf) {
@@ -50,15 +52,12 @@ TEST(Verschluesselung, ZufaelligerStartwertUndWrapper) {
   for (char c : LinieVerschluesseln("\xE4\xF6\xFC", 2)) EXPECT_TRUE(std::isxdigit(static_cast<unsigned char>(c)));
 }
 
-TEST(Verschluesselung, KleinbuchstabenUndUngeradeLaenge) {
+TEST(Verschluesselung, KleinbuchstabenUngeradeLaengeLeerUndBeschaedigt) {
   auto geheim = Verschluesseln("Hallo", "rjd83", 0xAB);
   std::string klein;
   for (char c : geheim) klein += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   EXPECT_EQ(Entschluesseln(klein, "rjd83"), "Hallo");
   EXPECT_EQ(Entschluesseln(geheim + "F", "rjd83"), "Hallo");
-}
-
-TEST(Verschluesselung, LeerUndBeschaedigt) {
   EXPECT_EQ(LinieVerschluesseln("", 1), "");
   EXPECT_EQ(LinieEntschluesseln("", 1), "");
   EXPECT_FALSE(LinieEntschluesseln("ZZ1234", 1).has_value());
@@ -69,12 +68,6 @@ TEST(Verschluesselung, LeerUndBeschaedigt) {
   chiffre.SetAction(TActionType::atDecryption);
   EXPECT_FALSE(chiffre.Execute());
   EXPECT_EQ(chiffre.Output(), "");
-}
-
-TEST(Verschluesselung, LeererSchluesselNimmtDenStandardschluessel) {
-  auto geheim = Verschluesseln("Text", "", 9);
-  EXPECT_EQ(Entschluesseln(geheim, ""), "Text");
-  EXPECT_NE(geheim, Verschluesseln("Text", "qm47w", 9));
 }
 
 }  // namespace

