@@ -139,13 +139,12 @@ class Auswertung {
     const bool grad = name[2] == '_';
     const double bogen = grad ? a * kGradZuBogen : a;
     if (name == "sin" || name == "si_") return std::sin(bogen);
-    if (name == "cos") return std::cos(bogen);
-    if (name == "co_") return std::cos(bogen);
+    if (name == "cos" || name == "co_") return std::cos(bogen);
     if (name == "tan" || name == "ta_") {
       if (std::cos(bogen) == 0.0) return Fehlerwert(text);
       return std::tan(bogen);
     }
-    const double nachGrad = (name[2] == '_') ? 180.0 / kPi : 1.0;
+    const double nachGrad = grad ? 180.0 / kPi : 1.0;
     if (name == "atn" || name == "at_") return std::atan(a) * nachGrad;
     if (name == "asn" || name == "as_" || name == "acs" || name == "ac_") {
       const bool sinus = name[1] == 's';

@@ -9,7 +9,7 @@
 #include "basis/Zeichensatz.h"
 #include "calculators/Formel.h"
 #include "data/Feld.h"
-#include "data/Geheimdatei.h"
+#include "data/Nfo.h"
 
 namespace kolvaro {
 
@@ -79,10 +79,7 @@ void SymbolErsetzen(std::string& text, std::string_view symbol, std::string_view
 }  // namespace
 
 Resultat<std::vector<Element>> ElementeLaden(const std::filesystem::path& verzeichnis) {
-  Geheimleseart art;
-  art.Kopfzeilen = kElementKopfzeilen;
-  art.LeereUeberspringen = true;
-  auto zeilen = GeheimdateiLesen(verzeichnis / kElementdatei, art);
+  auto zeilen = NfoLesen(verzeichnis, kElementdatei, kElementKopfzeilen);
   if (!zeilen) return zeilen.Fehler();
   std::vector<Element> elemente;
   elemente.reserve(zeilen->size());

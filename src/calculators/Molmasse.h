@@ -18,10 +18,6 @@ struct Element {
   std::string Masse;   // the molar mass in g/mol as stored, decimal comma
 };
 
-// The element file's name in the data directory, and the lines it skips.
-inline constexpr const char* kElementdatei = "Stoffw8.nfo";
-inline constexpr std::size_t kElementKopfzeilen = 2;
-
 // The elements of the element file in file order (symbol: field 2, mass:
 // field 5). A missing or damaged file gives the message naming it.
 Resultat<std::vector<Element>> ElementeLaden(const std::filesystem::path& verzeichnis);

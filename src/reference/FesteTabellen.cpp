@@ -62,20 +62,43 @@ Referenztabelle PhysikalischeKonstanten() {
   return t;
 }
 
+namespace {
+
+struct Vorsatz {
+  const char* Zeichen;
+  const char* Name;
+  const char* Faktor;
+};
+
+// The prefixes of the SI brochure (9th edition, 2019) with the four of 2022
+// (27th CGPM): quetta, ronna, ronto, quecto. Largest first; the line between
+// 10^1 and 10^-1 separates multiples from fractions.
+constexpr Vorsatz kVorsaetze[] = {
+    {"Q", "Quetta", "10^30"}, {"R", "Ronna", "10^27"},  {"Y", "Yotta", "10^24"},  {"Z", "Zetta", "10^21"},
+    {"E", "Exa", "10^18"},    {"P", "Peta", "10^15"},   {"T", "Tera", "10^12"},   {"G", "Giga", "10^9"},
+    {"M", "Mega", "10^6"},    {"k", "Kilo", "10^3"},    {"h", "Hekto", "10^2"},   {"da", "Deka", "10^1"},
+    {"d", "Dezi", "10^-1"},   {"c", "Zenti", "10^-2"},  {"m", "Milli", "10^-3"},  {"µ", "Mikro", "10^-6"},
+    {"n", "Nano", "10^-9"},   {"p", "Piko", "10^-12"},  {"f", "Femto", "10^-15"}, {"a", "Atto", "10^-18"},
+    {"z", "Zepto", "10^-21"}, {"y", "Yokto", "10^-24"}, {"r", "Ronto", "10^-27"}, {"q", "Quekto", "10^-30"},
+};
+constexpr std::size_t kVielfache = 12;
+
+std::string Aufgefuellt(std::string text, std::size_t breite) {
+  if (text.size() < breite) text.append(breite - text.size(), ' ');
+  return text;
+}
+
+}  // namespace
+
 const std::vector<std::string>& Vorsatzzeichen() {
-  // The prefixes of the SI brochure (9th edition, 2019) with the four of
-  // 2022 (27th CGPM): quetta, ronna, ronto, quecto.
+  // Aligned for a fixed-width reading: "k  = Kilo  = 10^3".
   static const std::vector<std::string> zeilen = [] {
     std::vector<std::string> z;
-    for (const char* zeile :
-         {"Q  = Quetta = 10^30", "R  = Ronna = 10^27",  "Y  = Yotta = 10^24",  "Z  = Zetta = 10^21",
-          "E  = Exa   = 10^18",  "P  = Peta  = 10^15",  "T  = Tera  = 10^12",  "G  = Giga  = 10^9",
-          "M  = Mega  = 10^6",   "k  = Kilo  = 10^3",   "h  = Hekto = 10^2",   "da = Deka  = 10^1",
-          "-------------------", "d  = Dezi  = 10^-1",  "c  = Zenti = 10^-2",  "m  = Milli = 10^-3",
-          "µ  = Mikro = 10^-6",  "n  = Nano  = 10^-9",  "p  = Piko  = 10^-12", "f  = Femto = 10^-15",
-          "a  = Atto  = 10^-18", "z  = Zepto = 10^-21", "y  = Yokto = 10^-24", "r  = Ronto = 10^-27",
-          "q  = Quekto = 10^-30"})
-      z.push_back(Cp1252(zeile));
+    for (std::size_t i = 0; i < std::size(kVorsaetze); ++i) {
+      if (i == kVielfache) z.push_back("-------------------");
+      const Vorsatz& v = kVorsaetze[i];
+      z.push_back(Aufgefuellt(Cp1252(v.Zeichen), 2) + " = " + Aufgefuellt(v.Name, 5) + " = " + v.Faktor);
+    }
     return z;
   }();
   return zeilen;
@@ -83,20 +106,7 @@ const std::vector<std::string>& Vorsatzzeichen() {
 
 Referenztabelle VorsatzzeichenTabelle() {
   Referenztabelle t = Tabelle("Vorsatzzeichen", {"Zeichen", "Name", "Faktor"});
-  for (const std::string& zeile : Vorsatzzeichen()) {
-    if (zeile.find('=') == std::string::npos) continue;
-    std::vector<std::string> felder;
-    std::size_t anfang = 0;
-    for (int i = 0; i < 3; ++i) {
-      std::size_t ende = i < 2 ? zeile.find('=', anfang) : zeile.size();
-      std::string feld = zeile.substr(anfang, ende - anfang);
-      feld.erase(0, feld.find_first_not_of(' '));
-      feld.erase(feld.find_last_not_of(' ') + 1);
-      felder.push_back(feld);
-      anfang = ende + 1;
-    }
-    t.Zeilen.push_back(felder);
-  }
+  for (const Vorsatz& v : kVorsaetze) t.Zeilen.push_back({Cp1252(v.Zeichen), v.Name, v.Faktor});
   return t;
 }
 

@@ -28,8 +28,6 @@ Resultat<Referenztabelle> StoffdatenLesen(const std::filesystem::path& verzeichn
 
 // ---- elements: Stoffw8.nfo ----
 
-inline constexpr const char* kElementeDatei = "Stoffw8.nfo";
-
 // The texts of the element viewer for one element line.
 struct Elementdetails {
   std::string Name, Symbol, Englisch, Zustand, Dichtetitel, Atommasse, Ordnungszahl, Gruppe, Oxidationszahl,

@@ -3,7 +3,7 @@
 
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
-#include "reference/Nfo.h"
+#include "data/Nfo.h"
 #include "reference/Nfotabellen.h"
 
 namespace kolvaro {

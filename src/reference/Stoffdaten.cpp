@@ -1,7 +1,7 @@
 // Material data and the elements.
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
-#include "reference/Nfo.h"
+#include "data/Nfo.h"
 #include "reference/Nfotabellen.h"
 
 namespace kolvaro {
@@ -103,7 +103,7 @@ Elementdetails ElementDetails(const std::string& zeile, const Elementdetails& vo
 }
 
 Resultat<std::vector<std::string>> ElementeLesen(const std::filesystem::path& verzeichnis) {
-  return NfoLesen(verzeichnis, kElementeDatei, 2);
+  return NfoLesen(verzeichnis, kElementdatei, kElementKopfzeilen);
 }
 
 Referenztabelle ElementTabelle(const std::vector<std::string>& zeilen) {

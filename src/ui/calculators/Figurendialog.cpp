@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Text.h"
+#include "ui/Zugaenglichkeit.h"
 #include "ui/calculators/Rechenbild.h"
 
 namespace kolvaro::ui {
@@ -114,6 +115,7 @@ void Figurendialog::FigurEinrichten() {
     m_Ergebnistexte[i]->setText(QtText(figur.Ergebnisse[i]));
     m_Ergebnisse[i]->setAccessibleName(QtText(figur.Ergebnisse[i]));
   }
+  NamenAusBeschriftungen(this);
 }
 
 void Figurendialog::Berechnen() {

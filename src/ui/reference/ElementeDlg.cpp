@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "data/Feld.h"
 #include "ui/Text.h"
 #include "ui/reference/Tabellenansicht.h"
 
@@ -111,7 +112,7 @@ void TElementeDlg::Vorbereiten() {
   m_Vorher = {};
   const QSignalBlocker sperre(ListBox1);
   ListBox1->clear();
-  for (const std::string& zeile : m_Zeilen) ListBox1->addItem(QtText(ElementDetails(zeile).Name));
+  for (const std::string& zeile : m_Zeilen) ListBox1->addItem(QtText(Feld(zeile, '\t', 1)));
   ListBox1->setCurrentRow(0);
   ListBox1->setFocus();
   DetailsZeigen();

@@ -1,4 +1,4 @@
-#include "reference/Nfo.h"
+#include "data/Nfo.h"
 
 #include "data/Geheimdatei.h"
 
