@@ -17,33 +17,20 @@ namespace kolvaro {
 namespace {
 
 using test::Einheitenzeile;
-using test::Schreibsperre;
 
 TEST(EigeneEinheit, FaktorLesenStreng) {
   const std::pair<const char*, double> gut[] = {{"1,5", 1.5},  {"  1.5", 1.5},  {"-2", -2.0},
                                                 {"+3e2", 300}, {"2E-3", 0.002}, {"7", 7}};
-  for (const auto& [text, wert] : gut) {
-    auto gelesen = FaktorLesen(text);
-    ASSERT_TRUE(gelesen) << text;
-    EXPECT_DOUBLE_EQ(static_cast<double>(*gelesen), wert) << text;
-  }
+  for (const auto& [text, wert] : gut) EXPECT_DOUBLE_EQ(static_cast<double>(FaktorLesen(text).value()), wert) << text;
   for (const char* text : {"", "1.5 ", "1,5.3", "1,5,3", "abc", "1e", "1e99999", "inf", "0x10", "1 5"})
     EXPECT_FALSE(FaktorLesen(text)) << '"' << text << '"';
 }
 
 EigeneEingabe Eingabe(const char* name, const char* faktor) {
-  EigeneEingabe e;
-  e.Edit1 = Cp1252(name);
-  e.Edit2 = "kz";
-  e.Land = "Deutschland";
-  e.Edit3 = "drei";
-  e.Edit4 = "vier";
-  e.Edit5 = faktor;
-  e.Edit6 = "sechs";
-  return e;
+  return {Cp1252(name), "kz", "Deutschland", "drei", "vier", faktor, "sechs"};
 }
 
-TEST(EigeneEinheit, ZeileJeDialog) {
+TEST(EigeneEinheit, ZeileJeDialogWeltzeitInStunden) {
   // Fields 1..18 each followed by TAB, field 19 empty.
   EXPECT_EQ(EigeneZeileBauen(Eigenart::Gewoehnlich, Eingabe("Elle", "1,5")),
             "j\tj\t\t1\tDeutschland\t1\tkz\tElle\t1,5\tdrei\t\tvier\t\t\t\t\t\t\t");
@@ -51,203 +38,163 @@ TEST(EigeneEinheit, ZeileJeDialog) {
             "j\tj\t\t1\tDeutschland\t1\tkz\tTaler\t0,5\t\tvier\t\tsechs\tdrei\t\t\t\t\t");
   EXPECT_EQ(EigeneZeileBauen(Eigenart::Weltzeit, Eingabe("Kabul", "270")),
             "j\tj\t\t1\tDeutschland\t1\tkz\tKabul\t 4.50000000000000E+0000\t\tdrei\t\t\t\t\t\t\t\t");
-}
-
-TEST(EigeneEinheit, WeltzeitInStunden) {
-  EXPECT_EQ(WeltzeitFaktor(90), " 1.50000000000000E+0000");
   EXPECT_EQ(WeltzeitFaktor(-330), "-5.50000000000000E+0000");
   EXPECT_EQ(Feld(EigeneZeileBauen(Eigenart::Weltzeit, Eingabe("Null", "0")), '\t', 9), " 0.00000000000000E+0000");
 }
 
 TEST(EigeneEinheit, Ablehnungen) {
-  struct Fall {
+  const std::string falsch = "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!",
+                    null = "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!",
+                    zone =
+                        "Die Zeitdifferenz zur Weltzeit muss eine ganze Zahl von Minuten zwischen -1440 und 1440 sein! "
+                        "Bitte ändern!";
+  const std::string kein = "";  // accepted
+  using E = Eigenart;
+  const struct {
     Eigenart Art;
-    const char* Name;
-    const char* Faktor;
-    Eingabefeld Feld;
-    const char* Text;  // empty: accepted
-  } faelle[] = {
-      {Eigenart::Gewoehnlich, "", "1", Eingabefeld::Edit1, "Bitte im Feld \"Name der Einheit\" einen Namen eingeben!"},
-      {Eigenart::Waehrung, "   ", "1", Eingabefeld::Edit1, "Bitte im Feld \"Name der Währung\" einen Namen eingeben!"},
-      {Eigenart::Gewoehnlich, "Elle", "", Eingabefeld::Edit5,
-       "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!"},
-      {Eigenart::Gewoehnlich, "Elle", "1,5 ", Eingabefeld::Edit5,
-       "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!"},
-      {Eigenart::Weltzeit, "Zone", "1,5,", Eingabefeld::Edit5,
-       "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!"},
-      {Eigenart::Gewoehnlich, "Elle", "0", Eingabefeld::Edit5,
-       "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
-      {Eigenart::Gewoehnlich, "Elle", "-1", Eingabefeld::Edit5,
-       "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
-      {Eigenart::Gewoehnlich, "Elle", "1e999999", Eingabefeld::Edit5,
-       "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!"},
-      {Eigenart::Waehrung, "Taler", "0", Eingabefeld::Edit5, ""},  // rate not known
-      {Eigenart::Waehrung, "Taler", "-0,1", Eingabefeld::Edit5,
-       "Der Umrechnungsfaktor darf nicht negativ sein (0 steht für einen unbekannten Kurs)! Bitte ändern!"},
-      {Eigenart::Weltzeit, "Zone", "-330", Eingabefeld::Edit5, ""},
-      {Eigenart::Weltzeit, "Zone", "0", Eingabefeld::Edit5, ""},
-      {Eigenart::Weltzeit, "Zone", "1440", Eingabefeld::Edit5, ""},
-      {Eigenart::Weltzeit, "Zone", "1441", Eingabefeld::Edit5,
-       "Die Zeitdifferenz zur Weltzeit muss eine ganze Zahl von Minuten zwischen -1440 und 1440 sein! Bitte ändern!"},
-      {Eigenart::Weltzeit, "Zone", "90,5", Eingabefeld::Edit5,
-       "Die Zeitdifferenz zur Weltzeit muss eine ganze Zahl von Minuten zwischen -1440 und 1440 sein! Bitte ändern!"},
-  };
+    const char *Name, *Faktor;
+    std::string Text;
+  } faelle[] = {{E::Gewoehnlich, "Elle", "", falsch},
+                {E::Gewoehnlich, "Elle", "1,5 ", falsch},
+                {E::Weltzeit, "Zone", "1,5,", falsch},
+                {E::Gewoehnlich, "Elle", "1e999999", falsch},
+                {E::Gewoehnlich, "Elle", "0", null},
+                {E::Gewoehnlich, "Elle", "-1", null},
+                {E::Waehrung, "Taler", "0", kein},  // rate not known
+                {E::Weltzeit, "Zone", "-330", kein},
+                {E::Weltzeit, "Zone", "0", kein},
+                {E::Weltzeit, "Zone", "1440", kein},
+                {E::Weltzeit, "Zone", "1441", zone},
+                {E::Weltzeit, "Zone", "90,5", zone},
+                {E::Waehrung, "Taler", "-0,1",
+                 "Der Umrechnungsfaktor darf nicht negativ sein (0 steht für einen unbekannten "
+                 "Kurs)! Bitte ändern!"},
+                {E::Gewoehnlich, "", "1", "Bitte im Feld \"Name der Einheit\" einen Namen eingeben!"},
+                {E::Waehrung, "   ", "1", "Bitte im Feld \"Name der Währung\" einen Namen eingeben!"}};
   for (const auto& f : faelle) {
+    SCOPED_TRACE(std::string(f.Name) + " / " + f.Faktor);
     auto fehler = EigeneEingabePruefen(f.Art, Eingabe(f.Name, f.Faktor));
-    if (!*f.Text) {
-      EXPECT_FALSE(fehler) << f.Faktor;
-      continue;
-    }
-    ASSERT_TRUE(fehler) << f.Name << " / " << f.Faktor;
-    EXPECT_EQ(fehler->Feld, f.Feld);
+    ASSERT_EQ(fehler.has_value(), !f.Text.empty());
+    if (!fehler) continue;
+    EXPECT_EQ(fehler->Feld, *f.Name && f.Name[0] != ' ' ? Eingabefeld::Edit5 : Eingabefeld::Edit1);
     EXPECT_EQ(fehler->Text.Art, Meldungsart::Information);
     EXPECT_EQ(Cp1252NachUtf8(fehler->Text.Text), f.Text);
   }
 }
 
+// Which characters break a line is EingabepruefungTest's: here that each
+// field of each dialog is checked, under its own label.
 TEST(EigeneEinheit, ZeichenDieDieZeileZerbraechenNenntDasFeld) {
-  struct Fall {
+  using E = EigeneEingabe;
+  const struct {
     Eigenart Art;
     std::string EigeneEingabe::*Ziel;
     Eingabefeld Feld;
     const char* Beschriftung;
-  } faelle[] = {
-      {Eigenart::Gewoehnlich, &EigeneEingabe::Edit1, Eingabefeld::Edit1, "Name der Einheit"},
-      {Eigenart::Gewoehnlich, &EigeneEingabe::Edit2, Eingabefeld::Edit2, "Kurzzeichen"},
-      {Eigenart::Gewoehnlich, &EigeneEingabe::Edit3, Eingabefeld::Edit3, "Weiterer Name"},
-      {Eigenart::Gewoehnlich, &EigeneEingabe::Edit4, Eingabefeld::Edit4, "Einsatzgebiet"},
-      {Eigenart::Waehrung, &EigeneEingabe::Edit3, Eingabefeld::Edit3, "Wert bwz. ca.Wert"},
-      {Eigenart::Waehrung, &EigeneEingabe::Edit4, Eingabefeld::Edit4, "Stand (Datum)"},
-      {Eigenart::Waehrung, &EigeneEingabe::Edit6, Eingabefeld::Edit6, "entspricht"},
-      {Eigenart::Weltzeit, &EigeneEingabe::Edit3, Eingabefeld::Edit3, "Sommerzeit (von..bis)"},
-  };
-  for (const char* boese : {"a\tb", "a\r\nb", "a\x01", "\xFF"}) {
+  } faelle[] = {{Eigenart::Gewoehnlich, &E::Edit1, Eingabefeld::Edit1, "Name der Einheit"},
+                {Eigenart::Gewoehnlich, &E::Edit2, Eingabefeld::Edit2, "Kurzzeichen"},
+                {Eigenart::Gewoehnlich, &E::Edit3, Eingabefeld::Edit3, "Weiterer Name"},
+                {Eigenart::Gewoehnlich, &E::Edit4, Eingabefeld::Edit4, "Einsatzgebiet"},
+                {Eigenart::Waehrung, &E::Edit3, Eingabefeld::Edit3, "Wert bwz. ca.Wert"},
+                {Eigenart::Waehrung, &E::Edit4, Eingabefeld::Edit4, "Stand (Datum)"},
+                {Eigenart::Waehrung, &E::Edit6, Eingabefeld::Edit6, "entspricht"},
+                {Eigenart::Weltzeit, &E::Edit3, Eingabefeld::Edit3, "Sommerzeit (von..bis)"}};
+  for (const char* boese : {"a\tb", "\xFF"}) {
     for (const auto& f : faelle) {
+      SCOPED_TRACE(f.Beschriftung);
       EigeneEingabe e = Eingabe("Elle", "2");
       e.*f.Ziel = boese;
       auto fehler = EigeneEingabePruefen(f.Art, e);
-      ASSERT_TRUE(fehler) << f.Beschriftung;
+      ASSERT_TRUE(fehler);
       EXPECT_EQ(fehler->Feld, f.Feld);
-      EXPECT_NE(Cp1252NachUtf8(fehler->Text.Text).find(std::string("\"") + f.Beschriftung + "\""), std::string::npos)
-          << Cp1252NachUtf8(fehler->Text.Text);
+      EXPECT_NE(Cp1252NachUtf8(fehler->Text.Text).find(std::string("\"") + f.Beschriftung + "\""), std::string::npos);
     }
   }
   // A field the dialog does not have is never written, so never refused.
   EigeneEingabe e = Eingabe("Zone", "60");
-  e.Edit4 = "a\tb";
-  e.Edit6 = "a\tb";
+  e.Edit4 = e.Edit6 = "a\tb";
   EXPECT_FALSE(EigeneEingabePruefen(Eigenart::Weltzeit, e));
 }
 
 class EigeneEinheitEinsortieren : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_Zeilen = {Einheitenzeile("j", "SI-Einheit", "", "Bar", "1"), Einheitenzeile("j", "SI-Einheit", "", "elle", "2"),
-                Einheitenzeile("n", "SI-Einheit", "", "Meter", "3"),
-                Einheitenzeile("j", "SI-Einheit", "", "Zoll", "4")};
-    test::Verschluesselt(Pfad(), m_Zeilen);
-    auto geheim = DateiLaden(Pfad());
-    ASSERT_TRUE(geheim);
-    m_Geheim = *geheim;
+    test::Verschluesselt(
+        Pfad(),
+        {Einheitenzeile("j", "SI-Einheit", "", "Bar", "1"), Einheitenzeile("j", "SI-Einheit", "", "elle", "2"),
+         Einheitenzeile("n", "SI-Einheit", "", "Meter", "3"), Einheitenzeile("j", "SI-Einheit", "", "Zoll", "4")});
+    m_Geheim = *DateiLaden(Pfad());
   }
   std::filesystem::path Pfad() const { return m_Verzeichnis.Pfad() / "TEST.DAT"; }
-  std::vector<std::string> Klartext() {
-    auto zeilen = GeheimdateiLesen(Pfad());
-    EXPECT_TRUE(zeilen);
-    return zeilen ? *zeilen : std::vector<std::string>{};
+  std::vector<std::string> Klartext() { return *GeheimdateiLesen(Pfad()); }
+  EinfuegeErgebnis Einfuegen(const char* datei, const char* name, const char* faktor) {
+    return EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), datei, Eigenart::Gewoehnlich, Eingabe(name, faktor));
   }
   test::TempVerzeichnis m_Verzeichnis;
-  std::vector<std::string> m_Zeilen;
   std::vector<std::string> m_Geheim;
 };
 
 TEST_F(EigeneEinheitEinsortieren, AnDerAlphabetischenStelleDieAnderenZeilenUnberuehrt) {
-  struct Fall {
-    const char* Name;
-    std::size_t Position;
-  } faelle[] = {
-      {"Ar", 0},                     // before every unit
-      {"Zwerg", 4},                  // after every unit
-      {"ELLE", 1},                   // equal but for case: before the existing one
-      {"bar", 0},   {"Äquator", 4},  // an umlaut sorts after Z
-      {"Z_", 4},                     // "_" lies after the letters once they are folded to upper case
-      {"Mast", 2},                   // a hidden line counts like any other
+  const std::pair<const char*, std::size_t> faelle[] = {
+      {"Ar", 0},   {"Zwerg", 4},    // before and after every unit
+      {"ELLE", 1},                  // equal but for case: before the existing one
+      {"bar", 0},  {"Äquator", 4},  // an umlaut sorts after Z
+      {"Z_", 4},                    // "_" lies after the letters once they are folded to upper case
+      {"Mast", 2}                   // a hidden line counts like any other
   };
-  for (const auto& f : faelle) {
+  for (const auto& [name, position] : faelle) {
+    SCOPED_TRACE(name);
     SetUp();
-    const std::string neu = EigeneZeileBauen(Eigenart::Gewoehnlich, Eingabe(f.Name, "1,5"));
-    auto position = EinheitEinsortieren(m_Verzeichnis.Pfad(), "TEST.DAT", neu, Cp1252(f.Name));
-    ASSERT_TRUE(position) << f.Name;
-    EXPECT_EQ(*position, f.Position) << f.Name;
-    auto klartext = Klartext();
-    ASSERT_EQ(klartext.size(), 5u);
-    EXPECT_EQ(klartext[f.Position], neu);
+    const std::string neu = EigeneZeileBauen(Eigenart::Gewoehnlich, Eingabe(name, "1,5"));
+    EXPECT_EQ(*EinheitEinsortieren(m_Verzeichnis.Pfad(), "TEST.DAT", neu, Cp1252(name)), position);
+    EXPECT_EQ(Klartext().at(position), neu);
     // Every old line is the very text that was stored, not a new ciphering.
-    auto geheim = DateiLaden(Pfad());
-    ASSERT_TRUE(geheim);
-    std::vector<std::string> ohneNeue = *geheim;
-    ohneNeue.erase(ohneNeue.begin() + static_cast<std::ptrdiff_t>(f.Position));
-    EXPECT_EQ(ohneNeue, m_Geheim) << f.Name;
+    std::vector<std::string> ohneNeue = *DateiLaden(Pfad());
+    ohneNeue.erase(ohneNeue.begin() + static_cast<std::ptrdiff_t>(position));
+    EXPECT_EQ(ohneNeue, m_Geheim);
   }
   // The factor stays as typed, comma and all.
   EXPECT_EQ(Feld(Klartext()[2], '\t', 9), "1,5");
-}
 
-TEST_F(EigeneEinheitEinsortieren, LeereDatei) {
   test::Schreiben(Pfad(), {});
-  auto position = EinheitEinsortieren(m_Verzeichnis.Pfad(), "TEST.DAT", "neu", "Neu");
-  ASSERT_TRUE(position);
-  EXPECT_EQ(*position, 0u);
+  EXPECT_EQ(*EinheitEinsortieren(m_Verzeichnis.Pfad(), "TEST.DAT", "neu", "Neu"), 0u);
   EXPECT_EQ(Klartext(), std::vector<std::string>{"neu"});
 }
 
 TEST_F(EigeneEinheitEinsortieren, FehlschlagLaesstDieDateiWieSieWar) {
-  const auto vorher = DateiInhalt(Pfad());
-  ASSERT_TRUE(vorher);
+  const auto vorher = *DateiInhalt(Pfad());
   {
-    Schreibsperre sperre;
-    auto ergebnis =
-        EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "TEST.DAT", Eigenart::Gewoehnlich, Eingabe("Elle", "2"));
-    ASSERT_TRUE(ergebnis.Schreibfehler);
-    EXPECT_EQ(ergebnis.Schreibfehler->Text, NichtGeschriebenMeldung("TEST.DAT").Text);
+    test::Schreibsperre sperre;
+    EXPECT_EQ(Einfuegen("TEST.DAT", "Elle", "2").Schreibfehler.value().Text, NichtGeschriebenMeldung("TEST.DAT").Text);
   }
-  EXPECT_EQ(*DateiInhalt(Pfad()), *vorher);
+  EXPECT_EQ(*DateiInhalt(Pfad()), vorher);
   // No temporary file is left beside it.
-  int dateien = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_Verzeichnis.Pfad())) ++dateien;
-  EXPECT_EQ(dateien, 1);
+  auto it = std::filesystem::directory_iterator(m_Verzeichnis.Pfad());
+  EXPECT_EQ(std::distance(it, {}), 1);
 }
 
 TEST_F(EigeneEinheitEinsortieren, FehlendeOderBeschaedigteDatei) {
-  auto fehlt = EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "FEHLT.DAT", Eigenart::Gewoehnlich, Eingabe("Elle", "2"));
-  ASSERT_TRUE(fehlt.Schreibfehler);
-  EXPECT_EQ(fehlt.Schreibfehler->Text, NichtGeschriebenMeldung("FEHLT.DAT").Text);
+  EXPECT_EQ(Einfuegen("FEHLT.DAT", "Elle", "2").Schreibfehler.value().Text, NichtGeschriebenMeldung("FEHLT.DAT").Text);
   EXPECT_FALSE(std::filesystem::exists(m_Verzeichnis.Pfad() / "FEHLT.DAT"));
 
   auto geheim = m_Geheim;
   geheim[0] = "kein Geheimtext";
   test::Schreiben(Pfad(), geheim);
-  auto beschaedigt =
-      EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "TEST.DAT", Eigenart::Gewoehnlich, Eingabe("Zz", "2"));
-  ASSERT_TRUE(beschaedigt.Schreibfehler);
+  EXPECT_TRUE(Einfuegen("TEST.DAT", "Zz", "2").Schreibfehler);
   EXPECT_EQ(*DateiLaden(Pfad()), geheim);
 
   // A file cut off in its last line stays cut: written back with a line
   // break, it would pass for a whole one.
   const std::string ganz = *DateiInhalt(Pfad()), abgeschnitten = ganz.substr(0, ganz.size() - 6);
   ASSERT_TRUE(SchreibeAtomarRoh(Pfad(), abgeschnitten));
-  auto geschnitten =
-      EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "TEST.DAT", Eigenart::Gewoehnlich, Eingabe("Zz", "2"));
-  ASSERT_TRUE(geschnitten.Schreibfehler);
-  EXPECT_EQ(geschnitten.Schreibfehler->Text, ZeilenendePruefen(abgeschnitten, "TEST.DAT").Fehler().Text);
+  EXPECT_EQ(Einfuegen("TEST.DAT", "Zz", "2").Schreibfehler.value().Text,
+            ZeilenendePruefen(abgeschnitten, "TEST.DAT").Fehler().Text);
   EXPECT_EQ(*DateiInhalt(Pfad()), abgeschnitten);
-  test::Schreiben(Pfad(), geheim);
 
   // A refused input never touches the file.
-  const auto vorher = DateiInhalt(Pfad());
-  auto abgelehnt = EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), "TEST.DAT", Eigenart::Gewoehnlich, Eingabe("Zz", "0"));
-  EXPECT_TRUE(abgelehnt.Fehler);
-  EXPECT_EQ(*DateiInhalt(Pfad()), *vorher);
+  test::Schreiben(Pfad(), m_Geheim);
+  EXPECT_TRUE(Einfuegen("TEST.DAT", "Zz", "0").Fehler);
+  EXPECT_EQ(*DateiLaden(Pfad()), m_Geheim);
 }
 
 }  // namespace

@@ -15,15 +15,13 @@ TEST(Eingabepruefung, ZeichenDieDieDateienZerbraechen) {
     const char* Text;
     Feldart Art;
     const char* Grund;
-  } faelle[] = {
-      {"a\tb", Feldart::Zeilenfeld, "einen Tabulator"},
-      {"a\r\nb", Feldart::Zeilenfeld, "einen Zeilenumbruch"},
-      {"a\nb", Feldart::Infotext, "einen einzelnen Zeilenvorschub"},
-      {"a*b", Feldart::Infotext, "einen Stern (*), der die Texte trennt"},
-      {"a\x01", Feldart::Zeilenfeld, "ein Steuerzeichen"},
-      {"a\x7F", Feldart::Infotext, "ein Steuerzeichen"},
-      {"\xFF", Feldart::Zeilenfeld, "das Zeichen \"ÿ\", das Kolvaro nicht speichern kann"},
-  };
+  } faelle[] = {{"a\tb", Feldart::Zeilenfeld, "einen Tabulator"},
+                {"a\r\nb", Feldart::Zeilenfeld, "einen Zeilenumbruch"},
+                {"a\nb", Feldart::Infotext, "einen einzelnen Zeilenvorschub"},
+                {"a*b", Feldart::Infotext, "einen Stern (*), der die Texte trennt"},
+                {"a\x01", Feldart::Zeilenfeld, "ein Steuerzeichen"},
+                {"a\x7F", Feldart::Infotext, "ein Steuerzeichen"},
+                {"\xFF", Feldart::Zeilenfeld, "das Zeichen \"ÿ\", das Kolvaro nicht speichern kann"}};
   for (const auto& f : faelle) {
     auto geprueft = FeldPruefen(f.Text, "Kurzzeichen", f.Art);
     ASSERT_FALSE(geprueft) << f.Grund;

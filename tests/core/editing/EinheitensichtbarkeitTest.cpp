@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include "basis/Zeichensatz.h"
-#include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "editing/Einheitensichtbarkeit.h"
@@ -17,7 +16,8 @@ namespace kolvaro {
 namespace {
 
 using test::Einheitenzeile;
-using test::Schreibsperre;
+
+using Liste = std::vector<std::string>;
 
 class EinheitensichtbarkeitTest : public ::testing::Test {
  protected:
@@ -29,12 +29,11 @@ class EinheitensichtbarkeitTest : public ::testing::Test {
                                                    Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000")});
     m_Roh = Roh();
   }
-  std::vector<std::string> Roh() const { return *DateiLaden(m_Temp.Pfad() / "L.DAT"); }
-  std::vector<std::string> Klartext() const { return *GeheimdateiLesen(m_Temp.Pfad() / "L.DAT"); }
-  std::string Sichtbar(std::size_t zeile) const { return Feld(Klartext()[zeile], '\t', 1); }
+  Liste Roh() const { return *DateiLaden(m_Temp.Pfad() / "L.DAT"); }
+  Liste Klartext() const { return *GeheimdateiLesen(m_Temp.Pfad() / "L.DAT"); }
 
   test::TempVerzeichnis m_Temp;
-  std::vector<std::string> m_Roh;  // the cipher text as written
+  Liste m_Roh;  // the cipher text as written
 };
 
 TEST_F(EinheitensichtbarkeitTest, NurFeldEinsDerGenanntenZeilenAendertSich) {
@@ -43,10 +42,8 @@ TEST_F(EinheitensichtbarkeitTest, NurFeldEinsDerGenanntenZeilenAendertSich) {
   ASSERT_TRUE(SichtbarkeitSetzen(m_Temp.Pfad(), "L.DAT", {1}, true));
   const auto nachher = Klartext();
   ASSERT_EQ(nachher.size(), 5u);
-  for (auto [zeile, sichtbar] : {std::pair{0u, "n"}, {1u, "j"}, {4u, "n"}}) {
-    EXPECT_EQ(Feld(nachher[zeile], '\t', 1), sichtbar);
-    EXPECT_EQ(nachher[zeile].substr(1), vorher[zeile].substr(1));  // the rest of the line is the same text
-  }
+  for (auto [zeile, sichtbar] : {std::pair{0u, "n"}, {1u, "j"}, {4u, "n"}})
+    EXPECT_EQ(nachher[zeile], sichtbar + vorher[zeile].substr(1));  // the rest of the line is the same text
   // The other lines keep their cipher text.
   const auto roh = Roh();
   for (std::size_t i : {2u, 3u}) EXPECT_EQ(roh[i], m_Roh[i]) << "Zeile " << i;
@@ -54,61 +51,48 @@ TEST_F(EinheitensichtbarkeitTest, NurFeldEinsDerGenanntenZeilenAendertSich) {
 
 TEST_F(EinheitensichtbarkeitTest, FehlschlagLaesstDieDateiWieSieWar) {
   {
-    Schreibsperre sperre;
+    test::Schreibsperre sperre;
     auto r = SichtbarkeitSetzen(m_Temp.Pfad(), "L.DAT", {0, 2}, false);
     ASSERT_FALSE(r);
     EXPECT_EQ(r.Fehler().Text, NichtGeschriebenMeldung("L.DAT").Text);
   }
   EXPECT_EQ(Roh(), m_Roh);
   // No temporary file is left beside it.
-  int dateien = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(m_Temp.Pfad())) ++dateien;
-  EXPECT_EQ(dateien, 1);
+  auto it = std::filesystem::directory_iterator(m_Temp.Pfad());
+  EXPECT_EQ(std::distance(it, {}), 1);
 }
 
 TEST_F(EinheitensichtbarkeitTest, AusgeblendeteAuchVerborgenerLaender) {
-  auto liste = AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT");
-  ASSERT_TRUE(liste);
-  ASSERT_EQ(liste->size(), 2u);
-  EXPECT_EQ((*liste)[0].Text, "Rute - Deutschland");
-  EXPECT_EQ((*liste)[0].Dateizeile, 1);
-  EXPECT_EQ((*liste)[1].Text, "Elle - Atlantis");
-  EXPECT_EQ((*liste)[1].Dateizeile, 3);
-
+  auto liste = *AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT");
+  ASSERT_EQ(liste.size(), 2u);
+  EXPECT_EQ(std::pair(liste[0].Text, liste[0].Dateizeile), std::pair(std::string("Rute - Deutschland"), 1));
+  EXPECT_EQ(std::pair(liste[1].Text, liste[1].Dateizeile), std::pair(std::string("Elle - Atlantis"), 3));
   // Shown again, they are gone from the list.
   ASSERT_TRUE(SichtbarkeitSetzen(m_Temp.Pfad(), "L.DAT", {1, 3}, true));
-  liste = AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT");
-  ASSERT_TRUE(liste);
-  EXPECT_TRUE(liste->empty());
-}
+  EXPECT_TRUE(AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT")->empty());
 
-TEST_F(EinheitensichtbarkeitTest, BeschaedigteOderFehlendeDateiMeldet) {
+  // A damaged or missing file says so.
   auto roh = m_Roh;
   roh[2] = "kein Geheimtext";
   test::Schreiben(m_Temp.Pfad() / "L.DAT", roh);
-  auto liste = AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT");
-  ASSERT_FALSE(liste);
-  EXPECT_EQ(liste.Fehler().Text, BeschaedigtMeldung("L.DAT", 3).Text);
+  EXPECT_EQ(AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT").Fehler().Text, BeschaedigtMeldung("L.DAT", 3).Text);
   EXPECT_FALSE(AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "FEHLT.DAT"));
 }
 
 TEST(AuswahlNachAusblendenTest, ZeileVorDerErstenAusgeblendeten) {
-  struct Fall {
-    std::vector<int> Zeilen;
-    int Auswahl;
-  };
-  const Fall faelle[] = {{{0}, 0}, {{1}, 0}, {{5}, 4}, {{7, 3, 9}, 2}, {{0, 4}, 0}, {{}, 0}};
-  for (const auto& f : faelle) EXPECT_EQ(AuswahlNachAusblenden(f.Zeilen), f.Auswahl) << f.Zeilen.size();
+  const std::pair<std::vector<int>, int> faelle[] = {{{0}, 0},       {{1}, 0},    {{5}, 4},
+                                                     {{7, 3, 9}, 2}, {{0, 4}, 0}, {{}, 0}};
+  for (const auto& [zeilen, auswahl] : faelle) EXPECT_EQ(AuswahlNachAusblenden(zeilen), auswahl) << zeilen.size();
 }
 
 TEST(LaenderauswahlTest, VerschiebenAnsEnde) {
   Laenderauswahl a({"A", "B", "C"}, {"X"});
   EXPECT_TRUE(a.Ausblenden(1));
-  EXPECT_EQ(a.Angezeigt(), (std::vector<std::string>{"A", "C"}));
-  EXPECT_EQ(a.Ausgeblendet(), (std::vector<std::string>{"X", "B"}));
+  EXPECT_EQ(a.Angezeigt(), (Liste{"A", "C"}));
+  EXPECT_EQ(a.Ausgeblendet(), (Liste{"X", "B"}));
   EXPECT_TRUE(a.Einblenden(0));
-  EXPECT_EQ(a.Angezeigt(), (std::vector<std::string>{"A", "C", "X"}));
-  EXPECT_EQ(a.Ausgeblendet(), (std::vector<std::string>{"B"}));
+  EXPECT_EQ(a.Angezeigt(), (Liste{"A", "C", "X"}));
+  EXPECT_EQ(a.Ausgeblendet(), (Liste{"B"}));
   // No selection, or a row that is not there: nothing moves.
   EXPECT_FALSE(a.Ausblenden(-1));
   EXPECT_FALSE(a.Einblenden(1));
@@ -116,7 +100,7 @@ TEST(LaenderauswahlTest, VerschiebenAnsEnde) {
 }
 
 TEST(LaenderauswahlTest, AlleUndTechnischeVerwendung) {
-  const std::vector<std::string> vorhanden = {
+  const Liste vorhanden = {
       "SI-Einheit", "Internationale Einheit", "Deutschland", "Frankreich", Cp1252("Großbritannien"), "Japan", "USA"};
   Laenderauswahl a({"Japan"}, {});
   a.AlleAusblenden(vorhanden);
@@ -128,9 +112,9 @@ TEST(LaenderauswahlTest, AlleUndTechnischeVerwendung) {
 
   a.TechnischeVerwendung(vorhanden);
   // "Deutschland" is among the first three and is listed once.
-  EXPECT_EQ(a.Angezeigt(), (std::vector<std::string>{"SI-Einheit", "Internationale Einheit", "Deutschland",
-                                                     Cp1252("Großbritannien"), "USA"}));
-  EXPECT_EQ(a.Ausgeblendet(), (std::vector<std::string>{"Frankreich", "Japan"}));
+  EXPECT_EQ(a.Angezeigt(),
+            (Liste{"SI-Einheit", "Internationale Einheit", "Deutschland", Cp1252("Großbritannien"), "USA"}));
+  EXPECT_EQ(a.Ausgeblendet(), (Liste{"Frankreich", "Japan"}));
 }
 
 }  // namespace

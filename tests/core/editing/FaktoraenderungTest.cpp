@@ -25,9 +25,11 @@ using test::Schreibsperre;
 // A full currency line (UTF-8 in, Windows-1252 out): every field set, so
 // that a rebuild shows which fields it keeps.
 std::string Waehrungszeile(const std::string& sichtbar, const std::string& land, const std::string& name,
-                           const std::string& faktor, const std::string& stand, const std::string& wert) {
-  return Cp1252(sichtbar + "\tw\tK1\t7\t" + land + "\t9\tSym\t" + name + "\t" + faktor + "\tandere\t" + stand +
-                "\tBank\tgleich\t" + wert + "\tOrt\tj\t1999-\t\tMehr Text.");
+                           const std::string& faktor, const std::string& stand, const std::string& wert,
+                           bool neuGebaut = false) {
+  return Cp1252(sichtbar + (neuGebaut ? "\tw\t\t1\t" : "\tw\tK1\t7\t") + land + (neuGebaut ? "\t1" : "\t9") +
+                "\tSym\t" + name + "\t" + faktor + "\tandere\t" + stand + "\tBank\tgleich\t" + wert +
+                "\tOrt\tj\t1999-\t\tMehr Text.");
 }
 
 class Faktoraenderung : public ::testing::Test {
@@ -50,8 +52,7 @@ class Faktoraenderung : public ::testing::Test {
   std::vector<std::string> Klartext(const char* datei) const { return *GeheimdateiLesen(Pfad(datei)); }
   TAusgabetextobject Einheit(const char* datei, int zeile) const {
     TAusgabetextobject e;
-    const auto klar = Klartext(datei);
-    EinheitFuellen(e, Felder(klar[static_cast<std::size_t>(zeile)], '\t'), zeile);
+    EinheitFuellen(e, Felder(Klartext(datei).at(static_cast<std::size_t>(zeile)), '\t'), zeile);
     return e;
   }
   std::vector<Waehrungseintrag> Waehrungen() const { return *WaehrungenLaden(m_Daten.Pfad(), "WAEHR.DAT"); }
@@ -59,120 +60,91 @@ class Faktoraenderung : public ::testing::Test {
   test::TempVerzeichnis m_Daten;
 };
 
-// ------------------------------------------------------------- one factor
-
 TEST_F(Faktoraenderung, FaktorWirdMitNeunStellenGezeigtUndWieGetipptGespeichert) {
   auto kubikfuss = Einheit("LAENGE.DAT", 1);
   const std::string gezeigt = FaktorText(kubikfuss.Faktor);
   EXPECT_EQ(gezeigt, " 2,83168466E-0002");
-  const auto vorher = Klartext("LAENGE.DAT");
+  auto erwartet = Klartext("LAENGE.DAT");
+  erwartet[1] = FeldErsetzen(erwartet[1], 9, gezeigt);
 
   // Confirmed unchanged: the nine digits are what is stored from now on.
   const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", kubikfuss, gezeigt);
-  ASSERT_TRUE(r.Erfolg);
+  EXPECT_TRUE(r.Erfolg);
   EXPECT_FALSE(r.Fehler);
   EXPECT_EQ(kubikfuss.Faktor, 0.0283168466L);
-  auto erwartet = vorher;
-  erwartet[1] = FeldErsetzen(vorher[1], 9, " 2,83168466E-0002");
   EXPECT_EQ(Klartext("LAENGE.DAT"), erwartet);
 }
 
-TEST_F(Faktoraenderung, UnlesbarerOderNichtPositiverFaktorAendertNichts) {
-  const std::string keine = "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!";
-  const std::string null = "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!";
-  const std::pair<const char*, std::string> faelle[] = {{"", keine}, {"abc", keine},  {"1,5 m", keine},
-                                                        {"0", null}, {"0,000", null}, {"-0.3048", null}};
-  const std::string vorher = Inhalt("LAENGE.DAT");
-  for (const auto& [eingabe, meldung] : faelle) {
-    SCOPED_TRACE(eingabe);
-    auto meter = Einheit("LAENGE.DAT", 0);
-    const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", meter, eingabe);
-    EXPECT_FALSE(r.Erfolg);
-    ASSERT_TRUE(r.Fehler);
-    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), meldung);
-    EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
-    EXPECT_EQ(r.FokusDanach, Fokus::FokusUndMarkieren);
-    EXPECT_EQ(meter.Faktor, 1.0L);
-    EXPECT_EQ(Inhalt("LAENGE.DAT"), vorher);
-  }
-}
-
-TEST_F(Faktoraenderung, FehlgeschlagenesSchreibenLaesstDateiUndEintrag) {
-  const std::string vorher = Inhalt("LAENGE.DAT");
-  auto meter = Einheit("LAENGE.DAT", 0);
-  Rechenergebnis r;
-  {
-    Schreibsperre sperre;
-    r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", meter, "2");
-  }
-  EXPECT_FALSE(r.Erfolg);
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("LAENGE.DAT").Text);
-  EXPECT_EQ(meter.Faktor, 1.0L);
-  EXPECT_EQ(Inhalt("LAENGE.DAT"), vorher);
-}
-
-// ------------------------------------------------------------ world time
-
-TEST_F(Faktoraenderung, WeltzeitZeigtGanzeMinuten) {
+TEST_F(Faktoraenderung, WeltzeitSchreibtStundenUndSommerzeit) {
   const struct {
     long double Faktor;
     const char* Minuten;
-  } faelle[] = {{5.5L, "330"},       {-3.5L, "-210"}, {0.0L, "0"},    {-0.0L, "0"},
-                {1.0L / 3.0L, "20"}, {5.75L, "345"},  {-0.2L, "-12"}, {14.0L, "840"}};
-  for (const auto& fall : faelle) EXPECT_EQ(MinutenText(fall.Faktor), fall.Minuten) << fall.Minuten;
-}
+  } minuten[] = {{5.5L, "330"},  {0.0L, "0"},    {-0.0L, "0"},  {1.0L / 3.0L, "20"},
+                 {5.75L, "345"}, {-0.2L, "-12"}, {14.0L, "840"}};
+  for (const auto& m : minuten) EXPECT_EQ(MinutenText(m.Faktor), m.Minuten) << m.Minuten;
 
-TEST_F(Faktoraenderung, WeltzeitSchreibtStundenUndSommerzeit) {
   auto neufundland = Einheit("WELTZEIT.DAT", 1);
   EXPECT_EQ(MinutenText(neufundland.Faktor), "-210");
   const auto vorher = Klartext("WELTZEIT.DAT");
   const std::string sommerzeit = Cp1252("März bis Oktober");
-  const Rechenergebnis r = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", neufundland, "-150", sommerzeit);
-  ASSERT_TRUE(r.Erfolg);
+  EXPECT_TRUE(WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", neufundland, "-150", sommerzeit).Erfolg);
   EXPECT_EQ(neufundland.Faktor, -2.5L);
   EXPECT_EQ(neufundland.Uebersetzung, sommerzeit);
-  const auto nachher = Klartext("WELTZEIT.DAT");
-  EXPECT_EQ(nachher[0], vorher[0]);
-  EXPECT_EQ(nachher[1], FeldErsetzen(FeldErsetzen(vorher[1], 9, "-2.50000000000000E+0000"), 11, sommerzeit));
+  EXPECT_EQ(Klartext("WELTZEIT.DAT"),
+            (std::vector<std::string>{
+                vorher[0], FeldErsetzen(FeldErsetzen(vorher[1], 9, "-2.50000000000000E+0000"), 11, sommerzeit)}));
 }
 
-TEST_F(Faktoraenderung, WeltzeitLehntFalscheMinutenUndSteuerzeichenAb) {
-  // Which characters break a line is EingabepruefungTest's: here that the field is checked, under its name.
+// Every refusal and a failed write leave the file and the entry as they
+// were. Which characters break a line is EingabepruefungTest's: here that
+// the summer-time field is checked, under its name.
+TEST_F(Faktoraenderung, AbgelehntOderNichtGeschriebenAendertNichts) {
+  const std::string keine = "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!",
+                    null = "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!",
+                    tag = "Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!";
   const struct {
-    const char *Minuten, *Sommerzeit, *Meldung;
-  } faelle[] = {
-      {"", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
-      {"eine Stunde", "", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"},
-      {"1441", "", "Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!"},
-      {"-1E32", "", "Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!"},
-      {"60", "April\tOktober", "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Tabulator. Bitte ändern!"},
-  };
-  const std::string vorher = Inhalt("WELTZEIT.DAT");
-  for (const auto& fall : faelle) {
-    SCOPED_TRACE(fall.Meldung);
-    auto berlin = Einheit("WELTZEIT.DAT", 0);
-    const Rechenergebnis r = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", berlin, fall.Minuten, fall.Sommerzeit);
+    const char* Datei;  // WELTZEIT.DAT: the minutes and the summer time
+    const char *Eingabe, *Sommerzeit;
+    std::string Meldung;  // empty: written under a write lock
+  } faelle[] = {{"LAENGE.DAT", "", "", keine},
+                {"LAENGE.DAT", "abc", "", keine},
+                {"LAENGE.DAT", "1,5 m", "", keine},
+                {"LAENGE.DAT", "0", "", null},
+                {"LAENGE.DAT", "0,000", "", null},
+                {"LAENGE.DAT", "-0.3048", "", null},
+                {"LAENGE.DAT", "2", "", ""},
+                {"WELTZEIT.DAT", "", "", keine},
+                {"WELTZEIT.DAT", "eine Stunde", "", keine},
+                {"WELTZEIT.DAT", "1441", "", tag},
+                {"WELTZEIT.DAT", "-1E32", "", tag},
+                {"WELTZEIT.DAT", "120", "Sommer", ""},
+                {"WELTZEIT.DAT", "60", "April\tOktober",
+                 "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Tabulator. Bitte ändern!"}};
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(std::string(f.Datei) + " " + f.Eingabe);
+    const std::string vorher = Inhalt(f.Datei);
+    const bool weltzeit = std::string(f.Datei) == "WELTZEIT.DAT";
+    auto einheit = Einheit(f.Datei, 0);
+    Rechenergebnis r;
+    {
+      std::optional<Schreibsperre> sperre;
+      if (f.Meldung.empty()) sperre.emplace();
+      r = weltzeit ? WeltzeitAendern(m_Daten.Pfad(), f.Datei, einheit, f.Eingabe, f.Sommerzeit)
+                   : FaktorAendern(m_Daten.Pfad(), f.Datei, einheit, f.Eingabe);
+    }
     EXPECT_FALSE(r.Erfolg);
-    ASSERT_TRUE(r.Fehler);
-    EXPECT_EQ(Cp1252NachUtf8(r.Fehler->Text), fall.Meldung);
-    EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
-    EXPECT_NE(r.FokusDanach, Fokus::Keiner);
-    EXPECT_EQ(berlin.Faktor, 1.0L);
-    EXPECT_EQ(Inhalt("WELTZEIT.DAT"), vorher);
+    if (f.Meldung.empty()) {
+      EXPECT_EQ(r.Fehler.value().Text, NichtGeschriebenMeldung(f.Datei).Text);
+    } else {
+      EXPECT_EQ(Cp1252NachUtf8(r.Fehler.value().Text), f.Meldung);
+      EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
+      EXPECT_EQ(r.FokusDanach, weltzeit ? r.FokusDanach : Fokus::FokusUndMarkieren);
+      EXPECT_NE(r.FokusDanach, Fokus::Keiner);
+    }
+    EXPECT_EQ(einheit.Faktor, 1.0L);
+    EXPECT_EQ(einheit.Uebersetzung, "");
+    EXPECT_EQ(Inhalt(f.Datei), vorher);
   }
-
-  auto berlin = Einheit("WELTZEIT.DAT", 0);
-  Rechenergebnis r;
-  {
-    Schreibsperre sperre;
-    r = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", berlin, "120", "Sommer");
-  }
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("WELTZEIT.DAT").Text);
-  EXPECT_EQ(berlin.Faktor, 1.0L);
-  EXPECT_EQ(berlin.Uebersetzung, "");
-  EXPECT_EQ(Inhalt("WELTZEIT.DAT"), vorher);
 }
 
 // -------------------------------------------------------- currency table
@@ -183,35 +155,32 @@ TEST_F(Faktoraenderung, WaehrungenLadenNimmtJedeZeileAuchVerborgene) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(w[static_cast<std::size_t>(i)].Einheit.Dateizeile, i);
   EXPECT_FALSE(w[1].Sichtbar);
   EXPECT_EQ(w[1].Einheit.Faktor, 0.9L);
-  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Land), "USA");
-  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Waehrung), "1 Dollar =");
-  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Euro), "0,900000000000");
-  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Stand), "Mai");
-  EXPECT_EQ(WaehrungsZelle(w[1], waehrungsspalte::Wert), "ca. 0,9");
+  namespace s = waehrungsspalte;
+  const std::pair<int, const char*> zellen[] = {{s::Land, "USA"},
+                                                {s::Waehrung, "1 Dollar ="},
+                                                {s::Euro, "0,900000000000"},
+                                                {s::Stand, "Mai"},
+                                                {s::Wert, "ca. 0,9"}};
+  for (const auto& [spalte, text] : zellen) EXPECT_EQ(WaehrungsZelle(w[1], spalte), text);
   // An unknown rate shows an empty cell.
-  EXPECT_EQ(WaehrungsZelle(w[2], waehrungsspalte::Euro), "");
+  EXPECT_EQ(WaehrungsZelle(w[2], s::Euro), "");
 
   std::filesystem::create_directory(Pfad("ORDNER.DAT"));
-  auto fehlt = WaehrungenLaden(m_Daten.Pfad(), "ORDNER.DAT");
-  EXPECT_FALSE(fehlt);
+  EXPECT_FALSE(WaehrungenLaden(m_Daten.Pfad(), "ORDNER.DAT"));
 }
 
+// 0.1 and 1e-400 are rounded to a double before they are written, and
+// before the test for 0.
 TEST_F(Faktoraenderung, EuroTextZwoelfStellenMitKomma) {
-  const struct {
-    long double Faktor;
-    const char* Text;
-  } faelle[] = {
-      {0.0L, ""},
-      {-0.0L, ""},
-      {1.0L, "1,000000000000"},
-      {1.95583L, "1,955830000000"},
-      {0.0000001234L, "0,000000123400"},
-      {1234567.5L, "1234567,500000000000"},
-      // Rounded to a double before it is written, and before the test for 0.
-      {0.1L, "0,100000000000"},
-      {1e-400L, ""},
-  };
-  for (const auto& fall : faelle) EXPECT_EQ(EuroText(fall.Faktor), fall.Text) << fall.Text;
+  const std::pair<long double, const char*> faelle[] = {{0.0L, ""},
+                                                        {-0.0L, ""},
+                                                        {1.0L, "1,000000000000"},
+                                                        {1.95583L, "1,955830000000"},
+                                                        {0.0000001234L, "0,000000123400"},
+                                                        {1234567.5L, "1234567,500000000000"},
+                                                        {0.1L, "0,100000000000"},
+                                                        {1e-400L, ""}};
+  for (const auto& [faktor, text] : faelle) EXPECT_EQ(EuroText(faktor), text) << text;
 }
 
 TEST_F(Faktoraenderung, LandVergleichStelltEinheitenklassenVorLaender) {
@@ -224,10 +193,10 @@ TEST_F(Faktoraenderung, LandVergleichStelltEinheitenklassenVorLaender) {
   // In reverse, each country twice with names in mixed case.
   for (int i = static_cast<int>(std::size(landfolge)) - 1; i >= 0; --i) {
     for (const char* name : {"zloty", "Dinar"}) {
-      auto& e = eintraege.emplace_back();
-      e.Einheit.Landname = Cp1252(landfolge[i]);
-      e.Einheit.Einheitenname = name;
-      e.Einheit.Dateizeile = static_cast<int>(eintraege.size()) - 1;
+      auto& e = eintraege.emplace_back().Einheit;
+      e.Landname = Cp1252(landfolge[i]);
+      e.Einheitenname = name;
+      e.Dateizeile = static_cast<int>(eintraege.size()) - 1;
     }
   }
   NachLandOrdnen(eintraege);
@@ -261,22 +230,18 @@ TEST_F(Faktoraenderung, SpeichernNachLandSortiertSchreibtDateifolgeUndBautJedeZe
   EXPECT_EQ(w[0].Einheit.Dateizeile, 0);
   EXPECT_EQ(w[1].Einheit.Faktor, 0.95L);
 
-  const auto zeilen = Klartext("WAEHR.DAT");
+  // Rebuilt: fields 3, 4 and 6 reset, the factor in the long form, Stand
+  // and Wert cut to 32 and 21 characters, the rest kept.
   const std::vector<std::string> erwartet = {
-      Cp1252("j\tw\t\t1\tSI-Einheit\t1\tSym\tEuro\t 1.00000000000000E+0000\tandere\t2002\tBank\tgleich\t1 EUR\tOrt\tj\t"
-             "1999-\t\tMehr Text."),
-      Cp1252("n\tw\t\t1\tUSA\t1\tSym\tDollar\t 9.50000000000000E-0001\tandere\t" + std::string(32, 'S') +
-             "\tBank\tgleich\t" + std::string(21, 'W') + "\tOrt\tj\t1999-\t\tMehr Text."),
-      Cp1252("j\tw\t\t1\tÄgypten\t1\tSym\tPfund\t 0.00000000000000E+0000\tandere\t\tBank\tgleich\t\tOrt\tj\t1999-\t\t"
-             "Mehr Text."),
-      Cp1252("j\tw\t\t1\tAfghanistan\t1\tSym\tAfghani\t 0.00000000000000E+0000\tandere\tJuni\tBank\tgleich\t\tOrt\tj\t"
-             "1999-\t\tMehr Text."),
-  };
-  EXPECT_EQ(zeilen, erwartet);
+      Waehrungszeile("j", "SI-Einheit", "Euro", " 1.00000000000000E+0000", "2002", "1 EUR", true),
+      Waehrungszeile("n", "USA", "Dollar", " 9.50000000000000E-0001", std::string(32, 'S'), std::string(21, 'W'), true),
+      Waehrungszeile("j", "Ägypten", "Pfund", " 0.00000000000000E+0000", "", "", true),
+      Waehrungszeile("j", "Afghanistan", "Afghani", " 0.00000000000000E+0000", "Juni", "", true)};
+  EXPECT_EQ(Klartext("WAEHR.DAT"), erwartet);
   // What was saved reads back as the table showed it.
-  const auto neu = Waehrungen();
-  EXPECT_EQ(WaehrungsZelle(neu[0], waehrungsspalte::Euro), "1,000000000000");
-  EXPECT_EQ(WaehrungsZelle(neu[2], waehrungsspalte::Euro), "");
+  const auto gelesen = Waehrungen();
+  EXPECT_EQ(WaehrungsZelle(gelesen[0], waehrungsspalte::Euro), "1,000000000000");
+  EXPECT_EQ(WaehrungsZelle(gelesen[2], waehrungsspalte::Euro), "");
 }
 
 TEST_F(Faktoraenderung, SpeichernLehntFalscheZellenAbUndAendertNichts) {
@@ -295,47 +260,42 @@ TEST_F(Faktoraenderung, SpeichernLehntFalscheZellenAbUndAendertNichts) {
        {"1", "", "ca.\n1"},
        waehrungsspalte::Wert,
        "Das Feld \"Wert bzw.ca-Wert\" enthält einen Zeilenumbruch. Bitte ändern!"},
+      {-1, {}, -1, nullptr}  // written under a write lock, sorted by country
   };
   const std::string vorher = Inhalt("WAEHR.DAT");
   for (const auto& fall : faelle) {
-    SCOPED_TRACE(fall.Meldung);
+    SCOPED_TRACE(fall.Zeile);
     auto w = Waehrungen();
+    NachLandOrdnen(w);
+    const auto sortiert = w;
     std::vector<Waehrungseingabe> eingaben(w.size(), Waehrungseingabe{"2", "neu", "neu"});
-    eingaben[static_cast<std::size_t>(fall.Zeile)] = fall.Eingabe;
-    const Waehrungsspeicherung s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
-    ASSERT_TRUE(s.Fehler);
-    EXPECT_EQ(Cp1252NachUtf8(s.Fehler->Text), fall.Meldung);
-    EXPECT_EQ(s.Fehler->Art, fall.Spalte == waehrungsspalte::Euro ? Meldungsart::Fehler : Meldungsart::Information);
-    EXPECT_EQ(s.Zeile, fall.Zeile);
-    EXPECT_EQ(s.Spalte, fall.Spalte);
-    EXPECT_EQ(w[0].Einheit.Faktor, 1.0L);
-    EXPECT_EQ(w[0].Einheit.Uebersetzung, "2002");
+    if (fall.Zeile >= 0) eingaben[static_cast<std::size_t>(fall.Zeile)] = fall.Eingabe;
+    Waehrungsspeicherung s;
+    {
+      std::optional<Schreibsperre> sperre;
+      if (!fall.Meldung) sperre.emplace();
+      s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
+    }
+    if (fall.Meldung) {
+      EXPECT_EQ(Cp1252NachUtf8(s.Fehler.value().Text), fall.Meldung);
+      EXPECT_EQ(s.Fehler->Art, fall.Spalte == waehrungsspalte::Euro ? Meldungsart::Fehler : Meldungsart::Information);
+      EXPECT_EQ(s.Zeile, fall.Zeile);
+      EXPECT_EQ(s.Spalte, fall.Spalte);
+    } else {
+      EXPECT_EQ(s.Fehler.value().Text, NichtGeschriebenMeldung("WAEHR.DAT").Text);
+    }
     EXPECT_EQ(Inhalt("WAEHR.DAT"), vorher);
+    // The entries keep their values and their order by country.
+    for (std::size_t i = 0; i < w.size(); ++i) {
+      EXPECT_EQ(w[i].Einheit.Dateizeile, sortiert[i].Einheit.Dateizeile);
+      EXPECT_EQ(w[i].Einheit.Faktor, sortiert[i].Einheit.Faktor);
+      EXPECT_EQ(w[i].Einheit.Uebersetzung, sortiert[i].Einheit.Uebersetzung);
+    }
   }
-
   // Input for fewer rows than entries would drop lines: refused.
   auto kurz = Waehrungen();
   EXPECT_TRUE(WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", kurz, {{"1", "", ""}}).Fehler);
   EXPECT_EQ(Inhalt("WAEHR.DAT"), vorher);
-
-  auto w = Waehrungen();
-  NachLandOrdnen(w);
-  const auto sortiert = w;
-  std::vector<Waehrungseingabe> eingaben(w.size(), Waehrungseingabe{"2", "neu", "neu"});
-  Waehrungsspeicherung s;
-  {
-    Schreibsperre sperre;
-    s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
-  }
-  ASSERT_TRUE(s.Fehler);
-  EXPECT_EQ(s.Fehler->Text, NichtGeschriebenMeldung("WAEHR.DAT").Text);
-  EXPECT_EQ(Inhalt("WAEHR.DAT"), vorher);
-  // The entries keep their values and their order by country.
-  for (std::size_t i = 0; i < w.size(); ++i) {
-    EXPECT_EQ(w[i].Einheit.Dateizeile, sortiert[i].Einheit.Dateizeile);
-    EXPECT_EQ(w[i].Einheit.Faktor, sortiert[i].Einheit.Faktor);
-    EXPECT_EQ(w[i].Einheit.Uebersetzung, sortiert[i].Einheit.Uebersetzung);
-  }
 }
 
 }  // namespace

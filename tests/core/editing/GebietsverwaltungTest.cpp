@@ -36,35 +36,39 @@ bool NurCrLf(const std::string& text) {
 }
 
 FrageAntwort Ja(const std::string&) { return FrageAntwort::Ja; }
+FrageAntwort Nein(const std::string&) { return FrageAntwort::Nein; }
 
 class GebietsverwaltungTest : public ::testing::Test {
  protected:
   void SetUp() override { test::StandardDaten(V()); }
   const fs::path& V() const { return m_Temp.Pfad(); }
   std::vector<std::string> Zeilen(const char* datei) const { return *DateiLaden(V() / datei); }
+  std::vector<std::string> Klar(const char* datei) const { return *GeheimdateiLesen(V() / datei); }
   std::string Roh(const char* datei) const { return *DateiInhalt(V() / datei); }
-
-  NeuesGebiet Akustik() const {
-    NeuesGebiet neu;
-    neu.Gebietsname = "Akustik";
-    neu.Grundeinheit = "Dezibel";
-    neu.Kurzzeichen = "dB";
-    neu.SonstigeNamen = "Bel/10";
-    neu.Einsatzgebiet = "Akustik";
-    neu.Landname = "Deutschland";
-    neu.Information = Cp1252("Schall.\nLärm.");
-    neu.Dateiname = "AKUSTIK";
-    return neu;
+  // A question answered with Ja that is remembered.
+  Rueckfrage Merken() {
+    m_Frage.clear();
+    return [this](const std::string& frage) {
+      m_Frage = Cp1252NachUtf8(frage);
+      return FrageAntwort::Ja;
+    };
   }
-  NeuesGebiet Nur(const char* name, const char* datei) const {
-    NeuesGebiet neu;
-    neu.Gebietsname = Cp1252(name);
-    neu.Grundeinheit = "Eins";
-    neu.Dateiname = datei;
-    return neu;
+  // Makes a list too large to be rewritten under a Groessensperre(1000).
+  void Vergroessern(const char* datei) {
+    std::vector<std::string> zeilen = Zeilen(datei);
+    zeilen[3] += std::string(3000, 'x');
+    test::Schreiben(V() / datei, zeilen);
+  }
+
+  static NeuesGebiet Akustik() {
+    return {"Akustik", "Dezibel", "dB", "Bel/10", "Akustik", "Deutschland", Cp1252("Schall.\nLärm."), "AKUSTIK"};
+  }
+  static NeuesGebiet Nur(const char* name, const char* datei) {
+    return {Cp1252(name), "Eins", "", "", "", "", "", datei};
   }
 
   test::TempVerzeichnis m_Temp;
+  std::string m_Frage;
   const std::vector<std::string> m_AlteBloecke =
       Cp({"Längen messen.", "Zweite Zeile.", "*", "Massen.", "*", "Temperaturen.", "*", "Zeiten.", "*"});
 };
@@ -85,9 +89,7 @@ TEST(Dateinamensvorschlag, GrossGeschriebenHoechstensAchtZeichenUndGueltig) {
   for (const auto& [name, erwartet] : faelle) {
     const std::string vorschlag = DateinameVorschlagen(Cp1252(name));
     EXPECT_EQ(vorschlag, erwartet) << name;
-    if (!vorschlag.empty()) {
-      EXPECT_TRUE(DateinamePruefen(vorschlag)) << name;
-    }
+    EXPECT_TRUE(vorschlag.empty() || DateinamePruefen(vorschlag)) << name;
   }
 }
 
@@ -115,18 +117,14 @@ TEST_F(GebietsverwaltungTest, NeuesGebietVorAllenWirdErstesMitErstemBlock) {
 
   // One enciphered line: the reference unit with factor 1, each field followed by a TAB.
   const std::string roh = Roh("AKUSTIK.DAT");
-  ASSERT_GE(roh.size(), 2u);
-  EXPECT_EQ(roh.substr(roh.size() - 2), "\r\n");
+  EXPECT_TRUE(NurCrLf(roh));
   EXPECT_EQ(std::count(roh.begin(), roh.end(), '\n'), 1);
-  auto klar = GeheimdateiLesen(V() / "AKUSTIK.DAT");
-  ASSERT_TRUE(klar);
-  EXPECT_EQ(*klar,
+  EXPECT_EQ(Klar("AKUSTIK.DAT"),
             std::vector<std::string>{"j\tj\t\t1\tDeutschland\t1\tdB\tDezibel\t1\tBel/10\t\tAkustik\t\t\t\t\t\t\t"});
 }
 
-TEST_F(GebietsverwaltungTest, NeuesGebietNachAllenWirdAngehaengt) {
-  NeuesGebiet neu = Nur("Zeitmaß", "ZEITMASS");
-  const auto ergebnis = GebietAnlegen(V(), neu);
+TEST_F(GebietsverwaltungTest, NeuesGebietNachAllenOderHinterDemGleichnamigen) {
+  auto ergebnis = GebietAnlegen(V(), Nur("Zeitmaß", "ZEITMASS"));
   ASSERT_TRUE(ergebnis.Erfolg);
   EXPECT_EQ(ergebnis.Position, 4);
   EXPECT_EQ(Zeilen("Gruppen.nfo").back(), Cp1252("Zeitmaß\tZEITMASS.DAT\tEins"));
@@ -135,24 +133,20 @@ TEST_F(GebietsverwaltungTest, NeuesGebietNachAllenWirdAngehaengt) {
   for (const char* z : {"Zeitmaß: ", "Keine Angaben vorhanden.", "*"}) bloecke.push_back(Cp1252(z));
   EXPECT_EQ(Zeilen("Gebiet.nfo"), bloecke);
   // Country, symbol and other names may stay empty.
-  EXPECT_EQ(*GeheimdateiLesen(V() / "ZEITMASS.DAT"),
-            std::vector<std::string>{"j\tj\t\t1\t\t1\t\tEins\t1\t\t\t\t\t\t\t\t\t\t"});
-}
+  EXPECT_EQ(Klar("ZEITMASS.DAT"), std::vector<std::string>{"j\tj\t\t1\t\t1\t\tEins\t1\t\t\t\t\t\t\t\t\t\t"});
 
-TEST_F(GebietsverwaltungTest, MasseUndMasseSindVerschiedenStehenAberDahinter) {
-  const auto ergebnis = GebietAnlegen(V(), Nur("masse", "MASSE2"));
+  // "masse" is another name than "Masse" and stands behind it.
+  test::StandardDaten(V());
+  ergebnis = GebietAnlegen(V(), Nur("masse", "MASSE2"));
   ASSERT_TRUE(ergebnis.Erfolg);
   EXPECT_EQ(ergebnis.Position, 2);
   const auto gruppen = Zeilen("Gruppen.nfo");
   ASSERT_EQ(gruppen.size(), 5u);
   EXPECT_EQ(gruppen[1], "Masse\tMASSE.DAT\tKilogramm");
   EXPECT_EQ(gruppen[2], "masse\tMASSE2.DAT\tEins");
-  const auto bloecke = Zeilen("Gebiet.nfo");
-  ASSERT_EQ(bloecke.size(), 12u);
-  EXPECT_EQ(bloecke[4], "*");  // after "Massen."
-  EXPECT_EQ(bloecke[5], "masse: ");
-  EXPECT_EQ(bloecke[6], "Keine Angaben vorhanden.");
-  EXPECT_EQ(bloecke[8], "Temperaturen.");
+  bloecke = m_AlteBloecke;
+  bloecke.insert(bloecke.begin() + 5, {"masse: ", "Keine Angaben vorhanden.", "*"});
+  EXPECT_EQ(Zeilen("Gebiet.nfo"), bloecke);
 }
 
 // Every refused input: the messages in order, the field that gets the
@@ -160,30 +154,33 @@ TEST_F(GebietsverwaltungTest, MasseUndMasseSindVerschiedenStehenAberDahinter) {
 TEST_F(GebietsverwaltungTest, FalscheEingabenSchreibenNichts) {
   const std::string gruppen = Roh("Gruppen.nfo"), gebiet = Roh("Gebiet.nfo");
   const std::string fehlt = "Fehlende Angabe im Editierfeld!";
-  const std::string dateiVorhanden = Cp1252("Der Dateiname ist schon vorhanden, bitte ändern!");
-  const std::string nameVorhanden = Cp1252("Der Name des Gebietes ist schon vorhanden, bitte ändern!");
-
-  auto pruefen = [&](const NeuesGebiet& neu, std::vector<std::string> texte, Gebietsfeld fokus, const char* fall) {
-    const auto ergebnis = GebietAnlegen(V(), neu);
-    EXPECT_FALSE(ergebnis.Erfolg) << fall;
+  const std::string dateiVorhanden = "Der Dateiname ist schon vorhanden, bitte ändern!";
+  const std::string nameVorhanden = "Der Name des Gebietes ist schon vorhanden, bitte ändern!";
+  const std::string ungueltig =
+      "Der Dateiname darf nur aus 1 bis 8 Buchstaben (A bis Z), Ziffern, \"_\" und \"-\" bestehen. Bitte ändern!";
+  const struct {
+    NeuesGebiet Neu;
+    std::vector<std::string> Texte;
+    Gebietsfeld Fokus;
+  } faelle[] = {
+      {NeuesGebiet{}, {fehlt, fehlt, fehlt}, Gebietsfeld::Dateiname},
+      {Nur("   ", "NEU"), {fehlt}, Gebietsfeld::Gebietsname},
+      // A file of that name, in any case of letters, and the taken name: both said.
+      {Nur("Masse", "laenge"), {dateiVorhanden, nameVorhanden}, Gebietsfeld::Gebietsname},
+      // A data file the catalogue names counts even when it is missing.
+      {Nur("Neu", "ZEIT"), {dateiVorhanden}, Gebietsfeld::Dateiname},
+      // Which names are no file names is EingabepruefungTest's.
+      {Nur("Neu", "../X"), {ungueltig}, Gebietsfeld::Dateiname},
+      {Nur("Neu", "nul"), {"\"nul\" ist ein Gerätename und kein Dateiname. Bitte ändern!"}, Gebietsfeld::Dateiname}};
+  for (const auto& f : faelle) {
+    SCOPED_TRACE(f.Neu.Dateiname);
+    const auto ergebnis = GebietAnlegen(V(), f.Neu);
+    EXPECT_FALSE(ergebnis.Erfolg);
     std::vector<std::string> gezeigt;
-    for (const auto& m : ergebnis.Meldungen) gezeigt.push_back(m.Text);
-    EXPECT_EQ(gezeigt, texte) << fall;
-    EXPECT_EQ(ergebnis.Fokus, fokus) << fall;
-  };
-  pruefen(NeuesGebiet{}, {fehlt, fehlt, fehlt}, Gebietsfeld::Dateiname, "alles leer");
-  pruefen(Nur("   ", "NEU"), {fehlt}, Gebietsfeld::Gebietsname, "nur Leerzeichen");
-  // A file of that name, in any case of letters, and the taken name: both said.
-  pruefen(Nur("Masse", "laenge"), {dateiVorhanden, nameVorhanden}, Gebietsfeld::Gebietsname, "doppelt");
-  // A data file the catalogue names counts even when it is missing.
-  pruefen(Nur("Neu", "ZEIT"), {dateiVorhanden}, Gebietsfeld::Dateiname, "ZEIT.DAT fehlt");
-
-  const std::string ungueltig = Cp1252(
-      "Der Dateiname darf nur aus 1 bis 8 Buchstaben (A bis Z), Ziffern, \"_\" und \"-\" bestehen. Bitte ändern!");
-  // Which names are no file names is EingabepruefungTest's.
-  pruefen(Nur("Neu", "../X"), {ungueltig}, Gebietsfeld::Dateiname, "Pfad");
-  pruefen(Nur("Neu", "nul"), {Cp1252("\"nul\" ist ein Gerätename und kein Dateiname. Bitte ändern!")},
-          Gebietsfeld::Dateiname, "Geraet");
+    for (const auto& m : ergebnis.Meldungen) gezeigt.push_back(Cp1252NachUtf8(m.Text));
+    EXPECT_EQ(gezeigt, f.Texte);
+    EXPECT_EQ(ergebnis.Fokus, f.Fokus);
+  }
 
   // What would break a file: one message per field, the focus on the last.
   NeuesGebiet kaputt = Nur("Stern*Gebiet", "STERN");
@@ -192,10 +189,8 @@ TEST_F(GebietsverwaltungTest, FalscheEingabenSchreibenNichts) {
   kaputt.Information = "Text mit * Stern";
   const auto ergebnis = GebietAnlegen(V(), kaputt);
   ASSERT_EQ(ergebnis.Meldungen.size(), 4u);
-  EXPECT_NE(ergebnis.Meldungen[0].Text.find("Name des neuen Gebietes"), std::string::npos);
-  EXPECT_NE(ergebnis.Meldungen[1].Text.find("Tabulator"), std::string::npos);
-  EXPECT_NE(ergebnis.Meldungen[2].Text.find("Zeilenumbruch"), std::string::npos);
-  EXPECT_NE(ergebnis.Meldungen[3].Text.find("Stern"), std::string::npos);
+  const char* teile[] = {"Name des neuen Gebietes", "Tabulator", "Zeilenumbruch", "Stern"};
+  for (int i = 0; i < 4; ++i) EXPECT_NE(ergebnis.Meldungen[i].Text.find(teile[i]), std::string::npos) << teile[i];
   EXPECT_EQ(ergebnis.Fokus, Gebietsfeld::Information);
   EXPECT_EQ(Roh("Gruppen.nfo"), gruppen);
   EXPECT_EQ(Roh("Gebiet.nfo"), gebiet);
@@ -204,58 +199,39 @@ TEST_F(GebietsverwaltungTest, FalscheEingabenSchreibenNichts) {
 
 // A failed write of either list leaves the three files consistent: the
 // blocks are put back and the new data file is gone. Gruppen.nfo is written
-// last; each file in turn is made the only one too large to rewrite.
+// last, in deleting too; each file in turn is made the only one too large
+// to rewrite.
 TEST_F(GebietsverwaltungTest, FehlschlagBeimSchreibenStelltAllesWiederHer) {
   for (const char* datei : {"Gruppen.nfo", "Gebiet.nfo"}) {
     SCOPED_TRACE(datei);
     test::StandardDaten(V());
-    std::vector<std::string> zeilen = Zeilen(datei);
-    zeilen[3] += std::string(3000, 'x');
-    test::Schreiben(V() / datei, zeilen);
+    Vergroessern(datei);
     const std::string gruppenVorher = Roh("Gruppen.nfo"), gebietVorher = Roh("Gebiet.nfo");
     Gebietsanlage ergebnis;
+    Rechenergebnis geloescht;
     {
       Groessensperre sperre(1000);
       ergebnis = GebietAnlegen(V(), Akustik());
+      geloescht = GebietLoeschen(V(), Cp1252("Länge"), Ja);
     }
     EXPECT_FALSE(ergebnis.Erfolg);
     ASSERT_EQ(ergebnis.Meldungen.size(), 1u);
     EXPECT_EQ(ergebnis.Meldungen[0].Text, NichtGeschriebenMeldung(datei).Text);
+    EXPECT_EQ(geloescht.Fehler.value().Text, NichtGeschriebenMeldung(datei).Text);
     EXPECT_EQ(Roh("Gruppen.nfo"), gruppenVorher);
     EXPECT_EQ(Roh("Gebiet.nfo"), gebietVorher);
     EXPECT_FALSE(fs::exists(V() / "AKUSTIK.DAT"));
+    EXPECT_TRUE(fs::exists(V() / "LAENGE.DAT"));
   }
   // Nothing else was left behind: the category can be added afterwards.
   EXPECT_TRUE(GebietAnlegen(V(), Akustik()).Erfolg);
 }
 
-// Deleting writes Gruppen.nfo last too: when it fails, the blocks are put back.
-TEST_F(GebietsverwaltungTest, FehlschlagBeimLoeschenStelltDieBloeckeWiederHer) {
-  std::vector<std::string> gruppen = Zeilen("Gruppen.nfo");
-  gruppen[3] += std::string(3000, 'x');
-  test::Schreiben(V() / "Gruppen.nfo", gruppen);
-  const std::string gruppenVorher = Roh("Gruppen.nfo"), gebietVorher = Roh("Gebiet.nfo");
-  Rechenergebnis r;
-  {
-    Groessensperre sperre(1000);
-    r = GebietLoeschen(V(), "Masse", Ja);
-  }
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("Gruppen.nfo").Text);
-  EXPECT_EQ(Roh("Gruppen.nfo"), gruppenVorher);
-  EXPECT_EQ(Roh("Gebiet.nfo"), gebietVorher);
-  EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
-}
-
 TEST_F(GebietsverwaltungTest, ErstesOderLetztesLoeschenLaesstDieAnderenBloeckeBeiIhrenGebieten) {
-  std::string gestellt;
-  auto r = GebietLoeschen(V(), Cp1252("Länge"), [&](const std::string& frage) {
-    gestellt = frage;
-    return FrageAntwort::Ja;
-  });
+  auto r = GebietLoeschen(V(), Cp1252("Länge"), Merken());
   EXPECT_TRUE(r.Erfolg);
   EXPECT_FALSE(r.Fehler);
-  EXPECT_EQ(gestellt, Cp1252("Soll das Gebiet \"Länge\" wirklich gelöscht werden?"));
+  EXPECT_EQ(m_Frage, "Soll das Gebiet \"Länge\" wirklich gelöscht werden?");
   EXPECT_EQ(Zeilen("Gruppen.nfo"),
             Cp({"Masse\tMASSE.DAT\tKilogramm", "Temperatur\tTEMP.DAT\tKelvin", "Zeit\tZEIT.DAT\tSekunde"}));
   EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"Massen.", "*", "Temperaturen.", "*", "Zeiten.", "*"}));
@@ -263,8 +239,7 @@ TEST_F(GebietsverwaltungTest, ErstesOderLetztesLoeschenLaesstDieAnderenBloeckeBe
   EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
 
   // The last one; its data file is missing, which is no obstacle.
-  r = GebietLoeschen(V(), "Zeit", Ja);
-  EXPECT_TRUE(r.Erfolg);
+  EXPECT_TRUE(GebietLoeschen(V(), "Zeit", Ja).Erfolg);
   EXPECT_EQ(Zeilen("Gruppen.nfo"), Cp({"Masse\tMASSE.DAT\tKilogramm", "Temperatur\tTEMP.DAT\tKelvin"}));
   EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"Massen.", "*", "Temperaturen.", "*"}));
 
@@ -276,7 +251,7 @@ TEST_F(GebietsverwaltungTest, ErstesOderLetztesLoeschenLaesstDieAnderenBloeckeBe
 
 TEST_F(GebietsverwaltungTest, LoeschenOhneJaOderDesLetztenGebietesAendertNichts) {
   const std::string gruppen = Roh("Gruppen.nfo"), gebiet = Roh("Gebiet.nfo");
-  auto r = GebietLoeschen(V(), "Masse", [](const std::string&) { return FrageAntwort::Nein; });
+  auto r = GebietLoeschen(V(), "Masse", Nein);
   EXPECT_FALSE(r.Erfolg);
   EXPECT_FALSE(r.Fehler);
   r = GebietLoeschen(V(), "Unbekannt", Ja);
@@ -288,14 +263,10 @@ TEST_F(GebietsverwaltungTest, LoeschenOhneJaOderDesLetztenGebietesAendertNichts)
 
   test::Schreiben(V() / "Gruppen.nfo", {"Masse\tMASSE.DAT\tKilogramm"});
   test::Schreiben(V() / "Gebiet.nfo", {"Massen.", "*"});
-  bool gefragt = false;
-  r = GebietLoeschen(V(), "Masse", [&](const std::string&) {
-    gefragt = true;
-    return FrageAntwort::Ja;
-  });
+  r = GebietLoeschen(V(), "Masse", Merken());
   EXPECT_FALSE(r.Erfolg);
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_FALSE(gefragt);
+  EXPECT_TRUE(r.Fehler);
+  EXPECT_EQ(m_Frage, "");
   EXPECT_EQ(Zeilen("Gruppen.nfo"), std::vector<std::string>{"Masse\tMASSE.DAT\tKilogramm"});
   EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
 }
@@ -314,47 +285,36 @@ TEST_F(GebietsverwaltungTest, LoeschenGibtNurEigeneDateienImVerzeichnisFrei) {
 }
 
 TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenBehaeltDieSichtbarenInIhrerReihenfolge) {
-  const auto vorher = *GeheimdateiLesen(V() / "LAENGE.DAT");
-  std::string gestellt;
-  const auto r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT", [&](const std::string& frage) {
-    gestellt = frage;
-    return FrageAntwort::Ja;
-  });
+  auto erwartet = Klar("LAENGE.DAT");
+  const auto r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT", Merken());
   EXPECT_TRUE(r.Erfolg);
   EXPECT_TRUE(r.GebietNeuLaden);
   ASSERT_EQ(r.Nachher.size(), 1u);
   EXPECT_EQ(r.Nachher[0].Text, Cp1252("Die ausgeblendeten Einheiten sind gelöscht!"));
   EXPECT_EQ(r.Nachher[0].Art, Meldungsart::Information);
-  EXPECT_EQ(gestellt, Cp1252("Sollen die ausgeblendeten Einheiten des Gebietes \"Länge\" wirklich aus der "
-                             "Datendatei gelöscht werden?"));
+  EXPECT_EQ(m_Frage,
+            "Sollen die ausgeblendeten Einheiten des Gebietes \"Länge\" wirklich aus der Datendatei gelöscht werden?");
   // Rute was the only hidden unit; Zoll of a hidden country stays.
-  std::vector<std::string> erwartet = vorher;
   erwartet.erase(erwartet.begin() + 4);
-  EXPECT_EQ(*GeheimdateiLesen(V() / "LAENGE.DAT"), erwartet);
+  EXPECT_EQ(Klar("LAENGE.DAT"), erwartet);
 
   // Without hidden units: the same lines and the same note.
-  const auto masse = *GeheimdateiLesen(V() / "MASSE.DAT");
+  const auto masse = Klar("MASSE.DAT");
   EXPECT_EQ(AusgeblendeteEinheitenLoeschen(V(), "Masse", "MASSE.DAT", Ja).Nachher.size(), 1u);
-  EXPECT_EQ(*GeheimdateiLesen(V() / "MASSE.DAT"), masse);
+  EXPECT_EQ(Klar("MASSE.DAT"), masse);
 }
 
 TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenAbgelehntOderGescheitertLaesstDieDatei) {
   test::Verschluesselt(V() / "TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
                                           Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
   const std::string temp = Roh("TEMP.DAT"), laenge = Roh("LAENGE.DAT");
-  bool gefragt = false;
-  auto r = AusgeblendeteEinheitenLoeschen(V(), "Temperatur", "TEMP.DAT", [&](const std::string&) {
-    gefragt = true;
-    return FrageAntwort::Ja;
-  });
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!"));
+  auto r = AusgeblendeteEinheitenLoeschen(V(), "Temperatur", "TEMP.DAT", Merken());
+  EXPECT_EQ(r.Fehler.value().Text, Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!"));
   EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
-  EXPECT_FALSE(gefragt);
+  EXPECT_EQ(m_Frage, "");
   EXPECT_EQ(Roh("TEMP.DAT"), temp);
 
-  r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT",
-                                     [](const std::string&) { return FrageAntwort::Nein; });
+  r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT", Nein);
   EXPECT_FALSE(r.Erfolg);
   EXPECT_FALSE(r.Fehler);
   EXPECT_FALSE(r.GebietNeuLaden);
@@ -364,14 +324,12 @@ TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenAbgelehntOderGescheitertLaess
     Groessensperre sperre(0);
     r = AusgeblendeteEinheitenLoeschen(V(), Cp1252("Länge"), "LAENGE.DAT", Ja);
   }
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("LAENGE.DAT").Text);
+  EXPECT_EQ(r.Fehler.value().Text, NichtGeschriebenMeldung("LAENGE.DAT").Text);
   EXPECT_FALSE(r.GebietNeuLaden);
   EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
 
   r = AusgeblendeteEinheitenLoeschen(V(), "Zeit", "ZEIT.DAT", Ja);
-  ASSERT_TRUE(r.Fehler);
-  EXPECT_EQ(r.Fehler->Text, NichtGeschriebenMeldung("ZEIT.DAT").Text);
+  EXPECT_EQ(r.Fehler.value().Text, NichtGeschriebenMeldung("ZEIT.DAT").Text);
   EXPECT_FALSE(fs::exists(V() / "ZEIT.DAT"));
 }
 
