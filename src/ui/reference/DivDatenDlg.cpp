@@ -23,8 +23,6 @@ TDivDatenDlg::TDivDatenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   auto* auswahl = new QLabel(QStringLiteral("&Tabelle:"), this);
   auswahl->setBuddy(ComboBox1);
   ListBox1 = new Tabellenansicht(m_Plattform, this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setAccessibleName(QStringLiteral("Tabelle"));
   ListBox1->setWordWrap(true);
   auto* schliessen = SchliessenKnopf();
 

@@ -33,9 +33,7 @@ TNaehrwertDlg::TNaehrwertDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   auto* einheit = new QHBoxLayout(RadioGroup1);
   einheit->addWidget(m_Kcal);
   einheit->addWidget(m_KJoule);
-  ListBox1 = new Tabellenansicht(m_Plattform, this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setAccessibleName(QStringLiteral("Lebensmittel"));
+  ListBox1 = new Tabellenansicht(m_Plattform, this, QStringLiteral("Lebensmittel"));
   auto* schliessen = SchliessenKnopf();
 
   auto* oben = new QHBoxLayout;

@@ -15,7 +15,6 @@ namespace kolvaro::ui {
 TPhysKonstDlg::TPhysKonstDlg(const Dialogumgebung& umgebung, QWidget* eltern)
     : Dialogbasis(umgebung, QStringLiteral("PhysKonstDlg"), QStringLiteral("Physikalische Konstanten"), eltern) {
   ListBox1 = new Tabellenansicht(m_Plattform, this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
   auto* label1 = new QLabel(QStringLiteral("&Konstanten:"), this);
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setBuddy(ListBox1);

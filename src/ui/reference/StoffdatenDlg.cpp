@@ -28,9 +28,7 @@ TStoffdatenDlg::TStoffdatenDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   Label1->setFont(fett);
   Label2 = new QLabel(this);
   Label2->setObjectName(QStringLiteral("Label2"));
-  ListBox1 = new Tabellenansicht(m_Plattform, this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
-  ListBox1->setAccessibleName(QStringLiteral("Stoffe und Werte"));
+  ListBox1 = new Tabellenansicht(m_Plattform, this, QStringLiteral("Stoffe und Werte"));
   auto* schliessen = SchliessenKnopf();
 
   auto* oben = new QHBoxLayout;

@@ -11,8 +11,10 @@
 
 namespace kolvaro::ui {
 
-Tabellenansicht::Tabellenansicht(Plattform& plattform, QWidget* eltern) : QTableWidget(eltern), m_Plattform(plattform) {
-  setAccessibleName(QStringLiteral("Tabelle"));
+Tabellenansicht::Tabellenansicht(Plattform& plattform, QWidget* eltern, const QString& name)
+    : QTableWidget(eltern), m_Plattform(plattform) {
+  setObjectName(QStringLiteral("ListBox1"));
+  setAccessibleName(name);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setSelectionBehavior(QAbstractItemView::SelectRows);
   setSelectionMode(QAbstractItemView::ExtendedSelection);

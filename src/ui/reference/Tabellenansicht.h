@@ -15,7 +15,8 @@ class Plattform;
 class Tabellenansicht : public QTableWidget {
   Q_OBJECT
  public:
-  Tabellenansicht(Plattform& plattform, QWidget* eltern);
+  // Every viewer names its table ListBox1; name is what a screen reader says.
+  Tabellenansicht(Plattform& plattform, QWidget* eltern, const QString& name = QStringLiteral("Tabelle"));
 
   // Shows the table's headings and rows; the first row is selected.
   void Fuellen(const Referenztabelle& tabelle);

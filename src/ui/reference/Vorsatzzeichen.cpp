@@ -14,7 +14,6 @@ namespace kolvaro::ui {
 TVorsatzzeichen::TVorsatzzeichen(const Dialogumgebung& umgebung, QWidget* eltern)
     : Dialogbasis(umgebung, QStringLiteral("Vorsatzzeichen"), QStringLiteral("Vorsatzzeichen"), eltern, false) {
   ListBox1 = new Tabellenansicht(m_Plattform, this);
-  ListBox1->setObjectName(QStringLiteral("ListBox1"));
   auto* label1 = new QLabel(QStringLiteral("&Vorsatzzeichen:"), this);
   label1->setObjectName(QStringLiteral("Label1"));
   label1->setBuddy(ListBox1);
