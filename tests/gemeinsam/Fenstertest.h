@@ -13,6 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
@@ -22,9 +24,12 @@
 #include <memory>
 
 #include "converter/Konverter.h"
+#include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "gemeinsam/FakePlattform.h"
+#include "gemeinsam/Schreibsperre.h"
+#include "gemeinsam/Testdaten.h"
 #include "ui/Text.h"
 #include "ui/converter/EinheitenModell.h"
 #include "ui/converter/MyWindow.h"
@@ -89,6 +94,44 @@ class Fenstertest : public ::testing::Test {
     auto zeilen = GeheimdateiLesen(Verzeichnis() / datei);
     EXPECT_TRUE(zeilen) << datei;
     return zeilen ? *zeilen : std::vector<std::string>{};
+  }
+
+  // Field 1 of every line of a data file, e.g. "jjnj" ("n": hidden).
+  std::string Sichtbar(const char* datei) const {
+    std::string t;
+    for (const auto& zeile : Klartext(datei)) t += Feld(zeile, '\t', 1);
+    return t;
+  }
+  // Writes enciphered unit lines into the data directory.
+  void Daten(const char* datei, const std::vector<std::string>& zeilen) const {
+    kolvaro::test::Verschluesselt(Verzeichnis() / datei, zeilen);
+  }
+  static std::string Einheitenzeile(const std::string& sichtbar, const std::string& land, const std::string& kurz,
+                                    const std::string& name, const std::string& faktor) {
+    return kolvaro::test::Einheitenzeile(sichtbar, land, kurz, name, faktor);
+  }
+  // The message of a failed rewrite of the file, as the one box expected.
+  static QStringList NichtGeschrieben(const char* datei) { return {QtText(NichtGeschriebenMeldung(datei).Text)}; }
+  // Runs handlung while writes past groesste bytes fail.
+  template <typename F>
+  static void Gesperrt(F&& handlung, rlim_t groesste = 0) {
+    kolvaro::test::Schreibsperre sperre(groesste);
+    handlung();
+  }
+  void Passwort(bool richtig) {
+    m_Fenster->SetPasswortabfrage([richtig] { return richtig; });
+  }
+  static QStringList Eintraege(QListWidget* liste) {
+    QStringList t;
+    for (int i = 0; i < liste->count(); ++i) t << liste->item(i)->text();
+    return t;
+  }
+  // The categories of the selection box.
+  QStringList Gebiete() {
+    QStringList t;
+    auto* combo = Kind<QComboBox>("ComboBox2");
+    for (int i = 0; i < combo->count(); ++i) t << combo->itemText(i);
+    return t;
   }
 
   // As the user does it: open the box, pick the entry.
@@ -167,12 +210,12 @@ class Fenstertest : public ::testing::Test {
     Aktion(aktion)->trigger();
     return gezeigt;
   }
-  // A control of a dialog by its objectName.
   // The factory of a real dialog class, for Starten.
   template <typename D>
   static Dialogfabrik Fabrik() {
     return [](const Dialogumgebung& u, QWidget* e) { return new D(u, e); };
   }
+  // A control of a dialog by its objectName.
   template <typename T>
   static T* Element(QWidget* eltern, const char* name) {
     T* element = eltern->findChild<T*>(QString::fromLatin1(name));

@@ -61,6 +61,18 @@ inline void Verschluesselt(const std::filesystem::path& pfad, const std::vector<
   Schreiben(pfad, geheim);
 }
 
+// A catalogue of categories {name, data file, base unit} (UTF-8), each with
+// the information text "<name>.".
+inline void Katalog(const std::filesystem::path& v, const std::vector<std::vector<std::string>>& gebiete) {
+  std::vector<std::string> gruppen, info;
+  for (const auto& g : gebiete) {
+    gruppen.push_back(Cp1252(g.at(0) + "\t" + g.at(1) + "\t" + g.at(2)));
+    info.insert(info.end(), {Cp1252(g.at(0) + "."), "*"});
+  }
+  Schreiben(v / "Gruppen.nfo", gruppen);
+  Schreiben(v / "Gebiet.nfo", info);
+}
+
 // Countries: 1 SI-Einheit, 2 Internationale Einheit, 3 Deutschland, 4 USA,
 // 5 Österreich (present), 6 Atlantis (not present).
 inline void LaenderSchreiben(const std::filesystem::path& verzeichnis) {

@@ -1,21 +1,18 @@
 // Hiding units from the main window: one row or several, the row selected
 // afterwards, the hidden count, the lines of the data file that change, an
 // emptied list, and a failed rewrite that leaves file and list as they were.
+// That no other field or line changes is EinheitensichtbarkeitTest's.
 #include <gtest/gtest.h>
 
 #include <QToolButton>
 
-#include "data/Feld.h"
-#include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Schreibsperre.h"
-#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro::ui {
 namespace {
 
-using kolvaro::test::Schreibsperre;
-
+// LAENGE.DAT: 0 Fuß, 1 Kilometer, 2 Meter, 3 Meile, 4 Rute (hidden), 5 Zoll
+// (country not present); listed in file order.
 class AusblendenTest : public test::Fenstertest {
  protected:
   void SetUp() override {
@@ -23,16 +20,8 @@ class AusblendenTest : public test::Fenstertest {
     kolvaro::test::StandardDaten(Verzeichnis());
     Starten({});
     GebietWaehlen(QStringLiteral("Länge"));
-    m_Roh = Roh();
+    m_Roh = Roh("LAENGE.DAT");
     m_Plattform.Boxen.clear();
-  }
-  std::vector<std::string> Roh() { return *DateiLaden(Verzeichnis() / "LAENGE.DAT"); }
-  // Field 1 of every line of LAENGE.DAT, e.g. "jjjjnj"; that no other field
-  // or line changes is EinheitensichtbarkeitTest's.
-  std::string Sichtbar() {
-    std::string t;
-    for (const auto& zeile : Klartext("LAENGE.DAT")) t += Feld(zeile, '\t', 1);
-    return t;
   }
   // Ctrl+click adds a row to the selection, as the user does it.
   void Dazuwaehlen(const QString& name) {
@@ -40,55 +29,47 @@ class AusblendenTest : public test::Fenstertest {
     QTest::mouseClick(Liste()->viewport(), Qt::LeftButton, Qt::ControlModifier, Liste()->visualRect(index).center());
   }
   void Ausblenden() { Aktion("Einheitausblenden1")->trigger(); }
+  QString Gezaehlt(int ausgeblendet) {
+    return QStringLiteral("5 Einheiten vorhanden, davon %1 ausgeblendet.").arg(ausgeblendet);
+  }
 
-  std::vector<std::string> m_Roh;
+  std::string m_Roh;
 };
-
-// LAENGE.DAT: 0 Fuß, 1 Kilometer, 2 Meter, 3 Meile, 4 Rute (hidden), 5 Zoll
-// (country not present); listed in file order.
 
 TEST_F(AusblendenTest, EineEinheitGehtDieZeileDavorWirdGewaehlt) {
   ASSERT_EQ(Namen(), QStringList({"Fuß", "Kilometer", "Meter", "Meile"}));
-  EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 1 ausgeblendet."));
+  EXPECT_EQ(Label("Panel2"), Gezaehlt(1));
   Waehlen(QStringLiteral("Meile"));
   Ausblenden();
   EXPECT_EQ(Namen(), QStringList({"Fuß", "Kilometer", "Meter"}));
   EXPECT_EQ(Liste()->currentIndex().row(), 2);
   EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Meter"));
-  EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 2 ausgeblendet."));
+  EXPECT_EQ(Label("Panel2"), Gezaehlt(2));
   EXPECT_TRUE(Kind<QToolButton>("SpeedButton7")->isEnabled());
-  EXPECT_EQ(Sichtbar(), "jjjnnj");
+  EXPECT_EQ(Sichtbar("LAENGE.DAT"), "jjjnnj");
   EXPECT_TRUE(m_Plattform.Boxen.empty());
-
-  // The first row: the new first row is selected.
+  // The rows still address their own lines after a removal.
   Waehlen(QStringLiteral("Fuß"));
   Ausblenden();
-  EXPECT_EQ(Namen(), QStringList({"Kilometer", "Meter"}));
-  EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Kilometer"));
-  EXPECT_EQ(Sichtbar(), "njjnnj");
-  // The rows still address their own lines after the removal.
   Waehlen(QStringLiteral("Meter"));
   Ausblenden();
-  EXPECT_EQ(Sichtbar(), "njnnnj");
+  EXPECT_EQ(Sichtbar("LAENGE.DAT"), "njnnnj");
 }
 
 TEST_F(AusblendenTest, ZweiAufEinmalZaehlenZwei) {
   Waehlen(QStringLiteral("Meile"));
   Dazuwaehlen(QStringLiteral("Meter"));
-  // Rows 2 and 3.
   ASSERT_EQ(Liste()->selectionModel()->selectedIndexes().size(), 2);
   Ausblenden();
   EXPECT_EQ(Namen(), QStringList({"Fuß", "Kilometer"}));
-  EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 3 ausgeblendet."));
-  // The row before the first hidden one.
-  EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Kilometer"));
-  EXPECT_EQ(Sichtbar(), "jjnnnj");
+  EXPECT_EQ(Label("Panel2"), Gezaehlt(3));
+  EXPECT_EQ(Label("Label_gewaehlte_einheit"), QStringLiteral("Kilometer"));  // the row before the first hidden
+  EXPECT_EQ(Sichtbar("LAENGE.DAT"), "jjnnnj");
   EXPECT_EQ(m_Plattform.Sanduhren, 0);
 }
 
 TEST_F(AusblendenTest, DieEinzigeEinheitHinterlaesstLeereListe) {
   GebietWaehlen(QStringLiteral("Temperatur"));
-  ASSERT_EQ(Namen(), QStringList({"Kelvin"}));
   m_Plattform.Boxen.clear();
   Waehlen(QStringLiteral("Kelvin"));
   Ausblenden();
@@ -96,9 +77,8 @@ TEST_F(AusblendenTest, DieEinzigeEinheitHinterlaesstLeereListe) {
   ASSERT_EQ(Texte("Information").size(), 1);
   EXPECT_TRUE(Texte("Information")[0].startsWith(QStringLiteral("Die Einheiten-Liste enthält keine Einträge!")));
   EXPECT_TRUE(Label("Label_gewaehlte_einheit").isEmpty());
-  EXPECT_EQ(Feld(Klartext("TEMP.DAT")[0], '\t', 1), "n");
-  // Nothing left to hide: the command does nothing.
-  Ausblenden();
+  EXPECT_EQ(Sichtbar("TEMP.DAT"), "n");
+  Ausblenden();  // nothing left to hide: the command does nothing
   EXPECT_EQ(m_Plattform.Boxen.size(), 1u);
 }
 
@@ -108,14 +88,11 @@ TEST_F(AusblendenTest, FehlgeschlagenesSchreibenLaesstAllesWieEsWar) {
     m_Plattform.Boxen.clear();
     Waehlen(QStringLiteral("Meile"));
     if (mehrere) Dazuwaehlen(QStringLiteral("Fuß"));
-    {
-      Schreibsperre sperre;
-      Ausblenden();
-    }
-    EXPECT_EQ(Texte("Fehler"), QStringList{QtText(NichtGeschriebenMeldung("LAENGE.DAT").Text)});
-    EXPECT_EQ(Roh(), m_Roh);
+    Gesperrt([&] { Ausblenden(); });
+    EXPECT_EQ(Texte("Fehler"), NichtGeschrieben("LAENGE.DAT"));
+    EXPECT_EQ(Roh("LAENGE.DAT"), m_Roh);
     EXPECT_EQ(Namen(), QStringList({"Fuß", "Kilometer", "Meter", "Meile"}));
-    EXPECT_EQ(Label("Panel2"), QStringLiteral("5 Einheiten vorhanden, davon 1 ausgeblendet."));
+    EXPECT_EQ(Label("Panel2"), Gezaehlt(1));
     EXPECT_EQ(m_Plattform.Sanduhren, 0);
   }
   // The data file gone: the same message, the list unchanged.
@@ -129,16 +106,13 @@ TEST_F(AusblendenTest, FehlgeschlagenesSchreibenLaesstAllesWieEsWar) {
 
 TEST_F(AusblendenTest, OhnePasswortOderAuswahlGeschiehtNichts) {
   Waehlen(QStringLiteral("Meile"));
-  m_Fenster->SetPasswortabfrage([] { return false; });
+  Passwort(false);
   Ausblenden();
-  EXPECT_EQ(Namen().size(), 4);
-  EXPECT_EQ(Roh(), m_Roh);
-
-  m_Fenster->SetPasswortabfrage([] { return true; });
+  Passwort(true);
   Liste()->clearSelection();
   Aktion("ToolButton3")->trigger();
   EXPECT_EQ(Namen().size(), 4);
-  EXPECT_EQ(Roh(), m_Roh);
+  EXPECT_EQ(Roh("LAENGE.DAT"), m_Roh);
   EXPECT_TRUE(m_Plattform.Boxen.empty());
 }
 

@@ -1,20 +1,15 @@
 // Deleting the hidden units of the current category from the menu: the
 // question, the file without them, the window reloaded so that every unit
 // addresses its new line, "Temperatur" refused and a failed write changing
-// nothing.
+// nothing. The messages are checked in GebietsverwaltungTest.
 #include <gtest/gtest.h>
 
 #include <QMenu>
 
-#include "data/Feld.h"
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Schreibsperre.h"
-#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro::ui {
 namespace {
-
-using kolvaro::test::Einheitenzeile;
 
 class AusgeblendeteLoeschenTest : public test::Fenstertest {
  protected:
@@ -22,16 +17,15 @@ class AusgeblendeteLoeschenTest : public test::Fenstertest {
     Fenstertest::SetUp();
     kolvaro::test::StandardDaten(Verzeichnis());
     // Two hidden units between shown ones, so that the lines after them move up.
-    kolvaro::test::Verschluesselt(Verzeichnis() / "LAENGE.DAT",
-                                  {Einheitenzeile("n", "SI-Einheit", "", "Elle", "0.6"),
-                                   Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
-                                   Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
-                                   Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
-                                   Einheitenzeile("j", "SI-Einheit", "mm", "Millimeter", "0.001")});
-    kolvaro::test::Verschluesselt(Verzeichnis() / "TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
-                                                               Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
+    Daten("LAENGE.DAT", {Einheitenzeile("n", "SI-Einheit", "", "Elle", "0.6"),
+                         Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
+                         Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
+                         Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
+                         Einheitenzeile("j", "SI-Einheit", "mm", "Millimeter", "0.001")});
+    Daten("TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
+                       Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
     Starten();
-    m_Fenster->SetPasswortabfrage([] { return true; });
+    Passwort(true);
     GebietWaehlen(QStringLiteral("Länge"));
     m_Plattform.Boxen.clear();
   }
@@ -44,18 +38,14 @@ class AusgeblendeteLoeschenTest : public test::Fenstertest {
 };
 
 TEST_F(AusgeblendeteLoeschenTest, LoeschtDieAusgeblendetenUndLaedtDasGebietNeu) {
-  ASSERT_EQ(m_Konverter->Zaehler().Verborgen, 2);
   ASSERT_TRUE(MenueOeffnen());
   m_Plattform.Antworten = {Antwort::Ja};
   Befehl()->trigger();
   EXPECT_EQ(Texte("Frage").size(), 1);
-  EXPECT_EQ(Texte("Information"), QStringList({QStringLiteral("Die ausgeblendeten Einheiten sind gelöscht!")}));
+  EXPECT_EQ(Texte("Information").size(), 1);
   const auto zeilen = Klartext("LAENGE.DAT");
   ASSERT_EQ(zeilen.size(), 3u);
-  EXPECT_EQ(Feld(zeilen[0], '\t', 8), "Kilometer");
-  EXPECT_EQ(Feld(zeilen[2], '\t', 8), "Millimeter");
   EXPECT_EQ(m_Konverter->Zaehler().Verborgen, 0);
-  EXPECT_EQ(m_Konverter->Zaehler().Gesamt, 3);
   EXPECT_EQ(Label("Panel2"), QStringLiteral("3 Einheiten vorhanden, davon 0 ausgeblendet."));
   // Every unit the window holds addresses its own line in the new file: a
   // later rewrite by line number hits the right unit.
@@ -71,8 +61,6 @@ TEST_F(AusgeblendeteLoeschenTest, LoeschtDieAusgeblendetenUndLaedtDasGebietNeu) 
   EXPECT_EQ(Roh("LAENGE.DAT"), roh);
 }
 
-// The refusals and the failed write change nothing; their messages are
-// checked in GebietsverwaltungTest.
 TEST_F(AusgeblendeteLoeschenTest, TemperaturSchreibfehlerUndOhnePasswortAendernNichts) {
   GebietWaehlen(QStringLiteral("Temperatur"));
   ASSERT_TRUE(MenueOeffnen());
@@ -85,10 +73,7 @@ TEST_F(AusgeblendeteLoeschenTest, TemperaturSchreibfehlerUndOhnePasswortAendernN
   GebietWaehlen(QStringLiteral("Länge"));
   m_Plattform.Boxen.clear();
   m_Plattform.Antworten = {Antwort::Ja};
-  {
-    kolvaro::test::Schreibsperre sperre;
-    Befehl()->trigger();
-  }
+  Gesperrt([&] { Befehl()->trigger(); });
   EXPECT_EQ(Texte("Fehler").size(), 1);
   EXPECT_TRUE(Texte("Information").isEmpty());
   EXPECT_EQ(Roh("LAENGE.DAT"), laenge);
@@ -96,7 +81,7 @@ TEST_F(AusgeblendeteLoeschenTest, TemperaturSchreibfehlerUndOhnePasswortAendernN
 
   // Without the password nothing is asked and nothing happens.
   m_Plattform.Boxen.clear();
-  m_Fenster->SetPasswortabfrage([] { return false; });
+  Passwort(false);
   Befehl()->trigger();
   EXPECT_TRUE(m_Plattform.Boxen.empty());
   EXPECT_EQ(Roh("LAENGE.DAT"), laenge);

@@ -6,18 +6,10 @@
 
 #include <QMenuBar>
 #include <QSet>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
-#include <vector>
 
-#include "basis/Zeichensatz.h"
-#include "data/Einheit.h"
 #include "data/Einheitendatei.h"
-#include "data/Geheimdatei.h"
-#include "data/Textdatei.h"
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro::ui {
 namespace {
@@ -119,7 +111,7 @@ TEST_F(DialogeTest, NachEinerAenderungLaedtDasFensterDasGebietNeu) {
             })}});
   GebietWaehlen(QStringLiteral("Länge"));
   const int vorher = Liste()->model()->rowCount();
-  Zeile(QStringLiteral("Kilometer"));
+  ASSERT_GE(Zeile(QStringLiteral("Kilometer")), 0);
   Aktion("NeuesGebieteinfgen1")->trigger();
   EXPECT_EQ(Liste()->model()->rowCount(), vorher - 1);
   EXPECT_FALSE(Namen().contains(QStringLiteral("Kilometer")));
@@ -135,7 +127,7 @@ TEST_F(DialogeTest, NeueGebieteErscheinenUndDasGewaehlteBleibt) {
               kolvaro::test::Schreiben(k.Verzeichnis() / "Gruppen.nfo", gruppen);
               kolvaro::test::Schreiben(k.Verzeichnis() / "Gebiet.nfo", infotext);
               kolvaro::test::Verschluesselt(k.Verzeichnis() / "AAAPROBE.DAT",
-                                            {kolvaro::test::Einheitenzeile("j", "SI-Einheit", "p", "Probe", "1")});
+                                            {Einheitenzeile("j", "SI-Einheit", "p", "Probe", "1")});
               return Neuladen::Katalog;
             })}});
   GebietWaehlen(QStringLiteral("Masse"));
@@ -161,9 +153,7 @@ TEST_F(DialogeTest, DasTorDerBearbeitungsbefehle) {
   // No factor in the special categories: a note, no password, no dialog.
   GebietWaehlen(QStringLiteral("Temperatur"));
   Aktion("Umrechnungsfaktorndern1")->trigger();
-  EXPECT_EQ(Texte("Information"), QStringList{QStringLiteral("Da bei diesem Gebiet die Umrechnung nicht mit einem "
-                                                             "einfachen Faktor möglich ist, ist ein Ändern des "
-                                                             "Umrechnungsfaktors nicht möglich!")});
+  EXPECT_EQ(Texte("Information").size(), 1);  // its text is BearbeitungstorTest's
   EXPECT_EQ(gefragt, 0);
   // A refused password: silence, no dialog; an accepted one opens it.
   GebietWaehlen(QStringLiteral("Masse"));

@@ -2,22 +2,14 @@
 // it is open: which units it lists (those of hidden countries too), the
 // hidden count at once after showing some, showing all, a category without
 // hidden units, and a failed rewrite that keeps file and dialog as they were.
+// That no other field or line changes is EinheitensichtbarkeitTest's.
 #include <gtest/gtest.h>
 
-#include <QListWidget>
-#include <QPushButton>
-#include <functional>
-
-#include "data/Feld.h"
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Schreibsperre.h"
-#include "gemeinsam/Testdaten.h"
 #include "ui/converter/Einheit_einblendenDlg.h"
 
 namespace kolvaro::ui {
 namespace {
-
-using kolvaro::test::Einheitenzeile;
 
 class EinblendenTest : public test::Fenstertest {
  protected:
@@ -25,45 +17,34 @@ class EinblendenTest : public test::Fenstertest {
     Fenstertest::SetUp();
     kolvaro::test::StandardDaten(Verzeichnis());
     // Three hidden units, one of them of a country that is not present.
-    kolvaro::test::Verschluesselt(Verzeichnis() / "LAENGE.DAT",
-                                  {Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
-                                   Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
-                                   Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
-                                   Einheitenzeile("n", "Atlantis", "", "Elle", "0.6"),
-                                   Einheitenzeile("n", "Österreich", "", "Klafter", "1.8965")});
+    Daten("LAENGE.DAT", {Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
+                         Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
+                         Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),
+                         Einheitenzeile("n", "Atlantis", "", "Elle", "0.6"),
+                         Einheitenzeile("n", "Österreich", "", "Klafter", "1.8965")});
     Starten();
     GebietWaehlen(QStringLiteral("Länge"));
-    m_Roh = *DateiLaden(Verzeichnis() / "LAENGE.DAT");
+    m_Roh = Roh("LAENGE.DAT");
     m_Plattform.Boxen.clear();
-  }
-  // Field 1 of every line of LAENGE.DAT; that no other field or line
-  // changes is EinheitensichtbarkeitTest's.
-  std::string Sichtbar() {
-    std::string t;
-    for (const auto& zeile : Klartext("LAENGE.DAT")) t += Feld(zeile, '\t', 1);
-    return t;
   }
   // Opens the dialog from the menu and runs bedienen while it is open.
   void Oeffnen(const std::function<void(QDialog&)>& bedienen) {
     EXPECT_TRUE(ImDialog("Einheiteinblenden1", "Dlg_Einheit_einblenden", bedienen));
   }
   static QListWidget* Liste(QDialog& d) { return Element<QListWidget>(&d, "ListBox1"); }
-  using Fenstertest::Liste;
-  static QStringList Eintraege(QDialog& d) {
-    QStringList t;
-    for (int i = 0; i < Liste(d)->count(); ++i) t << Liste(d)->item(i)->text();
-    return t;
+  static bool Knopf(QDialog& d, const char* name) { return Element<QPushButton>(&d, name)->isEnabled(); }
+  QString Gezaehlt(int ausgeblendet) {
+    return QStringLiteral("4 Einheiten vorhanden, davon %1 ausgeblendet.").arg(ausgeblendet);
   }
 
-  std::vector<std::string> m_Roh;
+  std::string m_Roh;
 };
 
 TEST_F(EinblendenTest, ZweiVonDreienEinblendenZaehltSofortEins) {
-  ASSERT_EQ(Namen(), QStringList({"Meter", "Kilometer"}));
-  ASSERT_EQ(Label("Panel2"), QStringLiteral("4 Einheiten vorhanden, davon 3 ausgeblendet."));
+  ASSERT_EQ(Label("Panel2"), Gezaehlt(3));
   Oeffnen([&](QDialog& d) {
-    ASSERT_EQ(Eintraege(d), QStringList({"Rute - Deutschland", "Elle - Atlantis", "Klafter - Österreich"}));
     auto* liste = Liste(d);
+    ASSERT_EQ(Eintraege(liste), QStringList({"Rute - Deutschland", "Elle - Atlantis", "Klafter - Österreich"}));
     EXPECT_EQ(liste->item(2)->data(TDlg_Einheit_einblenden::DateizeileRolle).toInt(), 4);
     // Rute and Klafter, by the user's clicks.
     QTest::mouseClick(liste->viewport(), Qt::LeftButton, {}, liste->visualItemRect(liste->item(0)).center());
@@ -71,11 +52,11 @@ TEST_F(EinblendenTest, ZweiVonDreienEinblendenZaehltSofortEins) {
                       liste->visualItemRect(liste->item(2)).center());
     ASSERT_EQ(liste->selectedItems().size(), 2);
     Klick(&d, "BitBtn1");
-    EXPECT_EQ(Label("Panel2"), QStringLiteral("4 Einheiten vorhanden, davon 1 ausgeblendet."));
-    EXPECT_EQ(Eintraege(d), QStringList({"Elle - Atlantis"}));
+    EXPECT_EQ(Label("Panel2"), Gezaehlt(1));
+    EXPECT_EQ(Eintraege(liste), QStringList({"Elle - Atlantis"}));
     EXPECT_EQ(liste->currentRow(), 0);
   });
-  EXPECT_EQ(Sichtbar(), "jjjnj");
+  EXPECT_EQ(Sichtbar("LAENGE.DAT"), "jjjnj");
   // The list is loaded anew; Elle's country is not shown.
   EXPECT_EQ(Namen(), QStringList({"Meter", "Rute", "Kilometer", "Klafter"}));
   EXPECT_TRUE(m_Plattform.Boxen.empty());
@@ -86,24 +67,22 @@ TEST_F(EinblendenTest, AlleEinblendenSchliesst) {
     Klick(&d, "BitBtn2");
     EXPECT_FALSE(d.isVisible());
   });
-  EXPECT_EQ(Sichtbar(), "jjjjj");
+  EXPECT_EQ(Sichtbar("LAENGE.DAT"), "jjjjj");
   EXPECT_EQ(Namen(), QStringList({"Meter", "Rute", "Kilometer", "Klafter"}));
-  EXPECT_EQ(Label("Panel2"), QStringLiteral("4 Einheiten vorhanden, davon 0 ausgeblendet."));
-
+  EXPECT_EQ(Label("Panel2"), Gezaehlt(0));
   // Opened again there is nothing left to show.
   Oeffnen([&](QDialog& d) {
     EXPECT_EQ(Element<QLabel>(&d, "Label2")->text(), QStringLiteral("Es sind keine Einheiten ausgeblendet!"));
-    EXPECT_FALSE(Element<QPushButton>(&d, "BitBtn1")->isEnabled());
-    EXPECT_FALSE(Element<QPushButton>(&d, "BitBtn2")->isEnabled());
+    EXPECT_FALSE(Knopf(d, "BitBtn1") || Knopf(d, "BitBtn2"));
     EXPECT_EQ(Liste(d)->count(), 0);
   });
   // Another category with hidden units lists them.
   GebietWaehlen(QStringLiteral("Masse"));
-  kolvaro::test::Verschluesselt(Verzeichnis() / "MASSE.DAT", {Einheitenzeile("n", "USA", "lb", "Pound", "0.45")});
+  Daten("MASSE.DAT", {Einheitenzeile("n", "USA", "lb", "Pound", "0.45")});
   Oeffnen([&](QDialog& d) {
     EXPECT_EQ(Element<QLabel>(&d, "Label_Gebiet")->text(), QStringLiteral("Masse"));
-    EXPECT_EQ(Eintraege(d), QStringList({"Pound - USA"}));
-    EXPECT_TRUE(Element<QPushButton>(&d, "BitBtn1")->isEnabled());
+    EXPECT_EQ(Eintraege(Liste(d)), QStringList({"Pound - USA"}));
+    EXPECT_TRUE(Knopf(d, "BitBtn1"));
   });
 }
 
@@ -113,24 +92,21 @@ TEST_F(EinblendenTest, FehlgeschlagenesSchreibenLaesstDialogUndDatei) {
     for (const char* knopf : {"BitBtn1", "BitBtn2"}) {
       SCOPED_TRACE(knopf);
       m_Plattform.Boxen.clear();
-      {
-        kolvaro::test::Schreibsperre sperre;
-        Klick(&d, knopf);
-      }
-      EXPECT_EQ(Texte("Fehler"), QStringList{QtText(NichtGeschriebenMeldung("LAENGE.DAT").Text)});
+      Gesperrt([&] { Klick(&d, knopf); });
+      EXPECT_EQ(Texte("Fehler"), NichtGeschrieben("LAENGE.DAT"));
       EXPECT_TRUE(d.isVisible());
-      EXPECT_EQ(Eintraege(d).size(), 3);
-      EXPECT_EQ(Label("Panel2"), QStringLiteral("4 Einheiten vorhanden, davon 3 ausgeblendet."));
+      EXPECT_EQ(Liste(d)->count(), 3);
+      EXPECT_EQ(Label("Panel2"), Gezaehlt(3));
     }
   });
-  EXPECT_EQ(*DateiLaden(Verzeichnis() / "LAENGE.DAT"), m_Roh);
+  EXPECT_EQ(Roh("LAENGE.DAT"), m_Roh);
   EXPECT_EQ(Namen(), QStringList({"Meter", "Kilometer"}));
 }
 
 TEST_F(EinblendenTest, OhnePasswortKeinDialog) {
-  m_Fenster->SetPasswortabfrage([] { return false; });
+  Passwort(false);
   EXPECT_FALSE(ImDialog("ToolButton4", "Dlg_Einheit_einblenden", [](QDialog&) {}));
-  EXPECT_EQ(*DateiLaden(Verzeichnis() / "LAENGE.DAT"), m_Roh);
+  EXPECT_EQ(Roh("LAENGE.DAT"), m_Roh);
 }
 
 }  // namespace

