@@ -8,6 +8,8 @@
 #include <QImage>
 #include <QSet>
 #include <cstdlib>
+#include <tuple>
+#include <vector>
 
 #include "basis/Texte.h"
 #include "data/Laendertabelle.h"
@@ -74,11 +76,8 @@ TEST(Flaggen, JedesBildIst32Mal16UndGezeichnet) {
 }
 
 TEST(Flaggen, UnbekannterNameGibtKeinBild) {
-  for (const char* name : {"BM_ATLANTIS", "", "bm_deutschland", "DEUTSCHLAND", "BM_DEUTSCHLAND "}) {
-    SCOPED_TRACE(name);
-    EXPECT_FALSE(FlaggeVorhanden(QString::fromLatin1(name)));
-    EXPECT_TRUE(Flagge(QString::fromLatin1(name)).isNull());
-  }
+  for (const char* name : {"BM_ATLANTIS", "", "bm_deutschland", "DEUTSCHLAND", "BM_DEUTSCHLAND "})
+    EXPECT_TRUE(!FlaggeVorhanden(QString::fromLatin1(name)) && Flagge(QString::fromLatin1(name)).isNull()) << name;
 }
 
 TEST(Flaggenbeschreibung, DateiHatKeineFehlerhafteZeile) {
@@ -94,88 +93,60 @@ TEST(Flaggenbeschreibung, DateiHatKeineFehlerhafteZeile) {
 }
 
 TEST(Flaggenbeschreibung, PrueferWeistFehlerAb) {
-  const char* const falsch[] = {
-      "BM_X",                                    // no drawing
-      "BM_X kreisel 16 8 4 FF0000",              // unknown command
-      "BM_X kreis 16 8 FF0000",                  // value missing
-      "BM_X kreis 16 8 4 4 FF0000",              // value too many
-      "BM_X kreis 16 acht 4 FF0000",             // not a number
-      "BM_X kreis 16 8 4 FF00",                  // short colour
-      "BM_X kreis 16 8 4 GG0000",                // not hex
-      "BM_X h 000000 FFFFFF:0",                  // zero weight
-      "BM_X h",                                  // stripes without colours
-      "BM_X v 000000:x FFFFFF",                  // bad weight
-      "BM_X feld FFFFFF;; kreis 16 8 4 FF0000",  // empty command in the middle
-      "BM_X stern 16 8 3 FFFFFF 0 1",            // a star needs two tips at least
-      "BM_X stern 16 8 3 FFFFFF 0 5.5",          // tips are whole
-      "BM_X stern 16 8 3 FFFFFF 0 5 1.5",        // inner radius beyond the tips
-      "BM_X sternring 16 8 5 1 1000 FFFFFF",     // far too many stars
-      "BM_X rauten 0 3 FFFFFF",                  // lozenges of no width
-      "BM_X schach 0 0 8 8 0 2 FF0000 FFFFFF",   // no columns
-      "BM_X vieleck FF0000 1 1 5 5",             // two points only
-      "BM_X vieleck FF0000 1 1 5 5 9",           // odd coordinate count
-      "BM_X zug 1 FF0000 1 1",                   // one point only
-      "BM_X bereich 0 0 16",                     // three values
-      "BM_X union 0 0",                          // two values
-      "BM_X text 16 8 0 FF0000 SI",              // no size
-      "BM_X text 16 8 9 FF0000",                 // no text
-      "BM_X kreis 16 8 1e9 FF0000",              // absurd size
-      "BM_X kreis 16 8 nan FF0000",              // not finite
-  };
-  for (const char* zeile : falsch) {
-    SCOPED_TRACE(zeile);
+  // No drawing, unknown command, a value missing or too many, not a number, short or non-hex colour,
+  // zero or bad weight, stripes without colours, an empty command in the middle, a star with fewer
+  // than two or broken tips or its inner radius beyond them, far too many stars, lozenges of no
+  // width, a board without columns, polygons and lines with too few points or an odd count, areas
+  // and cantons with too few values, text without size or text, absurd and non-finite sizes.
+  const QString falsch = QStringLiteral(
+      "|kreisel 16 8 4 FF0000|kreis 16 8 FF0000|kreis 16 8 4 4 FF0000|kreis 16 acht 4 FF0000|kreis 16 8 4 FF00"
+      "|kreis 16 8 4 GG0000|h 000000 FFFFFF:0|h|v 000000:x FFFFFF|feld FFFFFF;; kreis 16 8 4 FF0000"
+      "|stern 16 8 3 FFFFFF 0 1|stern 16 8 3 FFFFFF 0 5.5|stern 16 8 3 FFFFFF 0 5 1.5|sternring 16 8 5 1 1000 FFFFFF"
+      "|rauten 0 3 FFFFFF|schach 0 0 8 8 0 2 FF0000 FFFFFF|vieleck FF0000 1 1 5 5|vieleck FF0000 1 1 5 5 9"
+      "|zug 1 FF0000 1 1|bereich 0 0 16|union 0 0|text 16 8 0 FF0000 SI|text 16 8 9 FF0000|kreis 16 8 1e9 FF0000"
+      "|kreis 16 8 nan FF0000");
+  for (const QString& befehle : falsch.split(QLatin1Char('|'))) {
+    const QString zeile = (QStringLiteral("BM_X ") + befehle).trimmed();  // the first: no drawing at all
     QString fehler;
-    EXPECT_FALSE(FlaggenbeschreibungPruefen(QString::fromLatin1(zeile), &fehler));
-    EXPECT_FALSE(fehler.isEmpty());
+    EXPECT_FALSE(FlaggenbeschreibungPruefen(zeile, &fehler)) << zeile.toStdString();
+    EXPECT_FALSE(fehler.isEmpty()) << zeile.toStdString();
   }
-  const char* const richtig[] = {
-      "BM_X h 000000 DD0000 FFCE00",
-      "BM_X v #0055A4 FFFFFF:2 EF4135",
-      "BM_X feld FFFFFF; kreis 16 8 4.8 BC002D;",
-      "BM_X bereich 0 0 16 8; union; bereich; stern 24 8 2 FFFFFF 36 7 0.45",
-      "BM_X halbmond 12 8 4 3.2 1 FFFFFF -90; text 16 8 9 000000 Engl ?",
-      "BM_X zug 0.6 000000 1 1 5 1 5 5 1 1; schach 0 0 8 8 4 2 FF0000 FFFFFF; rauten 5 3 0098D4",
-  };
-  for (const char* zeile : richtig) {
+  for (const char* zeile :
+       {"BM_X h 000000 DD0000 FFCE00", "BM_X v #0055A4 FFFFFF:2 EF4135", "BM_X feld FFFFFF; kreis 16 8 4.8 BC002D;",
+        "BM_X bereich 0 0 16 8; union; bereich; stern 24 8 2 FFFFFF 36 7 0.45",
+        "BM_X halbmond 12 8 4 3.2 1 FFFFFF -90; text 16 8 9 000000 Engl ?",
+        "BM_X zug 0.6 000000 1 1 5 1 5 5 1 1; schach 0 0 8 8 4 2 FF0000 FFFFFF; rauten 5 3 0098D4"}) {
     QString fehler;
     EXPECT_TRUE(FlaggenbeschreibungPruefen(QString::fromLatin1(zeile), &fehler))
         << zeile << ": " << fehler.toStdString();
   }
 }
 
-TEST(Flaggenbeschreibung, FehlerhafterBefehlWirdAusgelassen) {
-  const QImage bild = FlaggeAusBeschreibung(
-                          QStringLiteral("feld 0000FF; kreisel 16 8 4 FF0000; rechteck 0 0 x 16 00FF00; "
-                                         "kreis 16 8 1e99 FF0000; stern 16 8 3 FFFF00 0 1000; rechteck 0 0 4 4 FF0000"))
-                          .toImage();
-  ASSERT_EQ(bild.size(), QSize(32, 16));
-  EXPECT_TRUE(FarbeNahe(bild, 16, 8, QColor(0x00, 0x00, 0xFF)));
-  EXPECT_TRUE(FarbeNahe(bild, 10, 12, QColor(0x00, 0x00, 0xFF)));
-  EXPECT_TRUE(FarbeNahe(bild, 1, 1, QColor(0xFF, 0x00, 0x00)));
+TEST(Flaggenbeschreibung, FehlerhafteBefehleWerdenAusgelassenStreifenFolgenDenGewichten) {
+  const struct {
+    const char* Beschreibung;
+    std::vector<std::tuple<int, int, QRgb>> Punkte;
+  } faelle[] = {
+      {"feld 0000FF; kreisel 16 8 4 FF0000; rechteck 0 0 x 16 00FF00; kreis 16 8 1e99 FF0000; "
+       "stern 16 8 3 FFFF00 0 1000; rechteck 0 0 4 4 FF0000",
+       {{16, 8, 0x0000FF}, {10, 12, 0x0000FF}, {1, 1, 0xFF0000}}},
+      {"h FF0000:1 00FF00:2 0000FF:1", {{5, 3, 0xFF0000}, {5, 4, 0x00FF00}, {5, 11, 0x00FF00}, {5, 12, 0x0000FF}}},
+      {"bereich 0 0 16 16; v FF0000 0000FF", {{7, 8, 0xFF0000}, {8, 8, 0x0000FF}, {20, 8, 0xFFFFFF}}},
+  };
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Beschreibung);
+    const QImage bild = FlaggeAusBeschreibung(QString::fromLatin1(fall.Beschreibung)).toImage();
+    ASSERT_EQ(bild.size(), QSize(32, 16));
+    for (const auto& [x, y, farbe] : fall.Punkte) EXPECT_TRUE(FarbeNahe(bild, x, y, QColor(farbe)));
+  }
   EXPECT_FALSE(FlaggeAusBeschreibung(QString()).isNull());
 }
 
-TEST(Flaggenbeschreibung, StreifenFolgenDenGewichten) {
-  const QImage bild = FlaggeAusBeschreibung(QStringLiteral("h FF0000:1 00FF00:2 0000FF:1")).toImage();
-  EXPECT_TRUE(FarbeNahe(bild, 5, 3, QColor(0xFF, 0x00, 0x00)));
-  EXPECT_TRUE(FarbeNahe(bild, 5, 4, QColor(0x00, 0xFF, 0x00)));
-  EXPECT_TRUE(FarbeNahe(bild, 5, 11, QColor(0x00, 0xFF, 0x00)));
-  EXPECT_TRUE(FarbeNahe(bild, 5, 12, QColor(0x00, 0x00, 0xFF)));
-  const QImage senkrecht = FlaggeAusBeschreibung(QStringLiteral("bereich 0 0 16 16; v FF0000 0000FF")).toImage();
-  EXPECT_TRUE(FarbeNahe(senkrecht, 7, 8, QColor(0xFF, 0x00, 0x00)));
-  EXPECT_TRUE(FarbeNahe(senkrecht, 8, 8, QColor(0x00, 0x00, 0xFF)));
-  EXPECT_TRUE(FarbeNahe(senkrecht, 20, 8, QColor(Qt::white)));  // outside the area
-}
-
 TEST(Flaggenfarben, StichprobenStimmen) {
-  struct Punkt {
-    int X, Y;
-    QRgb Farbe;
-  };
   // Canada: red bars at the sides and the red leaf, white beside it. USA: blue
   // canton, red bottom stripe at the fly. The Union Jack: red St George's
   // cross in the middle, blue in the corners.
-  const std::pair<const char*, std::vector<Punkt>> proben[] = {
+  const std::pair<const char*, std::vector<std::tuple<int, int, QRgb>>> proben[] = {
       {"BM_DEUTSCHLAND", {{16, 1, 0x000000}, {16, 8, 0xDD0000}, {16, 14, 0xFFCE00}}},
       {"BM_JAPAN", {{16, 8, 0xBC002D}, {0, 0, 0xFFFFFF}}},
       {"BM_FRANKREICH", {{2, 8, 0x0055A4}, {29, 8, 0xEF4135}}},
@@ -188,8 +159,8 @@ TEST(Flaggenfarben, StichprobenStimmen) {
       {"BM_EUROPA", {{16, 8, 0x003399}}},
       {"BM_DEUTSCHLAND-BADEN", {{16, 1, 0xFFDD00}, {16, 8, 0xE4222E}}}};
   for (const auto& [name, punkte] : proben)
-    for (const Punkt& p : punkte)
-      EXPECT_TRUE(FarbeNahe(Bild(QString::fromLatin1(name)), p.X, p.Y, QColor(p.Farbe))) << name;
+    for (const auto& [x, y, farbe] : punkte)
+      EXPECT_TRUE(FarbeNahe(Bild(QString::fromLatin1(name)), x, y, QColor(farbe))) << name;
 }
 
 TEST(Flaggen, VerschiedeneLaenderHabenVerschiedeneBilder) {

@@ -14,25 +14,11 @@ namespace kolvaro::ui {
 namespace {
 
 bool Bedienbar(QAccessible::Role rolle) {
-  switch (rolle) {
-    case QAccessible::PushButton:
-    case QAccessible::CheckBox:
-    case QAccessible::RadioButton:
-    case QAccessible::ComboBox:
-    case QAccessible::EditableText:
-    case QAccessible::SpinBox:
-    case QAccessible::Slider:
-    case QAccessible::List:
-    case QAccessible::Table:
-    case QAccessible::Tree:
-    case QAccessible::PageTab:
-    case QAccessible::ButtonMenu:
-    case QAccessible::ButtonDropDown:
-    case QAccessible::Graphic:
-      return true;
-    default:
-      return false;
-  }
+  using A = QAccessible;
+  for (A::Role r : {A::PushButton, A::CheckBox, A::RadioButton, A::ComboBox, A::EditableText, A::SpinBox, A::Slider,
+                    A::List, A::Table, A::Tree, A::PageTab, A::ButtonMenu, A::ButtonDropDown, A::Graphic})
+    if (r == rolle) return true;
+  return false;
 }
 
 QString Beschreibung(QAccessibleInterface* i) {

@@ -113,7 +113,7 @@ TEST(Formel, Uebersteht100000ZufallsformelnOhneAbsturz) {
     for (int n = laenge(zufall); n > 0; --n) formel += kStuecke[stueck(zufall)];
     std::size_t fehler = 0;
     FormelAuswerten(formel, 1.5, [&](const std::string&) { ++fehler; });
-    // At most eight reports per part: seven bracket counts and one syntax error.
+    // At most eight reports per term: seven bracket counts and one syntax error.
     ASSERT_LE(fehler, 8 * (formel.size() + 1)) << formel;
   }
 }

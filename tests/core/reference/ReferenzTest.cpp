@@ -6,8 +6,8 @@
 
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
-#include "reference/FesteTabellen.h"
 #include "data/Nfo.h"
+#include "reference/FesteTabellen.h"
 #include "reference/Nfotabellen.h"
 #include "reference/Rtf.h"
 #include "reference/Tabellenverzeichnis.h"

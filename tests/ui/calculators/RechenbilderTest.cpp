@@ -1,19 +1,14 @@
-// The calculator pictures: each name once, each picture drawn alike at any size inside its frame, and described.
+// The calculator pictures: one for each figure, each picture drawn alike at any size inside its frame, and described.
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <QSet>
 
+#include "calculators/Rechenfigur.h"
 #include "ui/calculators/Rechenbild.h"
 
 namespace kolvaro::ui {
 namespace {
-
-const char kZeichnungen[] =
-    "QUADRAT RECHTECK RAUTE PARALLELOGRAMM TRAPEZ DREIECK DREIECK_GLEICHSEITIG VIELECK KREIS KREISRING "
-    "KREISAUSSCHNITT KREISABSCHNITT ELLIPSE WUERFEL QUADER PYRAMIDE PYRAMIDENSTUMPF ZYLINDER HOHLZYLINDER "
-    "ZYLINDER_SCHIEF KEGEL KEGELSTUMPF KUGEL KUGELABSCHNITT KUGELZONE KUGEL_ZYL_DURCHBOHRT KUGEL_KEGEL_DURCHBOHRT "
-    "KREISRINGV FASS";
 
 QImage Gemalt(const QString& name, int seite, int rand = 0, bool bekannt = true) {
   QImage bild(seite, seite, QImage::Format_RGB32);
@@ -35,8 +30,11 @@ double Anteil(const QImage& bild, int grenze, QRect aussen = {}) {
 TEST(Rechenbild, JederNameDerRechnerIstGenauEinmalDaUndKeinAndrer) {
   const QStringList namen = RechenbildNamen();
   QSet<QString> erwartet, beschreibungen;
-  for (const QString& zeichnung : QString::fromLatin1(kZeichnungen).split(QLatin1Char(' ')))
-    erwartet << zeichnung << zeichnung + QStringLiteral("_F");
+  // Every figure of the calculators shows its drawing and its formulas.
+  for (const auto* liste : {&Flaechenfiguren(), &Koerperfiguren()})
+    for (const Rechenfigur& figur : *liste)
+      erwartet << QString::fromLatin1(figur.Bild.c_str())
+               << QString::fromLatin1(figur.Bild.c_str()) + QStringLiteral("_F");
   for (const QString& name : namen) beschreibungen << RechenbildBeschreibung(name);
   EXPECT_EQ(namen.size(), 58);
   EXPECT_EQ(QSet<QString>(namen.begin(), namen.end()), erwartet);

@@ -78,18 +78,15 @@ TEST_F(NfoAnsichtenTest, ElementeFolgenDenRegelnFuerNameGruppeUndZustand) {
     auto* liste = Element<QListWidget>(&d, "ListBox1");
     ASSERT_EQ(liste->count(), 3);
     EXPECT_EQ(Text(&d, "Englisch"), "Helium");  // "=" repeats the German name
-    EXPECT_EQ(Text(&d, "Gruppe"), "8. Hauptgruppe");
-    EXPECT_EQ(Text(&d, "Zustand"), "gasförmig");
-    EXPECT_EQ(Text(&d, "Dichtetitel"), "Dichte in g/Liter bei 0° C und 1013 mbar:");
-    liste->setCurrentRow(1);
-    EXPECT_EQ(Text(&d, "Label2"), "Hg");
-    EXPECT_EQ(Text(&d, "Gruppe"), "2. Nebengruppe");
-    EXPECT_EQ(Text(&d, "Zustand"), "flüssig");
-    EXPECT_EQ(Text(&d, "Dichtetitel"), "Dichte in g/cm³ bei 20° C und 1013 mbar:");
-    liste->setCurrentRow(2);  // an unknown state keeps what was shown
-    EXPECT_EQ(Text(&d, "Zustand"), "flüssig");
-    EXPECT_EQ(Text(&d, "Dichtetitel"), "Dichte in g/cm³ bei 20° C und 1013 mbar:");
-    EXPECT_EQ(Text(&d, "Gruppe"), "Lanthanoide");
+    // An unknown state ("?") keeps what was shown.
+    const char* const felder[] = {"Label2", "Gruppe", "Zustand", "Dichtetitel"};
+    const char* const zeilen[][4] = {{"He", "8. Hauptgruppe", "gasförmig", "Dichte in g/Liter bei 0° C und 1013 mbar:"},
+                                     {"Hg", "2. Nebengruppe", "flüssig", "Dichte in g/cm³ bei 20° C und 1013 mbar:"},
+                                     {"Nu", "Lanthanoide", "flüssig", "Dichte in g/cm³ bei 20° C und 1013 mbar:"}};
+    for (int zeile = 0; zeile < 3; ++zeile) {
+      liste->setCurrentRow(zeile);
+      for (int i = 0; i < 4; ++i) EXPECT_EQ(Text(&d, felder[i]), zeilen[zeile][i]) << zeile << " " << felder[i];
+    }
     EXPECT_EQ(Text(&d, "Entdeckung"), "Entdeckt 2099 von Niemand");
   }));
 }
