@@ -62,14 +62,24 @@ U128 GerundetGeteilt(U128 zaehler, U128 nenner) {
 }
 
 void ZiffernAnhaengen(std::string& ziel, U128 zahl, int mindestens) {
-  char puffer[48];
-  int n = 0;
+  // Filled from the back; 39 digits hold any 128-bit number.
+  char puffer[64];
+  char* const ende = puffer + sizeof puffer;
+  char* p = ende;
+  // A 128-bit division is a library call; only the digits above 10^19 need it.
+  constexpr std::uint64_t kZehnHoch19 = 10000000000000000000ULL;
+  while (zahl > ~std::uint64_t{0}) {
+    auto unten = static_cast<std::uint64_t>(zahl % kZehnHoch19);
+    zahl /= kZehnHoch19;
+    for (int i = 0; i < 19; ++i, unten /= 10) *--p = static_cast<char>('0' + unten % 10);
+  }
+  auto rest = static_cast<std::uint64_t>(zahl);
   do {
-    puffer[n++] = static_cast<char>('0' + static_cast<int>(zahl % 10));
-    zahl /= 10;
-  } while (zahl != 0);
-  for (int i = n; i < mindestens; ++i) ziel += '0';
-  while (n > 0) ziel += puffer[--n];
+    *--p = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  if (ende - p < mindestens) ziel.append(static_cast<std::size_t>(mindestens - (ende - p)), '0');
+  ziel.append(p, ende);
 }
 
 // |x| with d decimals, exactly rounded: valid for 0 < x < 2^44 and d <= 10.

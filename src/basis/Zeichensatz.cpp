@@ -35,18 +35,24 @@ std::optional<unsigned char> ByteFuer(char32_t cp) {
 
 }  // namespace
 
+void Cp1252NachUtf8Anhaengen(std::string& ziel, std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size()) {
+    // ASCII stays as it is: a whole run at once.
+    std::size_t ende = i;
+    while (ende < text.size() && static_cast<unsigned char>(text[ende]) < 0x80) ++ende;
+    ziel.append(text.data() + i, ende - i);
+    if (ende == text.size()) break;
+    const auto b = static_cast<unsigned char>(text[ende]);
+    Utf8Anhaengen(ziel, b < 0xA0 ? kBereich80[b - 0x80] : b);
+    i = ende + 1;
+  }
+}
+
 std::string Cp1252NachUtf8(std::string_view text) {
   std::string ziel;
   ziel.reserve(text.size() + text.size() / 8);
-  for (char ch : text) {
-    auto b = static_cast<unsigned char>(ch);
-    if (b < 0x80)
-      ziel += ch;
-    else if (b < 0xA0)
-      Utf8Anhaengen(ziel, kBereich80[b - 0x80]);
-    else
-      Utf8Anhaengen(ziel, b);
-  }
+  Cp1252NachUtf8Anhaengen(ziel, text);
   return ziel;
 }
 

@@ -11,6 +11,8 @@ namespace kolvaro {
 // Every byte has a character (the five undefined ones map to C1 controls,
 // as Windows does), so this conversion never fails.
 std::string Cp1252NachUtf8(std::string_view text);
+// The same, appended to ziel.
+void Cp1252NachUtf8Anhaengen(std::string& ziel, std::string_view text);
 
 // nullopt when the text holds a character that Windows-1252 cannot hold,
 // or is not valid UTF-8.

@@ -320,9 +320,17 @@ class Lauf {
     }
     if (!ergebnis.Erfolg) Fehler(Cp1252("Die Umrechnung wurde abgebrochen."));
     const auto& einheiten = m_Konverter->Einheiten();
-    for (std::size_t i = 0; i < einheiten.size(); ++i)
-      m_Aus << Terminaltext(m_Konverter->AngezeigtesErgebnis(static_cast<int>(i))) << "\t"
-            << Terminaltext(einheiten[i].Einheitenname) << "\t" << Terminaltext(einheiten[i].Landname) << "\n";
+    // The rows are put together first and written at once.
+    std::string zeilen;
+    for (std::size_t i = 0; i < einheiten.size(); ++i) {
+      TerminaltextAnhaengen(zeilen, m_Konverter->AngezeigtesErgebnis(static_cast<int>(i)));
+      zeilen += '\t';
+      TerminaltextAnhaengen(zeilen, einheiten[i].Einheitenname);
+      zeilen += '\t';
+      TerminaltextAnhaengen(zeilen, einheiten[i].Landname);
+      zeilen += '\n';
+    }
+    m_Aus << zeilen;
     // Notes the window shows beside the results come after them.
     m_Aus.flush();
     bool beschaedigt = false;

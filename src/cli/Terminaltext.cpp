@@ -15,20 +15,26 @@ bool Steuerzeichen(unsigned char c) {
 }  // namespace
 
 std::string Terminaltext(std::string_view cp1252) {
-  static const char kHex[] = "0123456789ABCDEF";
   std::string sicher;
-  sicher.reserve(cp1252.size());
-  for (const char zeichen : cp1252) {
-    const auto c = static_cast<unsigned char>(zeichen);
-    if (!Steuerzeichen(c)) {
-      sicher += zeichen;
-      continue;
-    }
+  sicher.reserve(cp1252.size() + cp1252.size() / 8);
+  TerminaltextAnhaengen(sicher, cp1252);
+  return sicher;
+}
+
+void TerminaltextAnhaengen(std::string& sicher, std::string_view cp1252) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::size_t i = 0;
+  while (i < cp1252.size()) {
+    std::size_t ende = i;
+    while (ende < cp1252.size() && !Steuerzeichen(static_cast<unsigned char>(cp1252[ende]))) ++ende;
+    Cp1252NachUtf8Anhaengen(sicher, cp1252.substr(i, ende - i));
+    if (ende == cp1252.size()) break;
+    const auto c = static_cast<unsigned char>(cp1252[ende]);
     sicher += "\\x";
     sicher += kHex[c >> 4];
     sicher += kHex[c & 0x0F];
+    i = ende + 1;
   }
-  return Cp1252NachUtf8(sicher);
 }
 
 }  // namespace kolvaro::cli

@@ -14,5 +14,7 @@ namespace kolvaro::cli {
 // undefined Windows-1252 bytes (which Unicode has as C1 controls) become
 // "\x" and two upper-case hexadecimal digits.
 std::string Terminaltext(std::string_view cp1252);
+// The same, appended to ziel.
+void TerminaltextAnhaengen(std::string& ziel, std::string_view cp1252);
 
 }  // namespace kolvaro::cli

@@ -116,9 +116,11 @@ Resultat<> Konverter::EinheitenLaden() {
   std::sort(angezeigt.begin(), angezeigt.end());
   std::vector<std::string_view> felder;
   std::size_t kurzeZeile = 0;
+  Geheimleseart art;
+  art.Vorab = [this](std::size_t zeilen) { m_Einheiten.reserve(zeilen); };
   // Only the units that are listed are built.
   auto geladen =
-      GeheimdateiDurchlaufen(m_Verzeichnis / datendatei, {}, [&](std::string_view klartext, std::size_t zeile) {
+      GeheimdateiDurchlaufen(m_Verzeichnis / datendatei, art, [&](std::string_view klartext, std::size_t zeile) {
         Felder(klartext, '\t', felder);
         // Without its name or factor a line would list as a nameless unit
         // with a result; it is most likely the piece of a broken line.

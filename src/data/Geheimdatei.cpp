@@ -12,6 +12,7 @@ Resultat<> GeheimdateiDurchlaufen(const std::filesystem::path& pfad, const Gehei
   if (!inhalt) return inhalt.Fehler();
   // Checked before the first line is handed on: nothing of a cut file is read.
   if (auto ganz = ZeilenendePruefen(*inhalt, pfad.filename().string()); !ganz) return ganz;
+  if (art.Vorab) art.Vorab(ZeilenZaehlen(*inhalt));
   std::string klartext;
   Resultat<> ergebnis;
   ZeilenDurchlaufen(*inhalt, [&](std::string_view geheim, std::size_t index) {

@@ -19,6 +19,9 @@ struct Geheimleseart {
   std::size_t Kopfzeilen = 0;
   // Empty lines are passed over; otherwise an empty line counts as damaged.
   bool LeereUeberspringen = false;
+  // Called once before the first line with the number of lines in the file
+  // (header lines included), so that a reader can make room for them.
+  std::function<void(std::size_t zeilen)> Vorab;
 };
 
 // Deciphers the file's lines one after the other into one reused buffer and

@@ -169,10 +169,17 @@ Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string&
                        ". Der Vorgang wurde abgebrochen.");
 }
 
+std::size_t ZeilenZaehlen(std::string_view inhalt) {
+  std::size_t zeilen = 0;
+  // From line break to line break: lines are long, find skips them quickly.
+  for (std::size_t pos = inhalt.find('\n'); pos != std::string_view::npos; pos = inhalt.find('\n', pos + 1)) ++zeilen;
+  return zeilen + (inhalt.empty() || inhalt.back() == '\n' ? 0 : 1);
+}
+
 Resultat<> ZeilenendePruefen(std::string_view inhalt, const std::string& dateiname) {
   if (inhalt.empty() || inhalt.back() == '\n') return {};
-  const auto zeilen = static_cast<std::size_t>(std::count(inhalt.begin(), inhalt.end(), '\n')) + 1;
-  return BeschaedigtMeldung(dateiname, zeilen, Cp1252("endet ohne Zeilenumbruch, die Datei ist abgeschnitten"));
+  return BeschaedigtMeldung(dateiname, ZeilenZaehlen(inhalt),
+                            Cp1252("endet ohne Zeilenumbruch, die Datei ist abgeschnitten"));
 }
 
 }  // namespace kolvaro

@@ -56,6 +56,9 @@ Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennumme
 // The same where no single line is at fault: "... ist beschädigt: <grund>. ..."
 Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string& grund);
 
+// The number of lines ZeilenDurchlaufen hands on.
+std::size_t ZeilenZaehlen(std::string_view inhalt);
+
 // Every file the program writes ends with a line break, so a file whose
 // last line has none was cut off: its last line may read as a different,
 // plausible value. The message names the file and that line.

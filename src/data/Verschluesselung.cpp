@@ -27,25 +27,27 @@ struct HexTabelle {
 constexpr HexTabelle kHex;
 
 // Value of a pair of hexadecimal digits, indexed by the two bytes as they
-// stand in memory; -1 for a pair that is not hexadecimal.
+// stand in memory; -1 for a pair that is not hexadecimal. Built by the
+// compiler: a table made at run time would touch all its 128 KB on every
+// start, where reading touches only the few pages of the digit pairs.
 struct PaarTabelle {
   std::int16_t Wert[65536];
-  PaarTabelle() {
+  constexpr PaarTabelle() : Wert() {
     for (int a = 0; a < 256; ++a)
       for (int b = 0; b < 256; ++b) {
         int h = kHex.Wert[a], t = kHex.Wert[b];
-        unsigned char bytes[2] = {static_cast<unsigned char>(a), static_cast<unsigned char>(b)};
-        std::uint16_t index;
-        std::memcpy(&index, bytes, 2);
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+        const int index = a << 8 | b;
+#else
+        const int index = b << 8 | a;
+#endif
         Wert[index] = static_cast<std::int16_t>((h | t) < 0 ? -1 : h * 16 + t);
       }
   }
 };
+constexpr PaarTabelle kPaare;
 
-const PaarTabelle& Paare() {
-  static const auto* tabelle = new PaarTabelle();
-  return *tabelle;
-}
+const PaarTabelle& Paare() { return kPaare; }
 
 int PaarWert(char hoch, char tief) {
   int h = kHex.Wert[static_cast<unsigned char>(hoch)];
