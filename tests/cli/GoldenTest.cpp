@@ -80,41 +80,22 @@ std::string FallText(const Fall& fall, const CliLauf& lauf) {
   return text + kKoepfe[3] + "\n" + std::to_string(lauf.Status) + "\n";
 }
 
-// Lines only in the expectation ("-") or only in the output ("+") along the
-// longest common subsequence, with their line numbers; "|" marks each end
-// so that blanks at the end of a line show.
+// The lines between the common beginning and the common end: only in the
+// expectation ("-") or only in the output ("+"), with their line numbers; "|"
+// marks each end so that blanks at the end of a line show.
 std::string Unterschiede(const std::string& erwartet, const std::string& erhalten) {
   const auto a = Zeilen(erwartet), b = Zeilen(erhalten);
-  std::vector<std::vector<int>> gemeinsam(a.size() + 1, std::vector<int>(b.size() + 1, 0));
-  for (std::size_t i = a.size(); i-- > 0;)
-    for (std::size_t j = b.size(); j-- > 0;)
-      gemeinsam[i][j] = a[i] == b[j] ? gemeinsam[i + 1][j + 1] + 1 : std::max(gemeinsam[i + 1][j], gemeinsam[i][j + 1]);
+  std::size_t anfang = 0, ende = 0;
+  while (anfang < a.size() && anfang < b.size() && a[anfang] == b[anfang]) ++anfang;
+  while (anfang + ende < std::min(a.size(), b.size()) && a[a.size() - 1 - ende] == b[b.size() - 1 - ende]) ++ende;
   std::ostringstream text;
-  int gezeigt = 0, weitere = 0;
-  auto zeile = [&](char art, std::size_t nummer, const std::string& inhalt) {
-    if (++gezeigt > 40)
-      ++weitere;
-    else
-      text << art << ' ' << nummer + 1 << "\t|" << inhalt << "|\n";
-  };
-  std::size_t i = 0, j = 0;
-  while (i < a.size() || j < b.size()) {
-    if (i < a.size() && j < b.size() && a[i] == b[j]) {
-      ++i, ++j;
-    } else if (j == b.size() || (i < a.size() && gemeinsam[i + 1][j] >= gemeinsam[i][j + 1])) {
-      zeile('-', i, a[i]), ++i;
-    } else {
-      zeile('+', j, b[j]), ++j;
-    }
-  }
-  if (weitere > 0) text << "... und " << weitere << " weitere Zeilen\n";
+  std::size_t gezeigt = 0;
+  for (const auto& [art, z] : {std::pair{'-', &a}, std::pair{'+', &b}})
+    for (std::size_t i = anfang; i + ende < z->size(); ++i)
+      if (++gezeigt <= 40) text << art << ' ' << i + 1 << "\t|" << (*z)[i] << "|\n";
+  if (gezeigt > 40) text << "... und " << gezeigt - 40 << " weitere Zeilen\n";
   if (gezeigt == 0) text << "(gleiche Zeilen, aber das Zeilenende am Schluss fehlt oder ist zu viel)\n";
   return text.str();
-}
-
-bool Neuschreiben() {
-  const char* neu = std::getenv("KOLVARO_GOLDEN_NEU");
-  return neu && std::string(neu) == "1";
 }
 
 class Golden : public testing::Test {
@@ -133,7 +114,7 @@ class Golden : public testing::Test {
     argumente.insert(argumente.end(), fall->Argumente.begin(), fall->Argumente.end());
     const CliLauf lauf = kolvaro::test::CliAufrufen(argumente);
 
-    if (Neuschreiben()) {
+    if (const char* schalter = std::getenv("KOLVARO_GOLDEN_NEU"); schalter && std::string(schalter) == "1") {
       const std::string neu = FallText(*fall, lauf);
       if (neu == *inhalt) return;
       ASSERT_TRUE(kolvaro::SchreibeAtomarRoh(pfad, neu));

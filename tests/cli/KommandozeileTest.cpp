@@ -1,11 +1,16 @@
 // kolvaro-cli on data directories the golden cases cannot hold: missing,
 // damaged or incomplete files, and the choice of the directory without
 // --daten. Every run is compared as a whole: status, output and errors.
+// And the control characters it writes out instead of passing them to the
+// terminal; everything else converts to UTF-8 as it is.
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
+#include <utility>
 
 #include "cli/CliAufruf.h"
+#include "cli/Terminaltext.h"
 
 namespace kolvaro::test {
 
@@ -18,6 +23,20 @@ void PrintTo(const CliLauf& l, std::ostream* os) {
 
 namespace {
 
+using namespace std::string_literals;
+
+TEST(Terminaltext, SteuerzeichenAusgeschrieben) {
+  // Windows-1252 in, UTF-8 out; ESC and BEL from data files: below.
+  const std::pair<std::string, std::string> faelle[] = {
+      {"Meter\tm\n", "Meter\tm\n"},  // columns and lines stay
+      {"\r\x00\x1F\x7F"s, "\\x0D\\x00\\x1F\\x7F"},
+      // Undefined in Windows-1252, they would reach the terminal as C1 controls (0x9D is OSC).
+      {"\x81\x8D\x8F\x90\x9D", "\\x81\\x8D\\x8F\\x90\\x9D"},
+      {"\x80 \x9B \xE4\xDF \xFF", "\xE2\x82\xAC \xE2\x80\xBA \xC3\xA4\xC3\x9F \xC3\xBF"},  // € › äß ÿ
+  };
+  for (const auto& [cp1252, utf8] : faelle) EXPECT_EQ(cli::Terminaltext(cp1252), utf8) << utf8;
+}
+
 CliLauf Cli(const TempVerzeichnis& daten, std::vector<std::string> argumente) {
   argumente.insert(argumente.begin(), {"--daten", daten.Pfad().string()});
   return CliAufrufen(argumente);
@@ -28,14 +47,11 @@ CliLauf Beschaedigt(const std::string& datei, const std::string& grund) {
   return {1, "", "Die Datei " + datei + " ist beschädigt: " + grund + ". Der Vorgang wurde abgebrochen.\n"};
 }
 
-TEST(Kommandozeile, OhneKatalogKeinBefehl) {
-  TempVerzeichnis leer;
-  EXPECT_EQ(Cli(leer, {"gebiete"}), (CliLauf{1, "", "Die Datei Gruppen.nfo konnte nicht geöffnet werden!\n"}));
-}
-
-// A damaged or missing category file stops only the commands that read it.
+// A missing catalogue stops every command; a damaged or missing category
+// file only the commands that read it.
 TEST(Kommandozeile, BeschaedigteUndFehlendeGebietsdateien) {
   TempVerzeichnis daten;
+  EXPECT_EQ(Cli(daten, {"gebiete"}), (CliLauf{1, "", "Die Datei Gruppen.nfo konnte nicht geöffnet werden!\n"}));
   StandardDaten(daten.Pfad());
   Schreiben(daten.Pfad() / "MASSE.DAT", {"nicht verschlüsselt"});
   const CliLauf beschaedigt = Beschaedigt("MASSE.DAT", "Zeile 1 ist keine gültige verschlüsselte Zeile");
@@ -93,75 +109,42 @@ TEST(Kommandozeile, SuchenBisZurUnlesbarenDatei) {
   EXPECT_EQ(Cli(daten, {"suchen", "--abkuerzung", "s"}), (CliLauf{1, "", meldung}));  // no hits before it
 }
 
-// ------------------------------------------------------------ damaged data
-
-// A copy of the shipped data for a test to damage.
-class Kopie {
- public:
-  Kopie() {
-    for (const auto& eintrag : std::filesystem::directory_iterator(KOLVARO_DATEN_DIR))
-      std::filesystem::copy_file(eintrag.path(), m_Daten.Pfad() / eintrag.path().filename());
-  }
-  const TempVerzeichnis& Daten() const { return m_Daten; }
-  std::filesystem::path Pfad(const char* datei) const { return m_Daten.Pfad() / datei; }
-  std::vector<std::string> Zeilen(const char* datei) const { return *DateiLaden(Pfad(datei)); }
-
- private:
-  TempVerzeichnis m_Daten;
-};
-
 // A damaged file ends the run with a message naming the file (and the line),
 // exit 1, whether loading or converting finds it. The rules for each damage
 // are the core tests' (BeschaedigteDatenTest, SonderumrechnungTest).
 TEST(Kommandozeile, BeschaedigteDateienWerdenAbgelehnt) {
-  Kopie kopie;
+  TempVerzeichnis kopie;  // of the shipped data, to damage
+  for (const auto& eintrag : std::filesystem::directory_iterator(KOLVARO_DATEN_DIR))
+    std::filesystem::copy_file(eintrag.path(), kopie.Pfad() / eintrag.path().filename());
+  auto pfad = [&](const char* datei) { return kopie.Pfad() / datei; };
   // A cut file: its last line reads as the beginning of a unit line.
-  const std::string laenge = *DateiInhalt(kopie.Pfad("LAENGE.DAT"));
-  const std::size_t zeilen = kopie.Zeilen("LAENGE.DAT").size();
-  ASSERT_TRUE(SchreibeAtomarRoh(kopie.Pfad("LAENGE.DAT"), laenge.substr(0, laenge.size() - 20)));
-  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Länge", "Meter", "1"}),
+  const std::string laenge = *DateiInhalt(pfad("LAENGE.DAT"));
+  const std::size_t zeilen = DateiLaden(pfad("LAENGE.DAT"))->size();
+  ASSERT_TRUE(SchreibeAtomarRoh(pfad("LAENGE.DAT"), laenge.substr(0, laenge.size() - 20)));
+  EXPECT_EQ(Cli(kopie, {"umrechnen", "Länge", "Meter", "1"}),
             Beschaedigt("LAENGE.DAT",
                         "Zeile " + std::to_string(zeilen) + " endet ohne Zeilenumbruch, die Datei ist abgeschnitten"));
 
   // An empty file is named, not the unit looked for in it.
-  Schreiben(kopie.Pfad("MASSE.DAT"), {});
+  Schreiben(pfad("MASSE.DAT"), {});
   const CliLauf leer{1, "", "Die Datei MASSE.DAT ist leer: das Gebiet \"Masse\" hat keine Einheiten.\n"};
-  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Masse", "Kilogramm", "1"}), leer);
-  EXPECT_EQ(Cli(kopie.Daten(), {"einheiten", "Masse"}), leer);
+  EXPECT_EQ(Cli(kopie, {"umrechnen", "Masse", "Kilogramm", "1"}), leer);
+  EXPECT_EQ(Cli(kopie, {"einheiten", "Masse"}), leer);
 
   // Two rows of the viscosity table swapped (the lines stay enciphered).
-  auto tabelle = kopie.Zeilen("STOFFW12.NFO");
+  auto tabelle = *DateiLaden(pfad("STOFFW12.NFO"));
   std::swap(tabelle[4], tabelle[5]);
-  Schreiben(kopie.Pfad("STOFFW12.NFO"), tabelle);
-  EXPECT_EQ(Cli(kopie.Daten(), {"umrechnen", "Viskosität, kinem. alt", "Engler-Grad", "2"}),
+  Schreiben(pfad("STOFFW12.NFO"), tabelle);
+  EXPECT_EQ(Cli(kopie, {"umrechnen", "Viskosität, kinem. alt", "Engler-Grad", "2"}),
             Beschaedigt("STOFFW12.NFO",
                         "Zeile 6 ist in Spalte 1 nicht größer als die Zeile davor (die Spalten müssen aufsteigen)"));
 }
 
 // A unit without a usable factor shows no number; the note after the
-// results names file and line, and the run ends with 1.
-TEST(Kommandozeile, UnbrauchbarerFaktorOhneZahl) {
-  TempVerzeichnis daten;
-  StandardDaten(daten.Pfad());
-  Verschluesselt(daten.Pfad() / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1"),
-                                              Einheitenzeile("j", "Österreich", "", "Pfund", "0"),
-                                              Einheitenzeile("j", "USA", "lb", "Pound", "0.45359237")});
-  EXPECT_EQ(Cli(daten, {"umrechnen", "Masse", "Kilogramm", "1"}),
-            (CliLauf{1,
-                     "1,0000000000\tKilogramm\tSI-Einheit\nFaktor ungültig\tPfund\tÖsterreich\n"
-                     "2,2046226218\tPound\tUSA\n",
-                     "Die Datei MASSE.DAT ist beschädigt: Zeile 2 (\"Pfund\") hat keinen gültigen Umrechnungsfaktor. "
-                     "Diese Einheit zeigt kein Ergebnis.\n"}));
-  EXPECT_EQ(Cli(daten, {"umrechnen", "Masse", "Pfund", "1"}),
-            (CliLauf{1, "",
-                     "Die Einheit \"Pfund\" (Datei MASSE.DAT, Zeile 2) hat keinen gültigen Umrechnungsfaktor. Bitte "
-                     "eine andere Einheit wählen oder den Faktor ändern.\n"}));
-}
-
-// What a shared data file holds reaches the terminal with its control
-// characters written out: an ESC sequence cannot clear the screen or set
-// the window title.
-TEST(Kommandozeile, SteuerzeichenAusDatenWerdenAusgeschrieben) {
+// results names file and line, and the run ends with 1. What a shared data
+// file holds reaches the terminal with its control characters written out:
+// an ESC sequence cannot clear the screen or set the window title.
+TEST(Kommandozeile, UnbrauchbarerFaktorUndSteuerzeichenAusDaten) {
   TempVerzeichnis daten;
   StandardDaten(daten.Pfad());
   Verschluesselt(daten.Pfad() / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "\x1B[2J", "Kilogramm\x07", "1"),
@@ -176,6 +159,10 @@ TEST(Kommandozeile, SteuerzeichenAusDatenWerdenAusgeschrieben) {
                      "1,0000000000\tUnze\\x0D\tUSA\n",
                      "Die Datei MASSE.DAT ist beschädigt: Zeile 2 (\"Pound\\x1B]0;gekapert\\x07\") hat keinen "
                      "gültigen Umrechnungsfaktor. Diese Einheit zeigt kein Ergebnis.\n"}));
+  EXPECT_EQ(Cli(daten, {"umrechnen", "Masse", "Pound\x1B]0;gekapert\x07", "1"}),
+            (CliLauf{1, "",
+                     "Die Einheit \"Pound\\x1B]0;gekapert\\x07\" (Datei MASSE.DAT, Zeile 2) hat keinen gültigen "
+                     "Umrechnungsfaktor. Bitte eine andere Einheit wählen oder den Faktor ändern.\n"}));
 }
 
 }  // namespace

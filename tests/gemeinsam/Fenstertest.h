@@ -36,6 +36,30 @@
 
 namespace kolvaro::ui::test {
 
+// A dialog that counts its showings; a modal one at once does what the test
+// asks, reports the reload its handlung returns and closes as OK.
+class Probedialog : public Dialogbasis {
+ public:
+  using Handlung = std::function<Neuladen(Konverter&)>;
+  Probedialog(const Dialogumgebung& umgebung, QWidget* eltern, const QString& name, Handlung handlung = {},
+              bool modal = true)
+      : Dialogbasis(umgebung, name, name, eltern, modal), m_Handlung(std::move(handlung)) {}
+  int Gezeigt = 0;
+
+ protected:
+  void Vorbereiten() override {
+    ++Gezeigt;
+    if (!isModal()) return;
+    QTimer::singleShot(0, this, [this] {
+      AenderungMelden(m_Handlung ? m_Handlung(m_Konverter) : Neuladen::Nichts);
+      accept();
+    });
+  }
+
+ private:
+  Handlung m_Handlung;
+};
+
 class Fenstertest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -126,13 +150,13 @@ class Fenstertest : public ::testing::Test {
     for (int i = 0; i < liste->count(); ++i) t << liste->item(i)->text();
     return t;
   }
-  // The categories of the selection box.
-  QStringList Gebiete() {
+  static QStringList Eintraege(QComboBox* box) {
     QStringList t;
-    auto* combo = Kind<QComboBox>("ComboBox2");
-    for (int i = 0; i < combo->count(); ++i) t << combo->itemText(i);
+    for (int i = 0; i < box->count(); ++i) t << box->itemText(i);
     return t;
   }
+  // The categories of the selection box.
+  QStringList Gebiete() { return Eintraege(Kind<QComboBox>("ComboBox2")); }
 
   // As the user does it: open the box, pick the entry.
   void GebietWaehlen(const QString& name) {
@@ -225,12 +249,23 @@ class Fenstertest : public ::testing::Test {
   static void Klick(QWidget* eltern, const char* knopf) {
     QTest::mouseClick(Element<QAbstractButton>(eltern, knopf), Qt::LeftButton);
   }
+  static QString Text(QWidget* eltern, const char* label) { return Element<QLabel>(eltern, label)->text(); }
 
   QTemporaryDir m_Temp;
   FakePlattform m_Plattform;
   std::unique_ptr<QSettings> m_Einstellungen;
   std::unique_ptr<Konverter> m_Konverter;
   std::unique_ptr<TMyWindow> m_Fenster;
+};
+
+// The main window started on a copy of the built data before each test.
+class GebautesFenster : public Fenstertest {
+ protected:
+  void SetUp() override {
+    Fenstertest::SetUp();
+    GebauteDatenKopieren();
+    Starten();
+  }
 };
 
 }  // namespace kolvaro::ui::test

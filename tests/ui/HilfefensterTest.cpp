@@ -5,8 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextBrowser>
@@ -58,9 +56,7 @@ const QDir kQuellen(QStringLiteral(KOLVARO_HILFE_DIR));
 TEST(HilfeSeiten, JederVerweisFuehrtZuEinerSeiteUndIhremAnker) {
   ASSERT_TRUE(kQuellen.exists(kHilfeInhalt));
   EXPECT_EQ(DefekteVerweise(kQuellen), QStringList());
-}
-
-TEST(HilfeSeiten, DiePruefungErkenntDefekteVerweise) {
+  // The check itself finds each kind of broken link.
   QTemporaryDir temp;
   for (const auto& [name, html] : {std::pair{"a.html", R"(<a name="da"></a><a href="b.html">gut</a>
 <a href="a.html#da">gut</a> <a href="#da">gut</a> <a HREF = "a.html#fehlt">Anker fehlt</a>
@@ -92,13 +88,8 @@ TEST(HilfeSeiten, JedeQuelleIstEingebundenHatTitelUndIstVomInhaltErreichbar) {
 }
 
 // F1 through the real windows; the fake platform records the pages.
-class HilfeF1 : public test::Fenstertest {
+class HilfeF1 : public test::GebautesFenster {
  protected:
-  void SetUp() override {
-    Fenstertest::SetUp();
-    GebauteDatenKopieren();
-    Starten();
-  }
   // A shortcut works only once the application has taken the window as its active one.
   static void F1(QWidget& w) {
     w.activateWindow();
@@ -107,22 +98,17 @@ class HilfeF1 : public test::Fenstertest {
   }
 };
 
-TEST_F(HilfeF1, JedesFensterHatEineVorhandeneSeite) {
-  QStringList namen{m_Fenster->objectName()};
-  for (const auto& [art, fabrik] : Standardfabriken()) {
-    ASSERT_NE(m_Fenster->Dialogfenster().Dialog(art), nullptr);
-    namen << m_Fenster->Dialogfenster().Dialog(art)->objectName();
+TEST_F(HilfeF1, JedesFensterHatEineVorhandeneSeiteUndF1ZeigtSie) {
+  ASSERT_EQ(Standardfabriken().size(), static_cast<std::size_t>(kDialogartAnzahl));
+  QList<QWidget*> fenster{m_Fenster.get()};
+  for (const auto& [art, fabrik] : Standardfabriken()) fenster << m_Fenster->Dialogfenster().Dialog(art);
+  for (QWidget* w : fenster) {
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(Hilfeseiten().contains(HilfeseiteFuer(w->objectName()))) << w->objectName().toStdString();
   }
-  ASSERT_EQ(namen.size(), kDialogartAnzahl + 1);
-  for (const QString& name : namen)
-    EXPECT_TRUE(Hilfeseiten().contains(HilfeseiteFuer(name))) << name.toStdString() << " hat keine Hilfeseite";
-  EXPECT_EQ(HilfeseiteFuer(QStringLiteral("MyWindow")), QStringLiteral("umrechnen.html"));
-}
 
-TEST_F(HilfeF1, JedesFensterZeigtSeineSeiteUndDasMenueDenInhalt) {
   Eingabe()->setFocus();
   F1(*m_Fenster);
-  ASSERT_TRUE(Aktion("Index1")->isEnabled());
   Aktion("Index1")->trigger();
   EXPECT_TRUE(ImDialog("MolmassenRechner1", "MolmasseDlg", [](QDialog& d) { F1(d); }));
   EXPECT_TRUE(ImDialog("Einheitensuchen1", "Such_Dialog", [](QDialog& d) { F1(d); }));
@@ -136,22 +122,16 @@ TEST_F(HilfeF1, JedesFensterZeigtSeineSeiteUndDasMenueDenInhalt) {
             (QStringList{"umrechnen.html", "index.html", "molmasse.html", "suchen.html", "vorsatzzeichen.html"}));
 }
 
-class HilfefensterTest : public ::testing::Test {
+class HilfefensterTest : public test::Fenstertest {
  protected:
   void SetUp() override {
-    m_Fenster.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_Fenster));
+    m_Hilfe.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_Hilfe));
   }
-  template <typename T>
-  T* Kind(const char* name) {
-    T* kind = m_Fenster.findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(kind, nullptr) << name;
-    return kind;
-  }
-  QTextBrowser* Browser() { return Kind<QTextBrowser>("Browser"); }
-  QListWidget* Treffer() { return Kind<QListWidget>("Trefferliste"); }
+  QTextBrowser* Browser() { return Element<QTextBrowser>(&m_Hilfe, "Browser"); }
+  QListWidget* Treffer() { return Element<QListWidget>(&m_Hilfe, "Trefferliste"); }
   QStringList Suchen(const QString& begriff) {
-    auto* feld = Kind<QLineEdit>("Suchfeld");
+    auto* feld = Element<QLineEdit>(&m_Hilfe, "Suchfeld");
     feld->clear();
     QTest::keyClicks(feld, begriff);
     QTest::keyClick(feld, Qt::Key_Return);
@@ -159,58 +139,51 @@ class HilfefensterTest : public ::testing::Test {
     for (int i = 0; i < Treffer()->count(); ++i) seiten << Treffer()->item(i)->data(Qt::UserRole).toString();
     return seiten;
   }
-  void Klicken(const char* knopf) { QTest::mouseClick(Kind<QPushButton>(knopf), Qt::LeftButton); }
+  void Klicken(const char* knopf, const char* danach) {
+    Klick(&m_Hilfe, knopf);
+    EXPECT_EQ(m_Hilfe.Seite(), QString::fromLatin1(danach)) << knopf;
+  }
 
-  THilfefenster m_Fenster;
+  THilfefenster m_Hilfe;
 };
 
 TEST_F(HilfefensterTest, SucheFindetEinWortNurAufSeinerSeiteUndOeffnetSie) {
-  ASSERT_TRUE(m_Fenster.SeiteOeffnen(kHilfeInhalt));
+  ASSERT_TRUE(m_Hilfe.SeiteOeffnen(kHilfeInhalt));
   // Capitals and small letters count the same; the word is on one page only.
   ASSERT_EQ(Suchen(QStringLiteral("TRITIUM")), QStringList{"molmasse.html"});
-  EXPECT_EQ(Kind<QLabel>("Trefferzahl")->text(), QStringLiteral("1 Seite gefunden:"));
+  EXPECT_EQ(Text(&m_Hilfe, "Trefferzahl"), QStringLiteral("1 Seite gefunden:"));
   QTest::mouseClick(Treffer()->viewport(), Qt::LeftButton, {}, Treffer()->visualItemRect(Treffer()->item(0)).center());
-  EXPECT_EQ(m_Fenster.Seite(), QStringLiteral("molmasse.html"));
+  EXPECT_EQ(m_Hilfe.Seite(), QStringLiteral("molmasse.html"));
   EXPECT_EQ(Browser()->textCursor().selectedText().toLower(), QStringLiteral("tritium"));
 
   // A word on many pages lists each once; markup is not text.
   QStringList viele = Suchen(QStringLiteral("kolvaro"));
   EXPECT_GT(viele.size(), 5);
   EXPECT_EQ(viele.removeDuplicates(), 0);
-  EXPECT_TRUE(m_Fenster.Suchen(QStringLiteral("charset")).isEmpty());
+  EXPECT_TRUE(m_Hilfe.Suchen(QStringLiteral("charset")).isEmpty());
   EXPECT_TRUE(Suchen(QStringLiteral("Quuxwort")).isEmpty());
-  EXPECT_TRUE(Kind<QLabel>("Trefferzahl")->text().startsWith(QStringLiteral("Keine Seite")));
+  EXPECT_TRUE(Text(&m_Hilfe, "Trefferzahl").startsWith(QStringLiteral("Keine Seite")));
 }
 
-TEST_F(HilfefensterTest, ZurueckUndVorFolgenDemVerlauf) {
-  auto* zurueck = Kind<QPushButton>("Zurueck");
-  auto* vor = Kind<QPushButton>("Vor");
-  ASSERT_TRUE(m_Fenster.SeiteOeffnen(kHilfeInhalt));
+TEST_F(HilfefensterTest, VerlaufUndNurSeitenDesHandbuchs) {
+  auto* zurueck = Element<QPushButton>(&m_Hilfe, "Zurueck");
+  auto* vor = Element<QPushButton>(&m_Hilfe, "Vor");
+  ASSERT_TRUE(m_Hilfe.SeiteOeffnen(kHilfeInhalt));
   EXPECT_FALSE(zurueck->isEnabled());
   // The pages are UTF-8: the umlauts arrive as written.
   EXPECT_TRUE(Browser()->toPlainText().contains(QStringLiteral("Überblick und Umrechnen")));
-  ASSERT_TRUE(m_Fenster.SeiteOeffnen(QStringLiteral("molmasse.html")));
-  ASSERT_TRUE(m_Fenster.SeiteOeffnen(QStringLiteral("elemente.html")));
-  EXPECT_TRUE(zurueck->isEnabled() && !vor->isEnabled());
-  Klicken("Zurueck");
-  EXPECT_EQ(m_Fenster.Seite(), QStringLiteral("molmasse.html"));
-  Klicken("Zurueck");
-  EXPECT_EQ(m_Fenster.Seite(), QStringLiteral("index.html"));
-  EXPECT_FALSE(zurueck->isEnabled());
-  ASSERT_TRUE(vor->isEnabled());
-  Klicken("Vor");
-  EXPECT_EQ(m_Fenster.Seite(), QStringLiteral("molmasse.html"));
-  Klicken("Inhalt");
-  EXPECT_EQ(m_Fenster.Seite(), QStringLiteral("index.html"));
-  EXPECT_FALSE(vor->isEnabled());  // a new page ends the way forward
-}
-
-TEST_F(HilfefensterTest, NurSeitenDesHandbuchsLassenSichOeffnen) {
-  ASSERT_TRUE(m_Fenster.SeiteOeffnen(QStringLiteral("molmasse.html#formel")));
+  ASSERT_TRUE(m_Hilfe.SeiteOeffnen(QStringLiteral("molmasse.html#formel")));
   EXPECT_EQ(Browser()->source().fragment(), QStringLiteral("formel"));
   for (const char* falsch : {"fehlt.html", "", "#formel", "../flaggen.txt", "hilfe.qrc"})
-    EXPECT_FALSE(m_Fenster.SeiteOeffnen(QString::fromLatin1(falsch))) << falsch;
-  EXPECT_EQ(m_Fenster.Seite(), QStringLiteral("molmasse.html"));
+    EXPECT_FALSE(m_Hilfe.SeiteOeffnen(QString::fromLatin1(falsch))) << falsch;
+  ASSERT_TRUE(m_Hilfe.SeiteOeffnen(QStringLiteral("elemente.html")));
+  EXPECT_TRUE(zurueck->isEnabled() && !vor->isEnabled());
+  Klicken("Zurueck", "molmasse.html");  // the refused pages are not in the history
+  Klicken("Zurueck", "index.html");
+  EXPECT_FALSE(zurueck->isEnabled());
+  Klicken("Vor", "molmasse.html");
+  Klicken("Inhalt", "index.html");
+  EXPECT_FALSE(vor->isEnabled());  // a new page ends the way forward
 }
 
 TEST(HilfeQtPlattform, OeffnetDasFensterMitDerSeiteUndSchliesstEs) {

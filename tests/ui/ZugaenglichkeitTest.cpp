@@ -4,8 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QDialog>
-#include <QLineEdit>
+#include <algorithm>
 
 #include "gemeinsam/Fenstertest.h"
 #include "ui/Dialogbasis.h"
@@ -13,55 +12,43 @@
 namespace kolvaro::ui {
 namespace {
 
-bool Bedienbar(QAccessible::Role rolle) {
-  using A = QAccessible;
-  for (A::Role r : {A::PushButton, A::CheckBox, A::RadioButton, A::ComboBox, A::EditableText, A::SpinBox, A::Slider,
-                    A::List, A::Table, A::Tree, A::PageTab, A::ButtonMenu, A::ButtonDropDown, A::Graphic})
-    if (r == rolle) return true;
-  return false;
-}
-
-QString Beschreibung(QAccessibleInterface* i) {
-  QObject* o = i->object();
-  return QStringLiteral("%1 (%2, Rolle %3)")
-      .arg(o ? o->objectName() : QString(), o ? QString::fromLatin1(o->metaObject()->className()) : QString())
-      .arg(static_cast<int>(i->role()));
-}
-
 // The controls without a name below the interface.
-void Namenlose(QAccessibleInterface* i, QStringList& fehlend, int tiefe = 0) {
-  if (!i || tiefe > 40 || i->state().invisible) return;
-  if (Bedienbar(i->role()) && i->text(QAccessible::Name).trimmed().isEmpty()) fehlend << Beschreibung(i);
+QStringList Namenlose(QAccessibleInterface* i, int tiefe = 0) {
+  using A = QAccessible;
+  const auto bedienbar = {A::PushButton, A::CheckBox,   A::RadioButton,    A::ComboBox, A::EditableText,
+                          A::SpinBox,    A::Slider,     A::List,           A::Table,    A::Tree,
+                          A::PageTab,    A::ButtonMenu, A::ButtonDropDown, A::Graphic};
+  QStringList fehlend;
+  if (!i || tiefe > 40 || i->state().invisible) return fehlend;
+  if (std::find(bedienbar.begin(), bedienbar.end(), i->role()) != bedienbar.end() &&
+      i->text(A::Name).trimmed().isEmpty()) {
+    QObject* o = i->object();
+    fehlend << QStringLiteral("%1 (%2, Rolle %3)")
+                   .arg(o ? o->objectName() : QString(), o ? QString::fromLatin1(o->metaObject()->className()) : "")
+                   .arg(static_cast<int>(i->role()));
+  }
   // The rows and cells of lists and tables are their model's; the list itself counts.
-  if (i->role() == QAccessible::List || i->role() == QAccessible::Table || i->role() == QAccessible::Tree) return;
-  for (int k = 0; k < i->childCount(); ++k) Namenlose(i->child(k), fehlend, tiefe + 1);
+  if (i->role() == A::List || i->role() == A::Table || i->role() == A::Tree) return fehlend;
+  for (int k = 0; k < i->childCount(); ++k) fehlend << Namenlose(i->child(k), tiefe + 1);
+  return fehlend;
+}
+std::string Namenlose(QWidget* w) {
+  return Namenlose(QAccessible::queryAccessibleInterface(w)).join(", ").toStdString();
 }
 
-class ZugaenglichkeitTest : public test::Fenstertest {
- protected:
-  void SetUp() override {
-    Fenstertest::SetUp();
-    GebauteDatenKopieren();
-    Starten();
-  }
-};
+using ZugaenglichkeitTest = test::GebautesFenster;
 
 TEST_F(ZugaenglichkeitTest, JedesBedienelementHatEinenNamen) {
-  QStringList fehlend;
-  Namenlose(QAccessible::queryAccessibleInterface(m_Fenster.get()), fehlend);
-  EXPECT_TRUE(fehlend.isEmpty()) << "Hauptfenster: " << fehlend.join(", ").toStdString();
-
+  EXPECT_EQ(Namenlose(m_Fenster.get()), "");
   const auto dialoge = m_Fenster->findChildren<Dialogbasis*>();
   EXPECT_GE(dialoge.size(), 25);
   for (Dialogbasis* dialog : dialoge) {
+    SCOPED_TRACE(dialog->objectName().toStdString());
     dialog->setModal(false);
     dialog->show();
-    QStringList ohneNamen;
-    Namenlose(QAccessible::queryAccessibleInterface(dialog), ohneNamen);
-    EXPECT_TRUE(ohneNamen.isEmpty()) << dialog->objectName().toStdString() << ": "
-                                     << ohneNamen.join(", ").toStdString();
+    EXPECT_EQ(Namenlose(dialog), "");
     QTest::keyClick(dialog, Qt::Key_Escape);
-    EXPECT_FALSE(dialog->isVisible()) << dialog->objectName().toStdString() << " schließt nicht mit Escape";
+    EXPECT_FALSE(dialog->isVisible()) << "schließt nicht mit Escape";
     dialog->hide();
   }
 }
@@ -69,11 +56,10 @@ TEST_F(ZugaenglichkeitTest, JedesBedienelementHatEinenNamen) {
 TEST_F(ZugaenglichkeitTest, EineZeileLiestSichAlsErgebnisEinheitUndLand) {
   GebietWaehlen(QStringLiteral("Länge"));
   Rechnen(QStringLiteral("1"));
-  const int zeile = Zeile(QStringLiteral("Meter"));
-  ASSERT_GE(zeile, 0);
-  const QString gelesen = Liste()->model()->index(zeile, 0).data(Qt::AccessibleTextRole).toString();
-  EXPECT_TRUE(gelesen.endsWith(QStringLiteral(" Meter, SI-Einheit"))) << gelesen.toStdString();
-  EXPECT_FALSE(gelesen.startsWith(QStringLiteral(" "))) << gelesen.toStdString();
+  const QString gelesen =
+      Liste()->model()->index(Zeile(QStringLiteral("Meter")), 0).data(Qt::AccessibleTextRole).toString();
+  EXPECT_TRUE(gelesen.endsWith(QStringLiteral(" Meter, SI-Einheit")) && !gelesen.startsWith(QLatin1Char(' ')))
+      << gelesen.toStdString();
 }
 
 }  // namespace

@@ -25,40 +25,27 @@ Auswertung Auswerten(const std::string& text, double x = 0.0) {
 
 }  // namespace
 
+// Equal operators group from the left; "-" binds weaker than "^" (2^-2 is
+// (2^)-2); the exponent is rounded half to even.
 TEST(Formel, RechnetNachDerRangfolgeDerOperatoren) {
-  const struct {
-    const char* Text;
-    double Wert;
-  } faelle[] = {
-      {"", 0.0},           {"1,5+2", 3.5},
-      {"2 * 3 + 4", 10.0}, {"10-4-3", 3.0},  // equal operators group from the left
-      {"2^3^2", 64.0},     {"12/3/2", 2.0},
-      {"12:3", 4.0},       {"3·4", 12.0},
-      {"-2+5", 3.0},       {"(1+2)*(3+4)", 21.0},
-      {"2^(-2)", 0.25},    {"2^-2", -1.0},  // "-" binds weaker than "^": (2^)-2
-      {"2^2,5", 4.0},                       // the exponent is rounded half to even
-      {"2^3,5", 16.0},     {"wur(16)", 4.0},
-      {"lg1000", 3.0},     {"lb8", 3.0},
-      {"lnexp(2)", 2.0},   {"si_90", 1.0},
-      {"as_1", 90.0},      {"acs(-1)", 3.141592653589793},
-      {"abs(-3)", 3.0},    {"int(-2,7)", -2.0},
-      {"rou2,5", 3.0},     {"2*Pi", 6.283185307179586},
-      {"x*x", 9.0},
-  };
-  for (const auto& f : faelle) {
-    SCOPED_TRACE(f.Text);
-    Auswertung a = Auswerten(f.Text, 3.0);
-    EXPECT_NEAR(a.Wert, f.Wert, 1e-12);
-    EXPECT_TRUE(a.Fehler.empty()) << a.Fehler.front();
+  // clang-format off
+  const std::pair<const char*, double> faelle[] = {
+      {"", 0.0},        {"1,5+2", 3.5},      {"2 * 3 + 4", 10.0}, {"10-4-3", 3.0},   {"2^3^2", 64.0},
+      {"12/3/2", 2.0},  {"12:3", 4.0},       {"3·4", 12.0},       {"-2+5", 3.0},     {"(1+2)*(3+4)", 21.0},
+      {"2^(-2)", 0.25}, {"2^-2", -1.0},      {"2^2,5", 4.0},      {"2^3,5", 16.0},   {"wur(16)", 4.0},
+      {"lg1000", 3.0},  {"lb8", 3.0},        {"lnexp(2)", 2.0},   {"si_90", 1.0},    {"as_1", 90.0},
+      {"abs(-3)", 3.0}, {"int(-2,7)", -2.0}, {"rou2,5", 3.0},     {"x*x", 9.0},      {"acs(-1)", 3.141592653589793},
+      {"2*Pi", 6.283185307179586}};
+  // clang-format on
+  for (const auto& [text, wert] : faelle) {
+    Auswertung a = Auswerten(text, 3.0);
+    EXPECT_NEAR(a.Wert, wert, 1e-12) << text;
+    EXPECT_TRUE(a.Fehler.empty()) << text << ": " << a.Fehler.front();
   }
 }
 
 TEST(Formel, MeldetJedenFehlerUndZaehltDenTeilAlsNull) {
-  const struct {
-    const char* Text;
-    double Wert;
-    std::vector<std::string> Fehler;
-  } faelle[] = {
+  const std::tuple<const char*, double, std::vector<std::string>> faelle[] = {
       {"2+Xy", 2.0, {"Syntaxf. in Xy"}},
       {"Xy+1+Zz", 1.0, {"Syntaxf. in Xy", "Syntaxf. in Zz"}},
       {"5/0+1", 1.0, {"5/0"}},
@@ -67,11 +54,10 @@ TEST(Formel, MeldetJedenFehlerUndZaehltDenTeilAlsNull) {
       {"asn2", 0.0, {"Fehler in asn2"}},
       {"(1+2", 2.0, std::vector<std::string>(7, "(1|-1 Klammern zu viel!")},
   };
-  for (const auto& f : faelle) {
-    SCOPED_TRACE(f.Text);
-    Auswertung a = Auswerten(f.Text);
-    EXPECT_NEAR(a.Wert, f.Wert, 1e-12);
-    EXPECT_EQ(a.Fehler, f.Fehler);
+  for (const auto& [text, wert, fehler] : faelle) {
+    Auswertung a = Auswerten(text);
+    EXPECT_NEAR(a.Wert, wert, 1e-12) << text;
+    EXPECT_EQ(a.Fehler, fehler) << text;
   }
 }
 

@@ -45,9 +45,9 @@ TEST(Molmasse, RechnetFormelnMitZaehlernKlammernUndKristallwasser) {
 TEST(Molmasse, ZeigtDenRestUndMeldetJedenFehler) {
   EXPECT_TRUE(MolmasseBerechnen("", kElemente).Werte.empty());
 
+  // The rest and the message of "Na-Xy": golden molmasse_unbekanntes_symbol.
   Rechnerergebnis r = MolmasseBerechnen("Na-Xy", kElemente);
-  EXPECT_EQ(r.Werte, std::vector<std::string>{"22,990"});
-  ASSERT_EQ(r.Ablauf.Vorher.size(), 1u);
+  EXPECT_EQ(r.Ablauf.Vorher.size(), 1u);
   EXPECT_EQ(r.Ablauf.FokusDanach, Fokus::FokusUndMarkieren);
 
   EXPECT_EQ(Masse("xyz"), "0,000");

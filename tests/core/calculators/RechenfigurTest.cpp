@@ -34,8 +34,7 @@ TEST(Ergebnistext, WaehltDieDezimalenNachDerGroesseUndKuerztNullen) {
 TEST(Rechenfigur, BerechnetFlaechenUndKoerper) {
   const auto& fl = Flaechenfiguren();
   const auto& kp = Koerperfiguren();
-  ASSERT_EQ(fl.size(), 13u);
-  ASSERT_EQ(kp.size(), 16u);
+  ASSERT_EQ(kp.size(), 16u);  // the thirteen areas: golden flaeche_liste
   const struct {
     const std::vector<Rechenfigur>& Liste;
     const char* Name;
@@ -94,6 +93,6 @@ TEST(Rechenfigur, LehntFalscheEingabenMitMeldungUndFeldAb) {
     EXPECT_FALSE(r.Ablauf.Erfolg);
     EXPECT_TRUE(r.Werte.empty());
     EXPECT_EQ(r.Ablauf.Fehler ? r.Ablauf.Fehler->Text : "", f.Meldung);
-    if (!f.Meldung.empty()) EXPECT_EQ(r.Eingabefeld, f.Feld);
+    EXPECT_TRUE(f.Meldung.empty() || r.Eingabefeld == f.Feld) << r.Eingabefeld;
   }
 }

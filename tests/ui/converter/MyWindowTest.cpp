@@ -1,18 +1,17 @@
-// The main window driven through its real widgets on a copy of the built data.
+// The main window driven through its real widgets on a copy of the built
+// data; the rules behind what it shows are the core's tests'.
 #include <gtest/gtest.h>
 
+#include <QTableView>
+
+#include "data/Einheitendatei.h"
 #include "gemeinsam/Fenstertest.h"
 
 namespace kolvaro::ui {
 namespace {
 
-class MyWindowTest : public test::Fenstertest {
+class MyWindowTest : public test::GebautesFenster {
  protected:
-  void SetUp() override {
-    Fenstertest::SetUp();
-    GebauteDatenKopieren();
-    Starten();
-  }
   // The category Länge with the given unit selected.
   void Laenge(const char* einheit) {
     GebietWaehlen(QStringLiteral("Länge"));
@@ -34,16 +33,13 @@ TEST_F(MyWindowTest, ErsterStartUndUmrechnenZeigenErgebnisseUndErgebniszeile) {
   Enter();
   EXPECT_TRUE(m_Plattform.Boxen.empty());
   EXPECT_EQ(Ergebnis("Meter"), QStringLiteral("2.500,0000000"));
-  EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("2,5000000000"));
   EXPECT_EQ(Liste()->currentIndex().row(), Zeile(QStringLiteral("Kilometer")));
   EXPECT_EQ(Label("Label_Ausgangseinheit"), QStringLiteral("2,5  Kilometer"));
   EXPECT_TRUE(Aktion("WertKopieren1")->isEnabled());
-
   // The result row blinks five times and then stays visible.
   EXPECT_TRUE(Kind<QTimer>("Timer1")->isActive());
   QTRY_VERIFY_WITH_TIMEOUT(!Kind<QTimer>("Timer1")->isActive(), 5000);
   EXPECT_TRUE(Kind<QLabel>("Label_Ausgangseinheit")->isVisible());
-
   // A category change empties the row and disables copying.
   GebietWaehlen(QStringLiteral("Masse"));
   EXPECT_TRUE(Label("Label_Ausgangseinheit").isEmpty());
@@ -54,7 +50,6 @@ TEST_F(MyWindowTest, ErsterStartUndUmrechnenZeigenErgebnisseUndErgebniszeile) {
 TEST_F(MyWindowTest, FalscheEingabeBringtFehlerboxUndAendertNichts) {
   Laenge("Meter");
   Rechnen(QStringLiteral("3"));
-  const QString vorher = Ergebnis("Kilometer");
   // π has no place in the code page: in the window the same message as any other wrong input.
   for (const QString& falsch : {QStringLiteral("x1"), QStringLiteral("π")}) {
     m_Plattform.Boxen.clear();
@@ -63,45 +58,36 @@ TEST_F(MyWindowTest, FalscheEingabeBringtFehlerboxUndAendertNichts) {
     EXPECT_EQ(Texte("Fehler"), QStringList{QStringLiteral("Falsche Eingabe im Werteingabeld! Bitte ändern! ")});
     EXPECT_EQ(m_Plattform.Boxen.size(), 1u);
     EXPECT_EQ(Eingabe()->selectedText(), falsch);
-    EXPECT_EQ(Ergebnis("Kilometer"), vorher);
+    EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("0,0030000000"));
   }
 }
 
-TEST_F(MyWindowTest, AnzeigeUmschaltenOhneNeueRechnung) {
+TEST_F(MyWindowTest, AnzeigeUndSortierungUmschaltenOhneNeueRechnung) {
   Laenge("Meter");
   Eintippen(QStringLiteral("1"));
   QTest::mouseClick(Kind<QPushButton>("Rechentaste"), Qt::LeftButton);
-  EXPECT_EQ(Ergebnis("Meter"), QStringLiteral("1,0000000000"));
   Aktion("WissenschaZahlenanzeige1")->trigger();
   EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("1,000000E-0003"));
   EXPECT_TRUE(Aktion("ToolButton13")->isChecked());  // menu and tool bar agree
   Aktion("ToolButton11")->trigger();
   EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("0,0010000000"));
-  EXPECT_EQ(Liste()->currentIndex().row(), Zeile(QStringLiteral("Meter")));
-}
-
-TEST_F(MyWindowTest, SortierungenMitUndOhneErgebnisse) {
-  GebietWaehlen(QStringLiteral("Länge"));
-  Aktion("ToolButton9")->trigger();  // by country, no results: SI units first
+  // Sorted by size, then by name: the same unit selected, the results kept.
+  Aktion("EinheitensortierungnachGroesse1")->trigger();
+  EXPECT_TRUE(Aktion("ToolButton12")->isChecked());
+  EXPECT_EQ(Liste()->currentIndex().data().toString(), QStringLiteral("Meter"));
+  EXPECT_EQ(Ergebnis(Liste()->currentIndex().row()), QStringLiteral("1,0000000000"));
+  EXPECT_LT(Zeile(QStringLiteral("Meter")), Zeile(QStringLiteral("Kilometer")));
+  Aktion("ToolButton8")->trigger();
+  EXPECT_EQ(Liste()->currentIndex().data().toString(), QStringLiteral("Meter"));
+  EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("0,0010000000"));
+  // By country without results: SI units first, the first row selected.
+  GebietWaehlen(QStringLiteral("Masse"));
+  Aktion("ToolButton9")->trigger();
   EXPECT_EQ(QtText(m_Konverter->Einheiten()[0].Landname), QStringLiteral("SI-Einheit"));
   EXPECT_EQ(Liste()->currentIndex().row(), 0);
-
-  Klicken(Zeile(QStringLiteral("Kilometer")));
-  Rechnen(QStringLiteral("1"));
-  Aktion("EinheitensortierungnachGroesse1")->trigger();
-  // Same unit selected, results kept, ascending factors.
-  EXPECT_EQ(Liste()->currentIndex().data().toString(), QStringLiteral("Kilometer"));
-  EXPECT_EQ(Ergebnis(Liste()->currentIndex().row()), QStringLiteral("1,0000000000"));
-  const auto& e = m_Konverter->Einheiten();
-  for (std::size_t i = 1; i < e.size(); ++i) EXPECT_LE(e[i - 1].Faktor, e[i].Faktor);
-  EXPECT_TRUE(Aktion("ToolButton12")->isChecked());
-
-  Aktion("ToolButton8")->trigger();
-  EXPECT_EQ(Liste()->currentIndex().data().toString(), QStringLiteral("Kilometer"));
-  EXPECT_FALSE(Ergebnis(0).isEmpty());
 }
 
-TEST_F(MyWindowTest, KopierenUndEinfuegen) {
+TEST_F(MyWindowTest, KopierenEinfuegenUndAutomatischesRechnen) {
   Laenge("Kilometer");
   Kind<QAction>("PopupKopieren")->trigger();  // before a conversion: the empty text
   EXPECT_EQ(m_Plattform.Ablage, QString());
@@ -115,11 +101,6 @@ TEST_F(MyWindowTest, KopierenUndEinfuegen) {
   Aktion("Werteinfgen1")->trigger();
   EXPECT_EQ(Eingabe()->text(), QStringLiteral("7"));
   EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("0,0070000000"));
-}
-
-TEST_F(MyWindowTest, AutomatischesRechnenBeimTippenUndWechseln) {
-  Laenge("Meter");
-  Aktion("AutomatischesRechnen1")->trigger();
   Eintippen(QStringLiteral("12"));
   EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("0,0120000000"));
   Klicken(Zeile(QStringLiteral("Kilometer")));  // selecting another unit converts at once
@@ -148,12 +129,10 @@ TEST_F(MyWindowTest, EinstellungenUeberlebenDenNeustart) {
   EXPECT_TRUE(Aktion("AutomatischesRechnen1")->isChecked());
   // Automatic calculation at start: results are there at once, scientific.
   EXPECT_TRUE(Ergebnis(0).contains(QLatin1Char('E')));
-}
 
-TEST_F(MyWindowTest, UnsinnigeEinstellungenGebenWarnungUndVorgaben) {
+  // Nonsense in the settings: the warning, and the defaults.
   Schliessen();
   m_Einstellungen->setValue(QStringLiteral("Gruppe"), QStringLiteral("viele"));
-  m_Einstellungen->setValue(QStringLiteral("ESortierung"), QStringLiteral("Land"));
   Starten();
   EXPECT_EQ(Texte("Warnung"), QStringList{QStringLiteral("Die Angaben in der Registry konnten nicht gelesen werden. "
                                                          "Der Kolvaro wird mit Standardeinstellungen geöffnet")});
@@ -171,8 +150,8 @@ TEST_F(MyWindowTest, InformationenUeberGebietUndEinheit) {
   const int meter = Zeile(QStringLiteral("Meter"));
   Klicken(meter);
   Aktion("ToolButton1")->trigger();
-  const QRect r = Liste()->visualRect(Liste()->model()->index(meter, 0));
-  QTest::mouseDClick(Liste()->viewport(), Qt::LeftButton, {}, r.center());
+  QTest::mouseDClick(Liste()->viewport(), Qt::LeftButton, {},
+                     Liste()->visualRect(Liste()->model()->index(meter, 0)).center());
   const QString zusatz = QtText(m_Konverter->Einheiten()[static_cast<std::size_t>(meter)].Zusatzinfo);
   EXPECT_FALSE(zusatz.isEmpty());
   EXPECT_EQ(Texte("Schlicht"), (QStringList{zusatz, zusatz}));
@@ -181,8 +160,7 @@ TEST_F(MyWindowTest, InformationenUeberGebietUndEinheit) {
 TEST_F(MyWindowTest, UmrechnenRolltDieListeNicht) {
   GebietWaehlen(QStringLiteral("Länge"));
   for (int i = 0; i < 50; ++i) QCoreApplication::processEvents();
-  const int mitte = Liste()->model()->rowCount() / 2;
-  Liste()->scrollTo(Liste()->model()->index(mitte, 0), QAbstractItemView::PositionAtTop);
+  Liste()->scrollTo(Liste()->model()->index(Liste()->model()->rowCount() / 2, 0), QAbstractItemView::PositionAtTop);
   const int oben = Liste()->indexAt(QPoint(1, 1)).row();
   ASSERT_GT(oben, 0);
   QTest::mouseClick(Kind<QPushButton>("Rechentaste"), Qt::LeftButton);
@@ -200,6 +178,50 @@ TEST_F(MyWindowTest, FehlenderKatalogLaesstDasProgrammBedienbar) {
   Enter();  // nothing to convert, nothing happens
   QTest::mouseClick(Kind<QPushButton>("Rechentaste"), Qt::LeftButton);
   EXPECT_EQ(m_Plattform.Boxen.size(), 1u);
+}
+
+// The about box: the version of the build, and the date of the newest
+// exchange rate, read from the data directory each time the box opens.
+TEST_F(MyWindowTest, UeberDlgZeigtVersionUndStandDerKurse) {
+  auto kurse = [&] {
+    QStringList texte;
+    EXPECT_TRUE(ImDialog("UeberKolvaro1", "UeberDlg", [&](QDialog& d) {
+      texte << Text(&d, "Version") << Text(&d, "Wechselkurse");
+      Klick(&d, "BitBtn1");
+      EXPECT_FALSE(d.isVisible());  // OK closes it
+    }));
+    return texte.join(QLatin1Char('|'));
+  };
+  EXPECT_EQ(kurse(), QStringLiteral("Version 6.0|Wechselkurse: Stand 05.09.2025"));
+  ASSERT_TRUE(EinheitenzeileAendern(Verzeichnis(), "WAEHRUNG.DAT", 0, feld::Uebersetzung, "1.10.2025 eigener Kurs"));
+  EXPECT_EQ(kurse(), QStringLiteral("Version 6.0|Wechselkurse: Stand 01.10.2025"));
+  // A currency file that cannot be read leaves the box usable.
+  std::filesystem::remove(Verzeichnis() / "WAEHRUNG.DAT");
+  EXPECT_EQ(kurse(), QStringLiteral("Version 6.0|Wechselkurse: Stand unbekannt"));
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+}
+
+// The shipped currencies go through the currency table and back unharmed.
+TEST_F(MyWindowTest, GelieferteWaehrungenKommenVollstaendigZurueck) {
+  GebietWaehlen(QStringLiteral("Währungen"));
+  const auto vorher = Klartext("WAEHRUNG.DAT");
+  ASSERT_FALSE(vorher.empty());
+  EXPECT_TRUE(ImDialog("Umrechnungsfaktorndern1", "Faktor_aender_Waehrung_neu", [&](QDialog& d) {
+    EXPECT_EQ(Element<QTableView>(&d, "StringGrid1")->model()->rowCount(), static_cast<int>(vorher.size()));
+    Klick(&d, "BitBtn1");
+    EXPECT_FALSE(d.isVisible());
+  }));
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+  const auto nachher = Klartext("WAEHRUNG.DAT");
+  ASSERT_EQ(nachher.size(), vorher.size());
+  for (std::size_t i = 0; i < vorher.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(Felder(nachher[i], '\t').size(), 19u);
+    EXPECT_EQ(nachher[i].find('\0'), std::string::npos);
+    for (int f : {1, 2, 5, 7, 8, 10, 11, 12, 13, 14, 15, 17, 19})
+      EXPECT_EQ(Feld(nachher[i], '\t', f), Feld(vorher[i], '\t', f)) << "Feld " << f;
+    EXPECT_EQ(Feld(nachher[i], '\t', 9).size(), 23u);
+  }
 }
 
 }  // namespace

@@ -1,12 +1,9 @@
-// The password lock in the window: the password is chosen at the first
-// start, asked for before a protected command, and a missing password file
-// locks. The password dialogs are the real ones; the protected command opens
-// a probe that only counts.
+// The password lock in the window with the real password dialogs; the
+// protected commands open probes. The file's rules are PasswortdateiTest's.
 #include <gtest/gtest.h>
 
 #include <deque>
 
-#include "data/Verschluesselung.h"
 #include "editing/Passwortdatei.h"
 #include "gemeinsam/Fenstertest.h"
 #include "ui/editing/PasswordDlg.h"
@@ -16,20 +13,6 @@ namespace kolvaro::ui {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A protected command's dialog: counts its showings and closes at once.
-class Zaehldialog : public Dialogbasis {
- public:
-  Zaehldialog(const Dialogumgebung& umgebung, QWidget* eltern, const QString& name)
-      : Dialogbasis(umgebung, name, name, eltern) {}
-  int Gezeigt = 0;
-
- protected:
-  void Vorbereiten() override {
-    ++Gezeigt;
-    QTimer::singleShot(0, this, &QDialog::accept);
-  }
-};
 
 class PasswortTest : public test::Fenstertest {
  protected:
@@ -55,7 +38,7 @@ class PasswortTest : public test::Fenstertest {
   // The real password dialogs and probes for two protected commands.
   void Starten() {
     auto probe = [](const char* name) -> Dialogfabrik {
-      return [name](const Dialogumgebung& u, QWidget* e) { return new Zaehldialog(u, e, QString::fromLatin1(name)); };
+      return [name](const Dialogumgebung& u, QWidget* e) { return new test::Probedialog(u, e, name); };
     };
     Fenstertest::Starten({{Dialogart::Passwortabfrage, Fabrik<TPasswordDlg>()},
                           {Dialogart::PasswortErzeugung, Fabrik<TPasswortErzeugungDlg>()},
@@ -92,13 +75,11 @@ class PasswortTest : public test::Fenstertest {
   }
   void Geschuetzt() { Aktion("NeuesGebieteinfgen1")->trigger(); }
 
-  // The deciphered first line of the password file.
-  std::string GespeichertesPasswort() {
-    auto zeilen = DateiLaden(Datei());
-    if (!zeilen || zeilen->empty()) return "<keine Zeile>";
-    return LinieEntschluesseln(zeilen->front(), 2).value_or("<beschaedigt>");
+  bool Gespeichert(const char* passwort) {
+    const auto stimmt = PasswortStimmt(Verzeichnis(), passwort);
+    return stimmt && *stimmt;
   }
-  int Gezeigt(const char* probe) { return Kind<Zaehldialog>(probe)->Gezeigt; }
+  int Gezeigt(const char* probe) { return Kind<test::Probedialog>(probe)->Gezeigt; }
   QStringList Meldungen() const {
     QStringList texte;
     for (const auto& b : m_Plattform.Boxen) texte << b.Art + QStringLiteral(": ") + b.Text;
@@ -110,27 +91,14 @@ class PasswortTest : public test::Fenstertest {
   QStringList m_Unerwartet;
 };
 
+// Closed without OK the first start writes nothing and asks again at the
+// next; OK on an empty field writes the empty password, which is never asked
+// for (every other window test runs with it).
 TEST_F(PasswortTest, ErsterStartFragtBisEinPasswortGewaehltIst) {
-  // Closed without OK: nothing written, the start goes on.
   Dann(Tippen(QStringLiteral("vergessen"), nullptr));
   Starten();
   EXPECT_FALSE(fs::exists(Datei()));
   EXPECT_GT(Liste()->model()->rowCount(), 0);
-  // The next start asks again, in an empty field; OK writes the password enciphered.
-  Dann(Tippen(QStringLiteral("Geheim")));
-  Starten();
-  EXPECT_EQ(GespeichertesPasswort(), "Geheim");
-  // From now on the start is quiet and the protected command asks.
-  Starten();
-  Dann(Tippen(QStringLiteral("Geheim")));
-  Geschuetzt();
-  EXPECT_EQ(Gezeigt("GebietNeu"), 1);
-  EXPECT_EQ(Meldungen(), QStringList());
-}
-
-// OK on an empty field writes the empty password, which is never asked for
-// (every other window test runs with it).
-TEST_F(PasswortTest, LeeresPasswortLaesstAllesOffen) {
   Dann(Tippen(QString()));
   Starten();
   EXPECT_EQ(*DateiInhalt(Datei()), "\r\n");
@@ -142,11 +110,10 @@ TEST_F(PasswortTest, LeeresPasswortLaesstAllesOffen) {
 TEST_F(PasswortTest, JedeAbfrageEntscheidetNeu) {
   ASSERT_TRUE(PasswortSchreiben(Verzeichnis(), "Geheim"));
   Starten();
-  // Small letters are not the password: the plain message, no command.
+  // A wrong one: the plain message, no command; the right one, in a field emptied anew.
   Dann(Tippen(QStringLiteral("geheim")));
   Geschuetzt();
   EXPECT_EQ(Gezeigt("GebietNeu"), 0);
-  // The right one, in a field emptied anew.
   Dann(Tippen(QStringLiteral("Geheim")));
   Geschuetzt();
   EXPECT_EQ(Gezeigt("GebietNeu"), 1);
@@ -156,8 +123,7 @@ TEST_F(PasswortTest, JedeAbfrageEntscheidetNeu) {
   Dann(Tippen(QStringLiteral("Geheim"), nullptr));
   Geschuetzt();
   EXPECT_EQ(Gezeigt("GebietNeu"), 1);
-  // Own units say the refusal once more in their own words; nothing else
-  // said anything after the first refusal.
+  // Own units say the refusal in their own words; nothing else said anything.
   Dann(Tippen(QStringLiteral("Geheim ")));
   Aktion("EigeneEinheiteinfgen1")->trigger();
   EXPECT_EQ(Gezeigt("Eigene"), 0);
@@ -201,7 +167,7 @@ TEST_F(PasswortTest, ErzeugungLehntUnspeicherbaresPasswortAb) {
   Starten();
   EXPECT_EQ(Meldungen(), QStringList{QStringLiteral("Information: Das Feld \"Passwort\" enthält ein Zeichen, das "
                                                     "Kolvaro nicht speichern kann. Bitte ändern!")});
-  EXPECT_EQ(GespeichertesPasswort(), "Geheim");
+  EXPECT_TRUE(Gespeichert("Geheim"));
 }
 
 TEST_F(PasswortTest, MisslungenesSchreibenBehaeltDasGetippte) {

@@ -1,6 +1,5 @@
-// The viewers of the fixed tables (constants, prefixes, phonetic alphabets,
-// character codes) and of the clothing sizes, opened from the main window's
-// menu and driven through their widgets.
+// The viewers of the fixed tables and of the clothing sizes, driven through
+// their widgets; the tables' contents are ReferenzTest's.
 #include <gtest/gtest.h>
 
 #include <QContextMenuEvent>
@@ -16,13 +15,8 @@
 namespace kolvaro::ui {
 namespace {
 
-class FesteTabellenTest : public test::Fenstertest {
+class FesteTabellenTest : public test::GebautesFenster {
  protected:
-  void SetUp() override {
-    Fenstertest::SetUp();
-    GebauteDatenKopieren();
-    Starten();
-  }
   // A viewer that stays open beside the main window.
   QDialog* Oeffnen(const char* aktion, const char* name) {
     Aktion(aktion)->trigger();

@@ -2,9 +2,6 @@
 // small files of the test's own, so that every rule has a line to show it.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -33,7 +30,6 @@ class NfoAnsichtenTest : public test::Fenstertest {
     for (int z = 0; z < t->rowCount(); ++z) werte << t->item(z, spalte)->text();
     return werte;
   }
-  static QString Text(QWidget* d, const char* label) { return Element<QLabel>(d, label)->text(); }
 };
 
 TEST_F(NfoAnsichtenTest, StoffdatenZeigenNurStoffeMitWertUndMeldenFehlendeDateien) {
@@ -69,7 +65,10 @@ TEST_F(NfoAnsichtenTest, StoffdatenZeigenNurStoffeMitWertUndMeldenFehlendeDateie
   EXPECT_TRUE(Texte("Fehler")[0].contains("Stoffw2.nfo"));
 }
 
-TEST_F(NfoAnsichtenTest, ElementeFolgenDenRegelnFuerNameGruppeUndZustand) {
+TEST_F(NfoAnsichtenTest, ElementeFolgenDenRegelnFuerNameGruppeUndZustandSkalenIhrenSpalten) {
+  std::vector<std::string> zeilen;
+  for (int i = 1; i <= 153; ++i) zeilen.push_back("Z" + std::to_string(i) + "\tb\tc\td\te\tf");
+  Verschluesselt(Verzeichnis() / "STOFFW9.NFO", zeilen);
   Datei("Stoffw8.nfo",
         {"Kopf", "Kopf", "Helium\tHe\t=\tgas\t4,0026\t2\tH8", "Quecksilber\tHg\tMercury\tfl\t200,59\t80\tN2",
          "Neuium\tNu\tNewium\t?\t300\t130\tL\t\t\t\t\t\t\t\tNiemand\t2099"});
@@ -80,22 +79,16 @@ TEST_F(NfoAnsichtenTest, ElementeFolgenDenRegelnFuerNameGruppeUndZustand) {
     EXPECT_EQ(Text(&d, "Englisch"), "Helium");  // "=" repeats the German name
     // An unknown state ("?") keeps what was shown.
     const char* const felder[] = {"Label2", "Gruppe", "Zustand", "Dichtetitel"};
-    const char* const zeilen[][4] = {{"He", "8. Hauptgruppe", "gasförmig", "Dichte in g/Liter bei 0° C und 1013 mbar:"},
-                                     {"Hg", "2. Nebengruppe", "flüssig", "Dichte in g/cm³ bei 20° C und 1013 mbar:"},
-                                     {"Nu", "Lanthanoide", "flüssig", "Dichte in g/cm³ bei 20° C und 1013 mbar:"}};
+    const char* const werte[][4] = {{"He", "8. Hauptgruppe", "gasförmig", "Dichte in g/Liter bei 0° C und 1013 mbar:"},
+                                    {"Hg", "2. Nebengruppe", "flüssig", "Dichte in g/cm³ bei 20° C und 1013 mbar:"},
+                                    {"Nu", "Lanthanoide", "flüssig", "Dichte in g/cm³ bei 20° C und 1013 mbar:"}};
     for (int zeile = 0; zeile < 3; ++zeile) {
       liste->setCurrentRow(zeile);
-      for (int i = 0; i < 4; ++i) EXPECT_EQ(Text(&d, felder[i]), zeilen[zeile][i]) << zeile << " " << felder[i];
+      for (int i = 0; i < 4; ++i) EXPECT_EQ(Text(&d, felder[i]), werte[zeile][i]) << zeile << " " << felder[i];
     }
     EXPECT_EQ(Text(&d, "Entdeckung"), "Entdeckt 2099 von Niemand");
   }));
-}
-
-TEST_F(NfoAnsichtenTest, SkalenZeigenIhreZeilenMitIhrenSpalten) {
-  std::vector<std::string> zeilen;
-  for (int i = 1; i <= 153; ++i) zeilen.push_back("Z" + std::to_string(i) + "\tb\tc\td\te\tf");
-  Verschluesselt(Verzeichnis() / "STOFFW9.NFO", zeilen);
-  Starten();
+  // The scales show their lines with their columns.
   ASSERT_TRUE(ImDialog("DiverseDaten1", "DivDatenDlg", [&](QDialog& d) {
     auto* auswahl = Element<QComboBox>(&d, "ComboBox1");
     auto* liste = Element<QTableWidget>(&d, "ListBox1");
@@ -112,8 +105,10 @@ TEST_F(NfoAnsichtenTest, SkalenZeigenIhreZeilenMitIhrenSpalten) {
   }));
 }
 
-TEST_F(NfoAnsichtenTest, NaehrwerteNachGruppeUndEinheit) {
+// The nutrients by group and unit; the dialling codes with a flag where there is one.
+TEST_F(NfoAnsichtenTest, NaehrwerteUndVorwahlen) {
   Datei("Stoffw13.nfo", {"Kopf", "Apfel\tObst\t52\t218", "Brot\tBackwaren\t250\t1046", "Birne\tObst\t57\t238"});
+  Datei("Stoffw14.nfo", {"Kopf", "Atlantis\tAT\t+999", "Deutschland\tDE\t+49"});
   Starten();
   ASSERT_TRUE(ImDialog("Naehrwerttabelle1", "NaehrwertDlg", [&](QDialog& d) {
     auto* liste = Element<QTableWidget>(&d, "ListBox1");
@@ -123,11 +118,6 @@ TEST_F(NfoAnsichtenTest, NaehrwerteNachGruppeUndEinheit) {
     QTest::mouseClick(Element<QRadioButton>(&d, "kJoule"), Qt::LeftButton);
     EXPECT_EQ(Spalte(liste, 1), (QStringList{"218", "238"}));  // the group stays
   }));
-}
-
-TEST_F(NfoAnsichtenTest, VorwahlenMitFlaggeWoEsSieGibt) {
-  Datei("Stoffw14.nfo", {"Kopf", "Atlantis\tAT\t+999", "Deutschland\tDE\t+49"});
-  Starten();
   ASSERT_TRUE(ImDialog("Auslandsvorwahlen1", "AuslandsvorwahlDlg", [&](QDialog& d) {
     auto* liste = Element<QListWidget>(&d, "ListBox1");
     EXPECT_EQ(Text(&d, "Label2"), "+999");

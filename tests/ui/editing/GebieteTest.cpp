@@ -1,8 +1,7 @@
-// The new-category dialog, driven through its widgets while it is open: the
-// proposed file name, the new category shown by the window afterwards,
-// refused inputs that keep the dialog open with everything typed, and a
-// failed write that leaves the files as they were. Which inputs are refused,
-// and why, is checked in the core's tests.
+// The dialogs that add and delete a category, driven while they are open:
+// the proposed file name, what the window shows afterwards, and refusals and
+// a failed write that keep the dialog open with everything typed. Which
+// inputs are refused, and what the files hold, is GebietsverwaltungTest's.
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
@@ -12,18 +11,15 @@
 namespace kolvaro::ui {
 namespace {
 
-class GebietNeuTest : public test::Fenstertest {
+class GebieteTest : public test::Fenstertest {
  protected:
   void SetUp() override {
     Fenstertest::SetUp();
     kolvaro::test::StandardDaten(Verzeichnis());
-    m_Gruppen = Roh("Gruppen.nfo");
-    m_Gebiet = Roh("Gebiet.nfo");
     Starten();
-    m_Plattform.Boxen.clear();
   }
-  // Opens the dialog from the menu and runs bedienen while it is open.
-  // true when it was still open afterwards (then it is cancelled).
+  // Opens the new-category dialog and runs bedienen while it is open; true
+  // when it was still open afterwards (then it is cancelled).
   bool Oeffnen(const std::function<void(QDialog&)>& bedienen) {
     bool offen = false;
     EXPECT_TRUE(ImDialog("NeuesGebieteinfgen1", "GebietNeuDlg", [&](QDialog& d) {
@@ -47,14 +43,20 @@ class GebietNeuTest : public test::Fenstertest {
     Element<QComboBox>(&d, "ComboBox1")->setCurrentText(QStringLiteral("Österreich"));
     Memo(d)->setPlainText(QStringLiteral("Lautstärke.\nZweite Zeile."));
   }
-  bool Unveraendert() {
-    return Roh("Gruppen.nfo") == m_Gruppen && Roh("Gebiet.nfo") == m_Gebiet &&
-           !std::filesystem::exists(Verzeichnis() / "SCHALLPE.DAT");
+  // Opens the delete dialog, selects the given row (-1: leaves the selection)
+  // and presses "Löschen"; true when the dialog was still open afterwards.
+  bool Loeschen(int zeile = -1) {
+    bool offen = false;
+    EXPECT_TRUE(ImDialog("VorhandenesGebietlschen1", "GebietLoeschenDlg", [&](QDialog& d) {
+      if (zeile >= 0) Element<QListWidget>(&d, "ListBox1")->setCurrentRow(zeile);
+      Klick(&d, "BitBtn1");
+      offen = d.isVisible();
+    }));
+    return offen;
   }
-  std::string m_Gruppen, m_Gebiet;
 };
 
-TEST_F(GebietNeuTest, NeuesGebietWirdGeschriebenUndGezeigt) {
+TEST_F(GebieteTest, NeuesGebietWirdGeschriebenUndGezeigt) {
   EXPECT_FALSE(Oeffnen([&](QDialog& d) {
     Schallpegel(d);
     EXPECT_EQ(Feld(d, "Edit3")->text(), QStringLiteral("SCHALLPE"));
@@ -81,9 +83,8 @@ TEST_F(GebietNeuTest, NeuesGebietWirdGeschriebenUndGezeigt) {
   });
 }
 
-// Refused input: the message, the focus, the dialog open with all that was
-// typed, and no file touched.
-TEST_F(GebietNeuTest, FalscheEingabenLassenDenDialogOffen) {
+// Refused input: the message, the focus, the dialog open with all that was typed.
+TEST_F(GebieteTest, FalscheEingabenLassenDenDialogOffen) {
   EXPECT_TRUE(Oeffnen([&](QDialog& d) {
     Klick(&d, "BitBtn2");
     EXPECT_EQ(Texte("Schlicht").size(), 3);
@@ -100,18 +101,15 @@ TEST_F(GebietNeuTest, FalscheEingabenLassenDenDialogOffen) {
     EXPECT_EQ(Feld(d, "Edit2")->text(), QStringLiteral("Dezibel"));
     EXPECT_EQ(Memo(d)->toPlainText(), QStringLiteral("Lautstärke.\nZweite Zeile."));
   }));
-  EXPECT_TRUE(Unveraendert());
   EXPECT_EQ(Gebiete().size(), 4);
 }
 
-// The catalogue cannot be written: the rewrite message, the files as they
-// were, and the dialog open with all that was typed, so that a second try
-// succeeds.
-TEST_F(GebietNeuTest, FehlschlagBeimSchreibenVerliertNichts) {
+// The catalogue cannot be written: the rewrite message, and the dialog open
+// with all that was typed, so that a second try succeeds.
+TEST_F(GebieteTest, FehlschlagBeimSchreibenVerliertNichts) {
   std::vector<std::string> gruppen = *DateiLaden(Verzeichnis() / "Gruppen.nfo");
   gruppen[3] += std::string(3000, 'x');
   kolvaro::test::Schreiben(Verzeichnis() / "Gruppen.nfo", gruppen);
-  m_Gruppen = Roh("Gruppen.nfo");
   EXPECT_FALSE(Oeffnen([&](QDialog& d) {
     Schallpegel(d);
     Gesperrt([&] { Klick(&d, "BitBtn2"); }, 1000);
@@ -119,14 +117,41 @@ TEST_F(GebietNeuTest, FehlschlagBeimSchreibenVerliertNichts) {
                                                            "die revidierte Datei konnte nicht geschrieben werden!")}));
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Memo(d)->toPlainText(), QStringLiteral("Lautstärke.\nZweite Zeile."));
-    EXPECT_TRUE(Unveraendert());
 
     m_Plattform.Boxen.clear();
     Klick(&d, "BitBtn2");
     EXPECT_TRUE(m_Plattform.Boxen.empty());
   }));
-  EXPECT_EQ(DateiLaden(Verzeichnis() / "Gruppen.nfo")->size(), 5u);
-  EXPECT_TRUE(std::filesystem::exists(Verzeichnis() / "SCHALLPE.DAT"));
+  EXPECT_TRUE(Gebiete().contains(QStringLiteral("Schallpegel")));
+}
+
+TEST_F(GebieteTest, DasAngezeigteGebietLoeschenZeigtDasErsteVerbliebene) {
+  GebietWaehlen(QStringLiteral("Masse"));
+  m_Plattform.Antworten = {Antwort::Ja};
+  EXPECT_FALSE(Loeschen());  // the category on show is selected
+  EXPECT_EQ(Texte("Frage"), QStringList({QStringLiteral("Soll das Gebiet \"Masse\" wirklich gelöscht werden?")}));
+  EXPECT_EQ(Gebiete(), QStringList({"Länge", "Temperatur", "Zeit"}));
+  EXPECT_EQ(Kind<QComboBox>("ComboBox2")->currentText(), QStringLiteral("Länge"));
+  EXPECT_EQ(m_Konverter->Gebietsname(), Cp1252("Länge"));
+  EXPECT_GT(Liste()->model()->rowCount(), 0);
+  // The window reads the texts anew: the one after the deleted block moved up.
+  GebietWaehlen(QStringLiteral("Temperatur"));
+  EXPECT_EQ(m_Konverter->GebietsInfo(), "Temperaturen.");
+}
+
+TEST_F(GebieteTest, NeinLoeschtNichtsUndDasLetzteGebietBleibt) {
+  m_Plattform.Antworten = {Antwort::Nein, Antwort::Ja, Antwort::Ja, Antwort::Ja};
+  EXPECT_FALSE(Loeschen(3));
+  EXPECT_EQ(Texte("Frage"), QStringList({QStringLiteral("Soll das Gebiet \"Zeit\" wirklich gelöscht werden?")}));
+  EXPECT_EQ(Gebiete().size(), 4);
+  for (int zeile : {3, 2, 1}) Loeschen(zeile);
+  ASSERT_EQ(Gebiete(), QStringList({"Länge"}));
+  m_Plattform.Boxen.clear();
+  EXPECT_TRUE(Loeschen());
+  EXPECT_TRUE(Texte("Frage").isEmpty());
+  ASSERT_EQ(Texte("Information").size(), 1);
+  EXPECT_TRUE(Texte("Information")[0].startsWith(QStringLiteral("Das letzte Gebiet")));
+  EXPECT_EQ(Gebiete(), QStringList({"Länge"}));
 }
 
 }  // namespace
