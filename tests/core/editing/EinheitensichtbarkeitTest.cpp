@@ -1,7 +1,7 @@
 // Hiding and showing units in the data file and the working lists of the
 // country dialog: which lines change, that the others keep their stored
 // bytes, that a failed rewrite leaves the file alone (a missing file or line
-// is the line rewrite's, in DatenverzeichnisTest), and which rows and counts
+// is the line rewrite's, in GeheimdateiTest), and which rows and counts
 // follow.
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ class EinheitensichtbarkeitTest : public ::testing::Test {
   Liste m_Roh;  // the cipher text as written
 };
 
-// That only field 1 of these lines changes is EinheitenzeilenAendern's (DatenverzeichnisTest).
+// That only field 1 of these lines changes is EinheitenzeilenAendern's (GeheimdateiTest).
 TEST_F(EinheitensichtbarkeitTest, FeldEinsDerGenanntenZeilen) {
   ASSERT_TRUE(SichtbarkeitSetzen(m_Temp.Pfad(), "L.DAT", {4, 0}, false));
   ASSERT_TRUE(SichtbarkeitSetzen(m_Temp.Pfad(), "L.DAT", {1}, true));

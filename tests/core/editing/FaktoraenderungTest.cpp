@@ -2,7 +2,7 @@
 // file (and nothing else), the refusals of what cannot be stored or
 // converted, and the currency table's order and its rebuilt lines. A failed
 // write leaves the file and the entries in memory as they were (a missing or
-// damaged file is the line rewrite's, in DatenverzeichnisTest).
+// damaged file is the line rewrite's, in GeheimdateiTest).
 #include <gtest/gtest.h>
 
 #include <filesystem>

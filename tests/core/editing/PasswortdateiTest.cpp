@@ -106,7 +106,7 @@ TEST_F(Passwortdatei, EineLeereZeileMitAnderemZeilenendeWirdErfragt) {
   EXPECT_FALSE(*PasswortStimmt(m_Temp.Pfad(), "zwei"));
 }
 
-// A directory in the way of the rename (what is left then is DatenverzeichnisTest's).
+// A directory in the way of the rename (what is left then is GeheimdateiTest's).
 TEST_F(Passwortdatei, MisslungenesSchreibenMeldetSich) {
   fs::create_directories(Datei() / "drin");
   auto geschrieben = PasswortSchreiben(m_Temp.Pfad(), "Geheim");
