@@ -14,17 +14,7 @@ cd "$(dirname "$0")/.."
 laeufe="${1:-500}"
 [[ "$laeufe" =~ ^[0-9]+$ ]] || { echo "Aufruf: bench/kommandozeile.sh [LAEUFE]" >&2; exit 2; }
 
-fehlend=()
-for p in hyperfine units; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
-done
-if ((${#fehlend[@]})); then
-  echo "Installiere: ${fehlend[*]}"
-  sudo_=""
-  [[ $(id -u) -ne 0 ]] && sudo_="sudo"
-  $sudo_ apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
-fi
+scripts/abhaengigkeiten.sh hyperfine units
 
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DKOLVARO_GUI=OFF -DKOLVARO_TESTS=OFF -DKOLVARO_BENCH=OFF >/dev/null
 cmake --build build-bench -j"$(nproc)" --target kolvaro-cli >/dev/null

@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Kolvaro needs,
-# but only those that are missing.
+# but only those that are missing. With package names it installs those
+# instead (the fuzzing and timing scripts name what only they need).
+#
+#   scripts/abhaengigkeiten.sh [PAKET...]
 set -euo pipefail
-pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
+pakete=("$@")
+((${#pakete[@]})) || pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
         fonts-dejavu-core clang-format
         dpkg-dev desktop-file-utils appstream groff-base)
 fehlend=()
