@@ -21,18 +21,7 @@ for z in "${ziele[@]}"; do
 done
 
 # libFuzzer is in the compiler runtime package, which clang only recommends.
-pakete=(clang libclang-rt-dev cmake make)
-fehlend=()
-for p in "${pakete[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
-done
-if ((${#fehlend[@]})); then
-  echo "Installiere: ${fehlend[*]}"
-  sudo_=""
-  [[ $(id -u) -ne 0 ]] && sudo_="sudo"
-  $sudo_ apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_ apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
-fi
+scripts/abhaengigkeiten.sh clang libclang-rt-dev cmake make
 
 CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKOLVARO_FUZZ=ON -DKOLVARO_GUI=OFF \
   -DKOLVARO_TESTS=OFF -DKOLVARO_BENCH=OFF >/dev/null
