@@ -10,11 +10,9 @@ namespace kolvaro {
 
 Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                   const std::vector<Feldaenderung>& aenderungen) {
-  auto inhalt = DateiInhalt(verzeichnis / datendatei);
-  if (!inhalt) return NichtGeschriebenMeldung(datendatei);
-  // Rewritten with line breaks, a cut file would pass for a whole one.
-  if (auto ganz = ZeilenendePruefen(*inhalt, datendatei); !ganz) return ganz;
-  auto zeilen = Zeilen(*inhalt);
+  auto gelesen = ZeilenZumUmschreiben(verzeichnis / datendatei);
+  if (!gelesen) return gelesen.Fehler();
+  auto& zeilen = *gelesen;
   for (const auto& a : aenderungen) {
     if (a.Dateizeile < 0 || a.Dateizeile >= static_cast<int>(zeilen.size()))
       return FehlerMeldung("Die Datei " + datendatei + Cp1252(" enthält die Zeile ") +

@@ -91,6 +91,14 @@ Resultat<std::vector<std::string>> DateiLaden(const fs::path& pfad) {
   return Zeilen(*inhalt);
 }
 
+Resultat<std::vector<std::string>> ZeilenZumUmschreiben(const fs::path& pfad) {
+  const std::string name = Dateiname(pfad);
+  auto inhalt = DateiInhalt(pfad);
+  if (!inhalt) return NichtGeschriebenMeldung(name);
+  if (auto ganz = ZeilenendePruefen(*inhalt, name); !ganz) return ganz.Fehler();
+  return Zeilen(*inhalt);
+}
+
 std::vector<std::string> Zeilen(std::string_view inhalt) {
   std::vector<std::string> zeilen;
   ZeilenDurchlaufen(inhalt, [&](std::string_view zeile, std::size_t) {

@@ -56,6 +56,12 @@ Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennumme
 // The same where no single line is at fault: "... ist beschädigt: <grund>. ..."
 Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string& grund);
 
+// The lines of a data file that is about to be rewritten line by line: a
+// file that cannot be read gives NichtGeschriebenMeldung, one cut off in a
+// line the message of ZeilenendePruefen (rewritten with line breaks, it
+// would pass for a whole one).
+Resultat<std::vector<std::string>> ZeilenZumUmschreiben(const std::filesystem::path& pfad);
+
 // The number of lines ZeilenDurchlaufen hands on.
 std::size_t ZeilenZaehlen(std::string_view inhalt);
 

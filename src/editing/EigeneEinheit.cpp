@@ -169,11 +169,9 @@ std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& e) {
 
 Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                           const std::string& zeile, const std::string& name) {
-  auto inhalt = DateiInhalt(verzeichnis / datendatei);
-  if (!inhalt) return NichtGeschriebenMeldung(datendatei);
-  // Rewritten with line breaks, a cut file would pass for a whole one.
-  if (auto ganz = ZeilenendePruefen(*inhalt, datendatei); !ganz) return ganz.Fehler();
-  auto zeilen = Zeilen(*inhalt);
+  auto gelesen = ZeilenZumUmschreiben(verzeichnis / datendatei);
+  if (!gelesen) return gelesen.Fehler();
+  auto& zeilen = *gelesen;
   std::size_t position = zeilen.size();
   std::string klartext;
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
