@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "basis/Meldung.h"
+#include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
 
@@ -45,8 +46,9 @@ std::optional<long double> FaktorLesen(std::string_view text);
 
 // Minutes to world time as the stored factor: hours in the 23-character form.
 std::string WeltzeitFaktor(long double minuten);
-// The time zones one may add: whole minutes within one day either way.
-constexpr long double kWeltzeitGrenze = 1440.0L;
+// The time zones one may add: whole minutes within one day either way, the
+// offsets the converter accepts.
+constexpr long double kWeltzeitGrenze = kWeltzeitGrenzeStunden * 60;
 
 // The field captions (UTF-8) as the dialog of that kind shows them, without colon.
 std::string_view Beschriftung(Eigenart art, Eingabefeld feld);

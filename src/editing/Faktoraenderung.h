@@ -40,8 +40,8 @@ Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std
 std::string MinutenText(long double faktor);
 
 // minuten: the time difference to world time, at most a day either way;
-// sommerzeit: the text for the information panel (Windows-1252). The factor is stored in hours in the
-// 23-character form (field 9), the text as field 11.
+// sommerzeit: the text for the information panel (Windows-1252). The factor
+// is stored in hours in the 23-character form (field 9), the text as field 11.
 Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                TAusgabetextobject& einheit, std::string_view minuten, std::string_view sommerzeit);
 
