@@ -45,7 +45,7 @@ QtPlattform::~QtPlattform() { delete m_Hilfe; }
 
 bool QtPlattform::HilfeOeffnen(const QString& seite) {
   if (!m_Hilfe) m_Hilfe = new THilfefenster(m_Fenster);
-  auto* hilfe = static_cast<THilfefenster*>(m_Hilfe.data());
+  THilfefenster* hilfe = m_Hilfe;
   // An application-modal dialog blocks every window but its own children:
   // the help asked for from such a dialog moves under it to stay usable.
   QWidget* eltern = QApplication::activeModalWidget();

@@ -6,9 +6,9 @@
 
 #include "ui/Plattform.h"
 
-class QDialog;
-
 namespace kolvaro::ui {
+
+class THilfefenster;
 
 class QtPlattform : public Plattform {
  public:
@@ -33,7 +33,7 @@ class QtPlattform : public Plattform {
  private:
   QPointer<QWidget> m_Fenster;
   // Made at the first call and kept, so that its history survives closing it.
-  QPointer<QDialog> m_Hilfe;
+  QPointer<THilfefenster> m_Hilfe;
 };
 
 }  // namespace kolvaro::ui

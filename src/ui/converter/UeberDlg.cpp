@@ -2,13 +2,13 @@
 #include "ui/converter/UeberDlg.h"
 
 #include <QFont>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "data/Wechselkursstand.h"
 #include "kolvaro_version.h"
+#include "ui/Text.h"
 
 namespace kolvaro::ui {
 
@@ -58,25 +58,21 @@ TUeberDlg::TUeberDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   BitBtn1->setDefault(true);
   connect(BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(BitBtn1);
   auto* spalte = new QVBoxLayout(this);
   for (QLabel* label : {name, Version, beschreibung, lizenz}) spalte->addWidget(label);
   spalte->addSpacing(8);
   spalte->addWidget(quellen);
   spalte->addWidget(Wechselkurse);
   spalte->addStretch(1);
-  spalte->addLayout(knoepfe);
+  spalte->addLayout(RechtsBuendig(BitBtn1));
   setMinimumWidth(480);
 }
 
 void TUeberDlg::Vorbereiten() {
   auto stand = Wechselkursstand(m_Konverter.Verzeichnis());
   // The box stays useful without a readable currency file: it says so in its line.
-  Wechselkurse->setText(stand && !stand->empty()
-                            ? QStringLiteral("Wechselkurse: Stand %1").arg(QString::fromStdString(*stand))
-                            : QStringLiteral("Wechselkurse: Stand unbekannt"));
+  Wechselkurse->setText(stand && !stand->empty() ? QStringLiteral("Wechselkurse: Stand %1").arg(QtText(*stand))
+                                                 : QStringLiteral("Wechselkurse: Stand unbekannt"));
   BitBtn1->setFocus();
 }
 
