@@ -36,6 +36,12 @@ inline bool OhneUmrechnungsfaktor(std::string_view name) {
          name == Schuhgroessen || name == Brueche || name == Kalender;
 }
 
+// Categories whose conversion knows its units by their line in the data
+// file: no line may go, or every unit after it converts as another one.
+inline bool Zeilengebunden(std::string_view name) {
+  return name == Brueche || name == Zahlensysteme || name == Temperatur;
+}
+
 // Categories whose factors carry no size: sorting by size uses the results.
 inline bool GroesseNachErgebnis(std::string_view name) {
   return name == Araeometerskalen || name == Schuhgroessen || name == Temperatur || name == ViskositaetAlt;

@@ -77,7 +77,7 @@ class Lauf {
           return 0;
         }
         if (argumente[i] == "--daten") {
-          if (i + 1 == argumente.size()) Nutzungsfehler("--daten braucht ein Verzeichnis.");
+          if (i + 1 == argumente.size() || argumente[i + 1].empty()) Nutzungsfehler("--daten braucht ein Verzeichnis.");
           daten = argumente[++i];
         } else {
           rest.push_back(argumente[i]);
@@ -333,15 +333,12 @@ class Lauf {
     m_Aus << zeilen;
     // Notes the window shows beside the results come after them.
     m_Aus.flush();
-    bool beschaedigt = false;
     for (const auto* meldungen : {&ergebnis.Vorher, &ergebnis.Nachher})
-      for (const auto& m : *meldungen) {
-        m_Fehler << Terminaltext(m.Text) << "\n";
-        beschaedigt = beschaedigt || m.Art == Meldungsart::Warnung;
-      }
-    // Some rows stand for units of a damaged data file: a script must not
-    // take the output for a whole result.
-    return beschaedigt ? 1 : 0;
+      for (const auto& m : *meldungen) m_Fehler << Terminaltext(m.Text) << "\n";
+    // Every note says that the rows are not simply the value asked for (a
+    // numeral written wrongly, a value raised to the scale's lowest, units of
+    // a damaged data file): a script must not take them for a whole result.
+    return ergebnis.Vorher.empty() && ergebnis.Nachher.empty() ? 0 : 1;
   }
 
   const Umgebung& m_Umgebung;

@@ -19,6 +19,7 @@ const std::string kLeer;
 
 Konverter::Konverter(std::filesystem::path verzeichnis) : m_Verzeichnis(std::move(verzeichnis)) {
   m_Laenderflaggen.fill(true);
+  VerwaisteZwischendateienEntfernen(m_Verzeichnis);
 }
 
 // ---------------------------------------------------------------- countries
@@ -259,6 +260,11 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
       return EingabeFehler(
           Cp1252("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
                  "kleineren Wert eingeben."));
+    // A value that is not 0 never shows as 0 (or loses its digits).
+    if (f > 0.0L && !std::isnormal(ergebnisse[i]))
+      return EingabeFehler(
+          Cp1252("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
+                 "größeren Wert eingeben."));
   }
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
   Rechenergebnis ergebnis;

@@ -1,6 +1,14 @@
 // Choosing and filling the data directory.
 #include "data/Datenverzeichnis.h"
 
+#include <fcntl.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <set>
 #include <system_error>
 
 #include "basis/Zeichensatz.h"
@@ -13,44 +21,244 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Copies every file of the installed data that the user's directory lacks,
-// the catalogue last: only a complete copy counts as filled. Nothing here
-// throws; the first failure ends the copy.
-std::error_code DatenKopieren(const fs::path& quelle, const fs::path& ziel) {
-  std::error_code fehler;
-  fs::create_directories(ziel, fehler);
-  if (fehler) return fehler;
-  fs::directory_iterator eintrag(quelle, fehler);
-  for (; !fehler && eintrag != fs::directory_iterator(); eintrag.increment(fehler)) {
-    const fs::path& datei = eintrag->path();
-    if (!eintrag->is_regular_file(fehler) || datei.filename() == kKatalogDatei) {
-      if (fehler) return fehler;
+// What went wrong, said in German: the system's own texts are English.
+std::string Ursache(int fehler) {
+  switch (fehler) {
+    case ENOSPC:
+      return "Auf dem Datenträger ist kein Platz mehr";
+    case EDQUOT:
+      return "Das Speicherkontingent ist erschöpft";
+    case EFBIG:
+      return "Die Datei ist größer, als das System erlaubt";
+    case EACCES:
+    case EPERM:
+      return "Keine Berechtigung";
+    case EROFS:
+      return "Der Datenträger ist schreibgeschützt";
+    case ENOENT:
+      return "Die Datei wurde nicht gefunden";
+    case ENOTDIR:
+      return "Ein Teil des Pfades ist kein Verzeichnis";
+    case EISDIR:
+      return "Ein Verzeichnis steht an ihrer Stelle";
+    case EIO:
+      return "Ein- oder Ausgabefehler des Datenträgers";
+    case EMFILE:
+    case ENFILE:
+      return "Zu viele offene Dateien";
+    default:
+      return "Systemfehler " + std::to_string(fehler);
+  }
+}
+
+// A failure while copying: which file (empty: the directory), and errno.
+struct Kopierfehler {
+  std::string Datei;
+  int Nummer = 0;
+};
+
+int Fehlernummer(const std::error_code& fehler) { return fehler ? fehler.value() : EIO; }
+
+// Copies one file byte for byte into a new file and puts it on the disk;
+// 0 or the errno of the first failure. A file that comes out shorter or
+// longer than its source (a source that changed while it was read) is EIO.
+int DateiKopieren(const fs::path& quelle, const fs::path& ziel) {
+  const int ein = ::open(quelle.c_str(), O_RDONLY | O_CLOEXEC);
+  if (ein < 0) return errno;
+  const int aus = ::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+  if (aus < 0) {
+    const int nummer = errno;
+    ::close(ein);
+    return nummer;
+  }
+  int nummer = 0;
+  off_t kopiert = 0;
+  char puffer[65536];
+  while (nummer == 0) {
+    const ssize_t gelesen = ::read(ein, puffer, sizeof puffer);
+    if (gelesen == 0) break;
+    if (gelesen < 0) {
+      if (errno != EINTR) nummer = errno;
       continue;
     }
-    fs::copy_file(datei, ziel / datei.filename(), fs::copy_options::skip_existing, fehler);
+    for (ssize_t fertig = 0; nummer == 0 && fertig < gelesen;) {
+      const ssize_t geschrieben = ::write(aus, puffer + fertig, static_cast<std::size_t>(gelesen - fertig));
+      if (geschrieben < 0) {
+        if (errno != EINTR) nummer = errno;
+      } else {
+        fertig += geschrieben;
+      }
+    }
+    kopiert += gelesen;
   }
-  if (!fehler)
-    fs::copy_file(quelle / kKatalogDatei, ziel / kKatalogDatei, fs::copy_options::overwrite_existing, fehler);
-  return fehler;
+  struct stat angaben {};
+  if (nummer == 0 && ::fsync(aus) != 0) nummer = errno;
+  if (nummer == 0 && (::fstat(aus, &angaben) != 0 || angaben.st_size != kopiert)) nummer = EIO;
+  if (::close(aus) != 0 && nummer == 0) nummer = errno;
+  ::close(ein);
+  return nummer;
+}
+
+// Temporary copies beside the target: its name, ".neu" and six characters.
+std::string Zwischenname(const fs::path& ziel) { return ziel.filename().string() + ".neu"; }
+
+// Removes what a first start that was killed while copying left beside the
+// target (older than a minute: another start may be copying right now).
+void VerwaisteKopienEntfernen(const fs::path& ziel) {
+  const std::string muster = Zwischenname(ziel);
+  const auto grenze = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+  std::error_code fehler;
+  for (fs::directory_iterator it(ziel.parent_path(), fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+    const std::string name = it->path().filename().string();
+    std::error_code einzeln;
+    if (name.size() != muster.size() + 6 || name.compare(0, muster.size(), muster) != 0 || !it->is_directory(einzeln) ||
+        it->is_symlink(einzeln))
+      continue;
+    if (it->last_write_time(einzeln) < grenze && !einzeln) fs::remove_all(it->path(), einzeln);
+  }
+}
+
+// A place for a directory that stands where the copy goes but was never
+// complete: nothing in it is thrown away.
+fs::path Ausweichname(const fs::path& ziel) {
+  for (int i = 1;; ++i) {
+    fs::path frei = ziel;
+    frei += i == 1 ? std::string(" (unvollständig)") : " (unvollständig " + std::to_string(i) + ")";
+    std::error_code fehler;
+    if (!fs::exists(fs::symlink_status(frei, fehler))) return frei;
+  }
+}
+
+// Copies the installed data into a new directory beside the target, checks
+// each file, and only then puts the directory in the target's place with
+// one rename: the user's directory is complete or not there at all.
+std::optional<Kopierfehler> DatenKopieren(const fs::path& quelle, const fs::path& ziel) {
+  std::error_code fehler;
+  fs::create_directories(ziel.parent_path(), fehler);
+  if (fehler) return Kopierfehler{{}, Fehlernummer(fehler)};
+  VerwaisteKopienEntfernen(ziel);
+  std::string vorlage = (ziel.parent_path() / (Zwischenname(ziel) + "XXXXXX")).string();
+  if (!::mkdtemp(vorlage.data())) return Kopierfehler{{}, errno};
+  // mkdtemp makes it private to the user, as a directory with a password
+  // file should be.
+  const fs::path temp = vorlage;
+  auto scheitern = [&temp](Kopierfehler f) {
+    std::error_code ignoriert;
+    fs::remove_all(temp, ignoriert);
+    return std::optional<Kopierfehler>(std::move(f));
+  };
+
+  fs::directory_iterator eintrag(quelle, fehler);
+  if (fehler) return scheitern({{}, Fehlernummer(fehler)});
+  for (; eintrag != fs::directory_iterator(); eintrag.increment(fehler)) {
+    const fs::path& datei = eintrag->path();
+    std::error_code art;
+    if (!eintrag->is_regular_file(art) || IstZwischendateiname(datei.filename().string())) continue;
+    if (const int nummer = DateiKopieren(datei, temp / datei.filename()))
+      return scheitern({datei.filename().string(), nummer});
+  }
+  // A listing cut short would leave files out without a word.
+  if (fehler) return scheitern({{}, Fehlernummer(fehler)});
+  if (!DateiExistiert(temp / kKatalogDatei)) return scheitern({kKatalogDatei, ENOENT});
+
+  // A directory without a catalogue may stand there (a copy of an older
+  // version that failed): it moves aside, never away.
+  if (fs::exists(fs::symlink_status(ziel, fehler))) {
+    if (fs::is_directory(fs::symlink_status(ziel, fehler)) && fs::is_empty(ziel, fehler))
+      fs::remove(ziel, fehler);
+    else
+      fs::rename(ziel, Ausweichname(ziel), fehler);
+    if (fehler) return scheitern({{}, Fehlernummer(fehler)});
+  }
+  fs::rename(temp, ziel, fehler);
+  if (fehler) return scheitern({{}, Fehlernummer(fehler)});
+  return std::nullopt;
+}
+
+// The last byte of a file; nullopt for an empty or unreadable one.
+std::optional<char> LetztesZeichen(const fs::path& pfad) {
+  const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return std::nullopt;
+  struct stat angaben {};
+  char zeichen = 0;
+  const bool ok =
+      ::fstat(fd, &angaben) == 0 && angaben.st_size > 0 && ::pread(fd, &zeichen, 1, angaben.st_size - 1) == 1;
+  ::close(fd);
+  return ok ? std::optional<char>(zeichen) : std::nullopt;
+}
+
+std::string Wiederherstellen(const fs::path& benutzerdaten, const fs::path& quelle, const std::string& datei) {
+  return Cp1252(" Um die installierte Fassung zurückzuholen, die Datei ") + datei + " aus " + Cp1252(quelle.string()) +
+         Cp1252(" in dieses Verzeichnis kopieren, oder das Verzeichnis ") + Cp1252(benutzerdaten.string()) +
+         Cp1252(
+             " löschen: dann kopiert Kolvaro beim nächsten Start alle installierten Daten neu (eigene "
+             "Einheiten und Gebiete, geänderte Faktoren und das Passwort gehen dabei verloren).");
+}
+
+// The user's copy of the installed data must be whole: every file of the
+// installed data is there (but the data files of categories the user has
+// deleted and the password file), and no file that ends with a line break in the installed data
+// was cut inside a line.
+Resultat<> BenutzerdatenPruefen(const fs::path& benutzerdaten, const fs::path& quelle) {
+  auto installiert = KatalogLaden(quelle);
+  auto eigen = KatalogLaden(benutzerdaten);
+  if (!eigen) return eigen.Fehler();
+  std::set<std::string> geloeschtErlaubt;
+  if (installiert)
+    for (const auto& e : *installiert) geloeschtErlaubt.insert(GrossCp1252(e.Datendatei));
+  for (const auto& e : *eigen) geloeschtErlaubt.erase(GrossCp1252(e.Datendatei));
+
+  std::error_code fehler;
+  for (fs::directory_iterator it(quelle, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+    std::error_code art;
+    const std::string name = it->path().filename().string();
+    if (!it->is_regular_file(art) || IstZwischendateiname(name)) continue;
+    const fs::path kopie = benutzerdaten / name;
+    if (!DateiExistiert(kopie)) {
+      // The password file is made by the first start, if the user wants one.
+      if (geloeschtErlaubt.count(GrossCp1252(name)) || name == kPasswortdatei) continue;
+      return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " + name + "." +
+                           Wiederherstellen(benutzerdaten, quelle, name));
+    }
+    if (LetztesZeichen(it->path()) == '\n' && LetztesZeichen(kopie).value_or('\n') != '\n')
+      return FehlerMeldung("Die Datei " + name + " im Datenverzeichnis " + Cp1252(benutzerdaten.string()) +
+                           Cp1252(" ist abgeschnitten: ihre letzte Zeile endet ohne Zeilenumbruch.") +
+                           Wiederherstellen(benutzerdaten, quelle, name));
+  }
+  return {};
 }
 
 }  // namespace
 
-Resultat<fs::path> DatenverzeichnisWaehlen(const fs::path& aktuell, const fs::path& benutzerdaten,
+Resultat<fs::path> DatenverzeichnisWaehlen(const fs::path& aktuell, const fs::path& benutzerdatenAngabe,
                                            const std::vector<fs::path>& installiert) {
   if (DateiExistiert(aktuell / kKatalogDatei)) return aktuell;
-  if (DateiExistiert(benutzerdaten / kKatalogDatei)) return benutzerdaten;
-  for (const auto& quelle : installiert) {
-    if (!DateiExistiert(quelle / kKatalogDatei)) continue;
-    const std::error_code fehler = DatenKopieren(quelle, benutzerdaten);
-    if (fehler)
-      return FehlerMeldung(Cp1252("Die Datendateien konnten nicht nach ") + Cp1252(benutzerdaten.string()) +
-                           Cp1252(" kopiert werden: ") + Cp1252(fehler.message()));
+  // A relative setting (XDG_DATA_HOME) means the same place after the
+  // program has changed its current directory.
+  std::error_code ignoriert;
+  const fs::path benutzerdaten = fs::absolute(benutzerdatenAngabe, ignoriert).lexically_normal();
+  const fs::path* quelle = nullptr;
+  for (const auto& kandidat : installiert)
+    if (DateiExistiert(kandidat / kKatalogDatei)) {
+      quelle = &kandidat;
+      break;
+    }
+  if (DateiExistiert(benutzerdaten / kKatalogDatei)) {
+    if (quelle)
+      if (auto ganz = BenutzerdatenPruefen(benutzerdaten, *quelle); !ganz) return ganz.Fehler();
     return benutzerdaten;
   }
-  return FehlerMeldung(
-      Cp1252("Die Datendateien von Kolvaro wurden nicht gefunden. Bitte Kolvaro im "
-             "Datenverzeichnis starten oder neu installieren."));
+  if (!quelle)
+    return FehlerMeldung(
+        Cp1252("Die Datendateien von Kolvaro wurden nicht gefunden. Bitte Kolvaro im "
+               "Datenverzeichnis starten oder neu installieren."));
+  if (const auto fehler = DatenKopieren(*quelle, benutzerdaten)) {
+    const std::string datei = fehler->Datei.empty() ? std::string() : " (Datei " + fehler->Datei + ")";
+    return FehlerMeldung(Cp1252("Die Datendateien konnten nicht nach ") + Cp1252(benutzerdaten.string()) +
+                         " kopiert werden" + datei + ": " + Cp1252(Ursache(fehler->Nummer)) +
+                         Cp1252(". Es wurde nichts davon behalten; Kolvaro versucht es beim nächsten Start erneut."));
+  }
+  return benutzerdaten;
 }
 
 // The build compiles in where its install rules put the data.

@@ -11,7 +11,14 @@
 
 namespace kolvaro {
 
-// installiert: candidate directories of the installed data, first match wins.
+// The password file that locks the editing functions.
+inline constexpr const char* kPasswortdatei = "STOFFW10.NFO";
+
+// installiert: candidate directories of the installed data, first match
+// wins. The user's directory is filled on first use with one rename of a
+// complete, checked copy; later it is used only while it is whole (a file
+// missing or cut inside a line is a message that says how to get the
+// installed file back).
 Resultat<std::filesystem::path> DatenverzeichnisWaehlen(const std::filesystem::path& aktuell,
                                                         const std::filesystem::path& benutzerdaten,
                                                         const std::vector<std::filesystem::path>& installiert);

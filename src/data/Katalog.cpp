@@ -7,15 +7,32 @@
 
 namespace kolvaro {
 
+bool EinfacherDateiname(std::string_view name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name)
+    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 0x20) return false;
+  const std::string gross = GrossCp1252(std::string(name));
+  for (const char* eigene : {kKatalogDatei, kInfotextDatei})
+    if (gross == GrossCp1252(eigene)) return false;
+  return true;
+}
+
 Resultat<std::vector<Gebietseintrag>> KatalogLaden(const std::filesystem::path& verzeichnis) {
   auto zeilen = DateiLaden(verzeichnis / kKatalogDatei);
   if (!zeilen) return zeilen.Fehler();
   std::vector<Gebietseintrag> katalog;
   katalog.reserve(zeilen->size());
-  for (const auto& zeile : *zeilen) {
+  for (std::size_t i = 0; i < zeilen->size(); ++i) {
+    const std::string& zeile = (*zeilen)[i];
     // A trailing empty line (an editor's final newline) is no category.
     if (zeile.empty()) continue;
-    katalog.push_back({Feld(zeile, '\t', 1), Feld(zeile, '\t', 2), Feld(zeile, '\t', 3)});
+    Gebietseintrag eintrag{Feld(zeile, '\t', 1), Feld(zeile, '\t', 2), Feld(zeile, '\t', 3)};
+    if (!EinfacherDateiname(eintrag.Datendatei))
+      return BeschaedigtMeldung(kKatalogDatei, i + 1,
+                                Cp1252("(Gebiet \"") + eintrag.Gebietsname + Cp1252("\") nennt als Datendatei \"") +
+                                    eintrag.Datendatei +
+                                    Cp1252("\"; erlaubt ist nur ein Dateiname im Datenverzeichnis ohne Pfad"));
+    katalog.push_back(std::move(eintrag));
   }
   if (katalog.empty())
     return FehlerMeldung("Die Datei " + std::string(kKatalogDatei) +

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "basis/Meldung.h"
@@ -19,7 +20,14 @@ struct Gebietseintrag {
 inline const char* const kKatalogDatei = "Gruppen.nfo";
 inline const char* const kInfotextDatei = "Gebiet.nfo";
 
-// Reads Gruppen.nfo. An empty catalogue or an unreadable file is a message.
+// A catalogue's data file name that stays inside the data directory: a bare
+// name, never a path, "." or "..", and no file of the program's own.
+bool EinfacherDateiname(std::string_view name);
+
+// Reads Gruppen.nfo. An empty catalogue, an unreadable file or an entry
+// whose data file is not EinfacherDateiname (the catalogue may come from
+// the directory Kolvaro is started in, and every rewrite of a unit goes to
+// that file) is a message.
 Resultat<std::vector<Gebietseintrag>> KatalogLaden(const std::filesystem::path& verzeichnis);
 
 // Reads Gebiet.nfo into one text: every line followed by CR LF.

@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <random>
 #include <system_error>
 
@@ -17,6 +19,12 @@ namespace kolvaro {
 namespace fs = std::filesystem;
 
 namespace {
+
+constexpr const char* kZwischendateiMarke = ".neu";
+constexpr std::size_t kZufallsstellen = 6;
+// A rewrite takes well under a second; a temporary file this old was left
+// behind by one that was killed.
+constexpr auto kZwischendateiAlter = std::chrono::minutes(1);
 
 std::string Dateiname(const fs::path& pfad) { return pfad.filename().string(); }
 
@@ -62,7 +70,45 @@ void VerzeichnisSichern(const fs::path& verzeichnis) {
   if (fd.Fd() >= 0) ::fsync(fd.Fd());
 }
 
+// Six letters or digits: with O_EXCL enough to find a free name at once.
+std::string ZufallsKennung() {
+  static const char zeichen[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+  static std::mt19937 zufall{std::random_device{}()};
+  std::uniform_int_distribution<std::size_t> wahl(0, sizeof zeichen - 2);
+  std::string kennung(kZufallsstellen, ' ');
+  for (char& c : kennung) c = zeichen[wahl(zufall)];
+  return kennung;
+}
+
 }  // namespace
+
+// The target's name, ".neu" and six letters or digits (up to five digits in
+// older versions).
+bool IstZwischendateiname(std::string_view name) {
+  const auto marke = name.rfind(kZwischendateiMarke);
+  if (marke == std::string_view::npos || marke == 0) return false;
+  const std::string_view kennung = name.substr(marke + std::char_traits<char>::length(kZwischendateiMarke));
+  auto alle = [kennung](int (*art)(int)) {
+    return std::all_of(kennung.begin(), kennung.end(),
+                       [art](char c) { return art(static_cast<unsigned char>(c)) != 0; });
+  };
+  return (kennung.size() == kZufallsstellen && alle(std::isalnum)) ||
+         (!kennung.empty() && kennung.size() < kZufallsstellen && alle(std::isdigit));
+}
+
+void VerwaisteZwischendateienEntfernen(const fs::path& verzeichnis) {
+  std::error_code fehler;
+  const auto grenze = fs::file_time_type::clock::now() - kZwischendateiAlter;
+  for (fs::directory_iterator it(verzeichnis, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+    std::error_code einzeln;
+    if (!IstZwischendateiname(it->path().filename().string()) || !it->is_regular_file(einzeln) ||
+        it->is_symlink(einzeln))
+      continue;
+    // A younger one may belong to a rewrite that is still going on.
+    const auto zeit = it->last_write_time(einzeln);
+    if (!einzeln && zeit < grenze) fs::remove(it->path(), einzeln);
+  }
+}
 
 Resultat<std::string> DateiInhalt(const fs::path& pfad) {
   std::error_code fehler;
@@ -108,37 +154,60 @@ std::vector<std::string> Zeilen(std::string_view inhalt) {
   return zeilen;
 }
 
-Resultat<> SchreibeAtomarRoh(const fs::path& pfad, const std::string& inhalt) {
-  static std::mt19937 zufall{std::random_device{}()};
-  auto temp = pfad;
-  temp += ".neu" + std::to_string(zufall() % 100000);
+Resultat<> SchreibeAtomarRoh(const fs::path& pfad, const std::string& inhalt, Dateirechte rechte) {
   const Meldung fehlschlag = NichtGeschriebenMeldung(Dateiname(pfad));
+  // A data file that is a link stays one: the file it points to is replaced.
+  fs::path ziel = pfad;
+  std::error_code fehler;
+  if (fs::is_symlink(pfad, fehler)) {
+    ziel = fs::canonical(pfad, fehler);
+    if (fehler) return fehlschlag;
+  }
+  struct stat alt {};
+  const bool vorhanden = ::stat(ziel.c_str(), &alt) == 0;
+  if (vorhanden && !S_ISREG(alt.st_mode)) return fehlschlag;
+  // The old file's mode goes over to the new one; a new file gets what the
+  // umask allows, a private one only its owner's bits.
+  mode_t modus = vorhanden ? alt.st_mode & 07777 : 0666;
+  if (rechte == Dateirechte::NurBesitzer) modus = vorhanden ? modus & 0700 : 0600;
+  const bool modusSetzen = vorhanden || rechte == Dateirechte::NurBesitzer;
+
+  fs::path temp;
+  int roh = -1;
+  // O_EXCL never opens what is there already, a link included, so two
+  // writers never share a temporary file.
+  for (int versuch = 0; versuch < 100 && roh < 0; ++versuch) {
+    temp = ziel;
+    temp += std::string(kZwischendateiMarke) + ZufallsKennung();
+    roh = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, modusSetzen ? 0600 : modus);
+    if (roh < 0 && errno != EEXIST) return fehlschlag;
+  }
+  if (roh < 0) return fehlschlag;
   auto wegraeumen = [&temp] {
     std::error_code ignoriert;
     fs::remove(temp, ignoriert);
   };
   {
-    Deskriptor fd(::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644));
-    if (fd.Fd() < 0) return fehlschlag;
+    Deskriptor fd(roh);
     // The data must be on the disk before the rename makes them the file:
     // otherwise a power cut could leave an empty file under the old name.
-    const bool ok = AllesSchreiben(fd.Fd(), inhalt) && ::fsync(fd.Fd()) == 0 && fd.Schliessen();
+    const bool ok = (!modusSetzen || ::fchmod(fd.Fd(), modus) == 0) && AllesSchreiben(fd.Fd(), inhalt) &&
+                    ::fsync(fd.Fd()) == 0 && fd.Schliessen();
     if (!ok) {
       wegraeumen();
       return fehlschlag;
     }
   }
-  std::error_code fehler;
-  fs::rename(temp, pfad, fehler);
+  fs::rename(temp, ziel, fehler);
   if (fehler) {
     wegraeumen();
     return fehlschlag;
   }
-  VerzeichnisSichern(pfad.parent_path());
+  VerzeichnisSichern(ziel.parent_path());
   return {};
 }
 
-Resultat<> SchreibeAtomar(const fs::path& pfad, const std::vector<std::string>& zeilen) {
+Resultat<> SchreibeAtomar(const fs::path& pfad, const std::vector<std::string>& zeilen, Dateirechte rechte) {
   std::string inhalt;
   std::size_t laenge = 0;
   for (const auto& z : zeilen) laenge += z.size() + 2;
@@ -147,7 +216,7 @@ Resultat<> SchreibeAtomar(const fs::path& pfad, const std::vector<std::string>& 
     inhalt += z;
     inhalt += "\r\n";
   }
-  return SchreibeAtomarRoh(pfad, inhalt);
+  return SchreibeAtomarRoh(pfad, inhalt, rechte);
 }
 
 bool DateiExistiert(const fs::path& pfad) {

@@ -35,11 +35,27 @@ void ZeilenDurchlaufen(std::string_view inhalt, Aufruf&& zeile) {
   }
 }
 
+// Who may read a rewritten file: the old file's mode (a new file what the
+// umask allows), or only its owner (the password file).
+enum class Dateirechte { WieBisher, NurBesitzer };
+
 // Writes the lines with CR LF to a temporary file beside the target, puts
-// it on the disk and renames it over the target. On failure the old file
-// is untouched and the message is the one for a failed rewrite.
-Resultat<> SchreibeAtomar(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen);
-Resultat<> SchreibeAtomarRoh(const std::filesystem::path& pfad, const std::string& inhalt);
+// it on the disk and renames it over the target. The temporary file is
+// created anew under a name of its own and never left behind. A target that
+// is a symbolic link keeps its link: the file it points to is replaced. On
+// failure the old file is untouched and the message is the one for a failed
+// rewrite.
+Resultat<> SchreibeAtomar(const std::filesystem::path& pfad, const std::vector<std::string>& zeilen,
+                          Dateirechte rechte = Dateirechte::WieBisher);
+Resultat<> SchreibeAtomarRoh(const std::filesystem::path& pfad, const std::string& inhalt,
+                             Dateirechte rechte = Dateirechte::WieBisher);
+
+// A name SchreibeAtomar gives its temporary files.
+bool IstZwischendateiname(std::string_view name);
+
+// Removes the temporary files that a killed rewrite left in the directory
+// (older than a minute, so that no running rewrite loses its file).
+void VerwaisteZwischendateienEntfernen(const std::filesystem::path& verzeichnis);
 
 bool DateiExistiert(const std::filesystem::path& pfad);
 

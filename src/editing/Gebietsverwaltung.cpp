@@ -70,13 +70,6 @@ bool DateiVorhanden(const fs::path& verzeichnis, const std::string& dateiname) {
   return false;
 }
 
-// A catalogue's data file that may be deleted: a bare name inside the data
-// directory, never a path leading elsewhere.
-bool BlosserDateiname(std::string_view name) {
-  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string_view::npos &&
-         name.find('\\') == std::string_view::npos;
-}
-
 // The block as it was typed: the memo's line ends may come as LF alone.
 std::string MitCrLf(std::string_view text) {
   std::string ziel;
@@ -311,7 +304,7 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebi
   // Another entry may share the file (a hand-edited catalogue): it stays then.
   bool geteilt = false;
   for (const auto& e : *katalog) geteilt = geteilt || GrossCp1252(e.Datendatei) == GrossCp1252(datendatei);
-  if (!geteilt && BlosserDateiname(datendatei)) {
+  if (!geteilt && EinfacherDateiname(datendatei)) {
     std::error_code fehler;
     fs::remove(verzeichnis / datendatei, fehler);
     if (fehler)
@@ -324,8 +317,9 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebi
 Rechenergebnis AusgeblendeteEinheitenLoeschen(const fs::path& verzeichnis, std::string_view gebietsname,
                                               std::string_view datendatei, const Rueckfrage& frage) {
   if (datendatei.empty()) return Abgebrochen();
-  if (gebietsname == gebiet::Temperatur)
-    return Abgebrochen(InfoMeldung(Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!")));
+  if (gebiet::Zeilengebunden(gebietsname))
+    return Abgebrochen(InfoMeldung("Beim Gebiet \"" + std::string(gebietsname) +
+                                   Cp1252("\" können keine Einheiten gelöscht werden!")));
   const std::string text = "Sollen die ausgeblendeten Einheiten des Gebietes \"" + std::string(gebietsname) + "\" " +
                            Cp1252("wirklich aus der Datendatei gelöscht werden?");
   if (!frage || frage(text) != FrageAntwort::Ja) return Abgebrochen();

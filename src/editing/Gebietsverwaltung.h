@@ -93,8 +93,8 @@ std::string GebietLoeschenFrage(std::string_view gebietsname);
 Rechenergebnis GebietLoeschen(const std::filesystem::path& verzeichnis, std::string_view gebietsname,
                               const Rueckfrage& frage);
 
-// Asks, then rewrites the data file with the shown units only ("Temperatur"
-// is refused: its conversion addresses its units by line). On success the
+// Asks, then rewrites the data file with the shown units only (refused
+// where the conversion addresses the units by their line). On success the
 // note to show is in Nachher and GebietNeuLaden is set, since the line
 // numbers of the remaining units changed.
 Rechenergebnis AusgeblendeteEinheitenLoeschen(const std::filesystem::path& verzeichnis, std::string_view gebietsname,

@@ -62,7 +62,9 @@ Resultat<bool> PasswortStimmt(const fs::path& verzeichnis, std::string_view eing
 
 Resultat<> PasswortSchreiben(const fs::path& verzeichnis, std::string_view passwort) {
   if (auto geprueft = FeldPruefen(passwort, "Passwort"); !geprueft) return geprueft.Fehler();
-  return SchreibeAtomar(verzeichnis / kPasswortdatei, {LinieVerschluesseln(passwort, kPasswortschluessel)});
+  // The cipher only obscures the password: other users may not read it.
+  return SchreibeAtomar(verzeichnis / kPasswortdatei, {LinieVerschluesseln(passwort, kPasswortschluessel)},
+                        Dateirechte::NurBesitzer);
 }
 
 Meldung PasswortdateiMeldung() {

@@ -9,10 +9,9 @@
 #include <string_view>
 
 #include "basis/Meldung.h"
+#include "data/Datenverzeichnis.h"
 
 namespace kolvaro {
-
-inline constexpr const char* kPasswortdatei = "STOFFW10.NFO";
 
 // The file exists (as a file); without it the first start asks for a password.
 bool PasswortdateiVorhanden(const std::filesystem::path& verzeichnis);

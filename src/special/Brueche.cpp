@@ -117,6 +117,10 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
 
 }  // namespace
 
+Resultat<> BruchdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
+  return ZeilennamenPruefen(datendatei, namen, {"Bruch", "Dezimalzahl"});
+}
+
 Rechenergebnis BruecheUmrechnen(Sonderkontext& k) {
   const int zeile = k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Dateizeile;
   if (zeile == kBruch) return BruchZuDezimal(k);

@@ -7,6 +7,7 @@
 #include "basis/Gebietsnamen.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
+#include "data/Textdatei.h"
 
 namespace kolvaro {
 
@@ -39,7 +40,23 @@ std::string FaktorMangel(std::string_view name, const TAusgabetextobject& e) {
 
 Dateiformpruefung DateiformpruefungFuer(std::string_view name) {
   if (name == gebiet::Temperatur) return &TemperaturdateiPruefen;
+  if (name == gebiet::Brueche) return &BruchdateiPruefen;
+  if (name == gebiet::Zahlensysteme) return &ZahlensystemdateiPruefen;
   return nullptr;
+}
+
+Resultat<> ZeilennamenPruefen(const std::string& datendatei, const std::vector<std::string>& namen,
+                              const std::vector<const char*>& erwartet) {
+  // Names first: a missing or added line shows as the first name out of place.
+  for (std::size_t i = 0; i < namen.size() && i < erwartet.size(); ++i) {
+    const std::string soll = Cp1252(erwartet[i]);
+    if (namen[i] != soll)
+      return BeschaedigtMeldung(datendatei, i + 1, Cp1252("enthält \"") + namen[i] + "\" statt \"" + soll + "\"");
+  }
+  if (namen.size() != erwartet.size())
+    return DateiBeschaedigtMeldung(datendatei, "sie hat " + std::to_string(namen.size()) + " statt " +
+                                                   std::to_string(erwartet.size()) + " Zeilen");
+  return {};
 }
 
 void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& wiss, const std::string& fliess) {

@@ -53,6 +53,12 @@ using Dateiformpruefung = Resultat<> (*)(const std::string& datendatei, const st
 Dateiformpruefung DateiformpruefungFuer(std::string_view gebietsname);
 // "Temperatur": exactly its ten lines, each with the scale's name.
 Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen);
+// "Brüche" and "Zahlensysteme": their two and five lines in the same way.
+Resultat<> BruchdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen);
+Resultat<> ZahlensystemdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen);
+// The common check: namen is exactly erwartet (UTF-8), line by line.
+Resultat<> ZeilennamenPruefen(const std::string& datendatei, const std::vector<std::string>& namen,
+                              const std::vector<const char*>& erwartet);
 
 // Helpers shared by the routines.
 // Both result texts of a unit, cut to their fields.

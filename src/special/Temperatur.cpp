@@ -4,7 +4,6 @@
 #include <cmath>
 
 #include "basis/Zahlformat.h"
-#include "data/Textdatei.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -41,16 +40,9 @@ constexpr long double kNullpunkt = 273.15L;
 }  // namespace
 
 Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
-  // Names first: a missing or added line shows as the first name out of place.
-  for (std::size_t i = 0; i < namen.size() && i < kZeilenzahl; ++i) {
-    const std::string erwartet = Cp1252(kZeilen[i].Name);
-    if (namen[i] != erwartet)
-      return BeschaedigtMeldung(datendatei, i + 1, Cp1252("enthält \"") + namen[i] + "\" statt \"" + erwartet + "\"");
-  }
-  if (namen.size() != kZeilenzahl)
-    return DateiBeschaedigtMeldung(
-        datendatei, "sie hat " + std::to_string(namen.size()) + " statt " + std::to_string(kZeilenzahl) + " Zeilen");
-  return {};
+  std::vector<const char*> erwartet;
+  for (const auto& zeile : kZeilen) erwartet.push_back(zeile.Name);
+  return ZeilennamenPruefen(datendatei, namen, erwartet);
 }
 
 Rechenergebnis TemperaturUmrechnen(Sonderkontext& k) {

@@ -75,6 +75,12 @@ bool NurZeichen(std::string_view text, std::string_view erlaubt) {
 
 }  // namespace
 
+Resultat<> ZahlensystemdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
+  // In the order of Zeile.
+  return ZeilennamenPruefen(datendatei, namen,
+                            {"Binärzahl", "Dezimalzahl", "Hexadezimalzahl", "Oktalzahl", "Römische Zahl"});
+}
+
 Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
   const int zeile = k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Dateizeile;
   const std::string_view text = Getrimmt(k.Eingabe);

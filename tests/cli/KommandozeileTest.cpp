@@ -88,7 +88,19 @@ TEST(Kommandozeile, DatenverzeichnisOhneAngabe) {
   const CliLauf installiert = CliAufrufen({"--daten", KOLVARO_DATEN_DIR, "gebiete"});
   ASSERT_EQ(installiert.Status, 0);
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), installiert);
-  EXPECT_TRUE(DateiExistiert(heim.Pfad() / "xdg" / "Ostravin" / "Kolvaro 6.0" / "Gruppen.nfo"));
+  const auto benutzer = heim.Pfad() / "xdg" / "Ostravin" / "Kolvaro 6.0";
+  EXPECT_TRUE(DateiExistiert(benutzer / "Gruppen.nfo"));
+  // A copy that lost a file is not used as if it were whole.
+  const auto laenge = *DateiInhalt(benutzer / "LAENGE.DAT");
+  std::filesystem::remove(benutzer / "LAENGE.DAT");
+  const CliLauf fehlt = CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung);
+  EXPECT_EQ(fehlt.Status, 1);
+  EXPECT_EQ(fehlt.Aus, "");
+  EXPECT_EQ(fehlt.Fehler.rfind("Im Datenverzeichnis " + benutzer.string() + " fehlt die Datei LAENGE.DAT.", 0), 0u);
+  ASSERT_TRUE(SchreibeAtomarRoh(benutzer / "LAENGE.DAT", laenge));
+  EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), installiert);
+  // An empty directory argument is a mistake, not "the usual directory".
+  EXPECT_EQ(CliAufrufen({"--daten", "", "gebiete"}, aktuell.Pfad(), umgebung).Status, 2);
 
   StandardDaten(aktuell.Pfad());
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), (CliLauf{0, "Länge\nMasse\nTemperatur\nZeit\n", ""}));

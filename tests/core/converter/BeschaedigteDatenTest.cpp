@@ -22,13 +22,16 @@ class BeschaedigteDaten : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto& v = m_Verzeichnis.Pfad();
-    Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), "Masse\tMASSE.DAT\tKilogramm",
-                                  "Temperatur\tTEMPERAT.DAT\tKelvin", "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)"});
-    Schreiben(v / "Gebiet.nfo", {"L", "*", "M", "*", "T", "*", "W", "*"});
+    Schreiben(v / "Gruppen.nfo",
+              {Cp1252("Länge\tLAENGE.DAT\tMeter"), "Masse\tMASSE.DAT\tKilogramm", "Temperatur\tTEMPERAT.DAT\tKelvin",
+               "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)", Cp1252("Brüche\tBRUECHE.DAT\tDezimalzahl"),
+               "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
+    Schreiben(v / "Gebiet.nfo", {"L", "*", "M", "*", "T", "*", "W", "*", "B", "*", "Z", "*"});
     test::LaenderSchreiben(v);
     Verschluesselt(v / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1")});
-    // The shipped scales: their file is bound to its lines.
-    std::filesystem::copy_file(std::filesystem::path(KOLVARO_DATEN_DIR) / "TEMPERAT.DAT", v / "TEMPERAT.DAT");
+    // The shipped files bound to their lines.
+    for (const char* datei : {"TEMPERAT.DAT", "BRUECHE.DAT", "ZAHLSYS.DAT"})
+      std::filesystem::copy_file(std::filesystem::path(KOLVARO_DATEN_DIR) / datei, v / datei);
     ASSERT_TRUE(m_Konverter.LaenderLaden());
     ASSERT_TRUE(m_Konverter.KatalogLaden());
   }
@@ -199,6 +202,40 @@ TEST_F(BeschaedigteDaten, TemperaturdateiMussIhreZehnZeilenHaben) {
     EXPECT_EQ(Cp1252NachUtf8(r.Fehler.value().Text), fall.Meldung);
     EXPECT_FALSE(m_Konverter.ErgebnisseVorhanden());
     EXPECT_EQ(Fliess("Kelvin"), "");
+  }
+}
+
+// Fractions and number systems are bound to their lines as the scales are:
+// a line swapped or gone would convert every unit after it as another one.
+TEST_F(BeschaedigteDaten, BruchUndZahlensystemdateiMuessenIhreZeilenHaben) {
+  const std::string abbruch = ". Der Vorgang wurde abgebrochen.";
+  const struct {
+    const char* Gebiet;
+    const char* Datei;
+    const char* Einheit;
+    const char* Eingabe;
+    std::string Meldung;
+  } faelle[] = {
+      {"Brüche", "BRUECHE.DAT", "Dezimalzahl", "0,5",
+       "Die Datei BRUECHE.DAT ist beschädigt: Zeile 1 enthält \"Dezimalzahl\" statt \"Bruch\"" + abbruch},
+      {"Zahlensysteme", "ZAHLSYS.DAT", "Dezimalzahl", "10",
+       "Die Datei ZAHLSYS.DAT ist beschädigt: Zeile 1 enthält \"Dezimalzahl\" statt \"Binärzahl\"" + abbruch}};
+  for (const auto& fall : faelle) {
+    SCOPED_TRACE(fall.Gebiet);
+    const auto geliefert = *GeheimdateiLesen(Pfad(fall.Datei));
+    ASSERT_TRUE(Gebiet(fall.Gebiet));
+    ASSERT_TRUE(Rechnen(fall.Eingabe, fall.Einheit).Erfolg);
+    auto getauscht = geliefert;
+    std::swap(getauscht[0], getauscht[1]);
+    auto ohneErste = geliefert;
+    ohneErste.erase(ohneErste.begin());
+    for (const auto& zeilen : {getauscht, ohneErste}) {
+      Verschluesselt(Pfad(fall.Datei), zeilen);
+      ASSERT_TRUE(Gebiet(fall.Gebiet));
+      auto r = Rechnen(fall.Eingabe, fall.Einheit);
+      EXPECT_FALSE(r.Erfolg);
+      EXPECT_EQ(Cp1252NachUtf8(r.Fehler.value().Text), fall.Meldung);
+    }
   }
 }
 

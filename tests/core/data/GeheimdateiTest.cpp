@@ -6,12 +6,16 @@
 // whatever the program wrote itself, and every shipped file, passes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 #include "basis/Zeichensatz.h"
 #include "data/Einheitendatei.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
+#include "gemeinsam/Schreibsperre.h"
 #include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
@@ -131,6 +135,60 @@ TEST(Textdatei, AtomarErsetzenUndZeilenenden) {
   for (const auto& e : std::filesystem::directory_iterator(v.Pfad())) dateien += e.is_regular_file();
   EXPECT_EQ(dateien, 1);
   EXPECT_FALSE(DateiLaden(v.Pfad() / "fehlt.DAT"));
+}
+
+// A rewrite keeps what the file was: its mode, and a link stays a link to
+// the file it pointed to. Temporary files never outlive their rewrite, and
+// those a killed rewrite left are cleared when the directory is opened.
+TEST(Textdatei, RechteVerknuepfungenUndZwischendateien) {
+  namespace fs = std::filesystem;
+  using fs::perms;
+  TempVerzeichnis v;
+  auto nurTextdateien = [&v] {
+    std::vector<std::string> namen;
+    for (const auto& e : fs::directory_iterator(v.Pfad())) namen.push_back(e.path().filename().string());
+    std::sort(namen.begin(), namen.end());
+    return namen;
+  };
+  const auto datei = v.Pfad() / "A.DAT";
+  test::Schreiben(datei, {"eins"});
+  for (perms rechte : {perms::owner_read | perms::owner_write, perms::owner_read | perms::group_read,
+                       perms::owner_all | perms::group_read | perms::others_read}) {
+    fs::permissions(datei, rechte);
+    ASSERT_TRUE(SchreibeAtomar(datei, {"zwei"}));
+    EXPECT_EQ(fs::status(datei).permissions(), rechte);
+  }
+  fs::permissions(datei, perms::owner_read | perms::owner_write);
+
+  fs::create_directories(v.Pfad() / "echt");
+  test::Schreiben(v.Pfad() / "echt" / "B.DAT", {"alt"});
+  fs::create_symlink("echt/B.DAT", v.Pfad() / "B.DAT");
+  ASSERT_TRUE(SchreibeAtomar(v.Pfad() / "B.DAT", {"neu"}));
+  EXPECT_TRUE(fs::is_symlink(v.Pfad() / "B.DAT"));
+  EXPECT_EQ(*DateiLaden(v.Pfad() / "echt" / "B.DAT"), std::vector<std::string>{"neu"});
+  fs::remove(v.Pfad() / "B.DAT");
+  fs::remove_all(v.Pfad() / "echt");
+
+  // A write that fails half-way leaves the old file and no temporary one.
+  {
+    test::Schreibsperre sperre(3);
+    EXPECT_FALSE(SchreibeAtomar(datei, {"viel zu lang"}));
+  }
+  EXPECT_EQ(*DateiLaden(datei), std::vector<std::string>{"zwei"});
+  EXPECT_EQ(nurTextdateien(), std::vector<std::string>{"A.DAT"});
+
+  // Left by killed rewrites (this version's names and older ones): removed
+  // once they are old; a young one may belong to a rewrite going on now.
+  const auto alt = fs::file_time_type::clock::now() - std::chrono::minutes(5);
+  for (const char* name : {"A.DAT.neu12345", "A.DAT.neuQx7Zp2", "A.DAT.neu7"}) {
+    test::Schreiben(v.Pfad() / name, {"rest"});
+    fs::last_write_time(v.Pfad() / name, alt);
+  }
+  test::Schreiben(v.Pfad() / "A.DAT.neuJung01", {"jung"});
+  test::Schreiben(v.Pfad() / "NEU.neuartig", {"eigene Datei"});
+  fs::last_write_time(v.Pfad() / "NEU.neuartig", alt);
+  VerwaisteZwischendateienEntfernen(v.Pfad());
+  EXPECT_EQ(nurTextdateien(), (std::vector<std::string>{"A.DAT", "A.DAT.neuJung01", "NEU.neuartig"}));
 }
 
 TEST(Einheitendatei, FelderErsetzenUndFehlerLassenDieDateiStehen) {

@@ -235,16 +235,19 @@ TEST_F(GebietsverwaltungTest, LoeschenOhneJaOderDesLetztenGebietesAendertNichts)
 }
 
 TEST_F(GebietsverwaltungTest, LoeschenGibtNurEigeneDateienImVerzeichnisFrei) {
-  // Two entries share a file, one names a path outside: neither file goes.
-  fs::create_directories(V() / "unter");
-  test::Schreiben(V() / "unter" / "FREMD.DAT", {"x"});
-  test::Schreiben(V() / "Gruppen.nfo", {"A\tMASSE.DAT\tkg", "B\tmasse.dat\tkg", "C\tunter/FREMD.DAT\tm"});
+  // Two entries share a file: it stays.
+  test::Schreiben(V() / "Gruppen.nfo", {"A\tMASSE.DAT\tkg", "B\tmasse.dat\tkg", "C\tLAENGE.DAT\tm"});
   test::Schreiben(V() / "Gebiet.nfo", {"a", "*", "b", "*", "c", "*"});
   ASSERT_TRUE(GebietLoeschen(V(), "A", Ja).Erfolg);
   EXPECT_TRUE(fs::exists(V() / "MASSE.DAT"));
   ASSERT_TRUE(GebietLoeschen(V(), "C", Ja).Erfolg);
-  EXPECT_TRUE(fs::exists(V() / "unter" / "FREMD.DAT"));
   EXPECT_EQ(Zeilen("Gebiet.nfo"), Cp({"b", "*"}));
+  // A catalogue that names a path outside is not even read.
+  fs::create_directories(V() / "unter");
+  test::Schreiben(V() / "unter" / "FREMD.DAT", {"x"});
+  test::Schreiben(V() / "Gruppen.nfo", {"B\tmasse.dat\tkg", "C\tunter/FREMD.DAT\tm"});
+  EXPECT_FALSE(GebietLoeschen(V(), "C", Ja).Erfolg);
+  EXPECT_TRUE(fs::exists(V() / "unter" / "FREMD.DAT"));
 }
 
 TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenBehaeltDieSichtbarenInIhrerReihenfolge) {
@@ -271,9 +274,14 @@ TEST_F(GebietsverwaltungTest, AusgeblendeteLoeschenAbgelehntOderGescheitertLaess
   test::Verschluesselt(V() / "TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
                                           Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
   const std::string temp = Roh("TEMP.DAT"), laenge = Roh("LAENGE.DAT");
-  auto r = AusgeblendeteEinheitenLoeschen(V(), "Temperatur", "TEMP.DAT", Merken);
-  EXPECT_EQ(r.Fehler.value().Text, Cp1252("Beim Gebiet \"Temperatur\" können keine Einheiten gelöscht werden!"));
-  EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
+  // The categories that know their units by line keep every line.
+  Rechenergebnis r;
+  for (const char* gebiet : {"Temperatur", "Brüche", "Zahlensysteme"}) {
+    r = AusgeblendeteEinheitenLoeschen(V(), Cp1252(gebiet), "TEMP.DAT", Merken);
+    EXPECT_EQ(Cp1252NachUtf8(r.Fehler.value().Text),
+              std::string("Beim Gebiet \"") + gebiet + "\" können keine Einheiten gelöscht werden!");
+    EXPECT_EQ(r.Fehler->Art, Meldungsart::Information);
+  }
   EXPECT_EQ(m_Frage, "");
   EXPECT_EQ(Roh("TEMP.DAT"), temp);
 

@@ -28,7 +28,13 @@ TEST_F(Passwortdatei, LeeresPasswortIstEineLeereZeileUndWirdNieErfragt) {
   ASSERT_TRUE(PasswortSchreiben(m_Temp.Pfad(), ""));
   EXPECT_TRUE(PasswortdateiVorhanden(m_Temp.Pfad()));
   EXPECT_EQ(Inhalt(), "\r\n");
+  // The cipher only obscures: no one else may read it, not even after a
+  // rewrite of a file that others could read.
+  EXPECT_EQ(fs::status(Datei()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  fs::permissions(Datei(), fs::perms::group_read | fs::perms::others_read, fs::perm_options::add);
   EXPECT_FALSE(*PasswortGesetzt(m_Temp.Pfad()));
+  ASSERT_TRUE(PasswortSchreiben(m_Temp.Pfad(), "x"));
+  EXPECT_EQ(fs::status(Datei()).permissions(), fs::perms::owner_read | fs::perms::owner_write);
 }
 
 TEST_F(Passwortdatei, JedesPasswortKommtVerschluesseltZurueck) {
