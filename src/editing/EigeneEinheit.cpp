@@ -1,9 +1,9 @@
 // Own units: building, checking and inserting the line.
 #include "editing/EigeneEinheit.h"
 
-#include <cmath>
 #include <vector>
 
+#include "basis/Alphabet.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
@@ -53,32 +53,19 @@ const std::string& Text(const EigeneEingabe& e, Eingabefeld feld) {
 
 Eingabefehler Abgelehnt(Eingabefeld feld, std::string_view utf8) { return {InfoMeldung(Cp1252(utf8)), feld}; }
 
-// Delphi-style CompareText: only a to z are folded (to upper case), so "_"
-// sorts after "Z" and every byte above 0x7F by its code.
-int NamenVergleichen(std::string_view a, std::string_view b) {
-  auto falten = [](char c) {
-    const auto u = static_cast<unsigned char>(c);
-    return u >= 'a' && u <= 'z' ? static_cast<unsigned char>(u - 'a' + 'A') : u;
-  };
-  const std::size_t n = std::min(a.size(), b.size());
-  for (std::size_t i = 0; i < n; ++i) {
-    const unsigned char x = falten(a[i]), y = falten(b[i]);
-    if (x != y) return x < y ? -1 : 1;
+Faktorart ArtDesFaktors(Eigenart art) {
+  switch (art) {
+    case Eigenart::Gewoehnlich:
+      return Faktorart::Einheit;
+    case Eigenart::Waehrung:
+      return Faktorart::Kurs;
+    case Eigenart::Weltzeit:
+      break;
   }
-  if (a.size() == b.size()) return 0;
-  return a.size() < b.size() ? -1 : 1;
+  return Faktorart::Zeitdifferenz;
 }
 
 }  // namespace
-
-std::optional<long double> FaktorLesen(std::string_view text) {
-  // ZahlLesen also forgives blanks after the number; a factor may not have any.
-  if (text.empty() || text.back() == ' ') return std::nullopt;
-  std::string punkt(text);
-  for (char& c : punkt)
-    if (c == ',') c = '.';
-  return ZahlLesen(punkt);
-}
 
 std::string WeltzeitFaktor(long double minuten) { return WissText23(minuten / 60.0L); }
 
@@ -114,31 +101,8 @@ std::optional<Eingabefehler> EigeneEingabePruefen(Eigenart art, const EigeneEing
     if (auto geprueft = FeldPruefen(Text(eingabe, feld), Beschriftung(art, feld)); !geprueft)
       return Eingabefehler{geprueft.Fehler(), feld};
 
-  const auto zahl = FaktorLesen(eingabe.Edit5);
-  if (!zahl)
-    return Abgelehnt(Eingabefeld::Edit5, "Falsche oder keine Angabe im Feld \"Umrechnungsfaktor\"! Bitte ändern!");
-  switch (art) {
-    case Eigenart::Gewoehnlich:
-      // A factor of 0 or below would divide by zero or turn every result's sign.
-      if (!(*zahl > 0.0L))
-        return Abgelehnt(Eingabefeld::Edit5, "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!");
-      break;
-    case Eigenart::Waehrung:
-      // 0 is how the currency table marks a rate that is not known.
-      if (*zahl < 0.0L)
-        return Abgelehnt(Eingabefeld::Edit5,
-                         "Der Umrechnungsfaktor darf nicht negativ sein (0 steht für einen unbekannten Kurs)! "
-                         "Bitte ändern!");
-      break;
-    case Eigenart::Weltzeit:
-      // An offset is a whole number of minutes, negative west of world time,
-      // and no zone lies a day or more away from it.
-      if (*zahl != std::trunc(*zahl) || std::fabs(*zahl) > kWeltzeitGrenze)
-        return Abgelehnt(Eingabefeld::Edit5,
-                         "Die Zeitdifferenz zur Weltzeit muss eine ganze Zahl von Minuten zwischen -1440 und 1440 "
-                         "sein! Bitte ändern!");
-      break;
-  }
+  if (auto faktor = FaktorPruefen(eingabe.Edit5, ArtDesFaktors(art), Faktorstelle::Einfuegen); !faktor)
+    return Eingabefehler{faktor.Fehler(), Eingabefeld::Edit5};
   return std::nullopt;
 }
 
@@ -159,10 +123,12 @@ std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& e) {
       f.Entspricht = e.Edit6;
       f.CaWert = e.Edit3;
       break;
-    case Eigenart::Weltzeit:
-      f.Faktor = WeltzeitFaktor(FaktorLesen(e.Edit5).value_or(0.0L));
+    case Eigenart::Weltzeit: {
+      const auto minuten = FaktorPruefen(e.Edit5, Faktorart::Zeitdifferenz, Faktorstelle::Einfuegen);
+      f.Faktor = WeltzeitFaktor(minuten ? *minuten : 0.0L);
       f.Uebersetzung = e.Edit3;  // summer time
       break;
+    }
   }
   return ZeileBauen(f);
 }
@@ -176,7 +142,7 @@ Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichn
   std::string klartext;
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
     if (!LinieEntschluesseln(zeilen[i], 1, klartext)) return BeschaedigtMeldung(datendatei, i + 1);
-    if (NamenVergleichen(Feld(klartext, '\t', 8), name) >= 0) {
+    if (AlphabetischVergleichen(Feld(klartext, '\t', 8), name) >= 0) {
       position = i;
       break;
     }

@@ -11,7 +11,6 @@
 #include <string_view>
 
 #include "basis/Meldung.h"
-#include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
 
@@ -38,17 +37,8 @@ struct Eingabefehler {
   Eingabefeld Feld;
 };
 
-// The strict number form of a typed factor: leading blanks, an optional
-// sign, digits with an optional fraction after "." or ",", an optional
-// exponent ("E" or "e", optional sign, digits), nothing after it.
-// nullopt for anything else, an empty text and a number beyond the range.
-std::optional<long double> FaktorLesen(std::string_view text);
-
 // Minutes to world time as the stored factor: hours in the 23-character form.
 std::string WeltzeitFaktor(long double minuten);
-// The time zones one may add: whole minutes within one day either way, the
-// offsets the converter accepts.
-constexpr long double kWeltzeitGrenze = kWeltzeitGrenzeStunden * 60;
 
 // The field captions (UTF-8) as the dialog of that kind shows them, without colon.
 std::string_view Beschriftung(Eigenart art, Eingabefeld feld);
@@ -60,8 +50,8 @@ std::optional<Eingabefehler> EigeneEingabePruefen(Eigenart art, const EigeneEing
 std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& eingabe);
 
 // Inserts the line (deciphered) before the first line whose Einheitenname
-// is not less than name, A to Z compared without case and every other byte
-// by its code, or after the last line; every other line is written back as
+// does not come before name alphabetically (AlphabetischVergleichen), or
+// after the last line; every other line is written back as
 // it was read. Gives the 0-based position of the new line. A file that
 // cannot be read or written, a damaged line or a file cut off in a line
 // leaves the file as it was.

@@ -13,7 +13,6 @@
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
-#include "editing/EigeneEinheit.h"
 #include "editing/Eingabepruefung.h"
 #include "editing/Einheitenzeile.h"
 
@@ -22,14 +21,12 @@ namespace kolvaro {
 namespace {
 
 // The refusals of the single-unit dialogs are notes (information box).
-Rechenergebnis Hinweis(const char* text) {
+Rechenergebnis Hinweis(Meldung meldung) {
   Rechenergebnis r;
-  r.Fehler = InfoMeldung(Cp1252(text));
+  r.Fehler = std::move(meldung);
   r.FokusDanach = Fokus::FokusUndMarkieren;
   return r;
 }
-
-Rechenergebnis KeineAngabe() { return Hinweis("Falsche oder keine Angabe im Eingabefeld! Bitte ändern!"); }
 
 Rechenergebnis Fehlgeschlagen(Meldung meldung) {
   Rechenergebnis r;
@@ -57,12 +54,8 @@ std::string FaktorText(long double faktor) { return WissText17(faktor); }
 
 Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                              TAusgabetextobject& einheit, std::string_view eingabe) {
-  const auto faktor = ZahlLesen(eingabe);
-  if (!faktor) return KeineAngabe();
-  // A factor of 0 or below would turn every result into nonsense or a
-  // division by zero.
-  if (!(*faktor > 0.0L) || !std::isfinite(*faktor))
-    return Hinweis("Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!");
+  const auto faktor = FaktorPruefen(eingabe, Faktorart::Einheit, Faktorstelle::Aendern);
+  if (!faktor) return Hinweis(faktor.Fehler());
   if (auto geschrieben =
           EinheitenzeileAendern(verzeichnis, datendatei, einheit.Dateizeile, feld::Faktor, std::string(eingabe));
       !geschrieben)
@@ -82,11 +75,8 @@ std::string MinutenText(long double faktor) {
 
 Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                TAusgabetextobject& einheit, std::string_view minuten, std::string_view sommerzeit) {
-  const auto gelesen = ZahlLesen(minuten);
-  if (!gelesen) return KeineAngabe();
-  // The converter refuses a zone further away (a damaged line), so none is written.
-  if (std::fabs(*gelesen) > kWeltzeitGrenze)
-    return Hinweis("Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!");
+  const auto gelesen = FaktorPruefen(minuten, Faktorart::Zeitdifferenz, Faktorstelle::Aendern);
+  if (!gelesen) return Hinweis(gelesen.Fehler());
   const long double faktor = *gelesen / 60.0L;
   if (auto geprueft = FeldPruefen(sommerzeit, kSommerzeitFeld); !geprueft) {
     Rechenergebnis r = Fehlgeschlagen(geprueft.Fehler());
@@ -241,11 +231,10 @@ Waehrungsspeicherung WaehrungenSpeichern(const std::filesystem::path& verzeichni
   for (std::size_t i = 0; i < neu.size(); ++i) {
     const auto& eingabe = eingaben[i];
     const int zeile = static_cast<int>(i);
-    const auto rate = ZahlLesen(eingabe.Euro.empty() ? std::string_view("0") : std::string_view(eingabe.Euro));
-    // 0 stands for an unknown rate; a negative one or one beyond a double
-    // has no meaning.
-    if (!rate || *rate < 0.0L || !std::isfinite(static_cast<double>(*rate)))
-      return Abgelehnt(FehlerMeldung("Falsche Eingabe, bitte berichtigen!"), zeile, waehrungsspalte::Euro);
+    // An empty cell is a rate not known, as 0 is.
+    const auto rate = FaktorPruefen(eingabe.Euro.empty() ? std::string_view("0") : std::string_view(eingabe.Euro),
+                                    Faktorart::Kurs, Faktorstelle::Kurstabelle);
+    if (!rate) return Abgelehnt(rate.Fehler(), zeile, waehrungsspalte::Euro);
     if (auto geprueft = FeldPruefen(eingabe.Stand, "Stand"); !geprueft)
       return Abgelehnt(geprueft.Fehler(), zeile, waehrungsspalte::Stand);
     if (auto geprueft = FeldPruefen(eingabe.Wert, "Wert bzw.ca-Wert"); !geprueft)

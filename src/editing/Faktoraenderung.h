@@ -27,10 +27,9 @@ Meldung NichtSpeicherbarMeldung(std::string_view feldname);
 std::string FaktorText(long double faktor);
 
 // Writes the typed text, exactly as typed, as the unit's factor (field 9)
-// and sets the entry's Faktor. A text that is no number, or a factor that
-// is not above 0 (every unit has to be worth something in the reference
-// unit), is refused with the focus on the field; a failed write leaves the
-// file and the entry as they were.
+// and sets the entry's Faktor. A factor that FaktorPruefen refuses is
+// refused with the focus on the field; a failed write leaves the file and
+// the entry as they were.
 Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                              TAusgabetextobject& einheit, std::string_view eingabe);
 
@@ -39,8 +38,8 @@ Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std
 // The time difference in whole minutes (halves to the even neighbour).
 std::string MinutenText(long double faktor);
 
-// minuten: the time difference to world time, at most a day either way;
-// sommerzeit: the text for the information panel (Windows-1252). The factor
+// minuten: the time difference to world time, in whole minutes, at most a
+// day either way (FaktorPruefen); sommerzeit: the text for the information panel (Windows-1252). The factor
 // is stored in hours in the 23-character form (field 9), the text as field 11.
 Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
                                TAusgabetextobject& einheit, std::string_view minuten, std::string_view sommerzeit);
@@ -99,7 +98,7 @@ struct Waehrungsspeicherung {
 };
 
 // Takes row i of the input for entry i (the current order), checks every
-// row, rebuilds every line of the file from the entries in file order and
+// row (the rate by FaktorPruefen), rebuilds every line of the file from the entries in file order and
 // replaces the file. On a refused cell or a failed write nothing is written
 // and the entries stay as they were; on success they hold the new values,
 // in file order.

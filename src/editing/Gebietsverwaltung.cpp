@@ -3,6 +3,7 @@
 
 #include <system_error>
 
+#include "basis/Alphabet.h"
 #include "basis/Gebietsnamen.h"
 #include "basis/Zeichensatz.h"
 #include "data/Einheit.h"
@@ -151,9 +152,9 @@ std::string DateinameVorschlagen(std::string_view gebietsname) {
 }
 
 int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, std::string_view gebietsname) {
-  const std::string neu = GrossCp1252(gebietsname);
+  // After the names that share its place: a second "Masse" goes below the first.
   for (std::size_t i = 0; i < katalog.size(); ++i)
-    if (GrossCp1252(katalog[i].Gebietsname) > neu) return static_cast<int>(i);  // std::string compares bytes unsigned
+    if (AlphabetischVergleichen(katalog[i].Gebietsname, gebietsname) > 0) return static_cast<int>(i);
   return static_cast<int>(katalog.size());
 }
 

@@ -74,8 +74,8 @@ struct Gebietsanlage {
 // usable is left.
 std::string DateinameVorschlagen(std::string_view gebietsname);
 
-// Where a category of this name goes: before the first entry whose name, in
-// upper case, sorts after it (byte order); last if none does.
+// Where a category of this name goes: before the first entry whose name
+// comes after it alphabetically (AlphabetischVergleichen); last if none does.
 int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, std::string_view gebietsname);
 
 // Checks the input and, when it is sound, writes the data file with the

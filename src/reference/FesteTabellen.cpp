@@ -43,7 +43,7 @@ Referenztabelle PhysikalischeKonstanten() {
       {"Loschmidt-Konstante", "2,686780112 x 10^25 m^-3 (0° C, 1013,25 hPa)"},
       {"Magnetische Feldkonstante", "1,256637061 x 10^-6 H m^-1"},
       {"Molare Gaskonstante", "8,314462618 J K^-1 mol^-1 (exakt)"},
-      {"Molvolumen idealer Gase", "22,41396954 x 10^-3 m^3 mol^-1 (0° C, 1013,25 hPa)"},
+      {"Molvolumen idealer Gase", "22,41396955 x 10^-3 m^3 mol^-1 (0° C, 1013,25 hPa)"},
       {"Neutron, Ruheenergie", "1,505349765 x 10^-10 J"},
       {"Neutron, Ruhemasse", "1,674927501 x 10^-27 kg"},
       {"Physikalischer Normaldruck", "1,01325 x 10^5 Pa (exakt)"},

@@ -12,7 +12,10 @@
 #include <vector>
 
 #include "basis/Texte.h"
+#include "basis/Zeichensatz.h"
+#include "data/Feld.h"
 #include "data/Laendertabelle.h"
+#include "reference/Nfotabellen.h"
 #include "ui/Flaggen.h"
 #include "ui/Text.h"
 
@@ -29,7 +32,7 @@ const char kOhneLand[] =
     "BM_ISLEOFMAN BM_JERSEY BM_KOKOSINSELN BM_MACQUARIEISLAND BM_MARIANEN,NOERDLICHE BM_MARSHALL-INSEL "
     "BM_MARTINIQUE BM_MAYOTTE BM_MIKRONESIEN BM_MONTSERRAT BM_NAURU BM_NEUKALEDONIEN BM_NIEDERLAENDISCHEANTILLEN "
     "BM_NORFOLKINSELN BM_PALAU BM_REUNION BM_SAINTHELENA BM_SAINTKITTSUNDNEVIS BM_SAINTLUCIA "
-    "BM_SAINTPIERREUNDMIQUELON BM_SAINTVINCENTUNDDIEGRENADIEN BM_TURKSUNDCAICOSINSELN BM_TUVALU "
+    "BM_SAINTPIERREUNDMIQUELON BM_SAINTVINCENTUNDDIEGRENADINEN BM_TURKSUNDCAICOSINSELN BM_TUVALU "
     "BM_WEIHNACHTSINSELN BM_ZAMBIA";
 
 QString Name(std::string_view land) { return QtText(Flaggenname(land)); }
@@ -81,6 +84,33 @@ TEST(Flaggen, JedesBildIst32Mal16GezeichnetUndEinzig) {
           << namen[i].toStdString() << " und " << namen[j].toStdString();
   for (const char* name : {"BM_ATLANTIS", "", "bm_deutschland", "DEUTSCHLAND", "BM_DEUTSCHLAND "})
     EXPECT_TRUE(!FlaggeVorhanden(QString::fromLatin1(name)) && Flagge(QString::fromLatin1(name)).isNull()) << name;
+}
+
+// The dialling codes show the flag of every country that has one.
+TEST(Flaggen, JedeVorwahlFindetIhreFlagge) {
+  const QSet<QString> ohneFlagge = {"Ålandinseln",
+                                    "Amerikanische Jungferninseln",
+                                    "Bonaire, Sint Eustatius und Saba",
+                                    "Curaçao",
+                                    "Kosovo",
+                                    "Montenegro",
+                                    "Niue",
+                                    "Palästina",
+                                    "Saint-Barthélemy",
+                                    "Saint-Martin",
+                                    "Serbien",
+                                    "Sint Maarten",
+                                    "Südsudan",
+                                    "Svalbard und Jan Mayen",
+                                    "Tokelau",
+                                    "Tristan da Cunha",
+                                    "Wallis und Futuna"};
+  auto vorwahlen = VorwahlenLesen(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(vorwahlen);
+  for (const std::string& zeile : *vorwahlen) {
+    const std::string land = Feld(zeile, '\t', 1);
+    EXPECT_NE(FlaggeVorhanden(Name(land)), ohneFlagge.contains(QtText(land))) << Cp1252NachUtf8(land);
+  }
 }
 
 TEST(Flaggenbeschreibung, DateiHatKeineFehlerhafteZeile) {

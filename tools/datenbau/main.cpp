@@ -5,7 +5,8 @@
 // generator seeded by the file name, so the same sources give the same files.
 //
 //   kolvaro-datenbau bauen QUELLEN ZIEL       (datenquellen/README.md: the formats)
-//   kolvaro-datenbau sortieren DATEI.tsv ...   (re-sorts a unit source by name)
+//   kolvaro-datenbau sortieren DATEI.tsv ...   (re-sorts a unit source by name, in the
+//                                              order in which the program inserts own units)
 #include <algorithm>
 #include <cstdint>
 #include <filesystem>
@@ -16,8 +17,8 @@
 #include <string>
 #include <vector>
 
+#include "basis/Alphabet.h"
 #include "basis/Zeichensatz.h"
-#include "converter/Sortierung.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
@@ -75,7 +76,8 @@ void Schreiben(const fs::path& pfad, const std::vector<std::string>& zeilen) {
 
 // One source per category: "Gebietsname<TAB>name", "Datendatei<TAB>file",
 // "Bezugseinheit<TAB>unit", an empty line, then the information text. The
-// catalogue lists the categories in the order of their upper-cased names.
+// catalogue lists the categories alphabetically, in the order in which the
+// program inserts a new one.
 void KatalogBauen(const fs::path& verzeichnis, const fs::path& ziel) {
   struct Gebiet {
     std::string Schluessel, Zeile;
@@ -94,7 +96,7 @@ void KatalogBauen(const fs::path& verzeichnis, const fs::path& ziel) {
     if (!fs::exists(ziel / kopf["Datendatei"]))
       throw Fehler{eintrag.path().string() + ": Datendatei " + kopf["Datendatei"] + " wird nicht gebaut"};
     Gebiet g;
-    g.Schluessel = NameSchluessel(kopf["Gebietsname"]);
+    g.Schluessel = AlphabetSchluessel(kopf["Gebietsname"]);
     g.Zeile = kopf["Gebietsname"] + "\t" + kopf["Datendatei"] + "\t" + kopf["Bezugseinheit"];
     for (++i; i < zeilen.size(); ++i) {
       if (zeilen[i].find('*') != std::string::npos)
@@ -104,9 +106,8 @@ void KatalogBauen(const fs::path& verzeichnis, const fs::path& ziel) {
     while (!g.Text.empty() && g.Text.back().empty()) g.Text.pop_back();
     gebiete.push_back(std::move(g));
   }
-  std::sort(gebiete.begin(), gebiete.end(), [](const Gebiet& a, const Gebiet& b) {
-    return a.Schluessel < b.Schluessel;  // byte order, unsigned
-  });
+  std::sort(gebiete.begin(), gebiete.end(),
+            [](const Gebiet& a, const Gebiet& b) { return a.Schluessel < b.Schluessel; });
   std::vector<std::string> gruppen, infotexte;
   for (const auto& g : gebiete) {
     gruppen.push_back(g.Zeile);
@@ -181,7 +182,7 @@ void Sortieren(const fs::path& quelle) {
   for (const auto& z : *roh) {
     auto cp = Utf8NachCp1252(z);
     if (!cp) throw Fehler{quelle.string() + ": Zeichen, das Windows-1252 nicht darstellen kann"};
-    zeilen.emplace_back(NameSchluessel(Feld(*cp, '\t', feld::Einheitenname)), z);
+    zeilen.emplace_back(AlphabetSchluessel(Feld(*cp, '\t', feld::Einheitenname)), z);
   }
   std::stable_sort(zeilen.begin(), zeilen.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::string inhalt;

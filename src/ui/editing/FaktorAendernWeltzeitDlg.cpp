@@ -7,8 +7,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "basis/Zahlformat.h"
 #include "data/Einheit.h"
+#include "editing/Eingabepruefung.h"
 #include "editing/Faktoraenderung.h"
 #include "ui/Text.h"
 
@@ -52,7 +52,8 @@ void TFaktor_aendern_Weltzeit::OKBtnClick() {
   if (m_Zeile < 0) return;
   const std::string minuten = Cp1252AusQt(Edit1->text()).value_or(std::string());
   const auto sommerzeit = Cp1252AusQt(Edit2->text());
-  if (!sommerzeit && ZahlLesen(minuten)) {
+  const bool minutenGut = FaktorPruefen(minuten, Faktorart::Zeitdifferenz, Faktorstelle::Aendern).Ok();
+  if (!sommerzeit && minutenGut) {
     Melden(NichtSpeicherbarMeldung(kSommerzeitFeld));
     Edit2->setFocus();
     Edit2->selectAll();
@@ -62,9 +63,9 @@ void TFaktor_aendern_Weltzeit::OKBtnClick() {
       WeltzeitAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(), m_Konverter.EinheitAnpassen(m_Zeile),
                       minuten, sommerzeit.value_or(std::string()));
   if (Abschliessen(ergebnis)) return;
-  // The minutes are checked first: a refused entry is theirs when they do
-  // not read as a number, otherwise the summer-time text's.
-  QLineEdit* feld = ZahlLesen(minuten) ? Edit2 : Edit1;
+  // The minutes are checked first: a refused entry is theirs when they are
+  // refused, otherwise the summer-time text's.
+  QLineEdit* feld = minutenGut ? Edit2 : Edit1;
   if (ergebnis.FokusDanach == Fokus::Keiner) feld = Edit1;
   feld->setFocus();
   if (ergebnis.FokusDanach == Fokus::FokusUndMarkieren) feld->selectAll();

@@ -8,10 +8,10 @@
 #include <set>
 #include <tuple>
 
+#include "basis/Alphabet.h"
 #include "basis/Gebietsnamen.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
-#include "converter/Sortierung.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
@@ -61,7 +61,7 @@ TEST(Daten, KatalogUndInfotexte) {
   for (std::size_t k = 0; k < gebiete.size(); ++k) {
     const std::string name = Cp1252NachUtf8(gebiete[k].Gebietsname);
     EXPECT_FALSE(GebietsInfotextBereinigt(*infotext, static_cast<int>(k) + 1).empty()) << name;
-    EXPECT_TRUE(k == 0 || NameSchluessel(gebiete[k - 1].Gebietsname) < NameSchluessel(gebiete[k].Gebietsname)) << name;
+    EXPECT_TRUE(k == 0 || AlphabetischVergleichen(gebiete[k - 1].Gebietsname, gebiete[k].Gebietsname) < 0) << name;
   }
   // One text per category, nothing behind the last.
   EXPECT_TRUE(GebietsInfotextBereinigt(*infotext, static_cast<int>(gebiete.size()) + 1).empty());
@@ -106,7 +106,7 @@ TEST(Daten, ReihenfolgeBezugseinheitUndEindeutigeNamen) {
       EXPECT_TRUE(namen.insert({name, f[feld::Landname - 1]}).second)
           << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(name) << " doppelt";
       if (i > 0 && d.Zeilen[i - 1].size() == 19) {
-        EXPECT_LE(NameSchluessel(d.Zeilen[i - 1][feld::Einheitenname - 1]), NameSchluessel(name))
+        EXPECT_LE(AlphabetischVergleichen(d.Zeilen[i - 1][feld::Einheitenname - 1], name), 0)
             << d.Gebiet.Datendatei << ":" << i + 1;
       }
       // The reference unit has factor 1, except in the categories whose

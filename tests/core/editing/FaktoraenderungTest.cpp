@@ -100,7 +100,9 @@ TEST_F(Faktoraenderung, WeltzeitSchreibtStundenUndSommerzeit) {
 TEST_F(Faktoraenderung, AbgelehntOderNichtGeschriebenAendertNichts) {
   const std::string keine = "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!",
                     null = "Der Umrechnungsfaktor muss größer als 0 sein! Bitte ändern!",
-                    tag = "Die Zeitdifferenz zur Weltzeit muss zwischen -1440 und 1440 Minuten liegen! Bitte ändern!",
+                    tag =
+                        "Die Zeitdifferenz zur Weltzeit muss eine ganze Zahl von Minuten zwischen -1440 und 1440 sein! "
+                        "Bitte ändern!",
                     tab = "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält einen Tabulator. Bitte ändern!";
   const struct {
     const char* Datei;  // WELTZEIT.DAT: the minutes and the summer time
@@ -109,10 +111,12 @@ TEST_F(Faktoraenderung, AbgelehntOderNichtGeschriebenAendertNichts) {
   } faelle[] = {{"LAENGE.DAT", "abc", "", keine},
                 {"LAENGE.DAT", "0", "", null},
                 {"LAENGE.DAT", "-0.3048", "", null},
+                {"LAENGE.DAT", "2 ", "", keine},  // read as strictly as when the unit was added
                 {"LAENGE.DAT", "2", "", ""},
                 {"WELTZEIT.DAT", "eine Stunde", "", keine},
                 {"WELTZEIT.DAT", "1441", "", tag},
                 {"WELTZEIT.DAT", "-1E32", "", tag},
+                {"WELTZEIT.DAT", "90,5", "", tag},
                 {"WELTZEIT.DAT", "120", "Sommer", ""},
                 {"WELTZEIT.DAT", "60", "April\tOktober", tab}};
   for (const auto& f : faelle) {
@@ -234,8 +238,14 @@ TEST_F(Faktoraenderung, SpeichernLehntFalscheZellenAbUndAendertNichts) {
     const char* Meldung;
   } faelle[] = {
       {2, {"1,2,3", "", ""}, waehrungsspalte::Euro, falsch},
-      {1, {"-0,5", "", ""}, waehrungsspalte::Euro, falsch},
-      {3, {"1e400", "", ""}, waehrungsspalte::Euro, falsch},  // beyond a double
+      {1,
+       {"-0,5", "", ""},
+       waehrungsspalte::Euro,
+       "Der Umrechnungsfaktor darf nicht negativ sein (0 steht für einen unbekannten Kurs)! Bitte ändern!"},
+      {3,
+       {"1e400", "", ""},
+       waehrungsspalte::Euro,
+       "Der Umrechnungsfaktor muss zwischen 1E-300 und 1E300 liegen! Bitte ändern!"},
       {0, {"1", "Mai\t2024", ""}, waehrungsspalte::Stand, "Das Feld \"Stand\" enthält einen Tabulator. Bitte ändern!"},
       {3,
        {"1", "", "ca.\n1"},

@@ -4,8 +4,10 @@
 // the data files; and that a failed write leaves the three consistent.
 #include <gtest/gtest.h>
 
+#include "basis/Alphabet.h"
 #include "basis/Zeichensatz.h"
 #include "data/Geheimdatei.h"
+#include "data/Katalog.h"
 #include "data/Textdatei.h"
 #include "editing/Eingabepruefung.h"
 #include "editing/Gebietsverwaltung.h"
@@ -70,12 +72,33 @@ TEST(Dateinamensvorschlag, GrossGeschriebenHoechstensAchtZeichenUndGueltig) {
   }
 }
 
-TEST(Einfuegeposition, NachGrossbuchstabenOhneRuecksichtAufSchreibung) {
+TEST(Einfuegeposition, AlphabetischOhneRuecksichtAufSchreibung) {
   const std::vector<Gebietseintrag> katalog = {{Cp1252("Länge"), "", ""}, {"Masse", "", ""}, {"Zeit", "", ""}};
-  const std::pair<const char*, int> faelle[] = {{"Akustik", 0}, {"länge", 1}, {"Lz", 0},   {"Masse", 2},   {"masse", 2},
-                                                {"MASSE", 2},   {"Mass", 1},  {"Zeit", 3}, {"Zeitmaß", 3}, {"Ähre", 3}};
+  const std::pair<const char*, int> faelle[] = {{"Akustik", 0}, {"länge", 1}, {"Lz", 1},    {"Masse", 2},
+                                                {"masse", 2},   {"MASSE", 2}, {"Mass", 1},  {"Zeit", 3},
+                                                {"Zeitmaß", 3}, {"Ähre", 0},  {"Laenge", 1}};
   for (const auto& [name, position] : faelle) EXPECT_EQ(Einfuegeposition(katalog, Cp1252(name)), position) << name;
   EXPECT_EQ(Einfuegeposition({}, "Erstes"), 0);
+}
+
+// The shipped catalogue begins with "Äquivalentdosis": a new category goes to
+// its place among the others, not above it.
+TEST(Einfuegeposition, InDenGeliefertenKatalog) {
+  const auto katalog = KatalogLaden(KOLVARO_DATEN_DIR);
+  ASSERT_TRUE(katalog);
+  const std::pair<const char*, bool> faelle[] = {
+      {"Abstand", true}, {"Beispielgebiet", false}, {"Ölverbrauch", false}, {"Zzz", false}};
+  for (const auto& [name, zuerst] : faelle) {
+    SCOPED_TRACE(name);
+    const auto position = static_cast<std::size_t>(Einfuegeposition(*katalog, Cp1252(name)));
+    EXPECT_EQ(position == 0, zuerst);
+    if (position > 0) {
+      EXPECT_LT(AlphabetischVergleichen((*katalog)[position - 1].Gebietsname, Cp1252(name)), 0);
+    }
+    if (position < katalog->size()) {
+      EXPECT_GT(AlphabetischVergleichen((*katalog)[position].Gebietsname, Cp1252(name)), 0);
+    }
+  }
 }
 
 TEST_F(GebietsverwaltungTest, NeuesGebietVorAllenWirdErstesMitErstemBlock) {

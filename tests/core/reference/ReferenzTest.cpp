@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <regex>
 #include <set>
@@ -66,6 +67,33 @@ TEST(FesteTabellen, KonstantenUndZeichen) {
   EXPECT_EQ(CodeZeichen(255, Codeseite::Oem), U'\u00A0');
   EXPECT_EQ(Buchstabiertafel(1)[30], "");
   EXPECT_EQ(Buchstabiertafel(0)[30], "Schule");
+}
+
+// The constants that follow from the exactly defined ones of the SI show
+// their exact value correctly rounded to the digits they show.
+TEST(FesteTabellen, AbgeleiteteKonstantenRichtigGerundet) {
+  const long double avogadro = 6.02214076e23L, boltzmann = 1.380649e-23L, ladung = 1.602176634e-19L,
+                    normtemperatur = 273.15L, normdruck = 101325.0L;
+  const std::map<std::string, long double> exakt = {
+      {"Molare Gaskonstante", avogadro * boltzmann},
+      {"Faraday-Konstante", avogadro * ladung},
+      {"Molvolumen idealer Gase", avogadro * boltzmann * normtemperatur / normdruck},
+      {"Loschmidt-Konstante", normdruck / (boltzmann * normtemperatur)}};
+  std::size_t gefunden = 0;
+  const std::regex zahl("^([0-9]+,([0-9]+))(?: x 10\\^(-?[0-9]+))?");
+  for (const auto& z : PhysikalischeKonstanten().Zeilen) {
+    const auto wert = exakt.find(z[0]);
+    if (wert == exakt.end()) continue;
+    ++gefunden;
+    std::smatch teile;
+    ASSERT_TRUE(std::regex_search(z[1], teile, zahl)) << z[0];
+    const int hochzahl = teile[3].matched ? std::stoi(teile[3].str()) : 0;
+    const long double gezeigt = ZahlLesen(teile[1].str()).value_or(0.0L);
+    const long double richtig = wert->second / std::pow(10.0L, static_cast<long double>(hochzahl));
+    EXPECT_LE(std::fabs(gezeigt - richtig), 0.5L * std::pow(10.0L, -static_cast<long double>(teile[2].length())))
+        << z[0] << ": " << z[1];
+  }
+  EXPECT_EQ(gefunden, exakt.size());
 }
 
 // Every table the command line names reads from the shipped data.
@@ -143,10 +171,16 @@ TEST(Referenzdaten, DateienHabenIhreForm) {
   auto vorwahlen = VorwahlenLesen(KOLVARO_DATEN_DIR);
   ASSERT_TRUE(vorwahlen);
   EXPECT_GE(vorwahlen->size(), 200u);
+  std::map<std::string, std::string> vorwahl;
   for (const std::string& zeile : *vorwahlen) {
     EXPECT_EQ(Felder(zeile, '\t').size(), 3u) << Cp1252NachUtf8(zeile);
     EXPECT_EQ(Feld(zeile, '\t', 3).substr(0, 1), "+") << Cp1252NachUtf8(zeile);
+    vorwahl[Cp1252NachUtf8(Feld(zeile, '\t', 1))] = Feld(zeile, '\t', 3);
   }
+  // Names as the countries are called (the flag table and the country table spell them alike).
+  EXPECT_EQ(vorwahl["Ecuador"], "+593");
+  EXPECT_EQ(vorwahl["Saint Vincent und die Grenadinen"], "+1 784");
+  EXPECT_FALSE(vorwahl.count("Equador") || vorwahl.count("Saint Vincent und die Grenadien"));
 
   const std::pair<const char*, std::size_t> stoffdateien[] = {
       {"Stoffw1.nfo", 150}, {"Stoffw2.nfo", 60}, {"Stoffw3.nfo", 100}, {"Stoffw4.nfo", 40},

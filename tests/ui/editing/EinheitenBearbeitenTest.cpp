@@ -231,6 +231,9 @@ TEST_F(FaktorAendernTest, WeltzeitInMinutenMitSommerzeit) {
       const char* Fokus;
     } faelle[] = {
         {"eine Stunde", "April", "Falsche oder keine Angabe im Eingabefeld! Bitte ändern!", "Edit1"},
+        {"90,5", "April",
+         "Die Zeitdifferenz zur Weltzeit muss eine ganze Zahl von Minuten zwischen -1440 und 1440 sein! Bitte ändern!",
+         "Edit1"},
         // No character of the files' code page: only the window can see it.
         {"120", "April → Oktober",
          "Das Feld \"Sommerzeit (+ 1 Stunde) von..bis\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte "
