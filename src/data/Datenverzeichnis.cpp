@@ -161,6 +161,11 @@ std::optional<Kopierfehler> DatenKopieren(const fs::path& quelle, const fs::path
   if (fehler) return scheitern({{}, Fehlernummer(fehler)});
   if (!DateiExistiert(temp / kKatalogDatei)) return scheitern({kKatalogDatei, ENOENT});
 
+  // Another start may have finished its copy meanwhile: that one is used.
+  if (DateiExistiert(ziel / kKatalogDatei)) {
+    fs::remove_all(temp, fehler);
+    return std::nullopt;
+  }
   // A directory without a catalogue may stand there (a copy of an older
   // version that failed): it moves aside, never away.
   if (fs::exists(fs::symlink_status(ziel, fehler))) {
