@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "basis/Alphabet.h"
 #include "basis/Texte.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
@@ -68,7 +69,7 @@ bool SortiermodusAusText(std::string_view text, Sortiermodus& modus) {
 }
 
 std::string NameSchluessel(std::string_view einheitenname) {
-  std::string schluessel = UmlauteAufloesen(GrossCp1252(einheitenname));
+  std::string schluessel = AlphabetSchluessel(einheitenname);
   if (schluessel.size() > kapazitaet::Einheitenname) schluessel.resize(kapazitaet::Einheitenname);
   return schluessel;
 }

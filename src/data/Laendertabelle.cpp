@@ -48,6 +48,9 @@ std::string Flaggenname(std::string_view landname) {
         name += ch;
     }
   }
+  // Data copied by earlier versions still spell these countries as they did.
+  if (name == "BM_EQUADOR") return "BM_ECUADOR";
+  if (name == "BM_SAINTVINCENTUNDDIEGRENADIEN") return "BM_SAINTVINCENTUNDDIEGRENADINEN";
   return name;
 }
 
