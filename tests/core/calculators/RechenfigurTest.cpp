@@ -32,8 +32,8 @@ TEST(Ergebnistext, WaehltDieDezimalenNachDerGroesseUndKuerztNullen) {
   for (const auto& [wert, text] : faelle) EXPECT_EQ(ErgebnisText(wert), text) << text;
 }
 
-// One case for every figure and every solid, each against a value found another way than by the formula the
-// program uses (the right-hand comment says how).
+// Every figure and every solid, each against a value found another way than by the formula the program uses
+// (the right-hand comment says how); the flat segment also takes the short arc's series.
 TEST(Rechenfigur, BerechnetJedeFigurUndJedenKoerper) {
   const auto& fl = Flaechenfiguren();
   const auto& kp = Koerperfiguren();
@@ -56,6 +56,7 @@ TEST(Rechenfigur, BerechnetJedeFigurUndJedenKoerper) {
       {fl, "Kreisring", {"3", "1"}, {"6,2831853072", "", ""}},             // circles 9π/4 − π/4
       {fl, "Kreisausschnitt", {"1", "360"}, {"3,1415926536", "6,2831853072", ""}},  // the whole circle
       {fl, "Kreisabschnitt", {"2", "1"}, {"1,5707963268", "", ""}},        // chord through the centre: half of π
+      {fl, "Kreisabschnitt", {"8", "1"}, {"5,3994168218", "", ""}},        // r = 8,5: ∫ chord widths over the height
       {fl, "Ellipse", {"5", "4"}, {"15,707963268", "14,180833944", ""}},   // U = 4·2,5·E(0,36), elliptic integral
       {kp, "Würfel", {"2"}, {"8,0", "24,0", "3,4641016151"}},              // d = √(4 + 4 + 4)
       {kp, "Quader", {"1", "2", "2"}, {"4,0", "16,0", "3,0"}},             // by hand; d = √(1 + 4 + 4)
