@@ -33,6 +33,32 @@ long double EllipsenUmfang(long double D, long double d) {
   return kPi * (p + q) * (1 + hoch(2) / 4 + hoch(4) / 64 + hoch(6) / 256 + 25 * hoch(8) / 16384);
 }
 
+// x − sin x, without the cancellation of the two near x = 0: there by its
+// series x³/3! − x⁵/5! + …, whose terms fall below the precision within
+// a dozen steps.
+long double XMinusSinX(long double x) {
+  if (std::fabs(x) >= 1) return x - std::sin(x);
+  long double summe = 0, glied = x * x * x / 6;
+  for (int k = 4; glied != 0 && k < 40; k += 2) {
+    summe += glied;
+    glied *= -x * x / (k * (k + 1));
+  }
+  return summe;
+}
+
+// The segment cut off a circle by a chord of length l, b high at its
+// middle: the sector of the central angle x less the triangle, r²/2 · (x −
+// sin x), with the radius r = (l²/4 + b²)/(2b). The line from an end of the
+// chord to the top of the arc makes a quarter of x with the chord, so
+// tan(x/4) = b/(l/2); x passes π when b passes l/2, where the segment
+// becomes more than half the circle. Chord and height are lengths: their
+// signs do not count.
+long double Kreisabschnitt(long double l, long double b) {
+  const long double t = 2 * std::fabs(b) / std::fabs(l);
+  const long double r = std::fabs(l) / 4 * (t + 1 / t);
+  return r * r / 2 * XMinusSinX(4 * std::atan(t));
+}
+
 }  // namespace
 
 const std::vector<Rechenfigur>& Flaechenfiguren() {
@@ -66,11 +92,13 @@ const std::vector<Rechenfigur>& Flaechenfiguren() {
             [](const E& e) -> Ergebniswerte {
               return {std::sqrt(3.0L) * e[0] * e[0] / 4, 0, 0};
             }),
-      Figur("Vieleck, regelmäßiges", "VIELECK", {"n", "a"}, {"Umfang U =", ""},
-            [](const E& e) -> Ergebniswerte {
-              const long double phi = (360 / e[0]) * kPi / 180;
-              return {e[0] * e[1] * e[1] / (4 * std::tan(phi / 2)), e[0] * e[1], 0};
-            }),
+      Figur(
+          "Vieleck, regelmäßiges", "VIELECK", {"n", "a"}, {"Umfang U =", ""},
+          [](const E& e) -> Ergebniswerte {
+            const long double phi = (360 / e[0]) * kPi / 180;
+            return {e[0] * e[1] * e[1] / (4 * std::tan(phi / 2)), e[0] * e[1], 0};
+          },
+          Figurpruefung::Eckenzahl),
       Figur("Kreis", "KREIS", {"d"}, {"Umfang U =", ""},
             [](const E& e) -> Ergebniswerte {
               return {e[0] * e[0] * kPiViertel, kPi * e[0], 0};
@@ -89,7 +117,7 @@ const std::vector<Rechenfigur>& Flaechenfiguren() {
           Figurpruefung::WinkelHoechstens360),
       Figur("Kreisabschnitt", "KREISABSCHNITT", {"l", "b"}, {"", ""},
             [](const E& e) -> Ergebniswerte {
-              return {e[1] * (3 * e[1] * e[1] + 4 * e[0] * e[0]) / (6 * e[0]), 0, 0};
+              return {Kreisabschnitt(e[0], e[1]), 0, 0};
             }),
       Figur(
           "Ellipse", "ELLIPSE", {"D", "d"}, {"Umfang U =", ""},

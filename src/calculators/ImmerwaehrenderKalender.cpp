@@ -38,17 +38,32 @@ constexpr Feiertag kFeiertage[] = {
     {"Christi Himmelfahrt am ", 39}, {"Pfingstsonntag am ", 49},  {"Fronleichnam am ", 60},
 };
 
+// The days of the month in the Western calendar: Julian up to 1582, so
+// that 29.02.1500 exists (and 29.02.-1, the year before year 1), Gregorian
+// after it, without 29.02.1900.
+int TageImMonat(const Datum& d) {
+  static constexpr int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (d.Monat != 2) return kTage[d.Monat - 1];
+  const long long jahr = d.Jahr < 1 ? d.Jahr + 1LL : d.Jahr;  // counted with a year 0
+  const bool schalt = d.Jahr <= 1582 ? ModUnten(4, jahr) == 0 : (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
+  return schalt ? 29 : 28;
+}
+
 }  // namespace
 
 Rechnerergebnis WochentagBerechnen(std::string_view datum) {
   if (datum.empty()) return {};
-  if (!DatumFormGueltig(datum, 31, 12))
-    return Fehler(
-        Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
-                         "Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert."),
-        Fokus::NurFokus);
-  if (AusgelassenerTag(datum))
+  const Rechnerergebnis falscheForm =
+      Fehler(Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
+                              "Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert."),
+             Fokus::NurFokus);
+  if (!DatumFormGueltig(datum, 31, 12)) return falscheForm;
+  // The form check lets every month have 31 days; the conversion to a day
+  // number would carry 31.02. into March and name a weekday for it.
+  const Datum d = *DatumLesen(datum);
+  if (d.Jahr == 1582 && d.Monat == 10 && d.Tag >= 5 && d.Tag <= 14)
     return Fehler(Cp1252(kAnfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
+  if (d.Tag > TageImMonat(d)) return falscheForm;
   std::optional<long> jd = AbendlaendischZuJD(datum);
   if (!jd)
     return Fehler(Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000"),

@@ -45,8 +45,12 @@ const std::vector<Rechenfigur>& Koerperfiguren() {
               }),
       Koerper("Pyramidenstumpf", "PYRAMIDENSTUMPF", {"a1", "b1", "a2", "b2", "h"}, {"", ""},
               [](const E& e) -> Ergebniswerte {
-                const long double a1 = e[0] * e[1], a2 = e[2] * e[3];
-                return {(a1 + a2 + std::sqrt(a1 * a2)) * e[4] / 3, 0, 0};
+                // The rule h/3·(A1 + A2 + √(A1·A2)) holds only for a top similar to the base. Through
+                // the mid-section, whose sides are the means of the two rectangles', the prismatoid rule
+                // h/6·(A1 + 4·Am + A2) is exact for any two parallel rectangles joined by trapezoids.
+                const long double unten = e[0] * e[1], oben = e[2] * e[3];
+                const long double mitte4 = (e[0] + e[2]) * (e[1] + e[3]);
+                return {(unten + mitte4 + oben) * e[4] / 6, 0, 0};
               }),
       Koerper(
           "Zylinder", "ZYLINDER", {"d", "h"}, {"Mantelfläche Am =", "Oberfläche Ao ="},

@@ -43,6 +43,15 @@ std::size_t ZaehlerLaenge(std::string_view teil) {
   return i;
 }
 
+// Whether the rest behind a count is a molecule (a symbol or a bracket) and
+// not the rest of a calculation such as the power in "2^3".
+bool MolekuelFolgt(std::string_view rest) {
+  const std::size_t erstes = rest.find_first_not_of(' ');
+  if (erstes == std::string_view::npos) return false;
+  const char c = rest[erstes];
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '(' || c == '[';
+}
+
 // A count in front of a molecule multiplies the whole molecule: "2H2O"
 // becomes "2{H2O}". The parts of an adduct ("*" or "·") add.
 std::string MolekueleGruppieren(std::string_view formel) {
@@ -54,7 +63,7 @@ std::string MolekueleGruppieren(std::string_view formel) {
     std::string_view teil = formel.substr(anfang, ende - anfang);
     std::size_t zaehler = ZaehlerLaenge(teil);
     if (anfang > 0) ergebnis += '+';
-    if (zaehler > 0 && zaehler < teil.size())
+    if (zaehler > 0 && MolekuelFolgt(teil.substr(zaehler)))
       ergebnis += std::string(teil.substr(0, zaehler)) + "{" + std::string(teil.substr(zaehler)) + "}";
     else
       ergebnis += teil;

@@ -50,6 +50,11 @@ Rechnerergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<std::s
     case Figurpruefung::BGroesserA:
       if (!(e[1] < e[2])) return Abweisen(Cp1252("b muss größer als a sein! Bitte ändern! "), 2, Fokus::NurFokus);
       break;
+    case Figurpruefung::Eckenzahl:
+      // Fewer than three corners close no polygon, and a part of a corner is none.
+      if (!(e[0] >= 3 && e[0] == std::floor(e[0])))
+        return Abweisen(Cp1252(texte::kFalscheEingabe), 1, Fokus::FokusUndMarkieren);
+      break;
   }
   const Ergebniswerte werte = figur.Rechnen(e);
   Rechnerergebnis r;

@@ -22,6 +22,7 @@ enum class Figurpruefung {
   DGroesserKleinD,      // input 2 (d) below input 1 (D)
   WinkelHoechstens360,  // input 2 (the angle) at most 360
   BGroesserA,           // input 2 (a) below input 3 (b)
+  Eckenzahl,            // input 1 (n) a whole number from 3 on
 };
 
 struct Rechenfigur {

@@ -195,7 +195,8 @@ const std::vector<Eintrag>& Flaechen() {
       {"KREISRING", "Kreisring mit Außendurchmesser D und Innendurchmesser d", "A = π·(D² − d²)/4", Kreisring},
       {"KREISAUSSCHNITT", "Kreisausschnitt mit Radius r, Winkel α und Bogenlänge lb",
        "A = π·r²·α/360°\nlb = π·r·α/180°", Kreisausschnitt},
-      {"KREISABSCHNITT", "Kreisabschnitt mit Sehne l und Höhe b", "A ≈ b·(3b² + 4l²)/(6l)", Kreisabschnitt},
+      {"KREISABSCHNITT", "Kreisabschnitt mit Sehne l und Höhe b",
+       "A = r²·arccos((r − b)/r)\n     − (r − b)·l/2\nr = (l²/4 + b²)/(2b)", Kreisabschnitt},
       {"ELLIPSE", "Ellipse mit den Achsen D und d",
        "A = π·D·d/4\nU ≈ π·(p + q)·(1 + λ²/4\n     + λ⁴/64 + λ⁶/256\n     + 25λ⁸/16384)\np = D/2, q = d/2\n"
        "λ = (p − q)/(p + q)",

@@ -436,7 +436,7 @@ const std::vector<Eintrag>& Koerper() {
        "V = a·b·c\nAo = 2(ab + ac + bc)\nd = √(a² + b² + c²)", Quader},
       {"PYRAMIDE", "Pyramide mit rechteckiger Grundfläche a mal b und Höhe h", "V = a·b·h/3", Pyramide},
       {"PYRAMIDENSTUMPF", "Pyramidenstumpf mit Grundfläche a1 mal b1, Deckfläche a2 mal b2 und Höhe h",
-       "V = h/3·(A₁ + A₂\n        + √(A₁·A₂))\nA₁ = a₁·b₁\nA₂ = a₂·b₂", Pyramidenstumpf},
+       "V = h/6·(A₁ + A₂\n     + (a₁ + a₂)·(b₁ + b₂))\nA₁ = a₁·b₁\nA₂ = a₂·b₂", Pyramidenstumpf},
       {"ZYLINDER", "Zylinder mit Durchmesser d und Höhe h", "V = π/4·d²·h\nAm = π·d·h\nAo = π·d·h + 2·π·d²/4",
        Zylinder},
       {"HOHLZYLINDER", "Hohlzylinder mit Außendurchmesser D, Innendurchmesser d und Höhe h", "V = π/4·(D² − d²)·h",

@@ -9,11 +9,10 @@
 using namespace kolvaro;
 
 TEST(ImmerwaehrenderKalender, NenntDenWochentag) {
-  const std::pair<const char*, const char*> faelle[] = {{"01.01.2000", "Samstag"},
-                                                        {"04.10.1582", "Donnerstag"},
-                                                        {"06.12.2026", "Sonntag"},
-                                                        {"01.01.-4713", "Montag"},
-                                                        {"31.12.-4714", "Sonntag"}};
+  const std::pair<const char*, const char*> faelle[] = {
+      {"01.01.2000", "Samstag"},  {"04.10.1582", "Donnerstag"}, {"06.12.2026", "Sonntag"}, {"01.01.-4713", "Montag"},
+      {"31.12.-4714", "Sonntag"}, {"29.02.2000", "Dienstag"},   {"29.02.1500", "Samstag"},  // Julian leap day
+      {"29.02.-1", "Sonntag"}};                                                             // the year before year 1
   for (const auto& [datum, tag] : faelle)
     EXPECT_EQ(WochentagBerechnen(datum).Werte, std::vector<std::string>{std::string("Wochentag = ") + tag}) << datum;
   EXPECT_TRUE(WochentagBerechnen("").Werte.empty());
@@ -29,6 +28,16 @@ TEST(ImmerwaehrenderKalender, LehntFalscheTageAb) {
     const auto fehler = WochentagBerechnen(falsch).Ablauf.Fehler;
     EXPECT_EQ(fehler ? fehler->Text.rfind(form, 0) : std::string::npos, 0u) << falsch;
   }
+  // Days the month lacks: as wrong as the 32nd of January, not carried into the next month.
+  const std::string lang = WochentagBerechnen("32.01.2000").Ablauf.Fehler->Text;
+  for (const char* fehlt : {"31.02.2001", "29.02.2001", "29.02.1900", "29.02.1582", "29.02.-2", "31.04.2000"}) {
+    const Rechnerergebnis r = WochentagBerechnen(fehlt);
+    EXPECT_TRUE(r.Werte.empty()) << fehlt;
+    EXPECT_EQ(r.Ablauf.Fehler ? r.Ablauf.Fehler->Text : "", lang) << fehlt;
+  }
+  // The days left out in 1582 however written.
+  const auto luecke = WochentagBerechnen("14.10.01582").Ablauf.Fehler;
+  EXPECT_TRUE(luecke && luecke->Text.find("nicht vorhanden") != std::string::npos);
 }
 
 TEST(ImmerwaehrenderKalender, BerechnetDieBeweglichenFeiertage) {

@@ -38,6 +38,8 @@ TEST(Molmasse, RechnetFormelnMitZaehlernKlammernUndKristallwasser) {
       {"2NaCl", "116,880"},      {"CH2=C(CH3)2", "56,108"},   {"[Co(NH3)6]Cl3", "267,469"},
       {"HOCH2CH2OH", "62,068"},  {"D2O", "20,027"},            // every D is deuterium
       {"T2O", "22,031"},         {"C1000H2002", "14029,016"},  // three decimals also above 10000
+      {"CuSO4·5H2O", "249,677"},                               // 63,546 + 32,06 + 4·15,999 + 5·18,015
+      {"2^3", "8,000"},  // a number before no molecule is no count: here the base of a power
   };
   for (const auto& [formel, masse] : faelle) EXPECT_EQ(Masse(formel), masse) << formel;
 }

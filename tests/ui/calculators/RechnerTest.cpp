@@ -72,6 +72,15 @@ TEST_F(RechnerTest, FlaechenRichtenDieFigurEinUndPruefenDieEingaben) {
     EXPECT_EQ(Text(&d, "Label7") + " " + Text(&d, "Label9"), "0,7853981634 3,1415926536");
     QTest::keyClicks(Element<QLineEdit>(&d, "Edit1"), "0");
     EXPECT_EQ(Text(&d, "Label7"), "");  // typing empties the results
+
+    // Two corners make no polygon: refused like a text that is no number.
+    liste->setCurrentIndex(liste->findText("Vieleck, regelmäßiges"));
+    Tippen(&d, "Edit1", "2");
+    Tippen(&d, "Edit2", "1");
+    Klick(&d, "BitBtn2");
+    EXPECT_EQ(Texte("Fehler").last(), "Falsche Eingabe im Werteingabeld! Bitte ändern! ");
+    EXPECT_EQ(Element<QLineEdit>(&d, "Edit1")->selectedText(), "2");
+    EXPECT_EQ(Text(&d, "Label7"), "");
   }));
 }
 
@@ -164,7 +173,7 @@ TEST(Rechenbild, WidgetSagtBildschirmlesernWasEsZeigt) {
   // Subscripts read as plain digits; a formula over several lines is read as one.
   const char* const faelle[][3] = {{"KEGEL", "Zeichnung", "Kegel mit Durchmesser d, Höhe h"},
                                    {"PARALLELOGRAMM_F", "Formel", "A = a·h"},
-                                   {"PYRAMIDENSTUMPF_F", "Formeln", "√(A1·A2)), A1 = a1·b1"},
+                                   {"PYRAMIDENSTUMPF_F", "Formeln", "+ (a1 + a2)·(b1 + b2)), A1 = a1·b1"},
                                    {"ELLIPSE_F", "Formeln", "(1 + λ²/4 + λ⁴/64 + λ⁶/256 + 25λ⁸/16384), p = D/2"}};
   TRechenbild bild;
   for (const auto& fall : faelle) {
