@@ -11,6 +11,7 @@ namespace kolvaro::ui {
 Dialogbasis::Dialogbasis(const Dialogumgebung& umgebung, const QString& formname, const QString& titel, QWidget* eltern,
                          bool modal)
     : QDialog(eltern), m_Konverter(umgebung.Zustand), m_Plattform(umgebung.Dienste), m_Umgebung(umgebung) {
+  ZugaenglichkeitEinrichten();
   setObjectName(formname);
   setWindowTitle(titel);
   setModal(modal);

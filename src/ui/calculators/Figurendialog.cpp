@@ -52,6 +52,7 @@ Figurendialog::Figurendialog(const Dialogumgebung& umgebung, const Art& art, QWi
     m_Ergebnisse[i]->setObjectName(Name("Label", 7 + 2 * i));
     m_Ergebnisse[i]->setTextInteractionFlags(Qt::TextSelectableByMouse);
     m_Ergebnisse[i]->setMinimumWidth(130);
+    AlsWertLesen(m_Ergebnisse[i], m_Ergebnistexte[i]);
     felder->addWidget(m_Ergebnistexte[i], kRecheneingaben + i, 0);
     felder->addWidget(m_Ergebnisse[i], kRecheneingaben + i, 1);
   }
@@ -111,10 +112,7 @@ void Figurendialog::FigurEinrichten() {
     m_Eingabetexte[i]->setVisible(benutzt || i == 0);
     m_Eingaben[i]->setVisible(benutzt || i == 0);
   }
-  for (int i = 0; i < 3; ++i) {
-    m_Ergebnistexte[i]->setText(QtText(figur.Ergebnisse[i]));
-    m_Ergebnisse[i]->setAccessibleName(QtText(figur.Ergebnisse[i]));
-  }
+  for (int i = 0; i < 3; ++i) m_Ergebnistexte[i]->setText(QtText(figur.Ergebnisse[i]));
   NamenAusBeschriftungen(this);
 }
 

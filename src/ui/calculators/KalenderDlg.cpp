@@ -47,7 +47,7 @@ TKalenderDlg::TKalenderDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   auto* label2 = Beschriftung(this, "Label2", QStringLiteral("&Datum (z.B. 15.03.1940):"));
   label2->setBuddy(Edit1);
   Label3 = Beschriftung(this, "Label3", QString());
-  Label3->setAccessibleName(QStringLiteral("Wochentag"));
+  // No name of its own: the result "Wochentag = Samstag" says what it is.
   Label3->setTextInteractionFlags(Qt::TextSelectableByMouse);
   auto* label4 = Beschriftung(this, "Label4", QStringLiteral("Ermittlung der beweglichen Feiertage:"));
   auto* label5 = Beschriftung(this, "Label5", QStringLiteral("&Jahr (z.B. 1930):"));

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Text.h"
+#include "ui/Zugaenglichkeit.h"
 
 namespace kolvaro::ui {
 
@@ -25,7 +26,7 @@ TMolmasseDlg::TMolmasseDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   Label3->setMinimumWidth(120);
   auto* masse = new QLabel(QStringLiteral("Molmasse in g/mol:"), this);
   masse->setBuddy(Label3);
-  Label3->setAccessibleName(masse->text());
+  AlsWertLesen(Label3, masse);
   BitBtn1 = new QPushButton(QStringLiteral("&Berechnen"), this);
   BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
   BitBtn1->setDefault(true);

@@ -28,6 +28,7 @@ TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& eins
                      const Dialogfabriken& fabriken, QWidget* eltern)
     : QMainWindow(eltern), m_Konverter(konverter), m_Plattform(plattform), m_EinstellungsSpeicher(einstellungen) {
   setObjectName(QStringLiteral("MyWindow"));
+  ZugaenglichkeitEinrichten();
   setWindowTitle(QtAusUtf8(texte::kProgramm));
   Timer1 = new QTimer(this);
   Timer1->setObjectName(QStringLiteral("Timer1"));

@@ -128,6 +128,8 @@ void TMyWindow::WerkzeugleisteAufbauen() {
 
   ComboBox2 = new QComboBox(leiste);
   ComboBox2->setObjectName(QStringLiteral("ComboBox2"));
+  // The entry shown is the box's value; in the tool bar no label names it.
+  ComboBox2->setAccessibleName(QStringLiteral("Gebiet"));
   ComboBox2->setMaxVisibleItems(27);
   ComboBox2->setMinimumContentsLength(26);
   ComboBox2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

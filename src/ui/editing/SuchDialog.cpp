@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "ui/Text.h"
+#include "ui/Zugaenglichkeit.h"
 
 namespace kolvaro::ui {
 
@@ -71,7 +72,7 @@ TSuch_Dialog::TSuch_Dialog(const Dialogumgebung& umgebung, QWidget* eltern)
   auto* anzahlText = new QLabel(QStringLiteral("Anzahl:"), this);
   Label4 = new QLabel(QStringLiteral("0"), this);
   Label4->setObjectName(QStringLiteral("Label4"));
-  Label4->setAccessibleName(QStringLiteral("Anzahl"));
+  AlsWertLesen(Label4, anzahlText);
 
   HelpBtn = Taste(QStringLiteral("&Gehe zu"), "HelpBtn", this);
   CancelBtn = Taste(QStringLiteral("Schließen"), "CancelBtn", this);

@@ -5,9 +5,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/Text.h"
 
@@ -82,7 +85,9 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(const Dialogumgebung& u
   StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
   StringGrid1->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                                QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
-  StringGrid1->horizontalHeader()->setStretchLastSection(true);
+  // Columns as wide as their texts; the last one fills what is left of the
+  // window itself (the header's own stretching would cut it to the default width).
+  StringGrid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
   Memo1 = new QLabel(this);
   Memo1->setObjectName(QStringLiteral("Memo1"));
   Memo1->setWordWrap(true);
@@ -112,6 +117,7 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(const Dialogumgebung& u
   setTabOrder(Button1, Button2);
   setTabOrder(Button2, BitBtn1);
   setTabOrder(BitBtn1, CancelBtn);
+  setSizeGripEnabled(true);
   resize(720, 480);
 
   connect(Button1, &QPushButton::clicked, this, &TFaktor_aender_Waehrung_neu::Button1Click);
@@ -136,8 +142,42 @@ void TFaktor_aender_Waehrung_neu::Vorbereiten() {
   TabelleFuellen();
   Button1->setEnabled(true);
   Button2->setEnabled(false);
+  BreiteAnpassen();
   StringGrid1->setFocus();
-  ZelleWaehlen(0, waehrungsspalte::Euro);
+  StringGrid1->setCurrentIndex(m_Modell->index(0, waehrungsspalte::Euro));
+}
+
+void TFaktor_aender_Waehrung_neu::showEvent(QShowEvent* ereignis) {
+  Dialogbasis::showEvent(ereignis);
+  // Only now the grid has its width: a scroll to the current cell before
+  // would have left the table scrolled to its right end.
+  LetzteSpalteStrecken();
+  StringGrid1->horizontalScrollBar()->setValue(0);
+  StringGrid1->scrollTo(StringGrid1->currentIndex());
+}
+
+void TFaktor_aender_Waehrung_neu::resizeEvent(QResizeEvent* ereignis) {
+  Dialogbasis::resizeEvent(ereignis);
+  LetzteSpalteStrecken();
+}
+
+void TFaktor_aender_Waehrung_neu::BreiteAnpassen() {
+  const QHeaderView* kopf = StringGrid1->horizontalHeader();
+  const int spalten = kopf->length() - kopf->sectionSize(waehrungsspalte::Anzahl - 1) + m_LetzteSpaltenbreite;
+  const QMargins raender = layout()->contentsMargins();
+  const int gitter = StringGrid1->verticalHeader()->sizeHint().width() + spalten + 2 * StringGrid1->frameWidth() +
+                     StringGrid1->verticalScrollBar()->sizeHint().width();
+  int breite = std::max({width(), gitter + raender.left() + raender.right(), minimumSizeHint().width()});
+  if (const QScreen* bildschirm = screen()) breite = std::min(breite, bildschirm->availableGeometry().width());
+  resize(breite, height());
+}
+
+void TFaktor_aender_Waehrung_neu::LetzteSpalteStrecken() {
+  QHeaderView* kopf = StringGrid1->horizontalHeader();
+  const int letzte = waehrungsspalte::Anzahl - 1;
+  if (m_LetzteSpaltenbreite <= 0) return;
+  const int davor = kopf->length() - kopf->sectionSize(letzte);
+  kopf->resizeSection(letzte, std::max(m_LetzteSpaltenbreite, StringGrid1->viewport()->width() - davor));
 }
 
 void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* ereignis) {
@@ -150,6 +190,8 @@ void TFaktor_aender_Waehrung_neu::hideEvent(QHideEvent* ereignis) {
 void TFaktor_aender_Waehrung_neu::TabelleFuellen() {
   m_Modell->Fuellen(m_Eintraege);
   StringGrid1->resizeColumnsToContents();
+  m_LetzteSpaltenbreite = StringGrid1->horizontalHeader()->sectionSize(waehrungsspalte::Anzahl - 1);
+  LetzteSpalteStrecken();
 }
 
 void TFaktor_aender_Waehrung_neu::Button1Click() {

@@ -43,10 +43,16 @@ class TFaktor_aender_Waehrung_neu : public Dialogbasis {
 
  protected:
   void Vorbereiten() override;
+  void showEvent(QShowEvent* ereignis) override;
   void hideEvent(QHideEvent* ereignis) override;
+  void resizeEvent(QResizeEvent* ereignis) override;
 
  private:
   void TabelleFuellen();
+  // Widens the window so that all columns fit side by side, as far as the screen allows.
+  void BreiteAnpassen();
+  // The last column takes the room right of the others, at least its text's width.
+  void LetzteSpalteStrecken();
   void Button1Click();
   void Button2Click();
   void BitBtn1Click();
@@ -61,6 +67,8 @@ class TFaktor_aender_Waehrung_neu : public Dialogbasis {
   QPushButton* CancelBtn = nullptr;
   // The entries in the order the table shows them; only while shown.
   std::vector<Waehrungseintrag> m_Eintraege;
+  // The width the last column's texts need, from the last filling.
+  int m_LetzteSpaltenbreite = 0;
 };
 
 }  // namespace kolvaro::ui

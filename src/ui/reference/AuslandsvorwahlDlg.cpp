@@ -14,6 +14,7 @@
 #include "reference/Nfotabellen.h"
 #include "ui/Flaggen.h"
 #include "ui/Text.h"
+#include "ui/Zugaenglichkeit.h"
 #include "ui/reference/Tabellenansicht.h"
 
 namespace kolvaro::ui {
@@ -34,7 +35,6 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
   Label2->setObjectName(QStringLiteral("Label2"));
   Label2->setFont(gross);
   Label2->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  Label2->setAccessibleName(QStringLiteral("Vorwahl"));
   Image1 = new QLabel(this);
   Image1->setObjectName(QStringLiteral("Image1"));
   Image1->setFixedSize(64, 32);
@@ -43,7 +43,9 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
   auto* rechts = new QGridLayout;
   rechts->addWidget(Image1, 0, 0);
   rechts->addWidget(Label1, 0, 1);
-  rechts->addWidget(new QLabel(QStringLiteral("Vorwahl:"), this), 1, 0);
+  auto* vorwahl = new QLabel(QStringLiteral("Vorwahl:"), this);
+  AlsWertLesen(Label2, vorwahl);
+  rechts->addWidget(vorwahl, 1, 0);
   rechts->addWidget(Label2, 1, 1);
   rechts->setRowStretch(2, 1);
   rechts->setColumnStretch(1, 1);

@@ -11,6 +11,7 @@
 
 #include "data/Feld.h"
 #include "ui/Text.h"
+#include "ui/Zugaenglichkeit.h"
 #include "ui/reference/Tabellenansicht.h"
 
 namespace kolvaro::ui {
@@ -52,7 +53,7 @@ TElementeDlg::TElementeDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   gross.setPointSizeF(gross.pointSizeF() * 1.5);
   Label1->setFont(gross);
   Label2->setFont(gross);
-  Label2->setAccessibleName(QStringLiteral("Symbol"));
+  AlsWertLesen(Label2, QStringLiteral("Symbol:"));
   auto* entdeckung = new QLabel(this);
   entdeckung->setObjectName(QStringLiteral("Entdeckung"));
   m_Werte["Entdeckung"] = entdeckung;
@@ -67,7 +68,11 @@ TElementeDlg::TElementeDlg(const Dialogumgebung& umgebung, QWidget* eltern)
     m_Werte[feld[0]] = wert;
     auto* titel = new QLabel(QString::fromUtf8(feld[1]), this);
     titel->setBuddy(wert);
-    wert->setAccessibleName(titel->text());
+    // The two heat capacities are captioned by their unit under the group's title.
+    if (std::string(feld[0]).rfind("WaermeJe", 0) == 0)
+      AlsWertLesen(wert, QStringLiteral("Spez. Wärmekapazität ") + titel->text());
+    else
+      AlsWertLesen(wert, titel);
     if (std::string(feld[0]) == "Dichte") {
       m_Dichtetitel = titel;
       m_Dichtetitel->setObjectName(QStringLiteral("Dichtetitel"));
@@ -144,7 +149,6 @@ void TElementeDlg::DetailsZeigen() {
   };
   for (const auto& [name, text] : werte) Wert(name)->setText(QtText(*text));
   m_Dichtetitel->setText(QtText(d.Dichtetitel));
-  Wert("Dichte")->setAccessibleName(m_Dichtetitel->text());
   m_Vorher = d;
 }
 
