@@ -34,10 +34,11 @@ trap aufraeumen EXIT
 # without one: no dialog comes before the window. Settings and caches go to
 # the temporary home, so every run starts alike and nothing of the user's is read.
 mkdir -p "$tmp/daten" "$tmp/heim"
+mkdir -m 700 "$tmp/laufzeit"
 cp "$bau"/daten/* "$tmp/daten/"
 printf '\r\n' >"$tmp/daten/STOFFW10.NFO"
 export HOME="$tmp/heim" XDG_CONFIG_HOME="$tmp/heim/.config" XDG_CACHE_HOME="$tmp/heim/.cache" \
-  XDG_DATA_HOME="$tmp/heim/.local/share"
+  XDG_DATA_HOME="$tmp/heim/.local/share" XDG_RUNTIME_DIR="$tmp/laufzeit"
 
 # Xvfb picks a free display number and writes it to the pipe.
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$tmp/anzeige" 2>"$tmp/xvfb.log" &
