@@ -7,19 +7,19 @@
 #include "basis/Texte.h"
 #include "converter/Konverter.h"
 #include "data/Datenverzeichnis.h"
+#include "ui/Anwendung.h"
 #include "ui/QtPlattform.h"
 #include "ui/Text.h"
 #include "ui/converter/MyWindow.h"
+#ifdef KOLVARO_FENSTERSTART
+#include "Fensterende.h"  // the start-up timing's build (bench/) only
+#endif
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   using kolvaro::ui::QtAusUtf8;
   namespace texte = kolvaro::texte;
-  QCoreApplication::setOrganizationName(QtAusUtf8(texte::kHersteller));
-  QCoreApplication::setApplicationName(QtAusUtf8(texte::kAnwendung));
-  QGuiApplication::setApplicationDisplayName(QtAusUtf8(texte::kProgramm));
-  // Lets the desktop match the window to the installed entry and its icon.
-  QGuiApplication::setDesktopFileName(QStringLiteral("de.ostravin.Kolvaro"));
+  kolvaro::ui::AnwendungEinrichten();
 
   kolvaro::ui::QtPlattform plattform;
   std::vector<std::filesystem::path> installiert =
@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
   QSettings einstellungen(QtAusUtf8(texte::kHersteller), QtAusUtf8(texte::kAnwendung));
   kolvaro::ui::TMyWindow fenster(konverter, plattform, einstellungen);
   plattform.SetFenster(&fenster);
+#ifdef KOLVARO_FENSTERSTART
+  kolvaro::bench::BeiKarteBeenden(fenster);
+#endif
   fenster.show();
   return app.exec();
 }

@@ -1,6 +1,9 @@
 // Creating the dialogs.
 #include "ui/Dialoge.h"
 
+#include <iterator>
+#include <utility>
+
 #include "ui/calculators/Flaechen_Berechnung_Dlg.h"
 #include "ui/calculators/KalenderDlg.h"
 #include "ui/calculators/Koerper_Berechnung_DlgN.h"
@@ -75,10 +78,19 @@ Dialogfabriken Standardfabriken() {
   };
 }
 
-Dialoge::Dialoge(const Dialogumgebung& umgebung, QWidget* eltern, const Dialogfabriken& fabriken) {
-  // std::map keeps its keys in the enum's order: the order of creation.
-  for (const auto& [art, fabrik] : fabriken)
-    if (fabrik) m_Dialoge[static_cast<std::size_t>(art)] = fabrik(umgebung, eltern);
+Dialoge::Dialoge(const Dialogumgebung& umgebung, QWidget* eltern, Dialogfabriken fabriken)
+    : m_Umgebung(umgebung), m_Eltern(eltern), m_Fabriken(std::move(fabriken)) {
+  // An empty factory stands for a dialog the program does not have.
+  for (auto it = m_Fabriken.begin(); it != m_Fabriken.end();) it = it->second ? std::next(it) : m_Fabriken.erase(it);
+}
+
+Dialogbasis* Dialoge::Dialog(Dialogart art) {
+  Dialogbasis*& dialog = m_Dialoge[static_cast<std::size_t>(art)];
+  if (!dialog) {
+    auto fabrik = m_Fabriken.find(art);
+    if (fabrik != m_Fabriken.end()) dialog = fabrik->second(m_Umgebung, m_Eltern);
+  }
+  return dialog;
 }
 
 }  // namespace kolvaro::ui

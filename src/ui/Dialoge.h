@@ -1,7 +1,9 @@
-// The owner of every dialog: it creates each dialog once, at start, in the
-// order below, and hands it to the main window when a menu entry or button
-// calls it. A dialog the program does not have yet is simply absent; its
-// menu entry stays disabled.
+// The owner of every dialog: it creates a dialog the first time a menu entry
+// or button calls it and keeps it, hidden, for every later call, so that a
+// dialog shows what it showed when it was last closed. Creating all of them
+// at start made the window appear noticeably later and take more memory for
+// dialogs most sessions never open. A dialog the program does not have yet
+// is simply absent; its menu entry stays disabled.
 #pragma once
 
 #include <QWidget>
@@ -13,7 +15,7 @@
 
 namespace kolvaro::ui {
 
-// Every dialog of the program, in the order of creation at start.
+// Every dialog of the program.
 enum class Dialogart {
   EinheitenEinblenden,
   EigeneEinheit,
@@ -55,15 +57,18 @@ Dialogfabriken Standardfabriken();
 
 class Dialoge {
  public:
-  // Creates every dialog that has a factory, in the order of Dialogart.
-  // The dialogs are children of eltern and live as long as it does.
-  Dialoge(const Dialogumgebung& umgebung, QWidget* eltern, const Dialogfabriken& fabriken);
+  // Keeps the factories; no dialog is made yet. The dialogs become children
+  // of eltern and live as long as it does.
+  Dialoge(const Dialogumgebung& umgebung, QWidget* eltern, Dialogfabriken fabriken);
 
-  // nullptr for a dialog the program does not have.
-  Dialogbasis* Dialog(Dialogart art) const { return m_Dialoge[static_cast<std::size_t>(art)]; }
-  bool Vorhanden(Dialogart art) const { return Dialog(art) != nullptr; }
+  // The dialog, made on the first call; nullptr for a dialog the program does not have.
+  Dialogbasis* Dialog(Dialogart art);
+  bool Vorhanden(Dialogart art) const { return m_Fabriken.count(art) != 0; }
 
  private:
+  Dialogumgebung m_Umgebung;
+  QWidget* m_Eltern;
+  Dialogfabriken m_Fabriken;
   std::array<Dialogbasis*, kDialogartAnzahl> m_Dialoge{};
 };
 

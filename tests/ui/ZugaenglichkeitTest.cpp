@@ -52,6 +52,7 @@ using ZugaenglichkeitTest = test::GebautesFenster;
 TEST_F(ZugaenglichkeitTest, JedesBedienelementHatEinenNamen) {
   EXPECT_EQ(Namenlose(m_Fenster.get()), "");
   EXPECT_EQ(Gesprochen(Kind<QComboBox>("ComboBox2")), "Gebiet");
+  for (const auto& eintrag : Standardfabriken()) m_Fenster->Dialogfenster().Dialog(eintrag.first);
   const auto dialoge = m_Fenster->findChildren<Dialogbasis*>();
   EXPECT_GE(dialoge.size(), 25);
   for (Dialogbasis* dialog : dialoge) {

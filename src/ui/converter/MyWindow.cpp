@@ -36,7 +36,7 @@ TMyWindow::TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& eins
   connect(Timer1, &QTimer::timeout, this, &TMyWindow::Timer1Timer);
   OberflaecheAufbauen();
   resize(980, 640);
-  // The dialogs after the window, once, as the program starts.
+  // The dialogs are made when they are first called, with what they may ask of the window.
   Dialogumgebung umgebung{m_Konverter, m_Plattform};
   umgebung.PasswortAbfragen = [this] { return m_Passwortabfrage(); };
   umgebung.Auswahl = [this] { return AuswahlIndex(); };

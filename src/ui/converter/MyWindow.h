@@ -35,7 +35,7 @@ class EinheitenModell;
 class TMyWindow : public QMainWindow {
   Q_OBJECT
  public:
-  // fabriken: the dialogs to create at start (the program's own by default).
+  // fabriken: the dialogs the window can call (the program's own by default).
   TMyWindow(Konverter& konverter, Plattform& plattform, QSettings& einstellungen,
             const Dialogfabriken& fabriken = Standardfabriken(), QWidget* eltern = nullptr);
   ~TMyWindow() override;
@@ -54,7 +54,7 @@ class TMyWindow : public QMainWindow {
 
   int AuswahlIndex() const;  // the row of the selected unit, -1 without units
   const Konverter& Zustand() const { return m_Konverter; }
-  const Dialoge& Dialogfenster() const { return *m_Dialoge; }
+  Dialoge& Dialogfenster() { return *m_Dialoge; }
 
   // Shows a dialog and reloads what it changed.
   void DialogOeffnen(Dialogart art);

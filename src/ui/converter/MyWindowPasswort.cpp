@@ -9,8 +9,7 @@ namespace kolvaro::ui {
 
 bool TMyWindow::PasswortAbfragen() {
   // A program without the query leaves every editing function open.
-  auto* dialog = qobject_cast<TPasswordDlg*>(m_Dialoge->Dialog(Dialogart::Passwortabfrage));
-  if (!dialog) return true;
+  if (!m_Dialoge->Vorhanden(Dialogart::Passwortabfrage)) return true;
   // A file that is gone or damaged locks rather than opens: the lock must
   // not vanish with it unnoticed, and nobody could type a matching password.
   const Resultat<bool> gesetzt = PasswortGesetzt(m_Konverter.Verzeichnis());
@@ -19,6 +18,8 @@ bool TMyWindow::PasswortAbfragen() {
     return false;
   }
   if (!*gesetzt) return true;
+  auto* dialog = qobject_cast<TPasswordDlg*>(m_Dialoge->Dialog(Dialogart::Passwortabfrage));
+  if (!dialog) return true;
   dialog->Ausfuehren();
   return dialog->PasswortOk();
 }

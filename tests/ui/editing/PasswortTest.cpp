@@ -79,7 +79,11 @@ class PasswortTest : public test::Fenstertest {
     const auto stimmt = PasswortStimmt(Verzeichnis(), passwort);
     return stimmt && *stimmt;
   }
-  int Gezeigt(const char* probe) { return Kind<test::Probedialog>(probe)->Gezeigt; }
+  // A probe never called does not exist yet: shown 0 times.
+  int Gezeigt(const char* probe) {
+    auto* dialog = m_Fenster->findChild<test::Probedialog*>(QString::fromLatin1(probe));
+    return dialog ? dialog->Gezeigt : 0;
+  }
   QStringList Meldungen() const {
     QStringList texte;
     for (const auto& b : m_Plattform.Boxen) texte << b.Art + QStringLiteral(": ") + b.Text;
