@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QSettings>
 #include <QStandardPaths>
+#include <csignal>
 
 #include "basis/Texte.h"
 #include "converter/Konverter.h"
@@ -20,6 +21,9 @@ int main(int argc, char** argv) {
   using kolvaro::ui::QtAusUtf8;
   namespace texte = kolvaro::texte;
   kolvaro::ui::AnwendungEinrichten();
+  // A limit of the file size makes a write fail with a message, instead of
+  // ending the program in the middle of copying or rewriting a data file.
+  std::signal(SIGXFSZ, SIG_IGN);
 
   kolvaro::ui::QtPlattform plattform;
   std::vector<std::filesystem::path> installiert =
