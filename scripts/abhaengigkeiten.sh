@@ -8,7 +8,7 @@ set -euo pipefail
 pakete=("$@")
 ((${#pakete[@]})) || pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
         fonts-dejavu-core clang-format
-        dpkg-dev desktop-file-utils appstream groff-base)
+        dpkg-dev desktop-file-utils appstream groff-base lintian)
 fehlend=()
 for p in "${pakete[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -2,9 +2,10 @@
 # Installs a built tree into a temporary root, as a user or a package would
 # get it, and checks it: every file in place, kolvaro-cli finding its data
 # through the installed layout alone (no --daten, first run copying the data
-# for the user), the desktop entry, the metainfo and the manual page valid
+# for the user), the desktop entry, the metainfo and the manual pages valid
 # and complete, and the Debian package built from the same tree holding the
-# same files with its dependencies. Nothing is installed on the machine.
+# same files with its dependencies, stripped and hardened, and lintian
+# finding no error and no warning in it. Nothing is installed on the machine.
 #
 #   scripts/installtest.sh [BUILD_DIRECTORY]     (default: build-test)
 set -euo pipefail
@@ -40,6 +41,13 @@ erwartet=(
   usr/share/icons/hicolor/scalable/apps/$app.svg
   usr/share/metainfo/$app.metainfo.xml
   usr/share/man/man1/kolvaro-cli.1.gz
+  usr/share/man/man1/kolvaro.1.gz
+  usr/share/doc/kolvaro/copyright
+)
+# Only in the package: what Debian's tools read.
+nur_im_paket=(
+  usr/share/doc/kolvaro/changelog.Debian.gz
+  usr/share/lintian/overrides/kolvaro
 )
 
 # ---- the staged installation ----
@@ -88,10 +96,17 @@ pruefe "die Desktop-Datei startet kolvaro mit dem Symbol" \
 pruefe "appstreamcli validate" still appstreamcli validate --no-net "$wurzel/usr/share/metainfo/$app.metainfo.xml"
 pruefe "das Symbol ist ein SVG-Bild" grep -q '<svg ' "$wurzel/usr/share/icons/hicolor/scalable/apps/$app.svg"
 
-# ---- the manual page: no groff warning, every command and option of --help ----
-zcat "$wurzel/usr/share/man/man1/kolvaro-cli.1.gz" >"$tmp/kolvaro-cli.1"
-groff -k -man -Tutf8 -ww -z "$tmp/kolvaro-cli.1" 2>"$tmp/groff.log" || echo "groff ist gescheitert" >>"$tmp/groff.log"
-pruefe "groff setzt die Handbuchseite ohne Warnung" leer "$tmp/groff.log"
+# ---- the manual pages: no groff warning, every command and option of --help ----
+for programm in kolvaro kolvaro-cli; do
+  zcat "$wurzel/usr/share/man/man1/$programm.1.gz" >"$tmp/$programm.1"
+  groff -k -man -Tutf8 -ww -z "$tmp/$programm.1" 2>"$tmp/groff.log" || echo "groff ist gescheitert" >>"$tmp/groff.log"
+  pruefe "groff setzt die Handbuchseite $programm(1) ohne Warnung" leer "$tmp/groff.log"
+done
+seite="$(groff -k -man -Tutf8 -P-cbu "$tmp/kolvaro.1" 2>/dev/null)"
+for abschnitt in ÜBERSICHT BESCHREIBUNG DATEIEN "SIEHE AUCH"; do
+  pruefe "kolvaro(1) hat den Abschnitt $abschnitt" grep -qx "$abschnitt" <<<"$seite"
+done
+pruefe "kolvaro(1) trägt die Version" grep -qF "Kolvaro $version" <<<"$seite"
 seite="$(groff -k -man -Tutf8 -P-cbu "$tmp/kolvaro-cli.1" 2>/dev/null)"
 hilfe="$("$wurzel/usr/bin/kolvaro-cli" --help)"
 mapfile -t befehle < <(sed -n 's/^  \([a-z]\+\)\( .*\)\?$/\1/p' <<<"$hilfe")
@@ -113,17 +128,41 @@ if cpack -G DEB -B "$tmp/paket" --config "$bau/CPackConfig.cmake" >"$tmp/cpack.l
   deb="$tmp/paket/kolvaro_${version}-1_$(dpkg --print-architecture).deb"
   pruefe "cpack baut $(basename "$deb")" test -f "$deb"
   inhalt="$(dpkg-deb -c "$deb" | awk '{print $6}')"
-  for datei in "${erwartet[@]}"; do pruefe "im Paket: /$datei" enthaelt "$inhalt" "./$datei"; done
+  for datei in "${erwartet[@]}" "${nur_im_paket[@]}"; do pruefe "im Paket: /$datei" enthaelt "$inhalt" "./$datei"; done
   pruefe "im Paket: alle Datendateien" test "$(grep -c '^\./usr/share/kolvaro/daten/.' <<<"$inhalt")" \
     -eq "$(find "$quelle" -type f | wc -l)"
   depends="$(dpkg-deb -f "$deb" Depends)"
   echo "Depends: $depends"
   pruefe "Depends nennt libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
   pruefe "Depends nennt libstdc++6" grep -q 'libstdc++6' <<<"$depends"
-  for feld in "Package: kolvaro" "Version: $version-1" "Section: science" "Maintainer: Ostravin"; do
+  for feld in "Package: kolvaro" "Version: $version-1" "Section: science" "Maintainer: Ostravin <kolvaro@ostravin.de>"; do
     pruefe "Steuerdatei: $feld" enthaelt "$(dpkg-deb -I "$deb")" " $feld"
   done
   dpkg-deb -x "$deb" "$tmp/deb"
+  pruefe "der neueste Eintrag in changelog.Debian ist die Version des Pakets" \
+    grep -q "^kolvaro ($version-1) " <(zcat "$tmp/deb/usr/share/doc/kolvaro/changelog.Debian.gz")
+  for programm in kolvaro kolvaro-cli; do
+    pruefe "im Paket: $programm ist gestrippt" bash -c "! readelf -S '$tmp/deb/usr/bin/$programm' | grep -qE ' \.(symtab|debug_info|comment) '"
+    pruefe "im Paket: $programm hat einen schreibgeschützten Relokationsbereich" \
+      bash -c "readelf -lW '$tmp/deb/usr/bin/$programm' | grep -q GNU_RELRO"
+  done
+  pruefe "im Paket: kolvaro bindet alle Symbole beim Start" \
+    bash -c "readelf -dW '$tmp/deb/usr/bin/kolvaro' | grep -qE 'FLAGS.*BIND_NOW|FLAGS_1.*NOW'"
+  # Errors and warnings fail the run (exit code); the hardening hints lintian
+  # gives only as information are checked by name. A second run lists the
+  # overridden tags too: with them shown lintian counts them for its exit
+  # code. As root lintian wants to be told that this is meant.
+  lintian_als=()
+  [[ $(id -u) -ne 0 ]] || lintian_als=(--allow-root)
+  pruefe "lintian: kein Fehler, keine Warnung" \
+    still lintian "${lintian_als[@]}" --fail-on error,warning "$deb"
+  lintian "${lintian_als[@]}" -I --show-overrides "$deb" >"$tmp/lintian.log" 2>&1 || true
+  echo "lintian:"
+  sed 's/^/  /' "$tmp/lintian.log"
+  pruefe "lintian: keine Hinweise zur Härtung" bash -c "! grep -E '(hardening|unstripped|unneeded-section)' '$tmp/lintian.log' >&2"
+  pruefe "lintian: die Ausnahme für das statisch gelinkte kolvaro-cli wird benutzt" \
+    grep -qxF "O: kolvaro: statically-linked-binary [usr/bin/kolvaro-cli]" "$tmp/lintian.log"
+  pruefe "lintian: jede Ausnahme trifft" bash -c "! grep -E '(unused|mismatched)-override' '$tmp/lintian.log' >&2"
   installiert_pruefen "Paket" "$tmp/deb/usr/bin/kolvaro-cli"
 else
   cat "$tmp/cpack.log" >&2
