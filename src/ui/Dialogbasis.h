@@ -1,5 +1,6 @@
 // The ground every dialog of the program stands on. A dialog is created
-// once at start and lives, hidden, until the program ends; it is given the
+// when it is first called and lives, hidden, until the program ends, so it
+// keeps what the user left in it between calls; it is given the
 // converter state and the platform services when it is made, shows its
 // messages through the platform, and reports through Ausfuehren what the
 // main window has to reload after it closed.

@@ -31,7 +31,8 @@ TEST_F(WaehrungstabelleAnsichtTest, OeffnetLesbarAmAnfangMitDerAktuellenZelle) {
       EXPECT_TRUE(gitter->viewport()->rect().contains(gitter->visualRect(aktuell)));
       for (int spalte = 0; spalte < gitter->model()->columnCount(); ++spalte) {
         SCOPED_TRACE(spalte);
-        EXPECT_GE(kopf->sectionSize(spalte), std::max(kopf->sectionSizeHint(spalte), ansicht->sizeHintForColumn(spalte)));
+        EXPECT_GE(kopf->sectionSize(spalte),
+                  std::max(kopf->sectionSizeHint(spalte), ansicht->sizeHintForColumn(spalte)));
       }
       // All five side by side, unless the window already spans the screen.
       const int letzte = gitter->model()->columnCount() - 1;
