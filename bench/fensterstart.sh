@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Times the start of the window program against a bare Qt main window, side
-# by side in one run under Xvfb: from the process start until the main window
+# Times the start of the window program against a bare Qt main window and
+# the same window with a menu and a line of text, side by side in one run
+# under Xvfb: from the process start until the main window
 # is mapped and drawn (hyperfine), and the resident memory at that moment.
 # Both programs are built for this (Release, in build-fensterstart) so that
 # they end by themselves once their window is mapped; the shipped program has
@@ -8,8 +9,8 @@
 #
 #   bench/fensterstart.sh [LAEUFE]     (default 100 runs per program)
 #
-# Prints hyperfine's table, the memory table and the ratios Kolvaro / bare
-# window; the tables also go to build-fensterstart/fensterstart.md.
+# Prints hyperfine's table, the memory table and the ratios of Kolvaro to
+# each yardstick; the tables also go to build-fensterstart/fensterstart.md.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -51,29 +52,34 @@ unset WAYLAND_DISPLAY
 kolvaro="$bau/bench/kolvaro_fensterstart"
 leer="$bau/bench/kolvaro_leeres_fenster"
 cd "$tmp/daten"
-"$kolvaro" && "$leer" || { echo "Ein Programm endet nicht sauber." >&2; exit 1; }
+"$kolvaro" && "$leer" && "$leer" --text || { echo "Ein Programm endet nicht sauber." >&2; exit 1; }
 
 hyperfine -N --warmup 10 --runs "$laeufe" --export-markdown "$bau/fensterstart.md" \
-  --export-csv "$bau/fensterstart.csv" -n kolvaro "$kolvaro" -n "leeres Qt-Fenster" "$leer"
+  --export-csv "$bau/fensterstart.csv" -n kolvaro "$kolvaro" -n "leeres Qt-Fenster" "$leer" \
+  -n "Qt-Fenster mit Text" "$leer --text"
 
 # Memory: the runs alternate, as the timing's do.
 for _ in $(seq 20); do
   KOLVARO_FENSTERSTART_SPEICHER="$tmp/kolvaro.kb" "$kolvaro"
   KOLVARO_FENSTERSTART_SPEICHER="$tmp/leer.kb" "$leer"
+  KOLVARO_FENSTERSTART_SPEICHER="$tmp/text.kb" "$leer" --text
 done
 median() { sort -n "$1" | awk '{ w[NR] = $1 } END { print (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2 }'; }
 mk="$(median "$tmp/kolvaro.kb")"
 ml="$(median "$tmp/leer.kb")"
+mt="$(median "$tmp/text.kb")"
 {
   echo
   echo "| Programm | Speicher beim Zeigen (Median von 20, MB) |"
   echo "|:---|---:|"
-  awk -v k="$mk" -v l="$ml" 'BEGIN { printf "| kolvaro | %.1f |\n| leeres Qt-Fenster | %.1f |\n", k / 1024, l / 1024 }'
+  awk -v k="$mk" -v l="$ml" -v t="$mt" 'BEGIN { printf "| kolvaro | %.1f |\n| leeres Qt-Fenster | %.1f |\n| Qt-Fenster mit Text | %.1f |\n", k / 1024, l / 1024, t / 1024 }'
 } >>"$bau/fensterstart.md"
 
 echo
 cat "$bau/fensterstart.md"
 # The CSV's second column is the mean in seconds, the fourth the median, one row per program.
-awk -F, -v k="$mk" -v l="$ml" 'NR > 1 { mittel[NR - 1] = $2; median[NR - 1] = $4 }
+awk -F, -v k="$mk" -v l="$ml" -v t="$mt" 'NR > 1 { mittel[NR - 1] = $2; median[NR - 1] = $4 }
   END { printf "\nkolvaro / leeres Qt-Fenster: Zeit %.2f (Median %.2f), Speicher %.2f\n",
-        mittel[1] / mittel[2], median[1] / median[2], k / l }' "$bau/fensterstart.csv"
+        mittel[1] / mittel[2], median[1] / median[2], k / l
+        printf "kolvaro / Qt-Fenster mit Text: Zeit %.2f (Median %.2f), Speicher %.2f\n",
+        mittel[1] / mittel[3], median[1] / median[3], k / t }' "$bau/fensterstart.csv"
