@@ -189,8 +189,12 @@ QWidget* TMyWindow::InfoPanelAufbauen() {
   m_InfoLandname = paar("Info_Landname1", "Info_Landname2");
   Info_reg_Unterschiede = Beschriftung(Panel1, "Info_reg_Unterschiede");
   Info_zeit_unterschiede = Beschriftung(Panel1, "Info_zeit_unterschiede");
+  // Red through the palette: a style sheet would bring in the style sheet
+  // machinery at start, for two labels.
+  QPalette rotePalette = Info_reg_Unterschiede->palette();
+  rotePalette.setColor(QPalette::WindowText, Qt::red);
   for (QLabel* rot : {Info_reg_Unterschiede, Info_zeit_unterschiede}) {
-    rot->setStyleSheet(QStringLiteral("color: red;"));
+    rot->setPalette(rotePalette);
     gitter->addWidget(rot, zeile++, 0, 1, 2);
   }
   gitter->setRowStretch(zeile, 1);
