@@ -82,7 +82,7 @@ installiert_pruefen() {  # WHAT BINARY
   pruefe "$was: keine Meldung" leer "$tmp/fehler"
   pruefe "$was: dieselbe Umrechnung wie auf den gebauten Daten" cmp -s "$tmp/gebaut" "$tmp/aus"
   pruefe "$was: der erste Lauf kopiert die Daten ins Datenverzeichnis des Benutzers" \
-    test -f "$heim/.local/share/Ostravin/Kolvaro 6.0/Gruppen.nfo"
+    test -f "$heim/.local/share/Ostravin/Kolvaro/Gruppen.nfo"
   cli_lauf "$programm" "$heim" --version || true
   pruefe "$was: kolvaro-cli --version" enthaelt "$(cat "$tmp/aus")" "kolvaro-cli $version"
 }

@@ -2,8 +2,8 @@
 #include <QApplication>
 #include <QDir>
 #include <QSettings>
-#include <QStandardPaths>
 #include <csignal>
+#include <cstdlib>
 
 #include "basis/Texte.h"
 #include "converter/Konverter.h"
@@ -28,9 +28,9 @@ int main(int argc, char** argv) {
   kolvaro::ui::QtPlattform plattform;
   std::vector<std::filesystem::path> installiert =
       kolvaro::InstallierteDaten(QCoreApplication::applicationDirPath().toStdString());
+  const std::filesystem::path aktuell = QDir::currentPath().toStdString();
   auto verzeichnis = kolvaro::DatenverzeichnisWaehlen(
-      QDir::currentPath().toStdString(),
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString(), installiert);
+      aktuell, kolvaro::BenutzerdatenOrt(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), aktuell), installiert);
   if (!verzeichnis) {
     plattform.Fehler(kolvaro::ui::QtText(verzeichnis.Fehler().Text));
     return 1;
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
   QDir::setCurrent(QString::fromStdString(verzeichnis->string()));
 
   kolvaro::Konverter konverter(*verzeichnis);
-  QSettings einstellungen(QtAusUtf8(texte::kHersteller), QtAusUtf8(texte::kAnwendung));
+  QSettings einstellungen(QtAusUtf8(texte::kHersteller), QtAusUtf8(texte::kEinstellungsname));
   kolvaro::ui::TMyWindow fenster(konverter, plattform, einstellungen);
   plattform.SetFenster(&fenster);
 #ifdef KOLVARO_FENSTERSTART

@@ -23,10 +23,15 @@ inline bool IstEinheitenklasse(std::string_view landname) {
   return false;
 }
 
-// The maker and the application: the settings key, the per-user data
-// directory and the window title are built from these.
+// The maker and the program: the per-user data directory is
+// kHersteller/kProgramm, the window title kProgramm and the version.
 inline constexpr std::string_view kHersteller = "Ostravin";
-inline constexpr std::string_view kAnwendung = "Kolvaro 6.0";
 inline constexpr std::string_view kProgramm = "Kolvaro";
+// The settings key and the application name were named after version 6.0
+// and keep that name, so that every later version finds the settings.
+inline constexpr std::string_view kEinstellungsname = "Kolvaro 6.0";
+// Where versions up to 6.0 kept the user's data, beside the place of today:
+// the first start of a later version moves it there.
+inline constexpr std::string_view kAlteBenutzerdaten = "Kolvaro 6.0";
 
 }  // namespace kolvaro::texte

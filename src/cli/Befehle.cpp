@@ -362,15 +362,8 @@ Umgebung StandardUmgebung() {
   Umgebung u;
   std::error_code ec;
   u.Aktuell = fs::current_path(ec);
-  fs::path datenHeim;
-  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
-    datenHeim = xdg;
-  else if (const char* heim = std::getenv("HOME"); heim && *heim)
-    datenHeim = fs::path(heim) / ".local" / "share";
-  else
-    datenHeim = u.Aktuell;
   // The same directory as the desktop program's per-user data.
-  u.Benutzerdaten = datenHeim / texte::kHersteller / texte::kAnwendung;
+  u.Benutzerdaten = BenutzerdatenOrt(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), u.Aktuell);
   auto programm = fs::read_symlink("/proc/self/exe", ec);
   if (!ec) u.Installiert = InstallierteDaten(programm.parent_path());
   return u;

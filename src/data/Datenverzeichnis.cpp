@@ -11,6 +11,7 @@
 #include <set>
 #include <system_error>
 
+#include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
 #include "data/Katalog.h"
 #include "data/Textdatei.h"
@@ -233,15 +234,48 @@ Resultat<> BenutzerdatenPruefen(const fs::path& benutzerdaten, const fs::path& q
   return {};
 }
 
+// Puts an earlier version's directory in the place of today's, whole: one
+// rename in the same parent directory.
+Resultat<> AltesVerzeichnisUebernehmen(const fs::path& alt, const fs::path& neu) {
+  std::error_code fehler;
+  if (fs::exists(fs::symlink_status(neu, fehler))) {
+    if (fs::is_directory(fs::symlink_status(neu, fehler)) && fs::is_empty(neu, fehler))
+      fs::remove(neu, fehler);
+    else
+      fs::rename(neu, Ausweichname(neu), fehler);
+  }
+  if (!fehler) fs::rename(alt, neu, fehler);
+  if (!fehler) return {};
+  return FehlerMeldung("Das Datenverzeichnis " + Cp1252(alt.string()) + " konnte nicht nach " + Cp1252(neu.string()) +
+                       " verschoben werden: " + Cp1252(Ursache(Fehlernummer(fehler))) +
+                       Cp1252(". Es bleibt, wo es ist, mit allen Daten; bitte es von Hand umbenennen und Kolvaro "
+                              "neu starten."));
+}
+
 }  // namespace
+
+fs::path BenutzerdatenOrt(const char* xdgDatenHeim, const char* heim, const fs::path& aktuell) {
+  fs::path datenHeim;
+  if (xdgDatenHeim && *xdgDatenHeim)
+    datenHeim = xdgDatenHeim;
+  else if (heim && *heim)
+    datenHeim = fs::path(heim) / ".local" / "share";
+  else
+    datenHeim = aktuell;
+  // A relative setting means the same place after the window program has
+  // changed its current directory.
+  if (datenHeim.is_relative()) datenHeim = aktuell / datenHeim;
+  return (datenHeim / std::string(texte::kHersteller) / std::string(texte::kProgramm)).lexically_normal();
+}
 
 Resultat<fs::path> DatenverzeichnisWaehlen(const fs::path& aktuell, const fs::path& benutzerdatenAngabe,
                                            const std::vector<fs::path>& installiert) {
   if (DateiExistiert(aktuell / kKatalogDatei)) return aktuell;
-  // A relative setting (XDG_DATA_HOME) means the same place after the
-  // program has changed its current directory.
   std::error_code ignoriert;
   const fs::path benutzerdaten = fs::absolute(benutzerdatenAngabe, ignoriert).lexically_normal();
+  const fs::path alt = benutzerdaten.parent_path() / std::string(texte::kAlteBenutzerdaten);
+  if (!DateiExistiert(benutzerdaten / kKatalogDatei) && alt != benutzerdaten && DateiExistiert(alt / kKatalogDatei))
+    if (auto uebernommen = AltesVerzeichnisUebernehmen(alt, benutzerdaten); !uebernommen) return uebernommen.Fehler();
   const fs::path* quelle = nullptr;
   for (const auto& kandidat : installiert)
     if (DateiExistiert(kandidat / kKatalogDatei)) {

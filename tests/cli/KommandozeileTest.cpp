@@ -88,7 +88,7 @@ TEST(Kommandozeile, DatenverzeichnisOhneAngabe) {
   const CliLauf installiert = CliAufrufen({"--daten", KOLVARO_DATEN_DIR, "gebiete"});
   ASSERT_EQ(installiert.Status, 0);
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), installiert);
-  const auto benutzer = heim.Pfad() / "xdg" / "Ostravin" / "Kolvaro 6.0";
+  const auto benutzer = heim.Pfad() / "xdg" / "Ostravin" / "Kolvaro";
   EXPECT_TRUE(DateiExistiert(benutzer / "Gruppen.nfo"));
   // A copy that lost a file is not used as if it were whole.
   const auto laenge = *DateiInhalt(benutzer / "LAENGE.DAT");

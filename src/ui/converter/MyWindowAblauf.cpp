@@ -14,6 +14,7 @@
 #include "basis/Zeichensatz.h"
 #include "converter/Einstellungswerte.h"
 #include "data/Laendertabelle.h"
+#include "kolvaro_version.h"
 #include "ui/Flaggen.h"
 #include "ui/Text.h"
 #include "ui/converter/EinheitenModell.h"
@@ -42,7 +43,7 @@ void TMyWindow::FormShow() {
   m_Konverter.EinstellungenUebernehmen(gelesen.Werte);
   AutomatischesRechnen1->setChecked(m_Konverter.Autorechnen());
   m_Konverter.LaenderlistenNeuAufbauen();
-  setWindowTitle(QtAusUtf8(texte::kAnwendung));
+  setWindowTitle(QtAusUtf8(texte::kProgramm) + QStringLiteral(" " KOLVARO_VERSION));
   // Before anything else at the very first start: the password.
   PasswortErzeugenBeiBedarf();
 

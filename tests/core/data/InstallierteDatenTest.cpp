@@ -36,7 +36,7 @@ TEST(Datenverzeichnis, AktuellesVerzeichnisMitKatalogGewinnt) {
 TEST(Datenverzeichnis, ErsterStartKopiertDieInstalliertenDaten) {
   TempVerzeichnis aktuell, benutzer, installiert;
   DatenAnlegen(installiert.Pfad(), "1234");
-  const auto ziel = benutzer.Pfad() / "Ostravin" / "Kolvaro 6.0";
+  const auto ziel = benutzer.Pfad() / "Ostravin" / "Kolvaro";
   auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), ziel, {aktuell.Pfad() / "gibtsnicht", installiert.Pfad()});
   ASSERT_TRUE(gewaehlt);
   ASSERT_EQ(*gewaehlt, ziel);
@@ -131,6 +131,39 @@ TEST(Datenverzeichnis, UnvollstaendigeBenutzerdatenWerdenGemeldet) {
   test::Schreiben(ziel / "X.DAT", {"1234"});
   fs::remove(ziel / "A.NFO");
   EXPECT_NE(meldung().find("fehlt die Datei A.NFO."), std::string::npos);
+}
+
+// Both programs take the user's directory from here: named without the
+// version, so that the next version finds the user's data.
+TEST(Datenverzeichnis, BenutzerdatenOrtOhneVersion) {
+  const fs::path aktuell = "/arbeit";
+  const struct {
+    const char* Xdg;
+    const char* Heim;
+    const char* Ort;
+  } faelle[] = {{"/xdg", "/heim", "/xdg/Ostravin/Kolvaro"},
+                {"", "/heim", "/heim/.local/share/Ostravin/Kolvaro"},
+                {nullptr, "/heim", "/heim/.local/share/Ostravin/Kolvaro"},
+                {"rel/../xdg", "/heim", "/arbeit/xdg/Ostravin/Kolvaro"},
+                {nullptr, nullptr, "/arbeit/Ostravin/Kolvaro"}};
+  for (const auto& fall : faelle) EXPECT_EQ(BenutzerdatenOrt(fall.Xdg, fall.Heim, aktuell), fs::path(fall.Ort));
+}
+
+// The directory of version 6.0 beside it moves to its place, whole: own
+// units, changes and the password stay the user's.
+TEST(Datenverzeichnis, VerzeichnisDerAltenVersionWirdUebernommen) {
+  TempVerzeichnis aktuell, benutzer, installiert;
+  DatenAnlegen(installiert.Pfad(), "installiert");
+  DatenAnlegen(benutzer.Pfad() / "Kolvaro 6.0", "eigen");
+  test::Schreiben(benutzer.Pfad() / "Kolvaro 6.0" / "STOFFW10.NFO", {"geheim"});
+  // A first start of the new layout that found nothing left an empty directory.
+  fs::create_directories(benutzer.Pfad() / "Kolvaro");
+  auto gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "Kolvaro", {installiert.Pfad()});
+  ASSERT_TRUE(gewaehlt) << gewaehlt.Fehler().Text;
+  EXPECT_EQ(*gewaehlt, benutzer.Pfad() / "Kolvaro");
+  EXPECT_EQ(Inhalt(benutzer.Pfad()), std::vector<std::string>{"Kolvaro"});
+  EXPECT_EQ(*DateiLaden(benutzer.Pfad() / "Kolvaro" / "X.DAT"), std::vector<std::string>{"eigen"});
+  EXPECT_EQ(*DateiLaden(benutzer.Pfad() / "Kolvaro" / "STOFFW10.NFO"), std::vector<std::string>{"geheim"});
 }
 
 // A relative setting of the user's directory names the same place after the
