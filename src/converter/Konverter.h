@@ -90,7 +90,6 @@ class Konverter {
   Resultat<> EinheitenLaden();
   const std::vector<TAusgabetextobject>& Einheiten() const { return m_Einheiten; }
   const Einheitenzaehler& Zaehler() const { return m_Zaehler; }
-  bool TemporaereAnzeige() const { return m_TemporaereAnzeige; }
   void SetTemporaereAnzeige(bool an) { m_TemporaereAnzeige = an; }
   void SetVerborgenZaehler(int anzahl) { m_Zaehler.Verborgen = anzahl; }
   // A unit entry that an editing function changed together with its line

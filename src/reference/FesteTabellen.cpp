@@ -71,8 +71,7 @@ struct Vorsatz {
 };
 
 // The prefixes of the SI brochure (9th edition, 2019) with the four of 2022
-// (27th CGPM): quetta, ronna, ronto, quecto. Largest first; the line between
-// 10^1 and 10^-1 separates multiples from fractions.
+// (27th CGPM): quetta, ronna, ronto, quecto. Largest first.
 constexpr Vorsatz kVorsaetze[] = {
     {"Q", "Quetta", "10^30"}, {"R", "Ronna", "10^27"},  {"Y", "Yotta", "10^24"},  {"Z", "Zetta", "10^21"},
     {"E", "Exa", "10^18"},    {"P", "Peta", "10^15"},   {"T", "Tera", "10^12"},   {"G", "Giga", "10^9"},
@@ -81,28 +80,8 @@ constexpr Vorsatz kVorsaetze[] = {
     {"n", "Nano", "10^-9"},   {"p", "Piko", "10^-12"},  {"f", "Femto", "10^-15"}, {"a", "Atto", "10^-18"},
     {"z", "Zepto", "10^-21"}, {"y", "Yokto", "10^-24"}, {"r", "Ronto", "10^-27"}, {"q", "Quekto", "10^-30"},
 };
-constexpr std::size_t kVielfache = 12;
-
-std::string Aufgefuellt(std::string text, std::size_t breite) {
-  if (text.size() < breite) text.append(breite - text.size(), ' ');
-  return text;
-}
 
 }  // namespace
-
-const std::vector<std::string>& Vorsatzzeichen() {
-  // Aligned for a fixed-width reading: "k  = Kilo  = 10^3".
-  static const std::vector<std::string> zeilen = [] {
-    std::vector<std::string> z;
-    for (std::size_t i = 0; i < std::size(kVorsaetze); ++i) {
-      if (i == kVielfache) z.push_back("-------------------");
-      const Vorsatz& v = kVorsaetze[i];
-      z.push_back(Aufgefuellt(Cp1252(v.Zeichen), 2) + " = " + Aufgefuellt(v.Name, 5) + " = " + v.Faktor);
-    }
-    return z;
-  }();
-  return zeilen;
-}
 
 Referenztabelle VorsatzzeichenTabelle() {
   Referenztabelle t = Tabelle("Vorsatzzeichen", {"Zeichen", "Name", "Faktor"});

@@ -14,9 +14,7 @@ namespace kolvaro {
 // Name and value with unit, in the order of the list.
 Referenztabelle PhysikalischeKonstanten();
 
-// One line each, "k  = Kilo  = 10^3", largest first, with a separator line
-// between 10^1 and 10^-1.
-const std::vector<std::string>& Vorsatzzeichen();
+// Symbol, name and factor of every SI prefix, largest first.
 Referenztabelle VorsatzzeichenTabelle();
 
 // The four phonetic alphabets: their names, and the 31 words of each
