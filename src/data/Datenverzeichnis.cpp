@@ -8,6 +8,7 @@
 
 #include <cerrno>
 #include <chrono>
+#include <optional>
 #include <set>
 #include <system_error>
 
@@ -181,16 +182,31 @@ std::optional<Kopierfehler> DatenKopieren(const fs::path& quelle, const fs::path
   return std::nullopt;
 }
 
-// The last byte of a file; nullopt for an empty or unreadable one.
-std::optional<char> LetztesZeichen(const fs::path& pfad) {
+// The data files and tables are files of lines: the program ships and
+// writes every one of them with a line break at its end.
+bool Zeilendatei(const std::string& name) {
+  const auto punkt = name.rfind('.');
+  if (punkt == std::string::npos) return false;
+  const std::string endung = GrossCp1252(name.substr(punkt));
+  return endung == ".DAT" || endung == ".NFO";
+}
+
+enum class Kopie { Fehlt, Abgeschnitten, Da };
+
+// One open and at most one byte read: this runs for every file at every start.
+Kopie KopiePruefen(const fs::path& pfad, bool zeilen) {
   const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
+  // A file that is there but cannot be read is named by its reader.
+  if (fd < 0) return errno == ENOENT || errno == ENOTDIR ? Kopie::Fehlt : Kopie::Da;
   struct stat angaben {};
-  char zeichen = 0;
-  const bool ok =
-      ::fstat(fd, &angaben) == 0 && angaben.st_size > 0 && ::pread(fd, &zeichen, 1, angaben.st_size - 1) == 1;
+  Kopie ergebnis = Kopie::Da;
+  char letztes = '\n';
+  if (::fstat(fd, &angaben) != 0 || !S_ISREG(angaben.st_mode))
+    ergebnis = Kopie::Fehlt;
+  else if (zeilen && angaben.st_size > 0 && ::pread(fd, &letztes, 1, angaben.st_size - 1) == 1 && letztes != '\n')
+    ergebnis = Kopie::Abgeschnitten;
   ::close(fd);
-  return ok ? std::optional<char>(zeichen) : std::nullopt;
+  return ergebnis;
 }
 
 std::string Wiederherstellen(const fs::path& benutzerdaten, const fs::path& quelle, const std::string& datei) {
@@ -203,33 +219,45 @@ std::string Wiederherstellen(const fs::path& benutzerdaten, const fs::path& quel
 
 // The user's copy of the installed data must be whole: every file of the
 // installed data is there (but the data files of categories the user has
-// deleted and the password file), and no file that ends with a line break in the installed data
-// was cut inside a line.
+// deleted, and the password file), and no data file was cut inside a line.
 Resultat<> BenutzerdatenPruefen(const fs::path& benutzerdaten, const fs::path& quelle) {
-  auto installiert = KatalogLaden(quelle);
-  auto eigen = KatalogLaden(benutzerdaten);
-  if (!eigen) return eigen.Fehler();
-  std::set<std::string> geloeschtErlaubt;
-  if (installiert)
-    for (const auto& e : *installiert) geloeschtErlaubt.insert(GrossCp1252(e.Datendatei));
-  for (const auto& e : *eigen) geloeschtErlaubt.erase(GrossCp1252(e.Datendatei));
+  // Which data files the user may have deleted with their categories: read
+  // only when a file is missing, which is seldom.
+  std::optional<std::set<std::string>> geloeschtErlaubt;
+  auto geloescht = [&](const std::string& name) -> Resultat<bool> {
+    if (!geloeschtErlaubt) {
+      auto eigen = KatalogLaden(benutzerdaten);
+      if (!eigen) return eigen.Fehler();
+      geloeschtErlaubt.emplace();
+      if (auto installiert = KatalogLaden(quelle))
+        for (const auto& e : *installiert) geloeschtErlaubt->insert(GrossCp1252(e.Datendatei));
+      for (const auto& e : *eigen) geloeschtErlaubt->erase(GrossCp1252(e.Datendatei));
+    }
+    return geloeschtErlaubt->count(GrossCp1252(name)) > 0;
+  };
 
   std::error_code fehler;
   for (fs::directory_iterator it(quelle, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
     std::error_code art;
     const std::string name = it->path().filename().string();
     if (!it->is_regular_file(art) || IstZwischendateiname(name)) continue;
-    const fs::path kopie = benutzerdaten / name;
-    if (!DateiExistiert(kopie)) {
-      // The password file is made by the first start, if the user wants one.
-      if (geloeschtErlaubt.count(GrossCp1252(name)) || name == kPasswortdatei) continue;
-      return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " + name + "." +
-                           Wiederherstellen(benutzerdaten, quelle, name));
+    switch (KopiePruefen(benutzerdaten / name, Zeilendatei(name))) {
+      case Kopie::Da:
+        break;
+      case Kopie::Fehlt: {
+        // The password file is made by the first start, if the user wants one.
+        if (name == kPasswortdatei) break;
+        auto erlaubt = geloescht(name);
+        if (!erlaubt) return erlaubt.Fehler();
+        if (*erlaubt) break;
+        return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " + name +
+                             "." + Wiederherstellen(benutzerdaten, quelle, name));
+      }
+      case Kopie::Abgeschnitten:
+        return FehlerMeldung("Die Datei " + name + " im Datenverzeichnis " + Cp1252(benutzerdaten.string()) +
+                             Cp1252(" ist abgeschnitten: ihre letzte Zeile endet ohne Zeilenumbruch.") +
+                             Wiederherstellen(benutzerdaten, quelle, name));
     }
-    if (LetztesZeichen(it->path()) == '\n' && LetztesZeichen(kopie).value_or('\n') != '\n')
-      return FehlerMeldung("Die Datei " + name + " im Datenverzeichnis " + Cp1252(benutzerdaten.string()) +
-                           Cp1252(" ist abgeschnitten: ihre letzte Zeile endet ohne Zeilenumbruch.") +
-                           Wiederherstellen(benutzerdaten, quelle, name));
   }
   return {};
 }
