@@ -16,39 +16,45 @@ namespace kolvaro {
 
 namespace {
 
-// The text fields each dialog has, in reading order (the factor last: it is
-// checked for its number form, not for stray characters).
+// The text fields each dialog has, in reading order (the factor is not
+// among them: it is checked for its number form, not for stray characters).
 std::vector<Eingabefeld> Textfelder(Eigenart art) {
+  using F = Eingabefeld;
   switch (art) {
     case Eigenart::Gewoehnlich:
-      return {Eingabefeld::Edit1, Eingabefeld::Edit2, Eingabefeld::ComboBox1, Eingabefeld::Edit3, Eingabefeld::Edit4};
+      return {F::Name, F::Kurzzeichen, F::Land, F::WeitererName, F::Einsatzgebiet};
     case Eigenart::Waehrung:
-      return {Eingabefeld::Edit1, Eingabefeld::Edit2, Eingabefeld::ComboBox1,
-              Eingabefeld::Edit3, Eingabefeld::Edit6, Eingabefeld::Edit4};
+      return {F::Name, F::Kurzzeichen, F::Land, F::CaWert, F::Entspricht, F::Stand};
     case Eigenart::Weltzeit:
       break;
   }
-  return {Eingabefeld::Edit1, Eingabefeld::Edit2, Eingabefeld::ComboBox1, Eingabefeld::Edit3};
+  return {F::Name, F::Kurzzeichen, F::Land, F::Sommerzeit};
 }
 
 const std::string& Text(const EigeneEingabe& e, Eingabefeld feld) {
   switch (feld) {
-    case Eingabefeld::Edit1:
-      return e.Edit1;
-    case Eingabefeld::Edit2:
-      return e.Edit2;
-    case Eingabefeld::ComboBox1:
+    case Eingabefeld::Name:
+      return e.Name;
+    case Eingabefeld::Kurzzeichen:
+      return e.Kurzzeichen;
+    case Eingabefeld::Land:
       return e.Land;
-    case Eingabefeld::Edit3:
-      return e.Edit3;
-    case Eingabefeld::Edit4:
-      return e.Edit4;
-    case Eingabefeld::Edit5:
-      return e.Edit5;
-    case Eingabefeld::Edit6:
+    case Eingabefeld::WeitererName:
+      return e.WeitererName;
+    case Eingabefeld::Einsatzgebiet:
+      return e.Einsatzgebiet;
+    case Eingabefeld::CaWert:
+      return e.CaWert;
+    case Eingabefeld::Entspricht:
+      return e.Entspricht;
+    case Eingabefeld::Stand:
+      return e.Stand;
+    case Eingabefeld::Sommerzeit:
+      return e.Sommerzeit;
+    case Eingabefeld::Faktor:
       break;
   }
-  return e.Edit6;
+  return e.Faktor;
 }
 
 Eingabefehler Abgelehnt(Eingabefeld feld, std::string_view utf8) { return {InfoMeldung(Cp1252(utf8)), feld}; }
@@ -70,63 +76,67 @@ Faktorart ArtDesFaktors(Eigenart art) {
 std::string WeltzeitFaktor(long double minuten) { return WissText23(minuten / 60.0L); }
 
 std::string_view Beschriftung(Eigenart art, Eingabefeld feld) {
-  const bool waehrung = art == Eigenart::Waehrung;
   switch (feld) {
-    case Eingabefeld::Edit1:
-      return waehrung ? "Name der Währung" : "Name der Einheit";
-    case Eingabefeld::Edit2:
+    case Eingabefeld::Name:
+      return art == Eigenart::Waehrung ? "Name der Währung" : "Name der Einheit";
+    case Eingabefeld::Kurzzeichen:
       return "Kurzzeichen";
-    case Eingabefeld::ComboBox1:
+    case Eingabefeld::Land:
       return "Land";
-    case Eingabefeld::Edit3:
-      if (waehrung) return "Wert bwz. ca.Wert";
-      return art == Eigenart::Weltzeit ? "Sommerzeit (von..bis)" : "Weiterer Name";
-    case Eingabefeld::Edit4:
-      return waehrung ? "Stand (Datum)" : "Einsatzgebiet";
-    case Eingabefeld::Edit5:
-      return art == Eigenart::Weltzeit ? "Zeitdifferenz zur Weltzeit in Minuten" : "Umrechnungsfaktor";
-    case Eingabefeld::Edit6:
+    case Eingabefeld::WeitererName:
+      return "Weiterer Name";
+    case Eingabefeld::Einsatzgebiet:
+      return "Einsatzgebiet";
+    case Eingabefeld::CaWert:
+      return "Wert bwz. ca.Wert";
+    case Eingabefeld::Entspricht:
+      return "entspricht";
+    case Eingabefeld::Stand:
+      return "Stand (Datum)";
+    case Eingabefeld::Sommerzeit:
+      return "Sommerzeit (von..bis)";
+    case Eingabefeld::Faktor:
       break;
   }
-  return "entspricht";
+  return art == Eigenart::Weltzeit ? "Zeitdifferenz zur Weltzeit in Minuten" : "Umrechnungsfaktor";
 }
 
 std::optional<Eingabefehler> EigeneEingabePruefen(Eigenart art, const EigeneEingabe& eingabe) {
   // A unit without a name could be neither found nor chosen in the list.
-  if (Getrimmt(eingabe.Edit1).empty())
-    return Abgelehnt(Eingabefeld::Edit1, std::string("Bitte im Feld \"") +
-                                             std::string(Beschriftung(art, Eingabefeld::Edit1)) +
-                                             "\" einen Namen eingeben!");
+  if (Getrimmt(eingabe.Name).empty())
+    return Abgelehnt(Eingabefeld::Name, std::string("Bitte im Feld \"") +
+                                            std::string(Beschriftung(art, Eingabefeld::Name)) +
+                                            "\" einen Namen eingeben!");
   for (Eingabefeld feld : Textfelder(art))
     if (auto geprueft = FeldPruefen(Text(eingabe, feld), Beschriftung(art, feld)); !geprueft)
       return Eingabefehler{geprueft.Fehler(), feld};
 
-  if (auto faktor = FaktorPruefen(eingabe.Edit5, ArtDesFaktors(art), Faktorstelle::Einfuegen); !faktor)
-    return Eingabefehler{faktor.Fehler(), Eingabefeld::Edit5};
+  if (auto faktor = FaktorPruefen(eingabe.Faktor, ArtDesFaktors(art), Faktorstelle::Einfuegen); !faktor)
+    return Eingabefehler{faktor.Fehler(), Eingabefeld::Faktor};
   return std::nullopt;
 }
 
 std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& e) {
   Einheitenfelder f;
   f.Landname = e.Land;
-  f.Kurzzeichen = e.Edit2;
-  f.Einheitenname = e.Edit1;
+  f.Kurzzeichen = e.Kurzzeichen;
+  f.Einheitenname = e.Name;
   switch (art) {
     case Eigenart::Gewoehnlich:
-      f.Faktor = e.Edit5;  // as typed: the reader turns a comma into a point
-      f.SonstigeNamen = e.Edit3;
-      f.Einsatzgebiet = e.Edit4;
+      f.Faktor = e.Faktor;  // as typed: the reader turns a comma into a point
+      f.SonstigeNamen = e.WeitererName;
+      f.Einsatzgebiet = e.Einsatzgebiet;
       break;
     case Eigenart::Waehrung:
-      f.Faktor = e.Edit5;
-      f.Uebersetzung = e.Edit4;  // date of the rate
-      f.Entspricht = e.Edit6;
-      f.CaWert = e.Edit3;
+      f.Faktor = e.Faktor;
+      f.Uebersetzung = e.Stand;  // the field the information panel shows as the date of the rate
+      f.Entspricht = e.Entspricht;
+      f.CaWert = e.CaWert;
       break;
     case Eigenart::Weltzeit: {
-      const auto minuten = FaktorPruefen(e.Edit5, Faktorart::Zeitdifferenz, Faktorstelle::Einfuegen);
+      const auto minuten = FaktorPruefen(e.Faktor, Faktorart::Zeitdifferenz, Faktorstelle::Einfuegen);
       f.Faktor = WeltzeitFaktor(minuten ? *minuten : 0.0L);
-      f.Uebersetzung = e.Edit3;  // summer time
+      f.Uebersetzung = e.Sommerzeit;  // the field the information panel shows as summer time
       break;
     }
   }
@@ -157,7 +167,7 @@ EinfuegeErgebnis EigeneEinheitEinfuegen(const std::filesystem::path& verzeichnis
   EinfuegeErgebnis ergebnis;
   ergebnis.Fehler = EigeneEingabePruefen(art, eingabe);
   if (ergebnis.Fehler) return ergebnis;
-  auto eingefuegt = EinheitEinsortieren(verzeichnis, datendatei, EigeneZeileBauen(art, eingabe), eingabe.Edit1);
+  auto eingefuegt = EinheitEinsortieren(verzeichnis, datendatei, EigeneZeileBauen(art, eingabe), eingabe.Name);
   if (!eingefuegt) ergebnis.Schreibfehler = eingefuegt.Fehler();
   return ergebnis;
 }

@@ -16,20 +16,34 @@ namespace kolvaro {
 
 enum class Eigenart { Gewoehnlich, Waehrung, Weltzeit };
 
-// The controls of the dialogs, so that a refusal can name where the focus goes.
-enum class Eingabefeld { Edit1, Edit2, ComboBox1, Edit3, Edit4, Edit5, Edit6 };
+// What a field of the dialogs means, so that a refusal can name where the
+// focus goes; each dialog knows which of its controls holds which.
+enum class Eingabefeld {
+  Name,
+  Kurzzeichen,
+  Land,
+  WeitererName,   // ordinary units
+  Einsatzgebiet,  // ordinary units
+  CaWert,         // currencies: the approximate value for the information panel
+  Entspricht,     // currencies
+  Stand,          // currencies: the date of the rate
+  Sommerzeit,     // time zones
+  Faktor          // the factor; for time zones the minutes to world time
+};
 
-// What the user typed (Windows-1252), by control. Edit3, Edit4 and Edit6
-// mean different things in the three dialogs; Edit6 exists only for
-// currencies, Edit4 not for time zones.
+// What the user typed (Windows-1252), by meaning. A dialog fills only the
+// fields it has.
 struct EigeneEingabe {
-  std::string Edit1;  // name
-  std::string Edit2;  // symbol
-  std::string Land;   // the selected entry of ComboBox1
-  std::string Edit3;
-  std::string Edit4;
-  std::string Edit5;  // factor, or minutes to world time
-  std::string Edit6;
+  std::string Name;
+  std::string Kurzzeichen;
+  std::string Land;
+  std::string WeitererName;
+  std::string Einsatzgebiet;
+  std::string CaWert;
+  std::string Entspricht;
+  std::string Stand;
+  std::string Sommerzeit;
+  std::string Faktor;
 };
 
 struct Eingabefehler {

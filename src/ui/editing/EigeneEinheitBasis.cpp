@@ -41,11 +41,10 @@ void EigeneEinheitBasis::Beschriften(QWidget* feld, const QString& beschriftung,
   m_Gitter->addLayout(spalte, m_Zeilen, 0);
 }
 
-QLineEdit* EigeneEinheitBasis::Textzeile(Eingabefeld feld, const QString& beschriftung, int maxLaenge,
-                                         const QString& hinweis) {
-  static const char* const kNamen[] = {"Edit1", "Edit2", "ComboBox1", "Edit3", "Edit4", "Edit5", "Edit6"};
+QLineEdit* EigeneEinheitBasis::Textzeile(Eingabefeld feld, const char* objektname, const QString& beschriftung,
+                                         int maxLaenge, const QString& hinweis) {
   auto* edit = new QLineEdit(this);
-  edit->setObjectName(QString::fromLatin1(kNamen[static_cast<int>(feld)]));
+  edit->setObjectName(QString::fromLatin1(objektname));
   if (maxLaenge > 0) edit->setMaxLength(maxLaenge);
   Beschriften(edit, beschriftung, hinweis);
   m_Gitter->addWidget(edit, m_Zeilen++, 1);
@@ -61,7 +60,7 @@ void EigeneEinheitBasis::Landzeile() {
 }
 
 void EigeneEinheitBasis::Faktorzeile(const QString& beschriftung, int maxLaenge, bool mitBezugseinheit) {
-  QLineEdit* edit = Textzeile(Eingabefeld::Edit5, beschriftung, maxLaenge);
+  QLineEdit* edit = Textzeile(Eingabefeld::Faktor, "Edit5", beschriftung, maxLaenge);
   if (!mitBezugseinheit) return;
   // The reference unit stands right behind the factor: "1 own unit = x <Bezugseinheit>".
   m_Gitter->removeWidget(edit);
@@ -102,13 +101,13 @@ void EigeneEinheitBasis::Vorbereiten() {
     if (!land.empty()) ComboBox1->addItem(QtText(land));
   ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
   // The fields keep what was typed last time.
-  m_Edits.at(Eingabefeld::Edit1)->setFocus();
+  m_Edits.at(Eingabefeld::Name)->setFocus();
 }
 
 QWidget* EigeneEinheitBasis::Steuerelement(Eingabefeld feld) const {
-  if (feld == Eingabefeld::ComboBox1) return ComboBox1;
+  if (feld == Eingabefeld::Land) return ComboBox1;
   auto gefunden = m_Edits.find(feld);
-  return gefunden == m_Edits.end() ? m_Edits.at(Eingabefeld::Edit1) : gefunden->second;
+  return gefunden == m_Edits.end() ? m_Edits.at(Eingabefeld::Name) : gefunden->second;
 }
 
 void EigeneEinheitBasis::Ablehnen(const Meldung& meldung, Eingabefeld feld) {
@@ -123,7 +122,7 @@ void EigeneEinheitBasis::OKBtnClick() {
   auto uebernehmen = [&](Eingabefeld feld, std::string& ziel) {
     QWidget* element = Steuerelement(feld);
     const QString text =
-        feld == Eingabefeld::ComboBox1 ? ComboBox1->currentText() : static_cast<QLineEdit*>(element)->text();
+        feld == Eingabefeld::Land ? ComboBox1->currentText() : static_cast<QLineEdit*>(element)->text();
     auto cp1252 = Cp1252AusQt(text);
     if (!cp1252) {
       // The data files are Windows-1252: a character outside it cannot be stored.
@@ -135,13 +134,19 @@ void EigeneEinheitBasis::OKBtnClick() {
     ziel = std::move(*cp1252);
     return true;
   };
-  const std::pair<Eingabefeld, std::string*> felder[] = {
-      {Eingabefeld::Edit1, &eingabe.Edit1},    {Eingabefeld::Edit2, &eingabe.Edit2},
-      {Eingabefeld::ComboBox1, &eingabe.Land}, {Eingabefeld::Edit3, &eingabe.Edit3},
-      {Eingabefeld::Edit4, &eingabe.Edit4},    {Eingabefeld::Edit6, &eingabe.Edit6},
-      {Eingabefeld::Edit5, &eingabe.Edit5}};
+  using F = Eingabefeld;
+  const std::pair<Eingabefeld, std::string*> felder[] = {{F::Name, &eingabe.Name},
+                                                         {F::Kurzzeichen, &eingabe.Kurzzeichen},
+                                                         {F::Land, &eingabe.Land},
+                                                         {F::WeitererName, &eingabe.WeitererName},
+                                                         {F::Einsatzgebiet, &eingabe.Einsatzgebiet},
+                                                         {F::CaWert, &eingabe.CaWert},
+                                                         {F::Entspricht, &eingabe.Entspricht},
+                                                         {F::Stand, &eingabe.Stand},
+                                                         {F::Sommerzeit, &eingabe.Sommerzeit},
+                                                         {F::Faktor, &eingabe.Faktor}};
   for (const auto& [feld, ziel] : felder) {
-    if (feld != Eingabefeld::ComboBox1 && !m_Edits.count(feld)) continue;
+    if (feld != Eingabefeld::Land && !m_Edits.count(feld)) continue;
     if (!uebernehmen(feld, *ziel)) return;
   }
 

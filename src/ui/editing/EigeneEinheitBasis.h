@@ -25,9 +25,11 @@ class EigeneEinheitBasis : public Dialogbasis {
   EigeneEinheitBasis(const Dialogumgebung& umgebung, Eigenart art, const QString& formname, const QString& titel,
                      QWidget* eltern);
 
-  // The rows in reading order. maxLaenge 0: no limit; hinweis is a second,
+  // The rows in reading order: the field of that meaning, under the object
+  // name this dialog gives it. maxLaenge 0: no limit; hinweis is a second,
   // smaller line under the caption.
-  QLineEdit* Textzeile(Eingabefeld feld, const QString& beschriftung, int maxLaenge, const QString& hinweis = {});
+  QLineEdit* Textzeile(Eingabefeld feld, const char* objektname, const QString& beschriftung, int maxLaenge,
+                       const QString& hinweis = {});
   void Landzeile();
   // The factor field (Edit5); with the reference unit (Label6) behind it.
   void Faktorzeile(const QString& beschriftung, int maxLaenge, bool mitBezugseinheit);

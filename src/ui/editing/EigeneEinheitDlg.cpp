@@ -6,11 +6,11 @@ namespace kolvaro::ui {
 TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(const Dialogumgebung& umgebung, QWidget* eltern)
     : EigeneEinheitBasis(umgebung, Eigenart::Gewoehnlich, QStringLiteral("Dlg_eigene_einfuegen"),
                          QStringLiteral("Eigene Einheit einfügen"), eltern) {
-  Textzeile(Eingabefeld::Edit1, QStringLiteral("Name der Einheit:"), 34);
-  Textzeile(Eingabefeld::Edit2, QStringLiteral("Kurzzeichen:"), 20);
+  Textzeile(Eingabefeld::Name, "Edit1", QStringLiteral("Name der Einheit:"), 34);
+  Textzeile(Eingabefeld::Kurzzeichen, "Edit2", QStringLiteral("Kurzzeichen:"), 20);
   Landzeile();
-  Textzeile(Eingabefeld::Edit3, QStringLiteral("Weiterer Name:"), 33);
-  Textzeile(Eingabefeld::Edit4, QStringLiteral("Einsatzgebiet:"), 27);
+  Textzeile(Eingabefeld::WeitererName, "Edit3", QStringLiteral("Weiterer Name:"), 33);
+  Textzeile(Eingabefeld::Einsatzgebiet, "Edit4", QStringLiteral("Einsatzgebiet:"), 27);
   Faktorzeile(QStringLiteral("1 eigene Einheit entspricht (Umrechnungsfaktor);"), 0, true);
   Knoepfe();
 }

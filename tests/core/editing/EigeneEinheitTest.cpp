@@ -19,8 +19,17 @@ namespace {
 
 using test::Einheitenzeile;
 
+// The fields each dialog shows third, fourth and sixth hold "drei", "vier", "sechs".
 EigeneEingabe Eingabe(const char* name, const char* faktor) {
-  return {Cp1252(name), "kz", "Deutschland", "drei", "vier", faktor, "sechs"};
+  EigeneEingabe e;
+  e.Name = Cp1252(name);
+  e.Kurzzeichen = "kz";
+  e.Land = "Deutschland";
+  e.WeitererName = e.CaWert = e.Sommerzeit = "drei";
+  e.Einsatzgebiet = e.Stand = "vier";
+  e.Entspricht = "sechs";
+  e.Faktor = faktor;
+  return e;
 }
 
 TEST(EigeneEinheit, ZeileJeDialogWeltzeitInStunden) {
@@ -58,7 +67,7 @@ TEST(EigeneEinheit, Ablehnungen) {
     auto fehler = EigeneEingabePruefen(f.Art, Eingabe(f.Name, f.Faktor));
     ASSERT_EQ(fehler.has_value(), !f.Text.empty());
     if (!fehler) continue;
-    EXPECT_EQ(fehler->Feld, *f.Name && f.Name[0] != ' ' ? Eingabefeld::Edit5 : Eingabefeld::Edit1);
+    EXPECT_EQ(fehler->Feld, *f.Name && f.Name[0] != ' ' ? Eingabefeld::Faktor : Eingabefeld::Name);
     EXPECT_EQ(fehler->Text.Art, Meldungsart::Information);
     EXPECT_EQ(Cp1252NachUtf8(fehler->Text.Text), f.Text);
   }
@@ -73,14 +82,14 @@ TEST(EigeneEinheit, ZeichenDieDieZeileZerbraechenNenntDasFeld) {
     std::string EigeneEingabe::*Ziel;
     Eingabefeld Feld;
     const char* Beschriftung;
-  } faelle[] = {{Eigenart::Gewoehnlich, &E::Edit1, Eingabefeld::Edit1, "Name der Einheit"},
-                {Eigenart::Gewoehnlich, &E::Edit2, Eingabefeld::Edit2, "Kurzzeichen"},
-                {Eigenart::Gewoehnlich, &E::Edit3, Eingabefeld::Edit3, "Weiterer Name"},
-                {Eigenart::Gewoehnlich, &E::Edit4, Eingabefeld::Edit4, "Einsatzgebiet"},
-                {Eigenart::Waehrung, &E::Edit3, Eingabefeld::Edit3, "Wert bwz. ca.Wert"},
-                {Eigenart::Waehrung, &E::Edit4, Eingabefeld::Edit4, "Stand (Datum)"},
-                {Eigenart::Waehrung, &E::Edit6, Eingabefeld::Edit6, "entspricht"},
-                {Eigenart::Weltzeit, &E::Edit3, Eingabefeld::Edit3, "Sommerzeit (von..bis)"}};
+  } faelle[] = {{Eigenart::Gewoehnlich, &E::Name, Eingabefeld::Name, "Name der Einheit"},
+                {Eigenart::Gewoehnlich, &E::Kurzzeichen, Eingabefeld::Kurzzeichen, "Kurzzeichen"},
+                {Eigenart::Gewoehnlich, &E::WeitererName, Eingabefeld::WeitererName, "Weiterer Name"},
+                {Eigenart::Gewoehnlich, &E::Einsatzgebiet, Eingabefeld::Einsatzgebiet, "Einsatzgebiet"},
+                {Eigenart::Waehrung, &E::CaWert, Eingabefeld::CaWert, "Wert bwz. ca.Wert"},
+                {Eigenart::Waehrung, &E::Stand, Eingabefeld::Stand, "Stand (Datum)"},
+                {Eigenart::Waehrung, &E::Entspricht, Eingabefeld::Entspricht, "entspricht"},
+                {Eigenart::Weltzeit, &E::Sommerzeit, Eingabefeld::Sommerzeit, "Sommerzeit (von..bis)"}};
   for (const char* boese : {"a\tb", "\xFF"}) {
     for (const auto& f : faelle) {
       SCOPED_TRACE(f.Beschriftung);
@@ -94,7 +103,7 @@ TEST(EigeneEinheit, ZeichenDieDieZeileZerbraechenNenntDasFeld) {
   }
   // A field the dialog does not have is never written, so never refused.
   EigeneEingabe e = Eingabe("Zone", "60");
-  e.Edit4 = e.Edit6 = "a\tb";
+  e.Einsatzgebiet = e.Entspricht = e.Stand = "a\tb";
   EXPECT_FALSE(EigeneEingabePruefen(Eigenart::Weltzeit, e));
 }
 
