@@ -1,6 +1,7 @@
 // Own units: building, checking and inserting the line.
 #include "editing/EigeneEinheit.h"
 
+#include <iterator>
 #include <vector>
 
 #include "basis/Alphabet.h"
@@ -31,32 +32,6 @@ std::vector<Eingabefeld> Textfelder(Eigenart art) {
   return {F::Name, F::Kurzzeichen, F::Land, F::Sommerzeit};
 }
 
-const std::string& Text(const EigeneEingabe& e, Eingabefeld feld) {
-  switch (feld) {
-    case Eingabefeld::Name:
-      return e.Name;
-    case Eingabefeld::Kurzzeichen:
-      return e.Kurzzeichen;
-    case Eingabefeld::Land:
-      return e.Land;
-    case Eingabefeld::WeitererName:
-      return e.WeitererName;
-    case Eingabefeld::Einsatzgebiet:
-      return e.Einsatzgebiet;
-    case Eingabefeld::CaWert:
-      return e.CaWert;
-    case Eingabefeld::Entspricht:
-      return e.Entspricht;
-    case Eingabefeld::Stand:
-      return e.Stand;
-    case Eingabefeld::Sommerzeit:
-      return e.Sommerzeit;
-    case Eingabefeld::Faktor:
-      break;
-  }
-  return e.Faktor;
-}
-
 Eingabefehler Abgelehnt(Eingabefeld feld, std::string_view utf8) { return {InfoMeldung(Cp1252(utf8)), feld}; }
 
 Faktorart ArtDesFaktors(Eigenart art) {
@@ -72,6 +47,20 @@ Faktorart ArtDesFaktors(Eigenart art) {
 }
 
 }  // namespace
+
+std::string& Feldtext(EigeneEingabe& e, Eingabefeld feld) {
+  // In the order of Eingabefeld.
+  using E = EigeneEingabe;
+  static constexpr std::string E::*kFelder[] = {&E::Name,          &E::Kurzzeichen, &E::Land,       &E::WeitererName,
+                                                &E::Einsatzgebiet, &E::CaWert,      &E::Entspricht, &E::Stand,
+                                                &E::Sommerzeit,    &E::Faktor};
+  static_assert(std::size(kFelder) == std::size(kAlleEingabefelder));
+  return e.*kFelder[static_cast<std::size_t>(feld)];
+}
+
+const std::string& Feldtext(const EigeneEingabe& e, Eingabefeld feld) {
+  return Feldtext(const_cast<EigeneEingabe&>(e), feld);
+}
 
 std::string WeltzeitFaktor(long double minuten) { return WissText23(minuten / 60.0L); }
 
@@ -108,7 +97,7 @@ std::optional<Eingabefehler> EigeneEingabePruefen(Eigenart art, const EigeneEing
                                             std::string(Beschriftung(art, Eingabefeld::Name)) +
                                             "\" einen Namen eingeben!");
   for (Eingabefeld feld : Textfelder(art))
-    if (auto geprueft = FeldPruefen(Text(eingabe, feld), Beschriftung(art, feld)); !geprueft)
+    if (auto geprueft = FeldPruefen(Feldtext(eingabe, feld), Beschriftung(art, feld)); !geprueft)
       return Eingabefehler{geprueft.Fehler(), feld};
 
   if (auto faktor = FaktorPruefen(eingabe.Faktor, ArtDesFaktors(art), Faktorstelle::Einfuegen); !faktor)

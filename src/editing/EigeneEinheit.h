@@ -46,6 +46,14 @@ struct EigeneEingabe {
   std::string Faktor;
 };
 
+// Every field in the order of Eingabefeld, and its text in an input.
+inline constexpr Eingabefeld kAlleEingabefelder[] = {
+    Eingabefeld::Name,          Eingabefeld::Kurzzeichen, Eingabefeld::Land,       Eingabefeld::WeitererName,
+    Eingabefeld::Einsatzgebiet, Eingabefeld::CaWert,      Eingabefeld::Entspricht, Eingabefeld::Stand,
+    Eingabefeld::Sommerzeit,    Eingabefeld::Faktor};
+std::string& Feldtext(EigeneEingabe& eingabe, Eingabefeld feld);
+const std::string& Feldtext(const EigeneEingabe& eingabe, Eingabefeld feld);
+
 struct Eingabefehler {
   Meldung Text;
   Eingabefeld Feld;

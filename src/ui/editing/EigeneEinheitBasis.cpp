@@ -134,20 +134,9 @@ void EigeneEinheitBasis::OKBtnClick() {
     ziel = std::move(*cp1252);
     return true;
   };
-  using F = Eingabefeld;
-  const std::pair<Eingabefeld, std::string*> felder[] = {{F::Name, &eingabe.Name},
-                                                         {F::Kurzzeichen, &eingabe.Kurzzeichen},
-                                                         {F::Land, &eingabe.Land},
-                                                         {F::WeitererName, &eingabe.WeitererName},
-                                                         {F::Einsatzgebiet, &eingabe.Einsatzgebiet},
-                                                         {F::CaWert, &eingabe.CaWert},
-                                                         {F::Entspricht, &eingabe.Entspricht},
-                                                         {F::Stand, &eingabe.Stand},
-                                                         {F::Sommerzeit, &eingabe.Sommerzeit},
-                                                         {F::Faktor, &eingabe.Faktor}};
-  for (const auto& [feld, ziel] : felder) {
+  for (Eingabefeld feld : kAlleEingabefelder) {
     if (feld != Eingabefeld::Land && !m_Edits.count(feld)) continue;
-    if (!uebernehmen(feld, *ziel)) return;
+    if (!uebernehmen(feld, Feldtext(eingabe, feld))) return;
   }
 
   const EinfuegeErgebnis ergebnis =
