@@ -61,46 +61,6 @@ struct Kopierfehler {
 
 int Fehlernummer(const std::error_code& fehler) { return fehler ? fehler.value() : EIO; }
 
-// Copies one file byte for byte into a new file and puts it on the disk;
-// 0 or the errno of the first failure. A file that comes out shorter or
-// longer than its source (a source that changed while it was read) is EIO.
-int DateiKopieren(const fs::path& quelle, const fs::path& ziel) {
-  const int ein = ::open(quelle.c_str(), O_RDONLY | O_CLOEXEC);
-  if (ein < 0) return errno;
-  const int aus = ::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-  if (aus < 0) {
-    const int nummer = errno;
-    ::close(ein);
-    return nummer;
-  }
-  int nummer = 0;
-  off_t kopiert = 0;
-  char puffer[65536];
-  while (nummer == 0) {
-    const ssize_t gelesen = ::read(ein, puffer, sizeof puffer);
-    if (gelesen == 0) break;
-    if (gelesen < 0) {
-      if (errno != EINTR) nummer = errno;
-      continue;
-    }
-    for (ssize_t fertig = 0; nummer == 0 && fertig < gelesen;) {
-      const ssize_t geschrieben = ::write(aus, puffer + fertig, static_cast<std::size_t>(gelesen - fertig));
-      if (geschrieben < 0) {
-        if (errno != EINTR) nummer = errno;
-      } else {
-        fertig += geschrieben;
-      }
-    }
-    kopiert += gelesen;
-  }
-  struct stat angaben {};
-  if (nummer == 0 && ::fsync(aus) != 0) nummer = errno;
-  if (nummer == 0 && (::fstat(aus, &angaben) != 0 || angaben.st_size != kopiert)) nummer = EIO;
-  if (::close(aus) != 0 && nummer == 0) nummer = errno;
-  ::close(ein);
-  return nummer;
-}
-
 // Temporary copies beside the target: its name, ".neu" and six characters.
 std::string Zwischenname(const fs::path& ziel) { return ziel.filename().string() + ".neu"; }
 

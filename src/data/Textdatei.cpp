@@ -49,7 +49,7 @@ class Deskriptor {
   int m_Fd;
 };
 
-bool AllesSchreiben(int fd, const std::string& inhalt) {
+bool AllesSchreiben(int fd, std::string_view inhalt) {
   const char* daten = inhalt.data();
   std::size_t rest = inhalt.size();
   while (rest > 0) {
@@ -152,6 +152,31 @@ std::vector<std::string> Zeilen(std::string_view inhalt) {
     return true;
   });
   return zeilen;
+}
+
+int DateiKopieren(const fs::path& quelle, const fs::path& ziel) {
+  // errno is read in the return before the descriptors close.
+  Deskriptor ein(::open(quelle.c_str(), O_RDONLY | O_CLOEXEC));
+  if (ein.Fd() < 0) return errno;
+  Deskriptor aus(::open(ziel.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+  if (aus.Fd() < 0) return errno;
+  off_t kopiert = 0;
+  char puffer[65536];
+  for (;;) {
+    const ssize_t gelesen = ::read(ein.Fd(), puffer, sizeof puffer);
+    if (gelesen == 0) break;
+    if (gelesen < 0) {
+      if (errno == EINTR) continue;
+      return errno;
+    }
+    if (!AllesSchreiben(aus.Fd(), std::string_view(puffer, static_cast<std::size_t>(gelesen)))) return errno;
+    kopiert += gelesen;
+  }
+  struct stat angaben {};
+  if (::fsync(aus.Fd()) != 0) return errno;
+  if (::fstat(aus.Fd(), &angaben) != 0 || angaben.st_size != kopiert) return EIO;
+  if (!aus.Schliessen()) return errno;
+  return 0;
 }
 
 Resultat<> SchreibeAtomarRoh(const fs::path& pfad, const std::string& inhalt, Dateirechte rechte) {

@@ -59,6 +59,11 @@ void VerwaisteZwischendateienEntfernen(const std::filesystem::path& verzeichnis)
 
 bool DateiExistiert(const std::filesystem::path& pfad);
 
+// Copies a file byte for byte into a new file (never over one that is
+// there) and puts it on the disk; 0 or the errno of the first failure. A
+// copy whose size differs from what was read is EIO.
+int DateiKopieren(const std::filesystem::path& quelle, const std::filesystem::path& ziel);
+
 // "Die Datei X konnte nicht geöffnet werden!"
 Meldung NichtGeoeffnetMeldung(const std::string& dateiname);
 // The message for a failed rewrite of a data file.
