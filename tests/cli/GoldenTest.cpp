@@ -1,6 +1,7 @@
 // Golden-file tests of kolvaro-cli: every case file in golden/ holds a
 // command line and the exact standard output, standard error and exit status
-// of the real program on the shipped data (the format: golden/README.md).
+// of the real program, on the shipped data or on the small fixed data set
+// built from testdaten/ (the format: golden/README.md).
 // Each case is its own test, Golden.<file name>. With KOLVARO_GOLDEN_NEU=1
 // the runner writes what the program prints into the case files instead.
 #include <gtest/gtest.h>
@@ -20,6 +21,8 @@ namespace fs = std::filesystem;
 using kolvaro::test::CliLauf;
 
 const char* const kKoepfe[] = {"# argumente", "# ausgabe", "# fehler", "# status"};
+// The argument that stands for the built small data set.
+const char* const kTestdaten = "{testdaten}";
 
 struct Fall {
   std::string Vorspann;  // free text before "# argumente", kept on rewriting
@@ -110,8 +113,11 @@ class Golden : public testing::Test {
     std::string problem;
     const auto fall = FallLesen(*inhalt, problem);
     ASSERT_TRUE(fall) << problem;
-    std::vector<std::string> argumente = {"--daten", KOLVARO_DATEN_DIR};
-    argumente.insert(argumente.end(), fall->Argumente.begin(), fall->Argumente.end());
+    // A case that names no data directory runs on the shipped data.
+    std::vector<std::string> argumente = fall->Argumente;
+    if (std::find(argumente.begin(), argumente.end(), "--daten") == argumente.end())
+      argumente.insert(argumente.begin(), {"--daten", KOLVARO_DATEN_DIR});
+    std::replace(argumente.begin(), argumente.end(), std::string(kTestdaten), std::string(KOLVARO_TESTDATEN_DIR));
     const CliLauf lauf = kolvaro::test::CliAufrufen(argumente);
 
     if (const char* schalter = std::getenv("KOLVARO_GOLDEN_NEU"); schalter && std::string(schalter) == "1") {
