@@ -90,14 +90,6 @@ TEST(Kommandozeile, DatenverzeichnisOhneAngabe) {
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), installiert);
   const auto benutzer = heim.Pfad() / "xdg" / "Ostravin" / "Kolvaro";
   EXPECT_TRUE(DateiExistiert(benutzer / "Gruppen.nfo"));
-  // A copy that lost a file is not used as if it were whole.
-  const auto laenge = *DateiInhalt(benutzer / "LAENGE.DAT");
-  std::filesystem::remove(benutzer / "LAENGE.DAT");
-  const CliLauf fehlt = CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung);
-  EXPECT_EQ(fehlt.Status, 1);
-  EXPECT_EQ(fehlt.Aus, "");
-  EXPECT_EQ(fehlt.Fehler.rfind("Im Datenverzeichnis " + benutzer.string() + " fehlt die Datei LAENGE.DAT.", 0), 0u);
-  ASSERT_TRUE(SchreibeAtomarRoh(benutzer / "LAENGE.DAT", laenge));
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), installiert);
   // An empty directory argument is a mistake, not "the usual directory".
   EXPECT_EQ(CliAufrufen({"--daten", "", "gebiete"}, aktuell.Pfad(), umgebung).Status, 2);
@@ -121,28 +113,15 @@ TEST(Kommandozeile, SuchenBisZurUnlesbarenDatei) {
   EXPECT_EQ(Cli(daten, {"suchen", "--abkuerzung", "s"}), (CliLauf{1, "", meldung}));  // no hits before it
 }
 
-// A damaged file ends the run with a message naming the file (and the line),
-// exit 1, whether loading or converting finds it. The rules for each damage
-// are the core tests' (BeschaedigteDatenTest, SonderumrechnungTest).
+// A damaged table that only converting finds ends the run with a message
+// naming the file and the line, exit 1 (a damaged category file: above). The
+// rules for each damage are the core tests' (BeschaedigteDatenTest,
+// SonderumrechnungTest).
 TEST(Kommandozeile, BeschaedigteDateienWerdenAbgelehnt) {
   TempVerzeichnis kopie;  // of the shipped data, to damage
   for (const auto& eintrag : std::filesystem::directory_iterator(KOLVARO_DATEN_DIR))
     std::filesystem::copy_file(eintrag.path(), kopie.Pfad() / eintrag.path().filename());
   auto pfad = [&](const char* datei) { return kopie.Pfad() / datei; };
-  // A cut file: its last line reads as the beginning of a unit line.
-  const std::string laenge = *DateiInhalt(pfad("LAENGE.DAT"));
-  const std::size_t zeilen = DateiLaden(pfad("LAENGE.DAT"))->size();
-  ASSERT_TRUE(SchreibeAtomarRoh(pfad("LAENGE.DAT"), laenge.substr(0, laenge.size() - 20)));
-  EXPECT_EQ(Cli(kopie, {"umrechnen", "Länge", "Meter", "1"}),
-            Beschaedigt("LAENGE.DAT",
-                        "Zeile " + std::to_string(zeilen) + " endet ohne Zeilenumbruch, die Datei ist abgeschnitten"));
-
-  // An empty file is named, not the unit looked for in it.
-  Schreiben(pfad("MASSE.DAT"), {});
-  const CliLauf leer{1, "", "Die Datei MASSE.DAT ist leer: das Gebiet \"Masse\" hat keine Einheiten.\n"};
-  EXPECT_EQ(Cli(kopie, {"umrechnen", "Masse", "Kilogramm", "1"}), leer);
-  EXPECT_EQ(Cli(kopie, {"einheiten", "Masse"}), leer);
-
   // Two rows of the viscosity table swapped (the lines stay enciphered).
   auto tabelle = *DateiLaden(pfad("STOFFW12.NFO"));
   std::swap(tabelle[4], tabelle[5]);

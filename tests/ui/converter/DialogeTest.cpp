@@ -77,13 +77,6 @@ TEST_F(DialogeTest, EinDialogEntstehtBeimErstenAufrufUndBleibt) {
   EXPECT_EQ(m_Erzeugt, (std::vector<QString>{"Koerper", "Vorsatz"}));
 }
 
-TEST_F(DialogeTest, DerStartMachtKeinenDialog) {
-  // With the password file present the start asks nothing.
-  Starten();
-  EXPECT_TRUE(m_Fenster->findChildren<Dialogbasis*>().isEmpty());
-  EXPECT_FALSE(Gebiete().isEmpty());
-}
-
 // Which command asks for the password and how it refuses is the core's gate
 // (and PasswortTest's): here that the window follows it. After a change of the
 // data, as the probes make it, the window reloads the category or the catalogue.

@@ -116,13 +116,8 @@ TEST_F(MyWindowTest, EinstellungenUeberlebenDenNeustart) {
   Aktion("WissenschaZahlenanzeige1")->trigger();
   Aktion("AutomatischesRechnen1")->trigger();
   const int masse = Kind<QComboBox>("ComboBox2")->currentIndex();
+  // The stored texts are EinstellungswerteTest's; here that they come back.
   Schliessen();
-  const std::pair<const char*, QString> gespeichert[] = {
-      {"Gruppe", QString::number(masse + 1)}, {"ESortierung", "Land"}, {"ausg_wiss", "0"}, {"autorechnen", "1"}};
-  for (const auto& [schluessel, wert] : gespeichert)
-    EXPECT_EQ(m_Einstellungen->value(QLatin1String(schluessel)).toString(), wert) << schluessel;
-  EXPECT_EQ(m_Einstellungen->value(QStringLiteral("Laender")).toString().size(), 211);
-
   Starten();
   EXPECT_EQ(Kind<QComboBox>("ComboBox2")->currentIndex(), masse);
   EXPECT_TRUE(Aktion("ToolButton9")->isChecked());

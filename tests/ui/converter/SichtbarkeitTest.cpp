@@ -193,8 +193,6 @@ class AusgeblendeteLoeschenTest : public Sichtbarkeit {
             Einheitenzeile("n", "Deutschland", "", "Rute", "3.766242"),
             Einheitenzeile("j", "SI-Einheit", "m", "Meter", "1"),
             Einheitenzeile("j", "SI-Einheit", "mm", "Millimeter", "0.001")});
-    Daten("TEMP.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1"),
-                       Einheitenzeile("n", "SI-Einheit", "", "Rankine", "1")});
   }
   QAction* Befehl() { return Aktion("AusgeblendeteEinheitenlschen1"); }
   // As the user reaches it: the menu opens, then the entry is chosen.
@@ -220,15 +218,10 @@ TEST_F(AusgeblendeteLoeschenTest, LoeschtDieAusgeblendetenUndLaedtDasGebietNeu) 
   EXPECT_FALSE(MenueOeffnen());  // nothing hidden is left
 }
 
-TEST_F(AusgeblendeteLoeschenTest, TemperaturSchreibfehlerUndOhnePasswortAendernNichts) {
-  GebietWaehlen(QStringLiteral("Temperatur"));
+// The categories bound to their lines refuse the purge in the core
+// (GebietsverwaltungTest); its note reaches the window as every other.
+TEST_F(AusgeblendeteLoeschenTest, SchreibfehlerUndOhnePasswortAendernNichts) {
   ASSERT_TRUE(MenueOeffnen());
-  Befehl()->trigger();
-  EXPECT_EQ(Texte("Information").size(), 1);
-  EXPECT_TRUE(Texte("Frage").isEmpty());
-
-  GebietWaehlen(QStringLiteral("Länge"));
-  m_Plattform.Boxen.clear();
   m_Plattform.Antworten = {Antwort::Ja};
   Gesperrt([&] { Befehl()->trigger(); });
   EXPECT_EQ(Texte("Fehler").size(), 1);

@@ -1,7 +1,7 @@
-// The special categories and damaged data in the window: questions, notes
-// before and after the results, corrected input, focus, the exclusions of
-// automatic calculation, and a unit without a usable factor. The texts and
-// rules are SonderumrechnungTest's and BeschaedigteDatenTest's of the core.
+// The special categories in the window: questions, notes before and after
+// the results, corrected input, focus and the exclusions of automatic
+// calculation. The texts and rules are SonderumrechnungTest's of the core;
+// damaged data files are BeschaedigteDatenTest's.
 #include <gtest/gtest.h>
 
 #include "gemeinsam/Fenstertest.h"
@@ -14,8 +14,6 @@ class SonderFensterTest : public test::Fenstertest {
   void SetUp() override {
     Fenstertest::SetUp();
     kolvaro::test::Katalog(Verzeichnis(), {{"Aräometerskalen", "ARAEOM.DAT", "Gramm/Zentimeter^3 bei 15° C"},
-                                           {"Masse", "MASSE.DAT", "Kilogramm"},
-                                           {"Temperatur", "TEMPERAT.DAT", "Kelvin"},
                                            {"Weltzeit", "WELTZEIT.DAT", "Weltzeit (UTC)"},
                                            {"Zahlensysteme", "ZAHLSYS.DAT", "Dezimalzahl"}});
     kolvaro::test::LaenderSchreiben(Verzeichnis());
@@ -25,10 +23,6 @@ class SonderFensterTest : public test::Fenstertest {
     Daten("ARAEOM.DAT", {araeo("Deutschland", "Grad API", "15,56° C = 60° F"),
                          araeo("Deutschland", "Grad Brix", "15,625° C = 12,5° R"),
                          araeo("SI-Einheit", "Gramm/Zentimeter^3 bei 15° C", "15° C")});
-    Daten("MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1"),
-                        Einheitenzeile("j", "Österreich", "", "Pfund", "0"),
-                        Einheitenzeile("j", "USA", "lb", "Pound", "0.45359237")});
-    Daten("TEMPERAT.DAT", {Einheitenzeile("j", "SI-Einheit", "K", "Kelvin", "1")});  // the scales, one line short
     Daten("WELTZEIT.DAT",
           {Einheitenzeile("j", "Deutschland", "", "Berlin", "1"), Einheitenzeile("j", "USA", "", "New York", "-5")});
     std::vector<std::string> zahlen;
@@ -84,31 +78,6 @@ TEST_F(SonderFensterTest, WeltzeitRechnetNichtBeimTippen) {
   ASSERT_EQ(Texte("Fehler").size(), 1);
   EXPECT_EQ(Eingabe()->selectedText(), QStringLiteral("25:00"));
   EXPECT_EQ(Ergebnis(QStringLiteral("New York")), QStringLiteral("17:00"));  // unchanged
-}
-
-// Its note comes once per load, however often automatic calculation converts.
-TEST_F(SonderFensterTest, UnbrauchbarerFaktorEinmalGemeldet) {
-  GebietWaehlen(QStringLiteral("Masse"));
-  Waehlen(QStringLiteral("Kilogramm"));
-  Rechnen(QStringLiteral("1"));
-  EXPECT_EQ(Ergebnis(QStringLiteral("Pfund")), QStringLiteral("Faktor ungültig"));
-  EXPECT_EQ(Ergebnis(QStringLiteral("Pound")), QStringLiteral("2,2046226218"));
-  ASSERT_EQ(Texte("Warnung").size(), 1);
-  EXPECT_TRUE(Texte("Warnung")[0].startsWith(QStringLiteral("Die Datei MASSE.DAT ist beschädigt: Zeile 2")));
-  Rechnen(QStringLiteral("2"));
-  EXPECT_EQ(Ergebnis(QStringLiteral("Pound")), QStringLiteral("4,4092452437"));
-  EXPECT_EQ(m_Plattform.Boxen.size(), 1u);
-}
-
-TEST_F(SonderFensterTest, FalscheDateiformVerweigertDasRechnen) {
-  GebietWaehlen(QStringLiteral("Temperatur"));
-  EXPECT_EQ(Namen(), QStringList{QStringLiteral("Kelvin")});
-  EXPECT_TRUE(m_Plattform.Boxen.empty());
-  Rechnen(QStringLiteral("0"));
-  ASSERT_EQ(Texte("Fehler").size(), 1);
-  EXPECT_TRUE(Texte("Fehler")[0].startsWith(QStringLiteral("Die Datei TEMPERAT.DAT ist beschädigt")));
-  EXPECT_TRUE(Ergebnis(0).isEmpty());
-  EXPECT_FALSE(Aktion("WertKopieren1")->isEnabled());
 }
 
 }  // namespace
