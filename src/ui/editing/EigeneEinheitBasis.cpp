@@ -73,18 +73,11 @@ void EigeneEinheitBasis::Faktorzeile(const QString& beschriftung, int maxLaenge,
 }
 
 void EigeneEinheitBasis::Knoepfe() {
-  OKBtn = new QPushButton(QStringLiteral("&OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(OKBtn);
-  knoepfe->addWidget(CancelBtn);
-  static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe);
+  const OkAbbrechen knoepfe = OkAbbrechenZeile("OKBtn", "CancelBtn", Eingabetaste::Ok);
+  OKBtn = knoepfe.Ok;
+  CancelBtn = knoepfe.Abbrechen;
+  static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe.Zeile);
   connect(OKBtn, &QPushButton::clicked, this, &EigeneEinheitBasis::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &EigeneEinheitBasis::reject);
 }
 
 void EigeneEinheitBasis::Vorbereiten() {

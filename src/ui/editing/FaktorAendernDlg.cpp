@@ -19,7 +19,7 @@ TFaktor_aendern::TFaktor_aendern(const Dialogumgebung& umgebung, QWidget* eltern
   m_Raster->addWidget(Label_Bezugseinheit, 3, 2);
   auto* haupt = new QVBoxLayout(this);
   haupt->addLayout(m_Raster);
-  haupt->addLayout(OkAbbrechenZeile());
+  haupt->addLayout(m_Knoepfe);
   setTabOrder(Edit1, OKBtn);
   setTabOrder(OKBtn, CancelBtn);
   connect(OKBtn, &QPushButton::clicked, this, &TFaktor_aendern::OKBtnClick);
