@@ -81,13 +81,7 @@ void EigeneEinheitBasis::Knoepfe() {
 }
 
 void EigeneEinheitBasis::Vorbereiten() {
-  if (Label6) {
-    const auto& katalog = m_Konverter.Katalog();
-    const int index = m_Konverter.Gebietsindex();
-    Label6->setText(index >= 0 && index < static_cast<int>(katalog.size())
-                        ? QtText(katalog[static_cast<std::size_t>(index)].Bezugseinheit)
-                        : QString());
-  }
+  if (Label6) Label6->setText(QtText(m_Konverter.Bezugseinheit()));
   // Filled anew each time, so the countries never appear twice.
   ComboBox1->clear();
   for (const std::string& land : m_Konverter.Laender().Alle)
