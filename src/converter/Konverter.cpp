@@ -97,6 +97,12 @@ const std::string& Konverter::Gebietsname() const {
   return m_Gebietsindex >= 0 ? m_Katalog[m_Gebietsindex].Gebietsname : kLeer;
 }
 
+const std::string& Konverter::Bezugseinheit() const {
+  // A reloaded catalogue may have lost the category until the next is chosen.
+  const bool vorhanden = m_Gebietsindex >= 0 && m_Gebietsindex < static_cast<int>(m_Katalog.size());
+  return vorhanden ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Bezugseinheit : kLeer;
+}
+
 std::string Konverter::GebietsInfo() const {
   return m_Gebietsindex >= 0 ? GebietsInfotextBereinigt(m_Infotext, m_Gebietsindex + 1) : std::string();
 }

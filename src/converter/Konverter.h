@@ -79,6 +79,9 @@ class Konverter {
   void GebietWaehlen(int index);
   int Gebietsindex() const { return m_Gebietsindex; }
   const std::string& Gebietsname() const;
+  // The unit the current category's factors refer to, as the catalogue names
+  // it; empty without a category.
+  const std::string& Bezugseinheit() const;
   std::string GebietsInfo() const;  // the category's information text
 
   // ---- units ----

@@ -67,6 +67,29 @@ QHBoxLayout* Dialogbasis::RechtsBuendig(QWidget* knopf) {
   return zeile;
 }
 
+Dialogbasis::OkAbbrechen Dialogbasis::OkAbbrechenZeile(const char* okName, const char* abbrechenName,
+                                                       Eingabetaste eingabe, const QString& okText,
+                                                       std::initializer_list<QPushButton*> links) {
+  auto* ok = new QPushButton(okText, this);
+  ok->setObjectName(QString::fromLatin1(okName));
+  auto* abbrechen = new QPushButton(QStringLiteral("&Abbrechen"), this);
+  abbrechen->setObjectName(QString::fromLatin1(abbrechenName));
+  connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
+  if (eingabe == Eingabetaste::Ok) ok->setDefault(true);
+  if (eingabe == Eingabetaste::Keinen) {
+    for (QPushButton* knopf : links) knopf->setAutoDefault(false);
+    ok->setAutoDefault(false);
+    abbrechen->setAutoDefault(false);
+  }
+
+  auto* zeile = new QHBoxLayout;
+  for (QPushButton* knopf : links) zeile->addWidget(knopf);
+  zeile->addStretch(1);
+  zeile->addWidget(ok);
+  zeile->addWidget(abbrechen);
+  return {ok, abbrechen, zeile};
+}
+
 void Dialogbasis::AenderungMelden(Neuladen was) {
   if (static_cast<int>(was) > static_cast<int>(m_Neuladen)) m_Neuladen = was;
 }

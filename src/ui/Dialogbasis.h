@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <functional>
+#include <initializer_list>
 
 #include "converter/Konverter.h"
 #include "ui/Plattform.h"
@@ -65,6 +66,25 @@ class Dialogbasis : public QDialog {
   QPushButton* SchliessenKnopf();
   // A row with the button at its right end.
   static QHBoxLayout* RechtsBuendig(QWidget* knopf);
+
+  // What Enter presses in a dialog that ends with OK and Abbrechen.
+  enum class Eingabetaste {
+    Ok,          // the confirming button, wherever the focus is
+    Fokusknopf,  // Qt's choice: the button with the focus, else the first one in the tab order
+    Keinen,      // none: Enter belongs to the fields (a grid ends its edit with it)
+  };
+  struct OkAbbrechen {
+    QPushButton* Ok;
+    QPushButton* Abbrechen;
+    QHBoxLayout* Zeile;
+  };
+  // The row that ends a dialog: the buttons in links at its left, then the
+  // confirming button and "&Abbrechen" at its right end, made in that order so
+  // the tab order follows the row. The object names are the dialog's own;
+  // Abbrechen rejects, the confirming button is the dialog's to connect.
+  OkAbbrechen OkAbbrechenZeile(const char* okName, const char* abbrechenName, Eingabetaste eingabe,
+                               const QString& okText = QStringLiteral("&OK"),
+                               std::initializer_list<QPushButton*> links = {});
 
   Konverter& m_Konverter;
   Plattform& m_Plattform;

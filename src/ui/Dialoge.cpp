@@ -37,45 +37,70 @@ namespace kolvaro::ui {
 
 namespace {
 
-// The factory of a dialog class whose constructor takes the environment and the parent.
 template <typename T>
-Dialogfabrik Fabrik() {
-  return [](const Dialogumgebung& umgebung, QWidget* eltern) { return new T(umgebung, eltern); };
+Dialogbasis* Erzeugen(const Dialogumgebung& umgebung, QWidget* eltern) {
+  return new T(umgebung, eltern);
 }
+
+using M = Menueplatz;
+using A = Dialogart;
+
+// A new dialog is one line here (and its name in Dialogart).
+constexpr std::array<Dialogeintrag, kDialogartAnzahl> kDialoge{{
+    {A::EinheitenEinblenden, Erzeugen<TDlg_Einheit_einblenden>},
+    {A::EigeneEinheit, Erzeugen<TDlg_eigene_einfuegen>},
+    {A::EigeneEinheitWaehrung, Erzeugen<TDlg_eigene_einfuegen_Waehrung>},
+    {A::EigeneEinheitWeltzeit, Erzeugen<TDlg_eigene_einfuegen_WZ>},
+    {A::FaktorAendern, Erzeugen<TFaktor_aendern>},
+    {A::FaktorAendernWeltzeit, Erzeugen<TFaktor_aendern_Weltzeit>},
+    {A::WaehrungstabelleAendern, Erzeugen<TFaktor_aender_Waehrung_neu>},
+    {A::Suchen, Erzeugen<TSuch_Dialog>},
+    {A::GebietNeu, Erzeugen<TGebietNeuDlg>},
+    {A::GebietLoeschen, Erzeugen<TGebietLoeschenDlg>},
+    {A::Passwortabfrage, Erzeugen<TPasswordDlg>},
+    {A::PasswortErzeugung, Erzeugen<TPasswortErzeugungDlg>},
+    {A::Laender, Erzeugen<TLand_neu_Dlg>},
+    {A::Vorsatzzeichen, Erzeugen<TVorsatzzeichen>, M::Informationen, "Vorsatzzeichen1", "&Vorsatzzeichen"},
+    {A::Elemente, Erzeugen<TElementeDlg>, M::Informationen, "ChemischeElemente1", "&Chemische Elemente"},
+    {A::PhysikalischeKonstanten, Erzeugen<TPhysKonstDlg>, M::Informationen, "PhysikalischeKonstanten1",
+     "&Physikalische Konstanten"},
+    {A::Stoffdaten, Erzeugen<TStoffdatenDlg>, M::Informationen, "Stoffdaten1", "&Stoffdaten"},
+    {A::DiverseDaten, Erzeugen<TDivDatenDlg>, M::Informationen, "DiverseDaten1", "&Diverse Daten"},
+    {A::Zeichentabelle, Erzeugen<TANSIASCII_TabelleDlg>, M::Informationen, "ANSIASCIIZeichentabelle1",
+     "&ANSI/ASCII-Zeichentabelle"},
+    {A::Auslandsvorwahlen, Erzeugen<TAuslandsvorwahlDlg>, M::Informationen, "Auslandsvorwahlen1", "Auslands&vorwahlen"},
+    {A::Buchstabiertafel, Erzeugen<TBuchstabiertafelDlg>, M::Informationen, "Buchstabiertafel1", "&Buchstabiertafel"},
+    {A::ImmerwaehrenderKalender, Erzeugen<TKalenderDlg>, M::Informationen, "ImmerwhrenderKalender1",
+     "&Immerwährender Kalender"},
+    {A::Konfektion, Erzeugen<TKonfektionDlg>, M::Informationen, "Konfektionsgroessen1", "&Konfektionsgrößen"},
+    {A::Naehrwerte, Erzeugen<TNaehrwertDlg>, M::Informationen, "Naehrwerttabelle1", "&Nährwerttabelle"},
+    {A::Molmasse, Erzeugen<TMolmasseDlg>, M::Extras, "MolmassenRechner1", "&Molmassen-Rechner"},
+    {A::Flaechen, Erzeugen<TFlaechen_Berechnung_Dlg>, M::Extras, "FlchenBerechnung1", "&Flächen-Berechnung"},
+    {A::Koerper, Erzeugen<TKoerper_Berechnung_DlgN>, M::Extras, "KrperBerechnung1", "&Körper-Berechnung"},
+    {A::Ueber, Erzeugen<TUeberDlg>, M::Hilfe, "UeberKolvaro1", "&Über Kolvaro"},
+}};
+
+// A name in Dialogart without its line, or a line twice, does not build.
+constexpr bool JedeArtEinmal() {
+  std::array<int, kDialogartAnzahl> gezaehlt{};
+  for (const Dialogeintrag& eintrag : kDialoge) {
+    if (!eintrag.Erzeugen || (eintrag.Platz != Menueplatz::Keiner && !eintrag.Eintragname)) return false;
+    ++gezaehlt[static_cast<std::size_t>(eintrag.Art)];
+  }
+  for (int anzahl : gezaehlt)
+    if (anzahl != 1) return false;
+  return true;
+}
+static_assert(JedeArtEinmal(), "every dialog has exactly one line in kDialoge");
 
 }  // namespace
 
+const std::array<Dialogeintrag, kDialogartAnzahl>& Dialogliste() { return kDialoge; }
+
 Dialogfabriken Standardfabriken() {
-  return {
-      {Dialogart::EinheitenEinblenden, Fabrik<TDlg_Einheit_einblenden>()},
-      {Dialogart::EigeneEinheit, Fabrik<TDlg_eigene_einfuegen>()},
-      {Dialogart::EigeneEinheitWaehrung, Fabrik<TDlg_eigene_einfuegen_Waehrung>()},
-      {Dialogart::EigeneEinheitWeltzeit, Fabrik<TDlg_eigene_einfuegen_WZ>()},
-      {Dialogart::FaktorAendern, Fabrik<TFaktor_aendern>()},
-      {Dialogart::FaktorAendernWeltzeit, Fabrik<TFaktor_aendern_Weltzeit>()},
-      {Dialogart::Suchen, Fabrik<TSuch_Dialog>()},
-      {Dialogart::Ueber, Fabrik<TUeberDlg>()},
-      {Dialogart::GebietNeu, Fabrik<TGebietNeuDlg>()},
-      {Dialogart::GebietLoeschen, Fabrik<TGebietLoeschenDlg>()},
-      {Dialogart::Passwortabfrage, Fabrik<TPasswordDlg>()},
-      {Dialogart::WaehrungstabelleAendern, Fabrik<TFaktor_aender_Waehrung_neu>()},
-      {Dialogart::PasswortErzeugung, Fabrik<TPasswortErzeugungDlg>()},
-      {Dialogart::Laender, Fabrik<TLand_neu_Dlg>()},
-      {Dialogart::Molmasse, Fabrik<TMolmasseDlg>()},
-      {Dialogart::Stoffdaten, Fabrik<TStoffdatenDlg>()},
-      {Dialogart::Elemente, Fabrik<TElementeDlg>()},
-      {Dialogart::DiverseDaten, Fabrik<TDivDatenDlg>()},
-      {Dialogart::Naehrwerte, Fabrik<TNaehrwertDlg>()},
-      {Dialogart::Auslandsvorwahlen, Fabrik<TAuslandsvorwahlDlg>()},
-      {Dialogart::PhysikalischeKonstanten, Fabrik<TPhysKonstDlg>()},
-      {Dialogart::Vorsatzzeichen, Fabrik<TVorsatzzeichen>()},
-      {Dialogart::Buchstabiertafel, Fabrik<TBuchstabiertafelDlg>()},
-      {Dialogart::Zeichentabelle, Fabrik<TANSIASCII_TabelleDlg>()},
-      {Dialogart::Konfektion, Fabrik<TKonfektionDlg>()},
-      {Dialogart::Flaechen, Fabrik<TFlaechen_Berechnung_Dlg>()},
-      {Dialogart::ImmerwaehrenderKalender, Fabrik<TKalenderDlg>()},
-      {Dialogart::Koerper, Fabrik<TKoerper_Berechnung_DlgN>()},
-  };
+  Dialogfabriken fabriken;
+  for (const Dialogeintrag& eintrag : kDialoge) fabriken.emplace(eintrag.Art, eintrag.Erzeugen);
+  return fabriken;
 }
 
 Dialoge::Dialoge(const Dialogumgebung& umgebung, QWidget* eltern, Dialogfabriken fabriken)

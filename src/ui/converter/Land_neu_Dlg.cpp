@@ -2,7 +2,6 @@
 #include "ui/converter/Land_neu_Dlg.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -49,11 +48,11 @@ TLand_neu_Dlg::TLand_neu_Dlg(const Dialogumgebung& umgebung, QWidget* eltern)
   hinweis->setWordWrap(true);
   Button1 = new QPushButton(QStringLiteral("Technische Verwendung"), this);
   Button1->setObjectName(QStringLiteral("Button1"));
-  BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-  for (QPushButton* knopf : {Button1, BitBtn1, BitBtn2}) knopf->setAutoDefault(false);
+  // Abbrechen and Escape leave the converter's lists as they were.
+  const OkAbbrechen knoepfe =
+      OkAbbrechenZeile("BitBtn1", "BitBtn2", Eingabetaste::Keinen, QStringLiteral("&OK"), {Button1});
+  BitBtn1 = knoepfe.Ok;
+  BitBtn2 = knoepfe.Abbrechen;
 
   auto* pfeile = new QVBoxLayout;
   pfeile->addStretch(1);
@@ -65,15 +64,10 @@ TLand_neu_Dlg::TLand_neu_Dlg(const Dialogumgebung& umgebung, QWidget* eltern)
   listen->addWidget(ListBox1, 1, 0);
   listen->addLayout(pfeile, 1, 1);
   listen->addWidget(ListBox2, 1, 2);
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addWidget(Button1);
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(BitBtn1);
-  knoepfe->addWidget(BitBtn2);
   auto* haupt = new QVBoxLayout(this);
   haupt->addLayout(listen, 1);
   haupt->addWidget(hinweis);
-  haupt->addLayout(knoepfe);
+  haupt->addLayout(knoepfe.Zeile);
   QWidget* reihe[] = {ListBox1, SpeedButton1, SpeedButton2, SpeedButton3, SpeedButton4,
                       ListBox2, Button1,      BitBtn1,      BitBtn2};
   for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
@@ -86,8 +80,6 @@ TLand_neu_Dlg::TLand_neu_Dlg(const Dialogumgebung& umgebung, QWidget* eltern)
   connect(ListBox2, &QListWidget::itemDoubleClicked, this, &TLand_neu_Dlg::SpeedButton4Click);
   connect(Button1, &QPushButton::clicked, this, &TLand_neu_Dlg::Button1Click);
   connect(BitBtn1, &QPushButton::clicked, this, &TLand_neu_Dlg::BitBtn1Click);
-  // Cancel and Escape: the converter's lists were never touched.
-  connect(BitBtn2, &QPushButton::clicked, this, &TLand_neu_Dlg::reject);
 }
 
 void TLand_neu_Dlg::Vorbereiten() {

@@ -181,7 +181,6 @@ class TMyWindow : public QMainWindow {
   QAction* Laenderauseinblenden1 = nullptr;
   QAction* AutomatischesRechnen1 = nullptr;
   QAction* Index1 = nullptr;
-  QAction* UeberKolvaro1 = nullptr;
   // The entries that only open a dialog, with their dialog.
   std::vector<std::pair<QAction*, Dialogart>> m_Starter;
 

@@ -1,6 +1,7 @@
 // TMyWindow: the main menu and the tool bar. Every entry carries its form
-// name as objectName; the entries that open a dialog are listed with it in
-// m_Starter, the editing commands are connected in MyWindowBefehle.cpp.
+// name as objectName; the entries that only open a dialog come from the
+// dialogs' list (Dialoge.cpp) into m_Starter, the editing commands are
+// connected in MyWindowBefehle.cpp.
 #include <QActionGroup>
 #include <QComboBox>
 #include <QMenuBar>
@@ -80,34 +81,15 @@ void TMyWindow::MenueAufbauen() {
   AutomatischesRechnen1->setCheckable(true);
   connect(AutomatischesRechnen1, &QAction::triggered, this, &TMyWindow::AutomatischesRechnenClick);
 
-  // The reference tables and calculators only open their dialogs.
-  struct Starter {
-    const char* Name;
-    const char* Text;
-    Dialogart Art;
+  // The reference tables and calculators only open their dialogs; their
+  // entries come with the dialogs' registration.
+  auto starter = [this](QMenu* menue, Menueplatz platz) {
+    for (const Dialogeintrag& dialog : Dialogliste())
+      if (dialog.Platz == platz)
+        m_Starter.emplace_back(Eintrag(menue, dialog.Eintragname, dialog.Eintragtext), dialog.Art);
   };
-  static const Starter kInformationen[] = {
-      {"Vorsatzzeichen1", "&Vorsatzzeichen", Dialogart::Vorsatzzeichen},
-      {"ChemischeElemente1", "&Chemische Elemente", Dialogart::Elemente},
-      {"PhysikalischeKonstanten1", "&Physikalische Konstanten", Dialogart::PhysikalischeKonstanten},
-      {"Stoffdaten1", "&Stoffdaten", Dialogart::Stoffdaten},
-      {"DiverseDaten1", "&Diverse Daten", Dialogart::DiverseDaten},
-      {"ANSIASCIIZeichentabelle1", "&ANSI/ASCII-Zeichentabelle", Dialogart::Zeichentabelle},
-      {"Auslandsvorwahlen1", "Auslands&vorwahlen", Dialogart::Auslandsvorwahlen},
-      {"Buchstabiertafel1", "&Buchstabiertafel", Dialogart::Buchstabiertafel},
-      {"ImmerwhrenderKalender1", "&Immerwährender Kalender", Dialogart::ImmerwaehrenderKalender},
-      {"Konfektionsgroessen1", "&Konfektionsgrößen", Dialogart::Konfektion},
-      {"Naehrwerttabelle1", "&Nährwerttabelle", Dialogart::Naehrwerte},
-  };
-  static const Starter kExtras[] = {
-      {"MolmassenRechner1", "&Molmassen-Rechner", Dialogart::Molmasse},
-      {"FlchenBerechnung1", "&Flächen-Berechnung", Dialogart::Flaechen},
-      {"KrperBerechnung1", "&Körper-Berechnung", Dialogart::Koerper},
-  };
-  QMenu* informationen = Menue(leiste, "Informationen1", "&Informationen");
-  for (const auto& s : kInformationen) m_Starter.emplace_back(Eintrag(informationen, s.Name, s.Text), s.Art);
-  QMenu* extras = Menue(leiste, "Extras1", "E&xtras");
-  for (const auto& s : kExtras) m_Starter.emplace_back(Eintrag(extras, s.Name, s.Text), s.Art);
+  starter(Menue(leiste, "Informationen1", "&Informationen"), Menueplatz::Informationen);
+  starter(Menue(leiste, "Extras1", "E&xtras"), Menueplatz::Extras);
 
   QMenu* hilfe = Menue(leiste, "Hilfe1", "&Hilfe");
   // F1 answers for the window it is pressed in, as it does in every dialog.
@@ -116,8 +98,7 @@ void TMyWindow::MenueAufbauen() {
           [this] { m_Plattform.HilfeOeffnen(HilfeseiteFuer(objectName())); });
   Index1 = Eintrag(hilfe, "Index1", "&Index");
   connect(Index1, &QAction::triggered, this, [this] { m_Plattform.HilfeOeffnen(kHilfeInhalt); });
-  UeberKolvaro1 = Eintrag(hilfe, "UeberKolvaro1", "&Über Kolvaro");
-  m_Starter.emplace_back(UeberKolvaro1, Dialogart::Ueber);
+  starter(hilfe, Menueplatz::Hilfe);
 }
 
 void TMyWindow::WerkzeugleisteAufbauen() {

@@ -73,28 +73,15 @@ void EigeneEinheitBasis::Faktorzeile(const QString& beschriftung, int maxLaenge,
 }
 
 void EigeneEinheitBasis::Knoepfe() {
-  OKBtn = new QPushButton(QStringLiteral("&OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(OKBtn);
-  knoepfe->addWidget(CancelBtn);
-  static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe);
+  const OkAbbrechen knoepfe = OkAbbrechenZeile("OKBtn", "CancelBtn", Eingabetaste::Ok);
+  OKBtn = knoepfe.Ok;
+  CancelBtn = knoepfe.Abbrechen;
+  static_cast<QVBoxLayout*>(layout())->addLayout(knoepfe.Zeile);
   connect(OKBtn, &QPushButton::clicked, this, &EigeneEinheitBasis::OKBtnClick);
-  connect(CancelBtn, &QPushButton::clicked, this, &EigeneEinheitBasis::reject);
 }
 
 void EigeneEinheitBasis::Vorbereiten() {
-  if (Label6) {
-    const auto& katalog = m_Konverter.Katalog();
-    const int index = m_Konverter.Gebietsindex();
-    Label6->setText(index >= 0 && index < static_cast<int>(katalog.size())
-                        ? QtText(katalog[static_cast<std::size_t>(index)].Bezugseinheit)
-                        : QString());
-  }
+  if (Label6) Label6->setText(QtText(m_Konverter.Bezugseinheit()));
   // Filled anew each time, so the countries never appear twice.
   ComboBox1->clear();
   for (const std::string& land : m_Konverter.Laender().Alle)

@@ -19,7 +19,7 @@ TFaktor_aendern::TFaktor_aendern(const Dialogumgebung& umgebung, QWidget* eltern
   m_Raster->addWidget(Label_Bezugseinheit, 3, 2);
   auto* haupt = new QVBoxLayout(this);
   haupt->addLayout(m_Raster);
-  haupt->addLayout(OkAbbrechenZeile());
+  haupt->addLayout(m_Knoepfe);
   setTabOrder(Edit1, OKBtn);
   setTabOrder(OKBtn, CancelBtn);
   connect(OKBtn, &QPushButton::clicked, this, &TFaktor_aendern::OKBtnClick);
@@ -28,9 +28,7 @@ TFaktor_aendern::TFaktor_aendern(const Dialogumgebung& umgebung, QWidget* eltern
 void TFaktor_aendern::Vorbereiten() {
   const TAusgabetextobject* einheit = EinheitUebernehmen();
   if (!einheit) return;
-  const int gebiet = m_Konverter.Gebietsindex();
-  Label_Bezugseinheit->setText(
-      gebiet >= 0 ? QtText(m_Konverter.Katalog()[static_cast<std::size_t>(gebiet)].Bezugseinheit) : QString());
+  Label_Bezugseinheit->setText(QtText(m_Konverter.Bezugseinheit()));
   Edit1->setText(QtText(FaktorText(einheit->Faktor)));
   Edit1->selectAll();
   Edit1->setFocus();

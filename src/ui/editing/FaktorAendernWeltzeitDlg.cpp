@@ -32,7 +32,7 @@ TFaktor_aendern_Weltzeit::TFaktor_aendern_Weltzeit(const Dialogumgebung& umgebun
   auto* haupt = new QVBoxLayout(this);
   haupt->addLayout(m_Raster);
   haupt->addWidget(panel);
-  haupt->addLayout(OkAbbrechenZeile());
+  haupt->addLayout(m_Knoepfe);
   setTabOrder(Edit1, Edit2);
   setTabOrder(Edit2, OKBtn);
   setTabOrder(OKBtn, CancelBtn);

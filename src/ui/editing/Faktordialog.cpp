@@ -1,7 +1,6 @@
 #include "ui/editing/Faktordialog.h"
 
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -24,12 +23,10 @@ Faktordialog::Faktordialog(const Dialogumgebung& umgebung, const QString& formna
   Edit1 = new QLineEdit(this);
   Edit1->setObjectName(QStringLiteral("Edit1"));
   label4->setBuddy(Edit1);
-  OKBtn = new QPushButton(QStringLiteral("&OK"), this);
-  OKBtn->setObjectName(QStringLiteral("OKBtn"));
-  OKBtn->setDefault(true);
-  CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
-  connect(CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
+  const OkAbbrechen knoepfe = OkAbbrechenZeile("OKBtn", "CancelBtn", Eingabetaste::Ok);
+  OKBtn = knoepfe.Ok;
+  CancelBtn = knoepfe.Abbrechen;
+  m_Knoepfe = knoepfe.Zeile;
 
   m_Raster = new QGridLayout;
   const std::pair<QWidget*, QWidget*> zeilen[] = {
@@ -65,14 +62,6 @@ bool Faktordialog::Abschliessen(const Rechenergebnis& ergebnis) {
   AenderungMelden(Neuladen::Liste);
   accept();
   return true;
-}
-
-QHBoxLayout* Faktordialog::OkAbbrechenZeile() {
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(OKBtn);
-  knoepfe->addWidget(CancelBtn);
-  return knoepfe;
 }
 
 }  // namespace kolvaro::ui

@@ -26,9 +26,6 @@ class Faktordialog : public Dialogbasis {
   // Shows the result's message; true when the change is stored (the dialog
   // then closes and the window refills its list).
   bool Abschliessen(const Rechenergebnis& ergebnis);
-  // The row of OK and Cancel, right-aligned.
-  QHBoxLayout* OkAbbrechenZeile();
-
   QLabel* Label_Gebiet = nullptr;
   QLabel* Label_Land = nullptr;
   QLabel* Label_Einheit = nullptr;
@@ -37,6 +34,8 @@ class Faktordialog : public Dialogbasis {
   QPushButton* CancelBtn = nullptr;
   // Rows 0 to 3: category, country, unit, value field (column 2 of row 3 is free).
   QGridLayout* m_Raster = nullptr;
+  // The row of OK and Abbrechen, for the dialog to put below its fields.
+  QHBoxLayout* m_Knoepfe = nullptr;
   int m_Zeile = -1;  // the unit's row in the converter's list
 };
 

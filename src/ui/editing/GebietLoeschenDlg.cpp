@@ -1,7 +1,6 @@
 // The delete-category dialog.
 #include "ui/editing/GebietLoeschenDlg.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -18,24 +17,19 @@ TGebietLoeschenDlg::TGebietLoeschenDlg(const Dialogumgebung& umgebung, QWidget* 
   ListBox1->setObjectName(QStringLiteral("ListBox1"));
   auto* label = new QLabel(QStringLiteral("&Vorhandene Gebiete:"), this);
   label->setBuddy(ListBox1);
-  BitBtn1 = new QPushButton(QStringLiteral("Gebiet &löschen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+  const OkAbbrechen knoepfe =
+      OkAbbrechenZeile("BitBtn1", "BitBtn2", Eingabetaste::Fokusknopf, QStringLiteral("Gebiet &löschen"));
+  BitBtn1 = knoepfe.Ok;
+  BitBtn2 = knoepfe.Abbrechen;
 
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(BitBtn1);
-  knoepfe->addWidget(BitBtn2);
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addWidget(label);
   gesamt->addWidget(ListBox1);
-  gesamt->addLayout(knoepfe);
+  gesamt->addLayout(knoepfe.Zeile);
   setTabOrder(ListBox1, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);
 
   connect(BitBtn1, &QPushButton::clicked, this, &TGebietLoeschenDlg::BitBtn1Click);
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
   // A double click deletes nothing by accident: only the button does.
 }
 

@@ -71,25 +71,20 @@ TGebietNeuDlg::TGebietNeuDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   zeile("&Dateiname:", dateiname, "Dateiname")->setBuddy(Edit3);
   Edit3->setObjectName(QStringLiteral("Edit3"));
 
-  BitBtn2 = new QPushButton(QStringLiteral("Gebiet &einfügen"), this);
-  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-  BitBtn1 = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch();
-  knoepfe->addWidget(BitBtn2);
-  knoepfe->addWidget(BitBtn1);
+  const OkAbbrechen knoepfe =
+      OkAbbrechenZeile("BitBtn2", "BitBtn1", Eingabetaste::Fokusknopf, QStringLiteral("Gebiet &einfügen"));
+  BitBtn2 = knoepfe.Ok;
+  BitBtn1 = knoepfe.Abbrechen;
 
   auto* gesamt = new QVBoxLayout(this);
   gesamt->addLayout(raster);
-  gesamt->addLayout(knoepfe);
+  gesamt->addLayout(knoepfe.Zeile);
 
   QWidget* reihenfolge[] = {Edit1, Edit2, Edit4, Edit6, Edit5, ComboBox1, Memo1, Edit3, BitBtn2, BitBtn1};
   for (std::size_t i = 1; i < std::size(reihenfolge); ++i) setTabOrder(reihenfolge[i - 1], reihenfolge[i]);
 
   connect(Edit1, &QLineEdit::editingFinished, this, &TGebietNeuDlg::Edit1Exit);
   connect(BitBtn2, &QPushButton::clicked, this, &TGebietNeuDlg::BitBtn2Click);
-  connect(BitBtn1, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void TGebietNeuDlg::Vorbereiten() {

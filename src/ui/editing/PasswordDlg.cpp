@@ -1,7 +1,6 @@
 // The password query.
 #include "ui/editing/PasswordDlg.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,24 +22,17 @@ TPasswordDlg::TPasswordDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   Password->setStyleSheet(QStringLiteral("lineedit-password-character: 42;"));
   beschriftung->setBuddy(Password);
 
-  BitBtn1 = new QPushButton(QStringLiteral("&OK"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  BitBtn1->setDefault(true);
-  BitBtn2 = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
-  connect(BitBtn1, &QPushButton::clicked, this, &TPasswordDlg::BitBtn1Click);
   // Cancelling leaves the verdict refused.
-  connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+  const OkAbbrechen knoepfe = OkAbbrechenZeile("BitBtn1", "BitBtn2", Eingabetaste::Ok);
+  BitBtn1 = knoepfe.Ok;
+  BitBtn2 = knoepfe.Abbrechen;
+  connect(BitBtn1, &QPushButton::clicked, this, &TPasswordDlg::BitBtn1Click);
 
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(BitBtn1);
-  knoepfe->addWidget(BitBtn2);
   auto* spalte = new QVBoxLayout(this);
   spalte->addWidget(hinweis);
   spalte->addWidget(beschriftung);
   spalte->addWidget(Password);
-  spalte->addLayout(knoepfe);
+  spalte->addLayout(knoepfe.Zeile);
 
   setTabOrder(Password, BitBtn1);
   setTabOrder(BitBtn1, BitBtn2);

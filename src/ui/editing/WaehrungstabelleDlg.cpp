@@ -1,7 +1,6 @@
 // The currency table editor.
 #include "ui/editing/WaehrungstabelleDlg.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -96,23 +95,16 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(const Dialogumgebung& u
   Button1->setObjectName(QStringLiteral("Button1"));
   Button2 = new QPushButton(QStringLiteral("Nach &Einheit sortieren"), this);
   Button2->setObjectName(QStringLiteral("Button2"));
-  BitBtn1 = new QPushButton(QStringLiteral("Daten &speichern"), this);
-  BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-  CancelBtn = new QPushButton(QStringLiteral("&Abbrechen"), this);
-  CancelBtn->setObjectName(QStringLiteral("CancelBtn"));
   // Enter ends an edit in the grid; it must not press a button.
-  for (QPushButton* knopf : {Button1, Button2, BitBtn1, CancelBtn}) knopf->setAutoDefault(false);
+  const OkAbbrechen knoepfe = OkAbbrechenZeile("BitBtn1", "CancelBtn", Eingabetaste::Keinen,
+                                               QStringLiteral("Daten &speichern"), {Button1, Button2});
+  BitBtn1 = knoepfe.Ok;
+  CancelBtn = knoepfe.Abbrechen;
 
-  auto* knoepfe = new QHBoxLayout;
-  knoepfe->addWidget(Button1);
-  knoepfe->addWidget(Button2);
-  knoepfe->addStretch(1);
-  knoepfe->addWidget(BitBtn1);
-  knoepfe->addWidget(CancelBtn);
   auto* haupt = new QVBoxLayout(this);
   haupt->addWidget(StringGrid1, 1);
   haupt->addWidget(Memo1);
-  haupt->addLayout(knoepfe);
+  haupt->addLayout(knoepfe.Zeile);
   setTabOrder(StringGrid1, Button1);
   setTabOrder(Button1, Button2);
   setTabOrder(Button2, BitBtn1);
@@ -123,7 +115,6 @@ TFaktor_aender_Waehrung_neu::TFaktor_aender_Waehrung_neu(const Dialogumgebung& u
   connect(Button1, &QPushButton::clicked, this, &TFaktor_aender_Waehrung_neu::Button1Click);
   connect(Button2, &QPushButton::clicked, this, &TFaktor_aender_Waehrung_neu::Button2Click);
   connect(BitBtn1, &QPushButton::clicked, this, &TFaktor_aender_Waehrung_neu::BitBtn1Click);
-  connect(CancelBtn, &QPushButton::clicked, this, &TFaktor_aender_Waehrung_neu::reject);
 }
 
 void TFaktor_aender_Waehrung_neu::Vorbereiten() {

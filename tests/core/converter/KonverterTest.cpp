@@ -79,6 +79,16 @@ TEST_F(KonverterTest, VerborgeneLaenderNurInDenVierLaendergebieten) {
   EXPECT_EQ(m_Konverter.StatusEinheiten(), "0 Einheiten vorhanden, davon 1 ausgeblendet.");
 }
 
+TEST_F(KonverterTest, BezugseinheitDesGewaehltenGebiets) {
+  EXPECT_EQ(m_Konverter.Bezugseinheit(), "");
+  ASSERT_TRUE(Gebiet("Masse"));
+  EXPECT_EQ(m_Konverter.Bezugseinheit(), "Kilogramm");
+  // A catalogue reloaded without the category: none until the next is chosen.
+  test::Schreiben(m_Verzeichnis.Pfad() / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter")});
+  ASSERT_TRUE(m_Konverter.KatalogLaden());
+  EXPECT_EQ(m_Konverter.Bezugseinheit(), "");
+}
+
 TEST_F(KonverterTest, FehlendeOderBeschaedigteDatei) {
   EXPECT_EQ(Gebiet("Zeit").Fehler().Text, Cp1252("Die Datei ZEIT.DAT konnte nicht geöffnet werden!"));
   EXPECT_TRUE(m_Konverter.Einheiten().empty());

@@ -60,6 +60,7 @@ class EigeneEinheitTest : public Bearbeiten {
 TEST_F(EigeneEinheitTest, GewoehnlicheEinheitAnIhremPlatzUndInDerListe) {
   GebietWaehlen(QStringLiteral("Länge"));
   Einfuegen("Dlg_eigene_einfuegen", [&](QDialog& d) {
+    EXPECT_EQ(Text(&d, "Label6"), QStringLiteral("Meter"));  // the factor's reference unit
     Klafter(d);
     Laender(d)->setCurrentText(QStringLiteral("Österreich"));
     Klick(&d, "OKBtn");
@@ -207,6 +208,7 @@ TEST_F(FaktorAendernTest, NeuerFaktorStehtInDerDateiUndWirdGerechnet) {
   m_Plattform.Boxen.clear();
   Aendern("Länge", "Fuß", "Faktor_aendern", [&](QDialog& d) {
     EXPECT_EQ(Edit(d, "Edit1")->text(), QStringLiteral(" 3,04800000E-0001"));
+    EXPECT_EQ(Text(&d, "Label_Bezugseinheit"), QStringLiteral("Meter"));
     Edit(d, "Edit1")->setText(QStringLiteral("0,5"));
     Klick(&d, "OKBtn");
     EXPECT_FALSE(d.isVisible());
