@@ -13,17 +13,19 @@
 #include <utility>
 #include <variant>
 
+#include "basis/Text1252.h"
+
 namespace kolvaro {
 
 enum class Meldungsart { Fehler, Information, Warnung, Schlicht };
 
 struct Meldung {
   Meldungsart Art = Meldungsart::Fehler;
-  std::string Text;
+  Text1252 Text;
 };
 
-inline Meldung FehlerMeldung(std::string text) { return {Meldungsart::Fehler, std::move(text)}; }
-inline Meldung InfoMeldung(std::string text) { return {Meldungsart::Information, std::move(text)}; }
+inline Meldung FehlerMeldung(Text1252 text) { return {Meldungsart::Fehler, std::move(text)}; }
+inline Meldung InfoMeldung(Text1252 text) { return {Meldungsart::Information, std::move(text)}; }
 
 // A message that may be there, as a field of a result struct.
 using OptMeldung = std::optional<Meldung>;

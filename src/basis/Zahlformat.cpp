@@ -235,7 +235,7 @@ std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text) {
   return static_cast<std::int32_t>(*wert);
 }
 
-std::string WissText(long double r) {
+Text1252 WissText(long double r) {
   if (!std::isfinite(r)) return Cp1252("Zahl zu groß");
   std::uint32_t ziffern = 0;
   int exponent = 0;
@@ -249,7 +249,7 @@ std::string WissText(long double r) {
     text += 'E';
     text += exponent < 0 ? '-' : '+';
     ZiffernAnhaengen(text, static_cast<U128>(std::abs(exponent)), 4);
-    return text;
+    return Text1252(std::move(text));
   }
   char puffer[64];
   auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, std::fabs(r), std::chars_format::scientific, 6);
@@ -265,7 +265,7 @@ std::string WissText(long double r) {
   for (std::size_t k = hochzahl.size(); k < 4; ++k) text += '0';
   text += hochzahl;
   KommaStattPunkt(text);
-  return text;
+  return Text1252(std::move(text));
 }
 
 int FliessDezimalen(long double r) {
@@ -275,12 +275,12 @@ int FliessDezimalen(long double r) {
   return dezimalen;
 }
 
-std::string WissTextRoh(long double r) {
-  std::string text = WissText(r);
-  if (!std::isfinite(r)) return text;
+Text1252 WissTextRoh(long double r) {
+  if (!std::isfinite(r)) return WissText(r);
+  std::string text = WissText(r).Bytes();
   for (char& c : text)
     if (c == ',') c = '.';
-  return (r < 0.0L ? "" : " ") + text;
+  return Text1252((r < 0.0L ? "" : " ") + text);
 }
 
 namespace {
@@ -308,7 +308,7 @@ std::string WissTextFest(long double r, int dezimalen, char trenner) {
 std::string WissText23(long double r) { return WissTextFest(r, 14, '.'); }
 std::string WissText17(long double r) { return WissTextFest(r, 8, ','); }
 
-std::string FestTextRoh(long double r, int dezimalen) {
+Text1252 FestTextRoh(long double r, int dezimalen) {
   const long double betrag = std::fabs(r);
   std::string text;
   if (std::isfinite(r) && betrag < 1.7e13L) {
@@ -317,13 +317,13 @@ std::string FestTextRoh(long double r, int dezimalen) {
   } else {
     char puffer[128];
     auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r, std::chars_format::fixed, dezimalen);
-    text = fehler == std::errc() ? std::string(puffer, ende) : Cp1252("Zahl zu groß");
+    text = fehler == std::errc() ? std::string(puffer, ende) : Cp1252("Zahl zu groß").Bytes();
   }
   if (text.size() < 14) text.insert(0, 14 - text.size(), ' ');
-  return text;
+  return Text1252(std::move(text));
 }
 
-std::string FliessText(long double r) {
+Text1252 FliessText(long double r) {
   long double betrag = std::fabs(r);
   if (!std::isfinite(r) || betrag > 9.9e12L || betrag < 5e-11L) return WissText(r);
   const int dezimalen = FliessDezimalen(r);
@@ -340,16 +340,16 @@ std::string FliessText(long double r) {
   }
   auto minus = text.find("-.");
   if (minus != std::string::npos) text.erase(minus + 1, 1);
-  return text;
+  return Text1252(std::move(text));
 }
 
-std::string KurzText(long double r) {
+Text1252 KurzText(long double r) {
   char puffer[80];
   auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r);
   if (fehler != std::errc()) return WissText(r);
   std::string text(puffer, ende);
   KommaStattPunkt(text);
-  return text;
+  return Text1252(std::move(text));
 }
 
 }  // namespace kolvaro

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "basis/Text1252.h"
+
 namespace kolvaro {
 
 // Optional sign, digits with an optional decimal point ("," or "."), an
@@ -22,17 +24,17 @@ std::optional<std::int32_t> Ganzzahl32Lesen(std::string_view text);
 
 // Seven significant digits, decimal comma, four-digit exponent:
 // 1.5 -> "1,500000E+0000", -0.00025 -> "-2,500000E-0004".
-std::string WissText(long double r);
+Text1252 WissText(long double r);
 
 // Fixed notation with 10 down to 0 decimals by magnitude, decimal comma and
 // "." as thousands separator; the scientific text outside 5E-11 .. 9.9E12.
-std::string FliessText(long double r);
+Text1252 FliessText(long double r);
 
 // The raw forms some special categories show as they are: the scientific
 // text with its sign position and decimal point (always 15 characters), and
 // the fixed text with the given decimals and a decimal point, untrimmed.
-std::string WissTextRoh(long double r);
-std::string FestTextRoh(long double r, int dezimalen);
+Text1252 WissTextRoh(long double r);
+Text1252 FestTextRoh(long double r, int dezimalen);
 // The fixed-width scientific forms of stored factors: a sign position
 // (blank or "-"), one digit, the decimal separator, 14 (or 8) digits, "E",
 // the exponent's sign and four exponent digits.
@@ -47,6 +49,6 @@ int FliessDezimalen(long double r);
 
 // A number shown to the user with a decimal comma, as short as it can be
 // written exactly (for counts and factors in messages and reports).
-std::string KurzText(long double r);
+Text1252 KurzText(long double r);
 
 }  // namespace kolvaro

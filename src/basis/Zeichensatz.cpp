@@ -49,14 +49,18 @@ void Cp1252NachUtf8Anhaengen(std::string& ziel, std::string_view text) {
   }
 }
 
-std::string Cp1252NachUtf8(std::string_view text) {
+std::string Cp1252NachUtf8(const Text1252& text) {
   std::string ziel;
   ziel.reserve(text.size() + text.size() / 8);
-  Cp1252NachUtf8Anhaengen(ziel, text);
+  Cp1252NachUtf8Anhaengen(ziel, text.Sicht());
   return ziel;
 }
 
-std::optional<std::string> Utf8NachCp1252(std::string_view text) {
+namespace {
+
+// Converts text; at a sequence that is not UTF-8 or a character Windows-1252
+// cannot hold it gives up (ersatz 0) or writes ersatz and goes on.
+std::optional<std::string> Utf8Umsetzen(std::string_view text, char ersatz) {
   std::string ziel;
   ziel.reserve(text.size());
   std::size_t i = 0;
@@ -76,27 +80,42 @@ std::optional<std::string> Utf8NachCp1252(std::string_view text) {
       cp = b & 0x07;
       folge = 3;
     } else {
+      folge = -1;
+    }
+    // A broken sequence counts as one character: its lead byte.
+    bool gueltig = folge >= 0;
+    for (int k = 1; gueltig && k <= folge; ++k) {
+      if (i + k >= text.size() || (static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+        gueltig = false;
+        break;
+      }
+      cp = (cp << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    }
+    if (gueltig && folge > 0 && cp < 0x80) gueltig = false;  // overlong form
+    const auto byte = gueltig ? ByteFuer(cp) : std::nullopt;
+    if (byte) {
+      ziel += static_cast<char>(*byte);
+    } else if (ersatz == 0) {
       return std::nullopt;
+    } else {
+      ziel += ersatz;
     }
-    for (int k = 1; k <= folge; ++k) {
-      if (i + k >= text.size()) return std::nullopt;
-      auto f = static_cast<unsigned char>(text[i + k]);
-      if ((f & 0xC0) != 0x80) return std::nullopt;
-      cp = (cp << 6) | (f & 0x3F);
-    }
-    i += folge + 1;
-    if (folge > 0 && cp < 0x80) return std::nullopt;  // overlong form
-    auto byte = ByteFuer(cp);
-    if (!byte) return std::nullopt;
-    ziel += static_cast<char>(*byte);
+    i += gueltig ? folge + 1 : 1;
   }
   return ziel;
 }
 
-std::string Cp1252(std::string_view utf8) {
-  auto t = Utf8NachCp1252(utf8);
-  return t ? *t : std::string(utf8);
+}  // namespace
+
+std::optional<Text1252> Utf8NachCp1252(std::string_view text) {
+  auto ziel = Utf8Umsetzen(text, 0);
+  if (!ziel) return std::nullopt;
+  return Text1252(std::move(*ziel));
 }
+
+Text1252 Cp1252(std::string_view utf8) { return Text1252(*Utf8Umsetzen(utf8, '?')); }
+
+Text1252 Text1252::AusLiteral(std::string_view utf8) { return Cp1252(utf8); }
 
 unsigned char GrossCp1252(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);

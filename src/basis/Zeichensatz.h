@@ -6,21 +6,24 @@
 #include <string>
 #include <string_view>
 
+#include "basis/Text1252.h"
+
 namespace kolvaro {
 
 // Every byte has a character (the five undefined ones map to C1 controls,
 // as Windows does), so this conversion never fails.
-std::string Cp1252NachUtf8(std::string_view text);
-// The same, appended to ziel.
-void Cp1252NachUtf8Anhaengen(std::string& ziel, std::string_view text);
+std::string Cp1252NachUtf8(const Text1252& text);
+// Bytes of a Windows-1252 text (a part of one), appended to ziel as UTF-8.
+void Cp1252NachUtf8Anhaengen(std::string& ziel, std::string_view bytes);
 
 // nullopt when the text holds a character that Windows-1252 cannot hold,
 // or is not valid UTF-8.
-std::optional<std::string> Utf8NachCp1252(std::string_view text);
+std::optional<Text1252> Utf8NachCp1252(std::string_view text);
 
-// For the program's own literals, which are written in UTF-8 in the source
-// and always representable.
-std::string Cp1252(std::string_view utf8);
+// The program's own literals, written in UTF-8 in the source, and UTF-8
+// that is only shown (a path in a message): a character that Windows-1252
+// cannot hold, or a byte that is not UTF-8, becomes "?".
+Text1252 Cp1252(std::string_view utf8);
 
 // Upper case by the rules of the Windows code page: ä becomes Ä, ß stays.
 unsigned char GrossCp1252(unsigned char c);

@@ -169,7 +169,8 @@ class Auswertung {
   }
 
   void Melden(const std::string& detail) {
-    if (m_Fehler) m_Fehler(detail);
+    // The formula's own characters and ASCII: the same bytes in Windows-1252.
+    if (m_Fehler) m_Fehler(Text1252(detail));
   }
 
   double m_X;

@@ -9,12 +9,14 @@
 #include <string>
 #include <string_view>
 
+#include "basis/Text1252.h"
+
 namespace kolvaro {
 
 // Receives the detail of every error met during an evaluation ("Syntaxf. in
 // ...", "Fehler in ...", "...|2 Klammern zu viel!"); the failed part counts 0
 // and the evaluation goes on.
-using FormelFehler = std::function<void(const std::string& detail)>;
+using FormelFehler = std::function<void(const Text1252& detail)>;
 
 // The deepest nesting of brackets and operators that is evaluated; deeper
 // parts count 0 and are reported once.

@@ -13,20 +13,7 @@ namespace kolvaro {
 
 namespace {
 
-const std::string kAnfang(texte::kFalscheEingabe);
-
-Rechnerergebnis Fehler(std::string text, Fokus fokus = Fokus::FokusUndMarkieren) {
-  Rechnerergebnis r;
-  r.Ablauf = EingabeFehler(std::move(text), fokus);
-  return r;
-}
-
-Rechnerergebnis Mit(std::vector<std::string> werte) {
-  Rechnerergebnis r;
-  r.Ablauf.Erfolg = true;
-  r.Werte = std::move(werte);
-  return r;
-}
+const std::string_view kAnfang = texte::kFalscheEingabe;
 
 struct Feiertag {
   const char* Text;
@@ -51,60 +38,62 @@ int TageImMonat(const Datum& d) {
 
 }  // namespace
 
-Rechnerergebnis WochentagBerechnen(std::string_view datum) {
+Rechenergebnis WochentagBerechnen(const Text1252& eingabe) {
+  const std::string_view datum = eingabe.Sicht();
   if (datum.empty()) return {};
-  const Rechnerergebnis falscheForm =
-      Fehler(Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
-                              "Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert."),
-             Fokus::NurFokus);
+  const Rechenergebnis falscheForm = EingabeFehler(
+      Cp1252(kAnfang) + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
+                        "Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert.",
+      Fokus::NurFokus);
   if (!DatumFormGueltig(datum, 31, 12)) return falscheForm;
   // The form check lets every month have 31 days; the conversion to a day
   // number would carry 31.02. into March and name a weekday for it.
   const Datum d = *DatumLesen(datum);
   if (d.Jahr == 1582 && d.Monat == 10 && d.Tag >= 5 && d.Tag <= 14)
-    return Fehler(Cp1252(kAnfang + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden."));
+    return EingabeFehler(Cp1252(kAnfang) + "Das eingegebene Datum ist im Abendländischen Kalender nicht vorhanden.");
   if (d.Tag > TageImMonat(d)) return falscheForm;
   std::optional<long> jd = AbendlaendischZuJD(datum);
   if (!jd)
-    return Fehler(Cp1252(kAnfang + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000"),
-                  Fokus::Keiner);
+    return EingabeFehler(Cp1252(kAnfang) + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000",
+                         Fokus::Keiner);
   static const char* const kNamen[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
   // The remainder with the sign of the divisor: days before JD 0 count too.
   const long long n = ModUnten(7, static_cast<long long>(*jd) + 1);
-  return Mit({"Wochentag = " + std::string(kNamen[n])});
+  return ErledigtMit({"Wochentag = " + Cp1252(kNamen[n])});
 }
 
-Rechnerergebnis FeiertageBerechnen(std::string_view jahrtext, bool julianisch) {
+Rechenergebnis FeiertageBerechnen(const Text1252& eingabe, bool julianisch) {
+  const std::string_view jahrtext = eingabe.Sicht();
   if (jahrtext.empty()) return {};
   std::optional<std::int64_t> jahr = GanzzahlLesen(jahrtext);
-  if (!jahr) return Fehler(Cp1252(kAnfang + "Bitte geben Sie das Jahr in der folgenden Form ein: 1850 oder -1000."));
+  if (!jahr) return EingabeFehler(Cp1252(kAnfang) + "Bitte geben Sie das Jahr in der folgenden Form ein: 1850 oder -1000.");
   if (*jahr < 1583 && !julianisch)
-    return Fehler(Cp1252("Der gregorianische Kalender kann erst ab dem Jahre 1583 berechnet werden. Bitte wählen "
-                         "Sie für frühere Daten den Julianischen Kalender!"),
-                  Fokus::Keiner);
+    return EingabeFehler(Cp1252("Der gregorianische Kalender kann erst ab dem Jahre 1583 berechnet werden. Bitte "
+                                "wählen Sie für frühere Daten den Julianischen Kalender!"),
+                         Fokus::Keiner);
   if (*jahr < 532)
-    return Fehler(Cp1252("Das Osterfest und damit die Feiertage können erst ab dem Jahre 532 berechnet werden, "
-                         "nachdem Dionysius Exiguus die sog. Ostertafeln veröffentlicht hatte. Vor dieser Zeit war "
-                         "das Datum des Osterfestes regional unterschiedlich."),
-                  Fokus::Keiner);
+    return EingabeFehler(Cp1252("Das Osterfest und damit die Feiertage können erst ab dem Jahre 532 berechnet werden, "
+                                "nachdem Dionysius Exiguus die sog. Ostertafeln veröffentlicht hatte. Vor dieser Zeit "
+                                "war das Datum des Osterfestes regional unterschiedlich."),
+                         Fokus::Keiner);
   // Day numbers are 32-bit: about 5.8 million years from the start of the
   // count. Larger years are refused before any arithmetic on them.
-  const std::string zuGross = Cp1252(kAnfang + "Die Feiertage können nur bis etwa zum Jahre 5874000 berechnet werden.");
-  if (*jahr > std::numeric_limits<std::int32_t>::max()) return Fehler(zuGross);
+  const Text1252 zuGross = Cp1252(kAnfang) + "Die Feiertage können nur bis etwa zum Jahre 5874000 berechnet werden.";
+  if (*jahr > std::numeric_limits<std::int32_t>::max()) return EingabeFehler(zuGross);
   const std::string jahrText = std::to_string(*jahr);
   const std::string ostern =
       julianisch ? OsternJulianisch(static_cast<long>(*jahr)) : OsternGregorianisch(static_cast<long>(*jahr));
   std::optional<long> e = julianisch ? JulianischZuJD(ostern + jahrText) : GregorianischZuJD(ostern + jahrText);
   if (!e || *e - 47 < std::numeric_limits<std::int32_t>::min() || *e + 60 > std::numeric_limits<std::int32_t>::max())
-    return Fehler(zuGross);
-  std::vector<std::string> zeilen;
+    return EingabeFehler(zuGross);
+  std::vector<Text1252> zeilen;
   for (const Feiertag& f : kFeiertage) {
     std::string datum = f.Abstand == 0
                             ? ostern + jahrText
                             : (julianisch ? JDZuJulianisch(*e + f.Abstand) : JDZuGregorianisch(*e + f.Abstand));
-    zeilen.push_back(Cp1252(f.Text) + datum);
+    zeilen.push_back(Cp1252(f.Text) + Text1252(datum));
   }
-  return Mit(std::move(zeilen));
+  return ErledigtMit(std::move(zeilen));
 }
 
 }  // namespace kolvaro

@@ -4,16 +4,16 @@
 
 #include <string_view>
 
-#include "calculators/Rechnerergebnis.h"
+#include "basis/Rechenergebnis.h"
 
 namespace kolvaro {
 
 // "Wochentag = Samstag" for "01.01.2000"; nothing for an empty text; the
 // date messages of the calendar for a wrong date.
-Rechnerergebnis WochentagBerechnen(std::string_view datum);
+Rechenergebnis WochentagBerechnen(const Text1252& datum);
 
 // The six lines "Fastnachtsdienstag am ..." to "Fronleichnam am ..." for the
 // year; nothing for an empty text. Gregorian from 1583, Julian from 532.
-Rechnerergebnis FeiertageBerechnen(std::string_view jahr, bool julianisch);
+Rechenergebnis FeiertageBerechnen(const Text1252& jahr, bool julianisch);
 
 }  // namespace kolvaro

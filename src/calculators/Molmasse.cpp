@@ -132,13 +132,14 @@ std::string MolmassenText(double wert) {
   return text;
 }
 
-Rechnerergebnis MolmasseBerechnen(std::string_view formel, const std::vector<Element>& elemente) {
-  Rechnerergebnis ergebnis;
+Rechenergebnis MolmasseBerechnen(const Text1252& eingabe, const std::vector<Element>& elemente) {
+  const std::string_view formel = eingabe.Sicht();
+  Rechenergebnis ergebnis;
   if (formel.empty()) return ergebnis;
-  std::vector<std::string> details;
+  std::vector<Text1252> details;
   const double wert =
-      FormelAuswerten(FormelUmschreiben(formel, elemente), 0.0, [&](const std::string& d) { details.push_back(d); });
-  Rechenergebnis& ablauf = ergebnis.Ablauf;
+      FormelAuswerten(FormelUmschreiben(formel, elemente), 0.0, [&](const Text1252& d) { details.push_back(d); });
+  Rechenergebnis& ablauf = ergebnis;
   if (!std::isfinite(wert)) {
     ablauf.Fehler = FehlerMeldung(Cp1252("Falsche Eingabe im Werteingabeld! Bitte ändern!"));
     ablauf.FokusDanach = Fokus::FokusUndMarkieren;
@@ -148,10 +149,10 @@ Rechnerergebnis MolmasseBerechnen(std::string_view formel, const std::vector<Ele
     ablauf.Vorher.push_back(FehlerMeldung(Cp1252(texte::kFalscheEingabe) + details[i]));
   if (details.size() > kMolmasseFehlerHoechstens)
     ablauf.Vorher.back().Text +=
-        Cp1252(" (und " + std::to_string(details.size() - kMolmasseFehlerHoechstens) + " weitere Fehler)");
+        " (und " + Text1252::Zahl(static_cast<long long>(details.size() - kMolmasseFehlerHoechstens)) + " weitere Fehler)";
   if (!details.empty()) ablauf.FokusDanach = Fokus::FokusUndMarkieren;
   ablauf.Erfolg = true;
-  ergebnis.Werte.push_back(MolmassenText(wert));
+  ergebnis.Werte.push_back(Text1252(MolmassenText(wert)));
   return ergebnis;
 }
 

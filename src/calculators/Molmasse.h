@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "basis/Meldung.h"
-#include "calculators/Rechnerergebnis.h"
+#include "basis/Rechenergebnis.h"
 
 namespace kolvaro {
 
@@ -35,7 +35,7 @@ std::string MolmassenText(double wert);
 // Werte holds the result text, and Ablauf.Vorher one message per error met
 // in the formula (at most kMolmasseFehlerHoechstens; the value of the rest
 // is still shown). A value that is no finite number is a wrong input.
-Rechnerergebnis MolmasseBerechnen(std::string_view formel, const std::vector<Element>& elemente);
+Rechenergebnis MolmasseBerechnen(const Text1252& formel, const std::vector<Element>& elemente);
 
 inline constexpr std::size_t kMolmasseFehlerHoechstens = 10;
 

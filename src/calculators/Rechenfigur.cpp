@@ -12,24 +12,21 @@ namespace kolvaro {
 
 namespace {
 
-Rechnerergebnis Abweisen(std::string text, int feld, Fokus fokus) {
-  Rechnerergebnis r;
-  r.Ablauf = EingabeFehler(std::move(text), fokus);
-  r.Eingabefeld = feld;
-  return r;
+Rechenergebnis Abweisen(Text1252 text, int feld, Fokus fokus) {
+  return EingabeFehler(std::move(text), Rechenwertfeld(feld), fokus);
 }
 
 }  // namespace
 
-const Rechenfigur* FigurFinden(const std::vector<Rechenfigur>& liste, std::string_view name) {
+const Rechenfigur* FigurFinden(const std::vector<Rechenfigur>& liste, const Text1252& name) {
   auto it = std::find_if(liste.begin(), liste.end(), [&](const Rechenfigur& f) { return f.Name == name; });
   return it == liste.end() ? nullptr : &*it;
 }
 
-Rechnerergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<std::string, kRecheneingaben>& texte) {
+Rechenergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<Text1252, kRecheneingaben>& texte) {
   Eingabewerte e{};
   for (std::size_t i = 0; i < figur.Eingaben.size() && i < e.size(); ++i) {
-    std::string text = texte[i];
+    std::string text = texte[i].Bytes();
     std::replace(text.begin(), text.end(), ',', '.');
     std::optional<long double> zahl = ZahlLesen(text);
     if (!zahl || !std::isfinite(*zahl))
@@ -57,7 +54,7 @@ Rechnerergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<std::s
       break;
   }
   const Ergebniswerte werte = figur.Rechnen(e);
-  Rechnerergebnis r;
+  Rechenergebnis r;
   for (std::size_t i = 0; i < werte.size(); ++i) {
     if (figur.Ergebnisse[i].empty()) {
       r.Werte.emplace_back();
@@ -69,7 +66,7 @@ Rechnerergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<std::s
       return Abweisen(Cp1252("Mit diesen Werten gibt es kein reelles Ergebnis! Bitte ändern! "), 1, Fokus::NurFokus);
     r.Werte.push_back(ErgebnisText(werte[i]));
   }
-  r.Ablauf.Erfolg = true;
+  r.Erfolg = true;
   return r;
 }
 

@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "calculators/Rechnerergebnis.h"
+#include "basis/Rechenergebnis.h"
+#include "basis/Text1252.h"
 
 namespace kolvaro {
 
@@ -26,10 +27,10 @@ enum class Figurpruefung {
 };
 
 struct Rechenfigur {
-  std::string Name;                       // the list entry (Windows-1252)
-  std::string Bild;                       // the drawing; the formula picture is Bild + "_F"
-  std::vector<std::string> Eingaben;      // captions of the inputs used, 1 to 5
-  std::array<std::string, 3> Ergebnisse;  // captions of the results; empty: none
+  Text1252 Name;                       // the list entry
+  std::string Bild;                    // the drawing; the formula picture is Bild + "_F"
+  std::vector<Text1252> Eingaben;      // captions of the inputs used, 1 to 5
+  std::array<Text1252, 3> Ergebnisse;  // captions of the results; empty: none
   Figurpruefung Pruefung = Figurpruefung::Keine;
   Ergebniswerte (*Rechnen)(const Eingabewerte& e) = nullptr;
 };
@@ -38,14 +39,14 @@ struct Rechenfigur {
 const std::vector<Rechenfigur>& Flaechenfiguren();
 const std::vector<Rechenfigur>& Koerperfiguren();
 
-// The figure of the list by its name (Windows-1252); nullptr if unknown.
-const Rechenfigur* FigurFinden(const std::vector<Rechenfigur>& liste, std::string_view name);
+// The figure of the list by its name; nullptr if unknown.
+const Rechenfigur* FigurFinden(const std::vector<Rechenfigur>& liste, const Text1252& name);
 
 // Reads the texts of the inputs the figure uses ("," or "." as decimal
 // mark), checks them and calculates. A text that is no number gives the
-// wrong-input message with the focus on its field; a 0 stops silently;
+// wrong-input message with the focus on its field (Wert1 to Wert5); a 0 stops silently;
 // otherwise Werte holds the three result texts (empty where the figure has
 // no such result). A result that is no real, finite number is reported.
-Rechnerergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<std::string, kRecheneingaben>& texte);
+Rechenergebnis FigurBerechnen(const Rechenfigur& figur, const std::array<Text1252, kRecheneingaben>& texte);
 
 }  // namespace kolvaro

@@ -110,19 +110,20 @@ class Lauf {
   }
 
  private:
+  // The usage errors are the command line's own UTF-8 texts.
   [[noreturn]] void Nutzungsfehler(const std::string& text) {
     m_Fehler << "kolvaro-cli: " << text << "\n\n" << kAufruf;
     throw Fehlerausgang{2};
   }
 
-  [[noreturn]] void Fehler(const std::string& textCp1252, int status = 1) {
-    m_Fehler << Terminaltext(textCp1252) << "\n";
+  [[noreturn]] void Fehler(const Text1252& text, int status = 1) {
+    m_Fehler << Terminaltext(text) << "\n";
     throw Fehlerausgang{status};
   }
 
-  std::string NachCp1252(const std::string& utf8, const char* was) {
+  Text1252 NachCp1252(const std::string& utf8, const char* was) {
     auto text = Utf8NachCp1252(utf8);
-    if (!text) Fehler(Cp1252(was) + Cp1252(" enthält ein Zeichen, das Kolvaro nicht darstellen kann."));
+    if (!text) Fehler(Cp1252(was) + " enthält ein Zeichen, das Kolvaro nicht darstellen kann.");
     return *text;
   }
 
@@ -176,13 +177,13 @@ class Lauf {
   }
 
   void GebietLaden(const std::string& gebietUtf8) {
-    std::string name = NachCp1252(gebietUtf8, "Der Gebietsname");
+    const Text1252 name = NachCp1252(gebietUtf8, "Der Gebietsname");
     const auto& katalog = m_Konverter->Katalog();
     int index = -1;
     for (std::size_t i = 0; i < katalog.size(); ++i)
       if (katalog[i].Gebietsname == name) index = static_cast<int>(i);
     if (index < 0)
-      Fehler(Cp1252("Das Gebiet \"") + name + Cp1252("\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete."));
+      Fehler("Das Gebiet \"" + name + "\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete.");
     m_Konverter->EinstellungenUebernehmen([&] {
       Einstellungswerte werte;
       werte.Sortierung = m_Sortierung;
@@ -197,16 +198,16 @@ class Lauf {
   // Without a name the list of tables; an unknown name is a usage error
   // that lists the names.
   int Tabelle(const std::vector<std::string>& argumente, const std::string& daten) {
-    const std::vector<std::string> namen = Tabellennamen();
+    const std::vector<Text1252> namen = Tabellennamen();
     if (argumente.size() > 1) Nutzungsfehler("tabelle erwartet höchstens einen NAMEN.");
     if (argumente.empty()) {
-      for (const std::string& n : namen) m_Aus << Terminaltext(n) << "\n";
+      for (const Text1252& n : namen) m_Aus << Terminaltext(n) << "\n";
       return 0;
     }
     const auto name = Utf8NachCp1252(argumente[0]);
     if (!name || std::find(namen.begin(), namen.end(), *name) == namen.end()) {
       m_Fehler << "kolvaro-cli: Die Tabelle \"" << argumente[0] << "\" gibt es nicht. Tabellen:\n";
-      for (const std::string& n : namen) m_Fehler << "  " << Terminaltext(n) << "\n";
+      for (const Text1252& n : namen) m_Fehler << "  " << Terminaltext(n) << "\n";
       throw Fehlerausgang{2};
     }
     auto text = TabelleAlsText(Verzeichnis(daten), *name);
@@ -228,8 +229,8 @@ class Lauf {
     auto bericht = DatenberichtErstellen(m_Konverter->Verzeichnis());
     if (!bericht) Fehler(bericht.Fehler().Text);
     int einheiten = 0;
-    std::set<std::string> alleLaender, laenderGebiete;
-    m_Aus << "Gebiet\tEinheiten\tL\xC3\xA4nder\n";
+    std::set<Text1252> alleLaender, laenderGebiete;
+    m_Aus << "Gebiet\tEinheiten\tLänder\n";
     for (const auto& b : *bericht) {
       m_Aus << Terminaltext(b.Gebietsname) << "\t" << b.Einheiten << "\t" << b.Laender.size() << "\n";
       einheiten += b.Einheiten;
@@ -286,15 +287,14 @@ class Lauf {
     auto positionen = Optionen(argumente, true);
     if (positionen.size() != 3) Nutzungsfehler("umrechnen erwartet GEBIET EINHEIT WERT.");
     GebietLaden(positionen[0]);
-    std::string einheit = NachCp1252(positionen[1], "Der Einheitenname");
-    std::string wert = NachCp1252(positionen[2], "Der Wert");
+    const Text1252 einheit = NachCp1252(positionen[1], "Der Einheitenname");
+    const Text1252 wert = NachCp1252(positionen[2], "Der Wert");
     auto treffer = m_Konverter->EinheitFinden(einheit, m_Land);
     if (treffer.empty())
-      Fehler(Cp1252("Die Einheit \"") + einheit + "\"" + (m_Land.empty() ? "" : " (" + m_Land + ")") +
-             Cp1252(" gibt es im Gebiet \"") + m_Konverter->Gebietsname() + Cp1252("\" nicht."));
+      Fehler("Die Einheit \"" + einheit + "\"" + (m_Land.empty() ? Text1252() : " (" + m_Land + ")") +
+             " gibt es im Gebiet \"" + m_Konverter->Gebietsname() + "\" nicht.");
     if (treffer.size() > 1) {
-      m_Fehler << Terminaltext(Cp1252("Mehrere Einheiten heißen \"") + einheit +
-                               Cp1252("\"; bitte mit --land eine wählen:"))
+      m_Fehler << Terminaltext("Mehrere Einheiten heißen \"" + einheit + "\"; bitte mit --land eine wählen:")
                << "\n";
       for (int i : treffer) {
         const auto& e = m_Konverter->Einheiten()[i];
@@ -303,7 +303,7 @@ class Lauf {
       return 2;
     }
     bool unbeantwortet = false;
-    const Rueckfrage frage = [&](const std::string& text) {
+    const Rueckfrage frage = [&](const Text1252& text) {
       if (m_Leichter < 0) {
         m_Fehler << Terminaltext(text) << "\n"
                  << Terminaltext(Cp1252("Bitte mit --leichter oder --schwerer beantworten.")) << "\n";
@@ -348,7 +348,7 @@ class Lauf {
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
   bool m_Wiss = false;
   int m_Leichter = -1;  // the answer to the hydrometer question: -1 none, 1 lighter, 0 heavier
-  std::string m_Land;
+  Text1252 m_Land;
 };
 
 }  // namespace

@@ -17,11 +17,11 @@ namespace {
 
 // Messages to standard error, results to standard output; 1 if the
 // calculation reported a wrong input.
-int Ausgeben(const Rechnerergebnis& ergebnis, const Rechnerumgebung& u) {
-  for (const Meldung& m : ergebnis.Ablauf.Vorher) u.Fehler << Terminaltext(m.Text) << "\n";
-  if (ergebnis.Ablauf.Fehler) u.Fehler << Terminaltext(ergebnis.Ablauf.Fehler->Text) << "\n";
-  for (const std::string& zeile : ergebnis.Werte) u.Aus << Terminaltext(zeile) << "\n";
-  return ergebnis.Ablauf.Fehler || !ergebnis.Ablauf.Vorher.empty() ? 1 : 0;
+int Ausgeben(const Rechenergebnis& ergebnis, const Rechnerumgebung& u) {
+  for (const Meldung& m : ergebnis.Vorher) u.Fehler << Terminaltext(m.Text) << "\n";
+  if (ergebnis.Fehler) u.Fehler << Terminaltext(ergebnis.Fehler->Text) << "\n";
+  for (const Text1252& zeile : ergebnis.Werte) u.Aus << Terminaltext(zeile) << "\n";
+  return ergebnis.Fehler || !ergebnis.Vorher.empty() ? 1 : 0;
 }
 
 int Molmasse(const std::vector<std::string>& argumente, const Rechnerumgebung& u) {
@@ -32,12 +32,12 @@ int Molmasse(const std::vector<std::string>& argumente, const Rechnerumgebung& u
     return 1;
   }
   auto formel = Utf8NachCp1252(argumente[0]);
-  return Ausgeben(MolmasseBerechnen(formel ? *formel : std::string("?"), *elemente), u);
+  return Ausgeben(MolmasseBerechnen(formel.value_or("?"), *elemente), u);
 }
 
 std::string Eingabenliste(const Rechenfigur& f) {
   std::string liste;
-  for (const std::string& e : f.Eingaben) liste += (liste.empty() ? "" : ", ") + Terminaltext(e);
+  for (const Text1252& e : f.Eingaben) liste += (liste.empty() ? "" : ", ") + Terminaltext(e);
   return liste;
 }
 
@@ -58,15 +58,15 @@ int Figur(const std::string& befehl, const std::vector<std::string>& argumente, 
   if (argumente.size() - 1 != figur->Eingaben.size())
     return u.Nutzungsfehler(argumente[0] + " erwartet " + std::to_string(figur->Eingaben.size()) +
                             (figur->Eingaben.size() == 1 ? " Wert: " : " Werte: ") + Eingabenliste(*figur) + ".");
-  std::array<std::string, kRecheneingaben> texte;
+  std::array<Text1252, kRecheneingaben> texte;
   for (std::size_t i = 1; i < argumente.size(); ++i) texte[i - 1] = Utf8NachCp1252(argumente[i]).value_or("?");
-  const Rechnerergebnis ergebnis = FigurBerechnen(*figur, texte);
-  if (!ergebnis.Ablauf.Erfolg && !ergebnis.Ablauf.Fehler) {
+  const Rechenergebnis ergebnis = FigurBerechnen(*figur, texte);
+  if (!ergebnis.Erfolg && !ergebnis.Fehler) {
     // The dialog stops silently at a 0; a script is told why nothing came.
     u.Fehler << "Ein Wert ist 0: keine Berechnung.\n";
     return 1;
   }
-  if (ergebnis.Ablauf.Fehler) return Ausgeben(ergebnis, u);
+  if (ergebnis.Fehler) return Ausgeben(ergebnis, u);
   for (std::size_t i = 0; i < ergebnis.Werte.size(); ++i)
     if (!figur->Ergebnisse[i].empty())
       u.Aus << Terminaltext(figur->Ergebnisse[i]) << "\t" << Terminaltext(ergebnis.Werte[i]) << "\n";

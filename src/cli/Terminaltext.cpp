@@ -14,14 +14,15 @@ bool Steuerzeichen(unsigned char c) {
 
 }  // namespace
 
-std::string Terminaltext(std::string_view cp1252) {
+std::string Terminaltext(const Text1252& text) {
   std::string sicher;
-  sicher.reserve(cp1252.size() + cp1252.size() / 8);
-  TerminaltextAnhaengen(sicher, cp1252);
+  sicher.reserve(text.size() + text.size() / 8);
+  TerminaltextAnhaengen(sicher, text);
   return sicher;
 }
 
-void TerminaltextAnhaengen(std::string& sicher, std::string_view cp1252) {
+void TerminaltextAnhaengen(std::string& sicher, const Text1252& text) {
+  const std::string_view cp1252 = text.Sicht();
   static const char kHex[] = "0123456789ABCDEF";
   std::size_t i = 0;
   while (i < cp1252.size()) {

@@ -7,14 +7,16 @@
 #include <string>
 #include <string_view>
 
+#include "basis/Text1252.h"
+
 namespace kolvaro::cli {
 
 // The Windows-1252 text as UTF-8. TAB and line feed stay (they separate the
 // output's columns and lines); every other C0 control, DEL and the five
 // undefined Windows-1252 bytes (which Unicode has as C1 controls) become
 // "\x" and two upper-case hexadecimal digits.
-std::string Terminaltext(std::string_view cp1252);
+std::string Terminaltext(const Text1252& text);
 // The same, appended to ziel.
-void TerminaltextAnhaengen(std::string& ziel, std::string_view cp1252);
+void TerminaltextAnhaengen(std::string& ziel, const Text1252& text);
 
 }  // namespace kolvaro::cli

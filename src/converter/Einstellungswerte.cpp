@@ -55,13 +55,13 @@ std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const
   };
 }
 
-std::string EinstellungenNichtGelesenText() {
+Text1252 EinstellungenNichtGelesenText() {
   return Cp1252(
       "Die Angaben in der Registry konnten nicht gelesen werden. Der Kolvaro wird mit "
       "Standardeinstellungen geöffnet");
 }
 
-std::string EinstellungenNichtGespeichertText() {
+Text1252 EinstellungenNichtGespeichertText() {
   return "Die aktuellen Einstellungen konnten nicht gespeichert werden";
 }
 

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "basis/Text1252.h"
 #include "converter/Sortierung.h"
 #include "data/Laendertabelle.h"
 
@@ -44,7 +45,7 @@ std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const
 
 // The warning shown when the stored settings could not be read, and the
 // message when they could not be written.
-std::string EinstellungenNichtGelesenText();
-std::string EinstellungenNichtGespeichertText();
+Text1252 EinstellungenNichtGelesenText();
+Text1252 EinstellungenNichtGespeichertText();
 
 }  // namespace kolvaro

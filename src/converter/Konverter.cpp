@@ -14,7 +14,8 @@
 namespace kolvaro {
 
 namespace {
-const std::string kLeer;
+const Text1252 kLeer;
+const std::string kKeineDatei;
 }
 
 Konverter::Konverter(std::filesystem::path verzeichnis) : m_Verzeichnis(std::move(verzeichnis)) {
@@ -44,7 +45,7 @@ void Konverter::LaenderlistenNeuAufbauen() {
   }
 }
 
-void Konverter::LaenderflaggenAusListe(const std::vector<std::string>& angezeigt) {
+void Konverter::LaenderflaggenAusListe(const std::vector<Text1252>& angezeigt) {
   m_Laenderflaggen.fill(false);
   for (std::size_t i = 0; i < m_Laender.Alle.size() && i < m_Laenderflaggen.size(); ++i)
     m_Laenderflaggen[i] = std::find(angezeigt.begin(), angezeigt.end(), m_Laender.Alle[i]) != angezeigt.end();
@@ -93,18 +94,18 @@ void Konverter::GebietWaehlen(int index) {
   m_ErgebnisseVorhanden = false;
 }
 
-const std::string& Konverter::Gebietsname() const {
+const Text1252& Konverter::Gebietsname() const {
   return m_Gebietsindex >= 0 ? m_Katalog[m_Gebietsindex].Gebietsname : kLeer;
 }
 
-const std::string& Konverter::Bezugseinheit() const {
+const Text1252& Konverter::Bezugseinheit() const {
   // A reloaded catalogue may have lost the category until the next is chosen.
   const bool vorhanden = m_Gebietsindex >= 0 && m_Gebietsindex < static_cast<int>(m_Katalog.size());
   return vorhanden ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Bezugseinheit : kLeer;
 }
 
-std::string Konverter::GebietsInfo() const {
-  return m_Gebietsindex >= 0 ? GebietsInfotextBereinigt(m_Infotext, m_Gebietsindex + 1) : std::string();
+Text1252 Konverter::GebietsInfo() const {
+  return m_Gebietsindex >= 0 ? GebietsInfotextBereinigt(m_Infotext, m_Gebietsindex + 1) : Text1252();
 }
 
 // -------------------------------------------------------------------- units
@@ -118,8 +119,9 @@ Resultat<> Konverter::EinheitenLaden() {
   const std::string& datendatei = Datendatei();
   const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
   const Dateiformpruefung formpruefung = DateiformpruefungFuer(Gebietsname());
-  std::vector<std::string> zeilennamen;
-  std::vector<std::string_view> angezeigt(m_AngezeigteLaender.begin(), m_AngezeigteLaender.end());
+  std::vector<Text1252> zeilennamen;
+  std::vector<std::string_view> angezeigt;
+  for (const auto& land : m_AngezeigteLaender) angezeigt.push_back(land.Sicht());
   std::sort(angezeigt.begin(), angezeigt.end());
   std::vector<std::string_view> felder;
   std::size_t kurzeZeile = 0;
@@ -156,8 +158,8 @@ Resultat<> Konverter::EinheitenLaden() {
     geladen =
         BeschaedigtMeldung(datendatei, kurzeZeile, Cp1252("hat weniger als die neun Felder bis zum Umrechnungsfaktor"));
   if (geladen && m_Zaehler.Gesamt == 0)
-    geladen = InfoMeldung("Die Datei " + datendatei + " ist leer: das Gebiet \"" + Gebietsname() +
-                          Cp1252("\" hat keine Einheiten."));
+    geladen = InfoMeldung("Die Datei " + Text1252(datendatei) + " ist leer: das Gebiet \"" + Gebietsname() +
+                          "\" hat keine Einheiten.");
   if (!geladen) {
     // A damaged line stops the load; nothing half-read is listed.
     m_Einheiten.clear();
@@ -178,6 +180,11 @@ void Konverter::NachModusSortieren() {
     NachGroesseSortieren(m_Einheiten, gebiet::GroesseNachErgebnis(Gebietsname()));
 }
 
+void Konverter::EinheitErsetzen(int i, const TAusgabetextobject& neu) {
+  if (!GueltigeZeile(i) || m_Einheiten[static_cast<std::size_t>(i)].Dateizeile != neu.Dateizeile) return;
+  m_Einheiten[static_cast<std::size_t>(i)] = neu;
+}
+
 void Konverter::EinheitAusblendenInListe(int i) {
   if (!GueltigeZeile(i)) return;
   m_Einheiten.erase(m_Einheiten.begin() + i);
@@ -185,10 +192,10 @@ void Konverter::EinheitAusblendenInListe(int i) {
 }
 
 const std::string& Konverter::Datendatei() const {
-  return m_Gebietsindex >= 0 ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Datendatei : kLeer;
+  return m_Gebietsindex >= 0 ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Datendatei : kKeineDatei;
 }
 
-std::vector<int> Konverter::EinheitFinden(std::string_view name, std::string_view land) const {
+std::vector<int> Konverter::EinheitFinden(const Text1252& name, const Text1252& land) const {
   std::vector<int> treffer;
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
     if (m_Einheiten[i].Einheitenname == name && (land.empty() || m_Einheiten[i].Landname == land))
@@ -198,22 +205,22 @@ std::vector<int> Konverter::EinheitFinden(std::string_view name, std::string_vie
 
 // --------------------------------------------------------------- conversion
 
-Rechenergebnis Konverter::Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage) {
+Rechenergebnis Konverter::Umrechnen(const Text1252& eingabe, int auswahl, const Rueckfrage& frage) {
   if (m_Einheiten.empty()) return {};
   if (!GueltigeZeile(auswahl)) auswahl = 0;
   if (m_Formfehler) return Abgebrochen(*m_Formfehler);
   const auto& gewaehlt = m_Einheiten[static_cast<std::size_t>(auswahl)];
   if (auto mangel = FaktorMangel(Gebietsname(), gewaehlt); !mangel.empty())
-    return EingabeFehler("Die Einheit \"" + gewaehlt.Einheitenname + "\" (Datei " + Datendatei() + ", Zeile " +
-                             std::to_string(gewaehlt.Dateizeile + 1) + ") hat " + mangel +
+    return EingabeFehler("Die Einheit \"" + gewaehlt.Einheitenname + "\" (Datei " + Text1252(Datendatei()) +
+                             ", Zeile " + Text1252::Zahl(gewaehlt.Dateizeile + 1) + ") hat " + mangel +
                              Cp1252(". Bitte eine andere Einheit wählen oder den Faktor ändern."),
                          Fokus::NurFokus);
   Rechenergebnis ergebnis;
   if (Sonderroutine routine = SonderroutineFuer(Gebietsname())) {
-    Sonderkontext kontext{eingabe, m_Einheiten, auswahl, m_Verzeichnis, frage};
+    Sonderkontext kontext{eingabe.Sicht(), m_Einheiten, auswahl, m_Verzeichnis, frage};
     ergebnis = routine(kontext);
   } else {
-    ergebnis = FaktorenUmrechnen(eingabe, auswahl);
+    ergebnis = FaktorenUmrechnen(eingabe.Sicht(), auswahl);
   }
   if (ergebnis.Erfolg) {
     m_ErgebnisseVorhanden = true;
@@ -224,7 +231,7 @@ Rechenergebnis Konverter::Umrechnen(std::string_view eingabe, int auswahl, const
 
 void Konverter::UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis) {
   std::vector<const TAusgabetextobject*> ungueltig;
-  std::string mangel;
+  Text1252 mangel;
   for (auto& e : m_Einheiten) {
     auto grund = FaktorMangel(Gebietsname(), e);
     if (grund.empty()) continue;
@@ -239,17 +246,19 @@ void Konverter::UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis) {
   std::sort(ungueltig.begin(), ungueltig.end(),
             [](const auto* a, const auto* b) { return a->Dateizeile < b->Dateizeile; });
   constexpr std::size_t kGenannt = 5;
-  std::string zeilen;
-  for (std::size_t i = 0; i < ungueltig.size() && i < kGenannt; ++i)
-    zeilen +=
-        (i ? ", " : "") + std::to_string(ungueltig[i]->Dateizeile + 1) + " (\"" + ungueltig[i]->Einheitenname + "\")";
-  if (ungueltig.size() > kGenannt) zeilen += " und " + std::to_string(ungueltig.size() - kGenannt) + " weitere";
+  Text1252 zeilen;
+  for (std::size_t i = 0; i < ungueltig.size() && i < kGenannt; ++i) {
+    if (i > 0) zeilen += ", ";
+    zeilen += Text1252::Zahl(ungueltig[i]->Dateizeile + 1) + " (\"" + ungueltig[i]->Einheitenname + "\")";
+  }
+  if (ungueltig.size() > kGenannt)
+    zeilen += " und " + Text1252::Zahl(static_cast<long long>(ungueltig.size() - kGenannt)) + " weitere";
   const bool eine = ungueltig.size() == 1;
   ergebnis.Nachher.push_back(
       {Meldungsart::Warnung,
-       "Die Datei " + Datendatei() + Cp1252(" ist beschädigt: ") + (eine ? "Zeile " : "die Zeilen ") + zeilen +
-           (eine ? " hat " : " haben ") + mangel +
-           (eine ? ". Diese Einheit zeigt kein Ergebnis." : ". Diese Einheiten zeigen kein Ergebnis.")});
+       "Die Datei " + Text1252(Datendatei()) + " ist beschädigt: " + Cp1252(eine ? "Zeile " : "die Zeilen ") + zeilen +
+           Cp1252(eine ? " hat " : " haben ") + mangel +
+           Cp1252(eine ? ". Diese Einheit zeigt kein Ergebnis." : ". Diese Einheiten zeigen kein Ergebnis.")});
 }
 
 Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswahl) {
@@ -278,11 +287,11 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
   return ergebnis;
 }
 
-bool Konverter::AutomatischRechnenMoeglich(std::string_view eingabe) const {
+bool Konverter::AutomatischRechnenMoeglich(const Text1252& eingabe) const {
   return m_Autorechnen && !eingabe.empty() && Gebietsname() != gebiet::Weltzeit;
 }
 
-bool Konverter::AutomatischRechnenBeiEingabe(std::string_view eingabe) const {
+bool Konverter::AutomatischRechnenBeiEingabe(const Text1252& eingabe) const {
   return AutomatischRechnenMoeglich(eingabe) && Gebietsname() != gebiet::Brueche;
 }
 
@@ -322,12 +331,12 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
 
 // ------------------------------------------------------------- presentation
 
-const std::string& Konverter::AngezeigtesErgebnis(int i) const {
+const Text1252& Konverter::AngezeigtesErgebnis(int i) const {
   if (!GueltigeZeile(i)) return kLeer;
   return m_Wissenschaftlich ? m_Einheiten[i].ErgebnisWiss : m_Einheiten[i].ErgebnisFliess;
 }
 
-std::string Konverter::Hinweis(int i) const {
+Text1252 Konverter::Hinweis(int i) const {
   if (!GueltigeZeile(i)) return {};
   const auto& e = m_Einheiten[i];
   return (e.Kurzzeichen.empty() ? e.Einheitenname : e.Kurzzeichen) + " - " + e.Landname;
@@ -338,40 +347,41 @@ Infotafel Konverter::Info(int i) const {
   if (!GueltigeZeile(i)) return tafel;
   const auto& e = m_Einheiten[i];
   const auto& name = Gebietsname();
-  auto setzen = [](Infotafel::Zeile& zeile, const std::string& beschriftung, const std::string& wert) {
+  auto setzen = [](Infotafel::Zeile& zeile, const Text1252& beschriftung, const Text1252& wert) {
     if (!wert.empty()) zeile = {beschriftung, wert};
   };
   tafel.ZusatzinfoVorhanden = !e.Zusatzinfo.empty();
-  setzen(tafel.Kurzzeichen, "Kurzzeichen:", e.Kurzzeichen);
-  setzen(tafel.SonstigeNamen, "Sonstige Namen:", e.SonstigeNamen);
-  std::string uebersetzung = Cp1252("Übersetzung: ");
+  setzen(tafel.Kurzzeichen, Cp1252("Kurzzeichen:"), e.Kurzzeichen);
+  setzen(tafel.SonstigeNamen, Cp1252("Sonstige Namen:"), e.SonstigeNamen);
+  const char* uebersetzung = "Übersetzung: ";
   if (name == gebiet::Waehrungen)
     uebersetzung = "Stand: ";
   else if (name == gebiet::Weltzeit)
     uebersetzung = "Sommerzeit (+ 1 Stunde): ";
-  setzen(tafel.Uebersetzung, uebersetzung, e.Uebersetzung);
-  setzen(tafel.Einsatzgebiet, "Einsatzgebiet:", e.Einsatzgebiet);
-  setzen(tafel.Entspricht, name == gebiet::Araeometerskalen ? "Bezugstemperatur:" : "entspricht: ", e.Entspricht);
-  setzen(tafel.CaWert, "Wert bzw. ca.Wert: ", e.CaWert);
-  setzen(tafel.Ort, "Ort: ", e.Ort);
-  setzen(tafel.Zeitraum, "Zeitraum: ", e.Zeitraum);
-  tafel.Land = {"Land: ", e.Landname};
-  if (e.RegUnterschiede) tafel.RegUnterschiede = "Achtung: regionale Unterschiede";
-  if (e.ZeitUnterschiede) tafel.ZeitUnterschiede = "Achtung: zeitliche Unterschiede";
+  setzen(tafel.Uebersetzung, Cp1252(uebersetzung), e.Uebersetzung);
+  setzen(tafel.Einsatzgebiet, Cp1252("Einsatzgebiet:"), e.Einsatzgebiet);
+  setzen(tafel.Entspricht, Cp1252(name == gebiet::Araeometerskalen ? "Bezugstemperatur:" : "entspricht: "),
+         e.Entspricht);
+  setzen(tafel.CaWert, Cp1252("Wert bzw. ca.Wert: "), e.CaWert);
+  setzen(tafel.Ort, Cp1252("Ort: "), e.Ort);
+  setzen(tafel.Zeitraum, Cp1252("Zeitraum: "), e.Zeitraum);
+  tafel.Land = {Cp1252("Land: "), e.Landname};
+  if (e.RegUnterschiede) tafel.RegUnterschiede = Cp1252("Achtung: regionale Unterschiede");
+  if (e.ZeitUnterschiede) tafel.ZeitUnterschiede = Cp1252("Achtung: zeitliche Unterschiede");
   return tafel;
 }
 
-std::string Konverter::StatusEinheiten() const {
-  return std::to_string(m_Zaehler.Angezeigt()) + " Einheiten vorhanden, davon " + std::to_string(m_Zaehler.Verborgen) +
+Text1252 Konverter::StatusEinheiten() const {
+  return Text1252::Zahl(m_Zaehler.Angezeigt()) + " Einheiten vorhanden, davon " + Text1252::Zahl(m_Zaehler.Verborgen) +
          " ausgeblendet.";
 }
 
 bool Konverter::LaenderstatusAnzeigen() const { return gebiet::NachLandGefiltert(Gebietsname()); }
 
-std::string Konverter::StatusLaender() const {
+Text1252 Konverter::StatusLaender() const {
   if (!LaenderstatusAnzeigen()) return {};
-  return std::to_string(m_Laender.Vorhandene.size()) + Cp1252(" Länder vorhanden, davon ") +
-         std::to_string(m_NichtAngezeigteLaender.size()) + " ausgeblendet.";
+  return Text1252::Zahl(static_cast<long long>(m_Laender.Vorhandene.size())) + " Länder vorhanden, davon " +
+         Text1252::Zahl(static_cast<long long>(m_NichtAngezeigteLaender.size())) + " ausgeblendet.";
 }
 
 }  // namespace kolvaro

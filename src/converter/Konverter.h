@@ -31,13 +31,13 @@ struct Einheitenzaehler {
 // both empty where the unit's field is empty.
 struct Infotafel {
   struct Zeile {
-    std::string Beschriftung;
-    std::string Wert;
+    Text1252 Beschriftung;
+    Text1252 Wert;
   };
   Zeile Kurzzeichen, SonstigeNamen, Uebersetzung, Einsatzgebiet, Entspricht, CaWert, Ort, Zeitraum;
   Zeile Land;
-  std::string RegUnterschiede;
-  std::string ZeitUnterschiede;
+  Text1252 RegUnterschiede;
+  Text1252 ZeitUnterschiede;
   bool ZusatzinfoVorhanden = false;
 };
 
@@ -63,9 +63,9 @@ class Konverter {
   // countries present in the data files are listed.
   void LaenderlistenNeuAufbauen();
   // Flag i := country i is in the list (the country dialog's "OK").
-  void LaenderflaggenAusListe(const std::vector<std::string>& angezeigt);
-  const std::vector<std::string>& AngezeigteLaender() const { return m_AngezeigteLaender; }
-  const std::vector<std::string>& NichtAngezeigteLaender() const { return m_NichtAngezeigteLaender; }
+  void LaenderflaggenAusListe(const std::vector<Text1252>& angezeigt);
+  const std::vector<Text1252>& AngezeigteLaender() const { return m_AngezeigteLaender; }
+  const std::vector<Text1252>& NichtAngezeigteLaender() const { return m_NichtAngezeigteLaender; }
 
   // ---- settings ----
   void EinstellungenUebernehmen(const Einstellungswerte& werte);
@@ -78,11 +78,11 @@ class Konverter {
   int StartGebietsindex() const;
   void GebietWaehlen(int index);
   int Gebietsindex() const { return m_Gebietsindex; }
-  const std::string& Gebietsname() const;
+  const Text1252& Gebietsname() const;
   // The unit the current category's factors refer to, as the catalogue names
   // it; empty without a category.
-  const std::string& Bezugseinheit() const;
-  std::string GebietsInfo() const;  // the category's information text
+  const Text1252& Bezugseinheit() const;
+  Text1252 GebietsInfo() const;  // the category's information text
 
   // ---- units ----
   // Lists the current category's units. A damaged data file (a line that is
@@ -95,15 +95,16 @@ class Konverter {
   const Einheitenzaehler& Zaehler() const { return m_Zaehler; }
   void SetTemporaereAnzeige(bool an) { m_TemporaereAnzeige = an; }
   void SetVerborgenZaehler(int anzahl) { m_Zaehler.Verborgen = anzahl; }
-  // A unit entry that an editing function changed together with its line
-  // (factor, texts); i must be a valid row.
-  TAusgabetextobject& EinheitAnpassen(int i) { return m_Einheiten[static_cast<std::size_t>(i)]; }
+  // Takes over the entry of row i after an editing operation rewrote its
+  // line (factor, texts). An entry of another line is not taken: the list
+  // was reloaded in the meantime.
+  void EinheitErsetzen(int i, const TAusgabetextobject& neu);
   // Takes the unit at row i out of the list after its line was hidden: one
   // more hidden unit, the other rows and line numbers unchanged.
   void EinheitAusblendenInListe(int i);
   const std::string& Datendatei() const;  // of the current category; empty without one
   // Rows whose Einheitenname is name (and whose Landname is land, if given).
-  std::vector<int> EinheitFinden(std::string_view name, std::string_view land = {}) const;
+  std::vector<int> EinheitFinden(const Text1252& name, const Text1252& land = {}) const;
 
   // ---- conversion ----
   // Converts the input given in the unit at row auswahl into every unit, by
@@ -112,7 +113,7 @@ class Konverter {
   // a routine may ask (without one, a question counts as cancelled). A unit
   // whose factor the category cannot use (FaktorMangel) is no source, and as
   // a target shows FaktorUngueltigText() instead of a number.
-  Rechenergebnis Umrechnen(std::string_view eingabe, int auswahl, const Rueckfrage& frage = {});
+  Rechenergebnis Umrechnen(const Text1252& eingabe, int auswahl, const Rueckfrage& frage = {});
   bool ErgebnisseVorhanden() const { return m_ErgebnisseVorhanden; }
   void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
   bool Wissenschaftlich() const { return m_Wissenschaftlich; }
@@ -120,9 +121,9 @@ class Konverter {
   bool Autorechnen() const { return m_Autorechnen; }
   void SetAutorechnen(bool an) { m_Autorechnen = an; }
   // Automatic calculation after a selection, a paste, a category change.
-  bool AutomatischRechnenMoeglich(std::string_view eingabe) const;
+  bool AutomatischRechnenMoeglich(const Text1252& eingabe) const;
   // Automatic calculation while typing and when switched on.
-  bool AutomatischRechnenBeiEingabe(std::string_view eingabe) const;
+  bool AutomatischRechnenBeiEingabe(const Text1252& eingabe) const;
 
   // ---- order ----
   Sortiermodus Sortierung() const { return m_Sortierung; }
@@ -131,12 +132,12 @@ class Konverter {
 
   // ---- presentation ----
   // The result text of row i in the current display (empty before a conversion).
-  const std::string& AngezeigtesErgebnis(int i) const;
-  std::string Hinweis(int i) const;
+  const Text1252& AngezeigtesErgebnis(int i) const;
+  Text1252 Hinweis(int i) const;
   Infotafel Info(int i) const;
-  std::string StatusEinheiten() const;
+  Text1252 StatusEinheiten() const;
   bool LaenderstatusAnzeigen() const;  // the current category is filtered by country
-  std::string StatusLaender() const;
+  Text1252 StatusLaender() const;
 
  private:
   bool GueltigeZeile(int i) const { return i >= 0 && i < static_cast<int>(m_Einheiten.size()); }
@@ -164,8 +165,8 @@ class Konverter {
 
   Laendertabelle m_Laender;
   std::array<bool, kLaenderAnzahl> m_Laenderflaggen{};
-  std::vector<std::string> m_AngezeigteLaender;
-  std::vector<std::string> m_NichtAngezeigteLaender;
+  std::vector<Text1252> m_AngezeigteLaender;
+  std::vector<Text1252> m_NichtAngezeigteLaender;
 };
 
 }  // namespace kolvaro

@@ -88,7 +88,7 @@ std::string LandSchluessel(std::string_view landname) {
 void NachNameSortieren(std::vector<TAusgabetextobject>& einheiten) {
   if (einheiten.empty()) return;
   NachSchluesselSortieren(
-      einheiten, [](const TAusgabetextobject& e) { return NameSchluessel(e.Einheitenname); },
+      einheiten, [](const TAusgabetextobject& e) { return NameSchluessel(e.Einheitenname.Sicht()); },
       [](const std::string& a, const std::string& b) { return a < b; });
 }
 
@@ -101,9 +101,9 @@ void NachLandSortieren(std::vector<TAusgabetextobject>& einheiten) {
   NachSchluesselSortieren(
       einheiten,
       [](const TAusgabetextobject& e) {
-        std::string name = GrossCp1252(e.Einheitenname);
+        std::string name = GrossCp1252(e.Einheitenname.Sicht());
         if (name.size() > kapazitaet::Einheitenname) name.resize(kapazitaet::Einheitenname);
-        return Paar{LandSchluessel(e.Landname), std::move(name)};
+        return Paar{LandSchluessel(e.Landname.Sicht()), std::move(name)};
       },
       [](const Paar& a, const Paar& b) {
         const int land = a.Land.compare(b.Land);
@@ -122,7 +122,7 @@ void NachGroesseSortieren(std::vector<TAusgabetextobject>& einheiten, bool ergeb
       [ergebnisNutzen](const TAusgabetextobject& e) {
         if (!ergebnisNutzen) return Groesse{false, static_cast<double>(e.Faktor)};
         if (e.ErgebnisWiss.empty()) return Groesse{true, 0.0};
-        auto zahl = ZahlLesen(e.ErgebnisWiss);
+        auto zahl = ZahlLesen(e.ErgebnisWiss.Sicht());
         return Groesse{false, zahl ? static_cast<double>(*zahl) : 0.0};
       },
       // A unit without a result compares equal to every other (and the

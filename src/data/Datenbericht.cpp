@@ -19,7 +19,7 @@ Resultat<std::vector<Gebietsbericht>> DatenberichtErstellen(const std::filesyste
       if (klar.empty()) return true;
       ++b.Einheiten;
       std::string land = Feld(klar, '\t', feld::Landname);
-      if (!land.empty() && !texte::IstEinheitenklasse(land)) b.Laender.insert(std::move(land));
+      if (!land.empty() && !texte::IstEinheitenklasse(land)) b.Laender.insert(Text1252(std::move(land)));
       return true;
     });
     if (!gelesen) return gelesen.Fehler();

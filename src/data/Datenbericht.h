@@ -12,9 +12,9 @@
 namespace kolvaro {
 
 struct Gebietsbericht {
-  std::string Gebietsname;
+  Text1252 Gebietsname;
   int Einheiten = 0;
-  std::set<std::string> Laender;
+  std::set<Text1252> Laender;
 };
 
 Resultat<std::vector<Gebietsbericht>> DatenberichtErstellen(const std::filesystem::path& verzeichnis);

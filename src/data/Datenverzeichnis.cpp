@@ -169,8 +169,8 @@ Kopie KopiePruefen(const fs::path& pfad, bool zeilen) {
   return ergebnis;
 }
 
-std::string Wiederherstellen(const fs::path& benutzerdaten, const fs::path& quelle, const std::string& datei) {
-  return Cp1252(" Um die installierte Fassung zurückzuholen, die Datei ") + datei + " aus " + Cp1252(quelle.string()) +
+Text1252 Wiederherstellen(const fs::path& benutzerdaten, const fs::path& quelle, const std::string& datei) {
+  return Cp1252(" Um die installierte Fassung zurückzuholen, die Datei ") + Text1252(datei) + " aus " + Cp1252(quelle.string()) +
          Cp1252(" in dieses Verzeichnis kopieren, oder das Verzeichnis ") + Cp1252(benutzerdaten.string()) +
          Cp1252(
              " löschen: dann kopiert Kolvaro beim nächsten Start alle installierten Daten neu (eigene "
@@ -210,11 +210,11 @@ Resultat<> BenutzerdatenPruefen(const fs::path& benutzerdaten, const fs::path& q
         auto erlaubt = geloescht(name);
         if (!erlaubt) return erlaubt.Fehler();
         if (*erlaubt) break;
-        return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " + name +
+        return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " + Text1252(name) +
                              "." + Wiederherstellen(benutzerdaten, quelle, name));
       }
       case Kopie::Abgeschnitten:
-        return FehlerMeldung("Die Datei " + name + " im Datenverzeichnis " + Cp1252(benutzerdaten.string()) +
+        return FehlerMeldung("Die Datei " + Text1252(name) + " im Datenverzeichnis " + Cp1252(benutzerdaten.string()) +
                              Cp1252(" ist abgeschnitten: ihre letzte Zeile endet ohne Zeilenumbruch.") +
                              Wiederherstellen(benutzerdaten, quelle, name));
     }
@@ -280,7 +280,7 @@ Resultat<fs::path> DatenverzeichnisWaehlen(const fs::path& aktuell, const fs::pa
         Cp1252("Die Datendateien von Kolvaro wurden nicht gefunden. Bitte Kolvaro im "
                "Datenverzeichnis starten oder neu installieren."));
   if (const auto fehler = DatenKopieren(*quelle, benutzerdaten)) {
-    const std::string datei = fehler->Datei.empty() ? std::string() : " (Datei " + fehler->Datei + ")";
+    const Text1252 datei = fehler->Datei.empty() ? Text1252() : " (Datei " + Text1252(fehler->Datei) + ")";
     return FehlerMeldung(Cp1252("Die Datendateien konnten nicht nach ") + Cp1252(benutzerdaten.string()) +
                          " kopiert werden" + datei + ": " + Cp1252(Ursache(fehler->Nummer)) +
                          Cp1252(". Es wurde nichts davon behalten; Kolvaro versucht es beim nächsten Start erneut."));

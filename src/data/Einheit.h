@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "basis/Text1252.h"
+
 namespace kolvaro {
 
 // Field numbers (from 1) of a deciphered unit line.
@@ -53,28 +55,28 @@ constexpr std::size_t ErgebnisFliess = 17;
 // One unit of the current category.
 struct TAusgabetextobject {
   char Eigenschaft = '\0';
-  std::string Kennung;
-  std::string Landname;
-  std::string Kurzzeichen;
-  std::string Einheitenname;
+  Text1252 Kennung;
+  Text1252 Landname;
+  Text1252 Kurzzeichen;
+  Text1252 Einheitenname;
   long double Faktor = 0.0L;
   // The factor field was not a number (Faktor is then 0): in world time 0
   // is an offset like any other, so only this tells the damage apart.
   bool FaktorUnlesbar = false;
-  std::string SonstigeNamen;
-  std::string Uebersetzung;
-  std::string Einsatzgebiet;
-  std::string Entspricht;
-  std::string CaWert;
-  std::string Ort;
+  Text1252 SonstigeNamen;
+  Text1252 Uebersetzung;
+  Text1252 Einsatzgebiet;
+  Text1252 Entspricht;
+  Text1252 CaWert;
+  Text1252 Ort;
   bool RegUnterschiede = false;
-  std::string Zeitraum;
+  Text1252 Zeitraum;
   bool ZeitUnterschiede = false;
-  std::string Zusatzinfo;
+  Text1252 Zusatzinfo;
 
   int Dateizeile = 0;
-  std::string ErgebnisWiss;
-  std::string ErgebnisFliess;
+  Text1252 ErgebnisWiss;
+  Text1252 ErgebnisFliess;
 };
 
 // Fills an entry from the fields of a deciphered line (missing fields are

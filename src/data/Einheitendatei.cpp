@@ -15,8 +15,8 @@ Resultat<> EinheitenzeilenAendern(const std::filesystem::path& verzeichnis, cons
   auto& zeilen = *gelesen;
   for (const auto& a : aenderungen) {
     if (a.Dateizeile < 0 || a.Dateizeile >= static_cast<int>(zeilen.size()))
-      return FehlerMeldung("Die Datei " + datendatei + Cp1252(" enthält die Zeile ") +
-                           std::to_string(a.Dateizeile + 1) + Cp1252(" nicht mehr. Bitte das Gebiet neu wählen."));
+      return FehlerMeldung("Die Datei " + Text1252(datendatei) + " enthält die Zeile " +
+                           Text1252::Zahl(a.Dateizeile + 1) + " nicht mehr. Bitte das Gebiet neu wählen.");
     auto& zeile = zeilen[static_cast<std::size_t>(a.Dateizeile)];
     auto klartext = LinieEntschluesseln(zeile, 1);
     if (!klartext) return BeschaedigtMeldung(datendatei, static_cast<std::size_t>(a.Dateizeile) + 1);

@@ -26,16 +26,16 @@ Resultat<std::vector<Gebietseintrag>> KatalogLaden(const std::filesystem::path& 
     const std::string& zeile = (*zeilen)[i];
     // A trailing empty line (an editor's final newline) is no category.
     if (zeile.empty()) continue;
-    Gebietseintrag eintrag{Feld(zeile, '\t', 1), Feld(zeile, '\t', 2), Feld(zeile, '\t', 3)};
+    Gebietseintrag eintrag{Text1252(Feld(zeile, '\t', 1)), Feld(zeile, '\t', 2), Text1252(Feld(zeile, '\t', 3))};
     if (!EinfacherDateiname(eintrag.Datendatei))
       return BeschaedigtMeldung(kKatalogDatei, i + 1,
-                                Cp1252("(Gebiet \"") + eintrag.Gebietsname + Cp1252("\") nennt als Datendatei \"") +
-                                    eintrag.Datendatei +
+                                "(Gebiet \"" + eintrag.Gebietsname + "\") nennt als Datendatei \"" +
+                                    Text1252(eintrag.Datendatei) +
                                     Cp1252("\"; erlaubt ist nur ein Dateiname im Datenverzeichnis ohne Pfad"));
     katalog.push_back(std::move(eintrag));
   }
   if (katalog.empty())
-    return FehlerMeldung("Die Datei " + std::string(kKatalogDatei) +
+    return FehlerMeldung("Die Datei " + Cp1252(kKatalogDatei) +
                          Cp1252(" enthält keine Gebiete. Kolvaro kann ohne Gebietsverzeichnis nicht rechnen."));
   return katalog;
 }
@@ -51,14 +51,14 @@ Resultat<std::string> InfotextLaden(const std::filesystem::path& verzeichnis) {
   return text;
 }
 
-std::string GebietsInfotext(const std::string& infotext, int k) { return Feld(infotext, '*', k); }
+Text1252 GebietsInfotext(const std::string& infotext, int k) { return Text1252(Feld(infotext, '*', k)); }
 
-std::string GebietsInfotextBereinigt(const std::string& infotext, int k) {
-  std::string text = GebietsInfotext(infotext, k);
+Text1252 GebietsInfotextBereinigt(const std::string& infotext, int k) {
+  const std::string text = Feld(infotext, '*', k);
   auto anfang = text.find_first_not_of("\r\n");
   if (anfang == std::string::npos) return {};
   auto ende = text.find_last_not_of("\r\n");
-  return text.substr(anfang, ende - anfang + 1);
+  return Text1252(text.substr(anfang, ende - anfang + 1));
 }
 
 }  // namespace kolvaro

@@ -12,9 +12,10 @@
 namespace kolvaro {
 
 struct Gebietseintrag {
-  std::string Gebietsname;
+  Text1252 Gebietsname;
+  // A file name in the data directory (EinfacherDateiname).
   std::string Datendatei;
-  std::string Bezugseinheit;
+  Text1252 Bezugseinheit;
 };
 
 inline const char* const kKatalogDatei = "Gruppen.nfo";
@@ -35,9 +36,9 @@ Resultat<std::string> InfotextLaden(const std::filesystem::path& verzeichnis);
 
 // The information text of the category with catalogue index k (from 1): the
 // k-th piece of the joined text cut at "*", as it stands (with its CR LFs).
-std::string GebietsInfotext(const std::string& infotext, int k);
+Text1252 GebietsInfotext(const std::string& infotext, int k);
 
 // The same text as the user sees it: without the line breaks that frame it.
-std::string GebietsInfotextBereinigt(const std::string& infotext, int k);
+Text1252 GebietsInfotextBereinigt(const std::string& infotext, int k);
 
 }  // namespace kolvaro

@@ -15,7 +15,7 @@ Resultat<Laendertabelle> LaendertabelleLaden(const std::filesystem::path& verzei
   auto gelesen = GeheimdateiDurchlaufen(verzeichnis / kLaenderDatei, art, [&](std::string_view klartext, std::size_t) {
     // Lines beyond the 211th have no place in the country flags.
     if (tabelle.Alle.size() == static_cast<std::size_t>(kLaenderAnzahl)) return false;
-    std::string name = Feld(klartext, '\t', 1);
+    Text1252 name(Feld(klartext, '\t', 1));
     tabelle.Alle.push_back(name);
     tabelle.Bitmapnummern.push_back(Feld(klartext, '\t', 3));
     if (Feld(klartext, '\t', 4) == "j") tabelle.Vorhandene.push_back(std::move(name));
@@ -25,8 +25,8 @@ Resultat<Laendertabelle> LaendertabelleLaden(const std::filesystem::path& verzei
   return tabelle;
 }
 
-std::string Flaggenname(std::string_view landname) {
-  std::string gross = GrossCp1252(landname);
+Text1252 Flaggenname(const Text1252& landname) {
+  std::string gross = GrossCp1252(landname.Sicht());
   std::string name = "BM_";
   for (char ch : gross) {
     switch (static_cast<unsigned char>(ch)) {
@@ -49,9 +49,9 @@ std::string Flaggenname(std::string_view landname) {
     }
   }
   // Data copied by earlier versions still spell these countries as they did.
-  if (name == "BM_EQUADOR") return "BM_ECUADOR";
-  if (name == "BM_SAINTVINCENTUNDDIEGRENADIEN") return "BM_SAINTVINCENTUNDDIEGRENADINEN";
-  return name;
+  if (name == "BM_EQUADOR") return Cp1252("BM_ECUADOR");
+  if (name == "BM_SAINTVINCENTUNDDIEGRENADIEN") return Cp1252("BM_SAINTVINCENTUNDDIEGRENADINEN");
+  return Text1252(std::move(name));
 }
 
 }  // namespace kolvaro

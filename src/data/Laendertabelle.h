@@ -17,15 +17,15 @@ constexpr int kLaenderAnzahl = 211;
 
 // The three hidden lists of the country dialog, built from the table.
 struct Laendertabelle {
-  std::vector<std::string> Alle;  // index + 1 = country number
+  std::vector<Text1252> Alle;  // index + 1 = country number
   std::vector<std::string> Bitmapnummern;
-  std::vector<std::string> Vorhandene;  // present flag "j"
+  std::vector<Text1252> Vorhandene;  // present flag "j"
 };
 
 // Reads the table; the message names the file (and the damaged line).
 Resultat<Laendertabelle> LaendertabelleLaden(const std::filesystem::path& verzeichnis);
 
 // "Österreich" -> "BM_OESTERREICH", "Marianen, Nördliche" -> "BM_MARIANEN,NOERDLICHE".
-std::string Flaggenname(std::string_view landname);
+Text1252 Flaggenname(const Text1252& landname);
 
 }  // namespace kolvaro

@@ -250,24 +250,24 @@ bool DateiExistiert(const fs::path& pfad) {
 }
 
 Meldung NichtGeoeffnetMeldung(const std::string& dateiname) {
-  return FehlerMeldung("Die Datei " + dateiname + Cp1252(" konnte nicht geöffnet werden!"));
+  return FehlerMeldung("Die Datei " + Text1252(dateiname) + " konnte nicht geöffnet werden!");
 }
 
 Meldung NichtGeschriebenMeldung(const std::string& dateiname) {
-  return FehlerMeldung("Die Datei " + dateiname + " konnte nicht " +
-                       Cp1252("geöffnet werden oder die revidierte Datei konnte nicht ") + "geschrieben werden!");
+  return FehlerMeldung("Die Datei " + Text1252(dateiname) +
+                       " konnte nicht geöffnet werden oder die revidierte Datei konnte nicht geschrieben werden!");
 }
 
 Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer) {
   return BeschaedigtMeldung(dateiname, zeilennummer, Cp1252("ist keine gültige verschlüsselte Zeile"));
 }
 
-Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const std::string& grund) {
-  return DateiBeschaedigtMeldung(dateiname, "Zeile " + std::to_string(zeilennummer) + " " + grund);
+Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const Text1252& grund) {
+  return DateiBeschaedigtMeldung(dateiname, "Zeile " + Text1252::Zahl(static_cast<long long>(zeilennummer)) + " " + grund);
 }
 
-Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string& grund) {
-  return FehlerMeldung("Die Datei " + dateiname + Cp1252(" ist beschädigt: ") + grund +
+Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const Text1252& grund) {
+  return FehlerMeldung("Die Datei " + Text1252(dateiname) + " ist beschädigt: " + grund +
                        ". Der Vorgang wurde abgebrochen.");
 }
 

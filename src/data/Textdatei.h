@@ -73,9 +73,9 @@ Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennumme
 // A damaged file refused as a whole: "Die Datei X ist beschädigt: Zeile N
 // <grund>. Der Vorgang wurde abgebrochen." grund says what is wrong with the
 // line (Windows-1252), e.g. "endet ohne Zeilenumbruch".
-Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const std::string& grund);
+Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const Text1252& grund);
 // The same where no single line is at fault: "... ist beschädigt: <grund>. ..."
-Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const std::string& grund);
+Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const Text1252& grund);
 
 // The lines of a data file that is about to be rewritten line by line: a
 // file that cannot be read gives NichtGeschriebenMeldung, one cut off in a

@@ -55,7 +55,7 @@ std::optional<Datum> DatumAmAnfang(std::string_view text) {
 
 }  // namespace
 
-std::string NeuestesKursdatum(const std::vector<std::string_view>& staende) {
+Text1252 NeuestesKursdatum(const std::vector<std::string_view>& staende) {
   std::optional<Datum> neuestes;
   for (std::string_view stand : staende) {
     auto d = DatumAmAnfang(Getrimmt(stand));
@@ -64,10 +64,10 @@ std::string NeuestesKursdatum(const std::vector<std::string_view>& staende) {
   if (!neuestes) return {};
   char text[16];
   std::snprintf(text, sizeof text, "%02d.%02d.%04d", neuestes->Tag, neuestes->Monat, neuestes->Jahr);
-  return text;
+  return Text1252(std::string_view(text));
 }
 
-Resultat<std::string> Wechselkursstand(const std::filesystem::path& verzeichnis) {
+Resultat<Text1252> Wechselkursstand(const std::filesystem::path& verzeichnis) {
   auto katalog = KatalogLaden(verzeichnis);
   if (!katalog) return katalog.Fehler();
   for (const auto& eintrag : *katalog) {
@@ -81,7 +81,7 @@ Resultat<std::string> Wechselkursstand(const std::filesystem::path& verzeichnis)
     if (!gelesen) return gelesen.Fehler();
     return NeuestesKursdatum({staende.begin(), staende.end()});
   }
-  return std::string();
+  return Text1252();
 }
 
 }  // namespace kolvaro

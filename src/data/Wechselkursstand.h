@@ -17,11 +17,11 @@ namespace kolvaro {
 // The latest date among the fields that begin with a valid date (T.M.JJJJ,
 // day and month with one or two digits), written TT.MM.JJJJ; empty when no
 // field does.
-std::string NeuestesKursdatum(const std::vector<std::string_view>& staende);
+Text1252 NeuestesKursdatum(const std::vector<std::string_view>& staende);
 
 // The same over the data file of the category "Währungen" in the directory.
 // Without that category the date is empty; an unreadable catalogue or data
 // file is the reader's message.
-Resultat<std::string> Wechselkursstand(const std::filesystem::path& verzeichnis);
+Resultat<Text1252> Wechselkursstand(const std::filesystem::path& verzeichnis);
 
 }  // namespace kolvaro

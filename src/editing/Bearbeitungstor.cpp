@@ -16,7 +16,7 @@ Rechenergebnis OhneFaktorAbgelehnt(const char* was) {
 
 }  // namespace
 
-Rechenergebnis BearbeitungPruefen(Bearbeitung bearbeitung, std::string_view gebietsname,
+Rechenergebnis BearbeitungPruefen(Bearbeitung bearbeitung, const Text1252& gebietsname,
                                   const Passwortabfrage& passwortOk) {
   switch (bearbeitung) {
     case Bearbeitung::EigeneEinheit:

@@ -28,7 +28,7 @@ using Passwortabfrage = std::function<bool()>;
 // Erfolg: the command may run. Otherwise Fehler holds the message to show,
 // or is empty where the command ends without one. The password is asked
 // only when the command gets that far.
-Rechenergebnis BearbeitungPruefen(Bearbeitung bearbeitung, std::string_view gebietsname,
+Rechenergebnis BearbeitungPruefen(Bearbeitung bearbeitung, const Text1252& gebietsname,
                                   const Passwortabfrage& passwortOk);
 
 }  // namespace kolvaro

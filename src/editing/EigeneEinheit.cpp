@@ -23,7 +23,7 @@ std::vector<Eingabefeld> Textfelder(Eigenart art) {
   using F = Eingabefeld;
   switch (art) {
     case Eigenart::Gewoehnlich:
-      return {F::Name, F::Kurzzeichen, F::Land, F::WeitererName, F::Einsatzgebiet};
+      return {F::Name, F::Kurzzeichen, F::Land, F::SonstigeNamen, F::Einsatzgebiet};
     case Eigenart::Waehrung:
       return {F::Name, F::Kurzzeichen, F::Land, F::CaWert, F::Entspricht, F::Stand};
     case Eigenart::Weltzeit:
@@ -32,7 +32,11 @@ std::vector<Eingabefeld> Textfelder(Eigenart art) {
   return {F::Name, F::Kurzzeichen, F::Land, F::Sommerzeit};
 }
 
-Eingabefehler Abgelehnt(Eingabefeld feld, std::string_view utf8) { return {InfoMeldung(Cp1252(utf8)), feld}; }
+Rechenergebnis Abgelehnt(Meldung meldung, Eingabefeld feld) {
+  Rechenergebnis r = EingabeFehler(std::move(meldung.Text), feld);
+  r.Fehler->Art = meldung.Art;
+  return r;
+}
 
 Faktorart ArtDesFaktors(Eigenart art) {
   switch (art) {
@@ -48,17 +52,19 @@ Faktorart ArtDesFaktors(Eigenart art) {
 
 }  // namespace
 
-std::string& Feldtext(EigeneEingabe& e, Eingabefeld feld) {
-  // In the order of Eingabefeld.
+Text1252& Feldtext(EigeneEingabe& e, Eingabefeld feld) {
+  // In the order of kAlleEingabefelder.
   using E = EigeneEingabe;
-  static constexpr std::string E::*kFelder[] = {&E::Name,          &E::Kurzzeichen, &E::Land,       &E::WeitererName,
-                                                &E::Einsatzgebiet, &E::CaWert,      &E::Entspricht, &E::Stand,
-                                                &E::Sommerzeit,    &E::Faktor};
+  static constexpr Text1252 E::*kFelder[] = {&E::Name,          &E::Kurzzeichen, &E::Land,       &E::SonstigeNamen,
+                                             &E::Einsatzgebiet, &E::CaWert,      &E::Entspricht, &E::Stand,
+                                             &E::Sommerzeit,    &E::Faktor};
   static_assert(std::size(kFelder) == std::size(kAlleEingabefelder));
-  return e.*kFelder[static_cast<std::size_t>(feld)];
+  for (std::size_t i = 0; i < std::size(kAlleEingabefelder); ++i)
+    if (kAlleEingabefelder[i] == feld) return e.*kFelder[i];
+  return e.Name;  // a field no own-unit dialog has
 }
 
-const std::string& Feldtext(const EigeneEingabe& e, Eingabefeld feld) {
+const Text1252& Feldtext(const EigeneEingabe& e, Eingabefeld feld) {
   return Feldtext(const_cast<EigeneEingabe&>(e), feld);
 }
 
@@ -72,7 +78,7 @@ std::string_view Beschriftung(Eigenart art, Eingabefeld feld) {
       return "Kurzzeichen";
     case Eingabefeld::Land:
       return "Land";
-    case Eingabefeld::WeitererName:
+    case Eingabefeld::SonstigeNamen:
       return "Weiterer Name";
     case Eingabefeld::Einsatzgebiet:
       return "Einsatzgebiet";
@@ -84,48 +90,48 @@ std::string_view Beschriftung(Eigenart art, Eingabefeld feld) {
       return "Stand (Datum)";
     case Eingabefeld::Sommerzeit:
       return "Sommerzeit (von..bis)";
-    case Eingabefeld::Faktor:
+    default:
       break;
   }
   return art == Eigenart::Weltzeit ? "Zeitdifferenz zur Weltzeit in Minuten" : "Umrechnungsfaktor";
 }
 
-std::optional<Eingabefehler> EigeneEingabePruefen(Eigenart art, const EigeneEingabe& eingabe) {
+Rechenergebnis EigeneEingabePruefen(Eigenart art, const EigeneEingabe& eingabe) {
   // A unit without a name could be neither found nor chosen in the list.
-  if (Getrimmt(eingabe.Name).empty())
-    return Abgelehnt(Eingabefeld::Name, std::string("Bitte im Feld \"") +
-                                            std::string(Beschriftung(art, Eingabefeld::Name)) +
-                                            "\" einen Namen eingeben!");
+  if (Getrimmt(eingabe.Name.Sicht()).empty())
+    return Abgelehnt(InfoMeldung("Bitte im Feld \"" + Cp1252(Beschriftung(art, Eingabefeld::Name)) +
+                                 "\" einen Namen eingeben!"),
+                     Eingabefeld::Name);
   for (Eingabefeld feld : Textfelder(art))
-    if (auto geprueft = FeldPruefen(Feldtext(eingabe, feld), Beschriftung(art, feld)); !geprueft)
-      return Eingabefehler{geprueft.Fehler(), feld};
+    if (auto geprueft = FeldPruefen(Feldtext(eingabe, feld).Sicht(), Beschriftung(art, feld)); !geprueft)
+      return Abgelehnt(geprueft.Fehler(), feld);
 
-  if (auto faktor = FaktorPruefen(eingabe.Faktor, ArtDesFaktors(art), Faktorstelle::Einfuegen); !faktor)
-    return Eingabefehler{faktor.Fehler(), Eingabefeld::Faktor};
-  return std::nullopt;
+  if (auto faktor = FaktorPruefen(eingabe.Faktor.Sicht(), ArtDesFaktors(art), Faktorstelle::Einfuegen); !faktor)
+    return Abgelehnt(faktor.Fehler(), Eingabefeld::Faktor);
+  return Erledigt();
 }
 
 std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& e) {
   Einheitenfelder f;
-  f.Landname = e.Land;
-  f.Kurzzeichen = e.Kurzzeichen;
-  f.Einheitenname = e.Name;
+  f.Landname = e.Land.Bytes();
+  f.Kurzzeichen = e.Kurzzeichen.Bytes();
+  f.Einheitenname = e.Name.Bytes();
   switch (art) {
     case Eigenart::Gewoehnlich:
-      f.Faktor = e.Faktor;  // as typed: the reader turns a comma into a point
-      f.SonstigeNamen = e.WeitererName;
-      f.Einsatzgebiet = e.Einsatzgebiet;
+      f.Faktor = e.Faktor.Bytes();  // as typed: the reader turns a comma into a point
+      f.SonstigeNamen = e.SonstigeNamen.Bytes();
+      f.Einsatzgebiet = e.Einsatzgebiet.Bytes();
       break;
     case Eigenart::Waehrung:
-      f.Faktor = e.Faktor;
-      f.Uebersetzung = e.Stand;  // the field the information panel shows as the date of the rate
-      f.Entspricht = e.Entspricht;
-      f.CaWert = e.CaWert;
+      f.Faktor = e.Faktor.Bytes();
+      f.Uebersetzung = e.Stand.Bytes();  // the field the information panel shows as the date of the rate
+      f.Entspricht = e.Entspricht.Bytes();
+      f.CaWert = e.CaWert.Bytes();
       break;
     case Eigenart::Weltzeit: {
-      const auto minuten = FaktorPruefen(e.Faktor, Faktorart::Zeitdifferenz, Faktorstelle::Einfuegen);
+      const auto minuten = FaktorPruefen(e.Faktor.Sicht(), Faktorart::Zeitdifferenz, Faktorstelle::Einfuegen);
       f.Faktor = WeltzeitFaktor(minuten ? *minuten : 0.0L);
-      f.Uebersetzung = e.Sommerzeit;  // the field the information panel shows as summer time
+      f.Uebersetzung = e.Sommerzeit.Bytes();  // the field the information panel shows as summer time
       break;
     }
   }
@@ -133,7 +139,7 @@ std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& e) {
 }
 
 Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                                          const std::string& zeile, const std::string& name) {
+                                          const std::string& zeile, const Text1252& name) {
   auto gelesen = ZeilenZumUmschreiben(verzeichnis / datendatei);
   if (!gelesen) return gelesen.Fehler();
   auto& zeilen = *gelesen;
@@ -141,7 +147,7 @@ Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichn
   std::string klartext;
   for (std::size_t i = 0; i < zeilen.size(); ++i) {
     if (!LinieEntschluesseln(zeilen[i], 1, klartext)) return BeschaedigtMeldung(datendatei, i + 1);
-    if (AlphabetischVergleichen(Feld(klartext, '\t', 8), name) >= 0) {
+    if (AlphabetischVergleichen(Feld(klartext, '\t', 8), name.Sicht()) >= 0) {
       position = i;
       break;
     }
@@ -151,14 +157,13 @@ Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichn
   return position;
 }
 
-EinfuegeErgebnis EigeneEinheitEinfuegen(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                                        Eigenart art, const EigeneEingabe& eingabe) {
-  EinfuegeErgebnis ergebnis;
-  ergebnis.Fehler = EigeneEingabePruefen(art, eingabe);
-  if (ergebnis.Fehler) return ergebnis;
+Rechenergebnis EigeneEinheitEinfuegen(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+                                      Eigenart art, const EigeneEingabe& eingabe) {
+  Rechenergebnis geprueft = EigeneEingabePruefen(art, eingabe);
+  if (!geprueft.Erfolg) return geprueft;
   auto eingefuegt = EinheitEinsortieren(verzeichnis, datendatei, EigeneZeileBauen(art, eingabe), eingabe.Name);
-  if (!eingefuegt) ergebnis.Schreibfehler = eingefuegt.Fehler();
-  return ergebnis;
+  if (!eingefuegt) return Abgebrochen(eingefuegt.Fehler());
+  return Erledigt();
 }
 
 }  // namespace kolvaro

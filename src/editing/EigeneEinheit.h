@@ -11,53 +11,35 @@
 #include <string_view>
 
 #include "basis/Meldung.h"
+#include "basis/Rechenergebnis.h"
+#include "basis/Text1252.h"
 
 namespace kolvaro {
 
 enum class Eigenart { Gewoehnlich, Waehrung, Weltzeit };
 
-// What a field of the dialogs means, so that a refusal can name where the
-// focus goes; each dialog knows which of its controls holds which.
-enum class Eingabefeld {
-  Name,
-  Kurzzeichen,
-  Land,
-  WeitererName,   // ordinary units
-  Einsatzgebiet,  // ordinary units
-  CaWert,         // currencies: the approximate value for the information panel
-  Entspricht,     // currencies
-  Stand,          // currencies: the date of the rate
-  Sommerzeit,     // time zones
-  Faktor          // the factor; for time zones the minutes to world time
-};
-
-// What the user typed (Windows-1252), by meaning. A dialog fills only the
+// What the user typed, by meaning (Eingabefeld). A dialog fills only the
 // fields it has.
 struct EigeneEingabe {
-  std::string Name;
-  std::string Kurzzeichen;
-  std::string Land;
-  std::string WeitererName;
-  std::string Einsatzgebiet;
-  std::string CaWert;
-  std::string Entspricht;
-  std::string Stand;
-  std::string Sommerzeit;
-  std::string Faktor;
+  Text1252 Name;
+  Text1252 Kurzzeichen;
+  Text1252 Land;
+  Text1252 SonstigeNamen;  // ordinary units: a further name
+  Text1252 Einsatzgebiet;  // ordinary units
+  Text1252 CaWert;
+  Text1252 Entspricht;
+  Text1252 Stand;
+  Text1252 Sommerzeit;
+  Text1252 Faktor;
 };
 
-// Every field in the order of Eingabefeld, and its text in an input.
+// Every field of the own-unit dialogs, and its text in an input.
 inline constexpr Eingabefeld kAlleEingabefelder[] = {
-    Eingabefeld::Name,          Eingabefeld::Kurzzeichen, Eingabefeld::Land,       Eingabefeld::WeitererName,
+    Eingabefeld::Name,          Eingabefeld::Kurzzeichen, Eingabefeld::Land,       Eingabefeld::SonstigeNamen,
     Eingabefeld::Einsatzgebiet, Eingabefeld::CaWert,      Eingabefeld::Entspricht, Eingabefeld::Stand,
     Eingabefeld::Sommerzeit,    Eingabefeld::Faktor};
-std::string& Feldtext(EigeneEingabe& eingabe, Eingabefeld feld);
-const std::string& Feldtext(const EigeneEingabe& eingabe, Eingabefeld feld);
-
-struct Eingabefehler {
-  Meldung Text;
-  Eingabefeld Feld;
-};
+Text1252& Feldtext(EigeneEingabe& eingabe, Eingabefeld feld);
+const Text1252& Feldtext(const EigeneEingabe& eingabe, Eingabefeld feld);
 
 // Minutes to world time as the stored factor: hours in the 23-character form.
 std::string WeltzeitFaktor(long double minuten);
@@ -65,8 +47,9 @@ std::string WeltzeitFaktor(long double minuten);
 // The field captions (UTF-8) as the dialog of that kind shows them, without colon.
 std::string_view Beschriftung(Eigenart art, Eingabefeld feld);
 
-// Checks everything typed; nullopt when the line may be written.
-std::optional<Eingabefehler> EigeneEingabePruefen(Eigenart art, const EigeneEingabe& eingabe);
+// Checks everything typed: Erfolg when the line may be written, otherwise
+// the message and the field it is about.
+Rechenergebnis EigeneEingabePruefen(Eigenart art, const EigeneEingabe& eingabe);
 
 // The deciphered line of the new unit; the input must have passed the check.
 std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& eingabe);
@@ -78,15 +61,12 @@ std::string EigeneZeileBauen(Eigenart art, const EigeneEingabe& eingabe);
 // cannot be read or written, a damaged line or a file cut off in a line
 // leaves the file as it was.
 Resultat<std::size_t> EinheitEinsortieren(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                                          const std::string& zeile, const std::string& name);
+                                          const std::string& zeile, const Text1252& name);
 
-// The whole operation of the dialogs' OK: check, build, insert.
-struct EinfuegeErgebnis {
-  std::optional<Eingabefehler> Fehler;  // refused: nothing written
-  OptMeldung Schreibfehler;             // the file could not be read or written: nothing written
-  bool Erfolg() const { return !Fehler && !Schreibfehler; }
-};
-EinfuegeErgebnis EigeneEinheitEinfuegen(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                                        Eigenart art, const EigeneEingabe& eingabe);
+// The whole operation of the dialogs' OK: check, build, insert. A refusal
+// names its field; a file that could not be read or written names none.
+// Either way nothing is written.
+Rechenergebnis EigeneEinheitEinfuegen(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+                                      Eigenart art, const EigeneEingabe& eingabe);
 
 }  // namespace kolvaro

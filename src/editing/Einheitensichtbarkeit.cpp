@@ -29,7 +29,7 @@ Resultat<std::vector<AusgeblendeteEinheit>> AusgeblendeteEinheitenLesen(const st
         Felder(klartext, '\t', felder);
         if (felder.empty() || felder[0] != "n") return true;
         auto feldtext = [&](int nummer) {
-          return felder.size() >= static_cast<std::size_t>(nummer) ? std::string(felder[nummer - 1]) : std::string();
+          return Text1252(felder.size() >= static_cast<std::size_t>(nummer) ? felder[nummer - 1] : std::string_view());
         };
         liste.push_back({feldtext(feld::Einheitenname) + " - " + feldtext(feld::Landname), static_cast<int>(zeile)});
         return true;
@@ -46,7 +46,7 @@ int AuswahlNachAusblenden(const std::vector<int>& zeilen) {
 int VerborgenNachEinblenden(int verborgen, int anzahl) { return std::max(0, verborgen - anzahl); }
 
 namespace {
-bool Verschieben(std::vector<std::string>& von, std::vector<std::string>& nach, int index) {
+bool Verschieben(std::vector<Text1252>& von, std::vector<Text1252>& nach, int index) {
   if (index < 0 || index >= static_cast<int>(von.size())) return false;
   nach.push_back(std::move(von[static_cast<std::size_t>(index)]));
   von.erase(von.begin() + index);
@@ -57,18 +57,18 @@ bool Verschieben(std::vector<std::string>& von, std::vector<std::string>& nach, 
 bool Laenderauswahl::Ausblenden(int index) { return Verschieben(m_Angezeigt, m_Ausgeblendet, index); }
 bool Laenderauswahl::Einblenden(int index) { return Verschieben(m_Ausgeblendet, m_Angezeigt, index); }
 
-void Laenderauswahl::AlleAusblenden(const std::vector<std::string>& vorhandene) {
+void Laenderauswahl::AlleAusblenden(const std::vector<Text1252>& vorhandene) {
   m_Angezeigt.clear();
   m_Ausgeblendet = vorhandene;
 }
 
-void Laenderauswahl::AlleEinblenden(const std::vector<std::string>& vorhandene) {
+void Laenderauswahl::AlleEinblenden(const std::vector<Text1252>& vorhandene) {
   m_Angezeigt = vorhandene;
   m_Ausgeblendet.clear();
 }
 
-void Laenderauswahl::TechnischeVerwendung(const std::vector<std::string>& vorhandene) {
-  static const std::string technisch[] = {Cp1252("Deutschland"), Cp1252("Großbritannien"), Cp1252("USA")};
+void Laenderauswahl::TechnischeVerwendung(const std::vector<Text1252>& vorhandene) {
+  static const Text1252 technisch[] = {Cp1252("Deutschland"), Cp1252("Großbritannien"), Cp1252("USA")};
   m_Angezeigt.clear();
   m_Ausgeblendet.clear();
   for (std::size_t i = 0; i < vorhandene.size(); ++i) {

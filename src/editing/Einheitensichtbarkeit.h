@@ -20,7 +20,7 @@ Resultat<> SichtbarkeitSetzen(const std::filesystem::path& verzeichnis, const st
 
 // One hidden unit as the showing dialog lists it.
 struct AusgeblendeteEinheit {
-  std::string Text;  // Einheitenname + " - " + Landname (Windows-1252)
+  Text1252 Text;  // Einheitenname + " - " + Landname
   int Dateizeile = 0;
 };
 
@@ -40,25 +40,25 @@ int VerborgenNachEinblenden(int verborgen, int anzahl);
 class Laenderauswahl {
  public:
   Laenderauswahl() = default;
-  Laenderauswahl(std::vector<std::string> angezeigt, std::vector<std::string> ausgeblendet)
+  Laenderauswahl(std::vector<Text1252> angezeigt, std::vector<Text1252> ausgeblendet)
       : m_Angezeigt(std::move(angezeigt)), m_Ausgeblendet(std::move(ausgeblendet)) {}
 
-  const std::vector<std::string>& Angezeigt() const { return m_Angezeigt; }
-  const std::vector<std::string>& Ausgeblendet() const { return m_Ausgeblendet; }
+  const std::vector<Text1252>& Angezeigt() const { return m_Angezeigt; }
+  const std::vector<Text1252>& Ausgeblendet() const { return m_Ausgeblendet; }
 
   // Moves the shown country at index to the end of the hidden list (and the
   // reverse); an index outside the list changes nothing and gives false.
   bool Ausblenden(int index);
   bool Einblenden(int index);
-  void AlleAusblenden(const std::vector<std::string>& vorhandene);
-  void AlleEinblenden(const std::vector<std::string>& vorhandene);
+  void AlleAusblenden(const std::vector<Text1252>& vorhandene);
+  void AlleEinblenden(const std::vector<Text1252>& vorhandene);
   // The first three present countries plus every later one named
   // "Deutschland", "Großbritannien" or "USA"; the rest hidden.
-  void TechnischeVerwendung(const std::vector<std::string>& vorhandene);
+  void TechnischeVerwendung(const std::vector<Text1252>& vorhandene);
 
  private:
-  std::vector<std::string> m_Angezeigt;
-  std::vector<std::string> m_Ausgeblendet;
+  std::vector<Text1252> m_Angezeigt;
+  std::vector<Text1252> m_Ausgeblendet;
 };
 
 }  // namespace kolvaro

@@ -44,54 +44,56 @@ std::string GanzText(long double r) {
 }  // namespace
 
 Meldung NichtSpeicherbarMeldung(std::string_view feldname) {
-  return InfoMeldung(Cp1252("Das Feld \"" + std::string(feldname) +
-                            "\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!"));
+  return InfoMeldung("Das Feld \"" + Cp1252(feldname) +
+                     "\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!");
 }
 
 // -------------------------------------------------------------- one unit
 
-std::string FaktorText(long double faktor) { return WissText17(faktor); }
+Text1252 FaktorText(long double faktor) { return Text1252(WissText17(faktor)); }
 
-Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                             TAusgabetextobject& einheit, std::string_view eingabe) {
-  const auto faktor = FaktorPruefen(eingabe, Faktorart::Einheit, Faktorstelle::Aendern);
-  if (!faktor) return Hinweis(faktor.Fehler());
-  if (auto geschrieben =
-          EinheitenzeileAendern(verzeichnis, datendatei, einheit.Dateizeile, feld::Faktor, std::string(eingabe));
+Einheitenaenderung FaktorAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+                                 const TAusgabetextobject& einheit, const Text1252& eingabe) {
+  const auto faktor = FaktorPruefen(eingabe.Sicht(), Faktorart::Einheit, Faktorstelle::Aendern);
+  if (!faktor) return {Hinweis(faktor.Fehler()), einheit};
+  if (auto geschrieben = EinheitenzeileAendern(verzeichnis, datendatei, einheit.Dateizeile, feld::Faktor, eingabe.Bytes());
       !geschrieben)
-    return Fehlgeschlagen(geschrieben.Fehler());
-  einheit.Faktor = *faktor;
-  einheit.FaktorUnlesbar = false;
-  return Erledigt();
+    return {Fehlgeschlagen(geschrieben.Fehler()), einheit};
+  Einheitenaenderung aenderung{Erledigt(), einheit};
+  aenderung.Neu.Faktor = *faktor;
+  aenderung.Neu.FaktorUnlesbar = false;
+  return aenderung;
 }
 
 // -------------------------------------------------------- one world time
 
-std::string MinutenText(long double faktor) {
+Text1252 MinutenText(long double faktor) {
   if (!std::isfinite(faktor)) return {};
   // nearbyint rounds halves to the even neighbour in the default mode.
-  return GanzText(std::nearbyint(faktor * 60.0L));
+  return Text1252(GanzText(std::nearbyint(faktor * 60.0L)));
 }
 
-Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                               TAusgabetextobject& einheit, std::string_view minuten, std::string_view sommerzeit) {
-  const auto gelesen = FaktorPruefen(minuten, Faktorart::Zeitdifferenz, Faktorstelle::Aendern);
-  if (!gelesen) return Hinweis(gelesen.Fehler());
+Einheitenaenderung WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+                                   const TAusgabetextobject& einheit, const Text1252& minuten,
+                                   const Text1252& sommerzeit) {
+  const auto gelesen = FaktorPruefen(minuten.Sicht(), Faktorart::Zeitdifferenz, Faktorstelle::Aendern);
+  if (!gelesen) return {Hinweis(gelesen.Fehler()), einheit};
   const long double faktor = *gelesen / 60.0L;
-  if (auto geprueft = FeldPruefen(sommerzeit, kSommerzeitFeld); !geprueft) {
+  if (auto geprueft = FeldPruefen(sommerzeit.Sicht(), kSommerzeitFeld); !geprueft) {
     Rechenergebnis r = Fehlgeschlagen(geprueft.Fehler());
     r.FokusDanach = Fokus::FokusUndMarkieren;
-    return r;
+    return {std::move(r), einheit};
   }
   if (auto geschrieben = EinheitenzeilenAendern(verzeichnis, datendatei,
                                                 {{einheit.Dateizeile, feld::Faktor, WissText23(faktor)},
-                                                 {einheit.Dateizeile, feld::Uebersetzung, std::string(sommerzeit)}});
+                                                 {einheit.Dateizeile, feld::Uebersetzung, sommerzeit.Bytes()}});
       !geschrieben)
-    return Fehlgeschlagen(geschrieben.Fehler());
-  einheit.Faktor = faktor;
-  einheit.FaktorUnlesbar = false;
-  einheit.Uebersetzung.assign(sommerzeit.substr(0, kapazitaet::Uebersetzung));
-  return Erledigt();
+    return {Fehlgeschlagen(geschrieben.Fehler()), einheit};
+  Einheitenaenderung aenderung{Erledigt(), einheit};
+  aenderung.Neu.Faktor = faktor;
+  aenderung.Neu.FaktorUnlesbar = false;
+  aenderung.Neu.Uebersetzung = sommerzeit.Anfang(kapazitaet::Uebersetzung);
+  return aenderung;
 }
 
 // ------------------------------------------------------ the currency table
@@ -138,8 +140,9 @@ int Vorzeichen(int wert) { return (wert > 0) - (wert < 0); }
 
 int LandVergleich(const TAusgabetextobject& a, const TAusgabetextobject& b) {
   // std::string compares its characters as unsigned, i.e. by their code.
-  if (int land = LandSchluessel(a.Landname).compare(LandSchluessel(b.Landname))) return Vorzeichen(land);
-  return Vorzeichen(GrossCp1252(a.Einheitenname).compare(GrossCp1252(b.Einheitenname)));
+  if (int land = LandSchluessel(a.Landname.Bytes()).compare(LandSchluessel(b.Landname.Bytes())))
+    return Vorzeichen(land);
+  return Vorzeichen(GrossCp1252(a.Einheitenname.Sicht()).compare(GrossCp1252(b.Einheitenname.Sicht())));
 }
 
 void NachLandOrdnen(std::vector<Waehrungseintrag>& eintraege) {
@@ -154,7 +157,7 @@ void NachDateizeileOrdnen(std::vector<Waehrungseintrag>& eintraege) {
   });
 }
 
-std::string EuroText(long double faktor) {
+Text1252 EuroText(long double faktor) {
   // The table shows the rate as a double, as the currencies are converted.
   const double wert = static_cast<double>(faktor);
   if (wert == 0.0) return {};
@@ -162,10 +165,10 @@ std::string EuroText(long double faktor) {
   std::snprintf(puffer, sizeof puffer, "%.12f", wert);
   std::string text(Getrimmt(puffer));
   std::replace(text.begin(), text.end(), '.', ',');
-  return text;
+  return Text1252(std::move(text));
 }
 
-std::string WaehrungsZelle(const Waehrungseintrag& eintrag, int spalte) {
+Text1252 WaehrungsZelle(const Waehrungseintrag& eintrag, int spalte) {
   const TAusgabetextobject& e = eintrag.Einheit;
   switch (spalte) {
     case waehrungsspalte::Land:
@@ -193,21 +196,21 @@ std::string Waehrungszeile(const Waehrungseintrag& eintrag) {
   f.Eigenschaft = e.Eigenschaft ? std::string(1, e.Eigenschaft) : std::string();
   f.Kennung.clear();
   f.Feld4 = "1";
-  f.Landname = e.Landname;
+  f.Landname = e.Landname.Bytes();
   f.Feld6 = "1";
-  f.Kurzzeichen = e.Kurzzeichen;
-  f.Einheitenname = e.Einheitenname;
+  f.Kurzzeichen = e.Kurzzeichen.Bytes();
+  f.Einheitenname = e.Einheitenname.Bytes();
   f.Faktor = WissText23(e.Faktor);
-  f.SonstigeNamen = e.SonstigeNamen;
-  f.Uebersetzung = e.Uebersetzung;
-  f.Einsatzgebiet = e.Einsatzgebiet;
-  f.Entspricht = e.Entspricht;
-  f.CaWert = e.CaWert;
-  f.Ort = e.Ort;
+  f.SonstigeNamen = e.SonstigeNamen.Bytes();
+  f.Uebersetzung = e.Uebersetzung.Bytes();
+  f.Einsatzgebiet = e.Einsatzgebiet.Bytes();
+  f.Entspricht = e.Entspricht.Bytes();
+  f.CaWert = e.CaWert.Bytes();
+  f.Ort = e.Ort.Bytes();
   f.RegUnterschiede = e.RegUnterschiede ? "j" : "";
-  f.Zeitraum = e.Zeitraum;
+  f.Zeitraum = e.Zeitraum.Bytes();
   f.ZeitUnterschiede = e.ZeitUnterschiede ? "j" : "";
-  f.Zusatzinfo = e.Zusatzinfo;
+  f.Zusatzinfo = e.Zusatzinfo.Bytes();
   return ZeileBauen(f);
 }
 
@@ -232,18 +235,18 @@ Waehrungsspeicherung WaehrungenSpeichern(const std::filesystem::path& verzeichni
     const auto& eingabe = eingaben[i];
     const int zeile = static_cast<int>(i);
     // An empty cell is a rate not known, as 0 is.
-    const auto rate = FaktorPruefen(eingabe.Euro.empty() ? std::string_view("0") : std::string_view(eingabe.Euro),
+    const auto rate = FaktorPruefen(eingabe.Euro.empty() ? std::string_view("0") : eingabe.Euro.Sicht(),
                                     Faktorart::Kurs, Faktorstelle::Kurstabelle);
     if (!rate) return Abgelehnt(rate.Fehler(), zeile, waehrungsspalte::Euro);
-    if (auto geprueft = FeldPruefen(eingabe.Stand, "Stand"); !geprueft)
+    if (auto geprueft = FeldPruefen(eingabe.Stand.Sicht(), "Stand"); !geprueft)
       return Abgelehnt(geprueft.Fehler(), zeile, waehrungsspalte::Stand);
-    if (auto geprueft = FeldPruefen(eingabe.Wert, "Wert bzw.ca-Wert"); !geprueft)
+    if (auto geprueft = FeldPruefen(eingabe.Wert.Sicht(), "Wert bzw.ca-Wert"); !geprueft)
       return Abgelehnt(geprueft.Fehler(), zeile, waehrungsspalte::Wert);
     TAusgabetextobject& e = neu[i].Einheit;
     e.Faktor = *rate;
     e.FaktorUnlesbar = false;
-    e.Uebersetzung = eingabe.Stand.substr(0, kapazitaet::Uebersetzung);
-    e.CaWert = eingabe.Wert.substr(0, kapazitaet::CaWert);
+    e.Uebersetzung = eingabe.Stand.Anfang(kapazitaet::Uebersetzung);
+    e.CaWert = eingabe.Wert.Anfang(kapazitaet::CaWert);
   }
   NachDateizeileOrdnen(neu);
   std::vector<std::string> zeilen;

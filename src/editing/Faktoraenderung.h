@@ -2,8 +2,8 @@
 // category, the time difference and summer-time text of one world-time
 // unit, and the table of all currencies with their rates and two
 // information texts. Every change is written into the category's data file
-// at once and all or nothing; the entry in memory changes only after the
-// file was written.
+// at once and all or nothing; the operations of one unit hand back the entry
+// as its line now reads, for the converter to take over.
 #pragma once
 
 #include <filesystem>
@@ -21,28 +21,37 @@ namespace kolvaro {
 // set) cannot hold; feldname is the field's caption (UTF-8).
 Meldung NichtSpeicherbarMeldung(std::string_view feldname);
 
+// What a change of one unit did: the operation's result and, when it
+// succeeded, the unit's entry as its rewritten line reads
+// (Konverter::EinheitErsetzen takes it over).
+struct Einheitenaenderung {
+  Rechenergebnis Ergebnis;
+  TAusgabetextobject Neu;
+};
+
 // ---- one unit of an ordinary category ----
 
 // The factor as the dialog shows it: the 17-character scientific form.
-std::string FaktorText(long double faktor);
+Text1252 FaktorText(long double faktor);
 
-// Writes the typed text, exactly as typed, as the unit's factor (field 9)
-// and sets the entry's Faktor. A factor that FaktorPruefen refuses is
-// refused with the focus on the field; a failed write leaves the file and
-// the entry as they were.
-Rechenergebnis FaktorAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                             TAusgabetextobject& einheit, std::string_view eingabe);
+// Writes the typed text, exactly as typed, as the unit's factor (field 9).
+// A factor that FaktorPruefen refuses is refused with the focus on the
+// field; a failed write leaves the file as it was.
+Einheitenaenderung FaktorAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+                                 const TAusgabetextobject& einheit, const Text1252& eingabe);
 
 // ---- one world-time unit ----
 
 // The time difference in whole minutes (halves to the even neighbour).
-std::string MinutenText(long double faktor);
+Text1252 MinutenText(long double faktor);
 
 // minuten: the time difference to world time, in whole minutes, at most a
-// day either way (FaktorPruefen); sommerzeit: the text for the information panel (Windows-1252). The factor
-// is stored in hours in the 23-character form (field 9), the text as field 11.
-Rechenergebnis WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
-                               TAusgabetextobject& einheit, std::string_view minuten, std::string_view sommerzeit);
+// day either way (FaktorPruefen); sommerzeit: the text for the information
+// panel. The factor is stored in hours in the 23-character form (field 9),
+// the text as field 11.
+Einheitenaenderung WeltzeitAendern(const std::filesystem::path& verzeichnis, const std::string& datendatei,
+                                   const TAusgabetextobject& einheit, const Text1252& minuten,
+                                   const Text1252& sommerzeit);
 
 // The caption of the summer-time field, as messages name it (UTF-8).
 inline constexpr std::string_view kSommerzeitFeld = "Sommerzeit (+ 1 Stunde) von..bis";
@@ -78,17 +87,17 @@ constexpr int Wert = 4;
 constexpr int Anzahl = 5;
 }  // namespace waehrungsspalte
 
-// The text of a cell of an entry (Windows-1252).
-std::string WaehrungsZelle(const Waehrungseintrag& eintrag, int spalte);
+// The text of a cell of an entry.
+Text1252 WaehrungsZelle(const Waehrungseintrag& eintrag, int spalte);
 // A rate as the "Euro" column shows it: 12 decimals, decimal comma, empty
 // for 0 (an unknown rate).
-std::string EuroText(long double faktor);
+Text1252 EuroText(long double faktor);
 
 // What the user typed into the three editable columns of one row.
 struct Waehrungseingabe {
-  std::string Euro;
-  std::string Stand;
-  std::string Wert;
+  Text1252 Euro;
+  Text1252 Stand;
+  Text1252 Wert;
 };
 
 struct Waehrungsspeicherung {

@@ -103,7 +103,8 @@ void Entfernen(const fs::path& pfad) {
 Resultat<> KatalogSchreiben(const fs::path& verzeichnis, const std::vector<Gebietseintrag>& katalog) {
   std::vector<std::string> zeilen;
   zeilen.reserve(katalog.size());
-  for (const auto& e : katalog) zeilen.push_back(e.Gebietsname + '\t' + e.Datendatei + '\t' + e.Bezugseinheit);
+  for (const auto& e : katalog)
+    zeilen.push_back(e.Gebietsname.Bytes() + '\t' + e.Datendatei + '\t' + e.Bezugseinheit.Bytes());
   return SchreibeAtomar(verzeichnis / kKatalogDatei, zeilen);
 }
 
@@ -111,7 +112,7 @@ std::vector<std::string> InfoBloecke(const std::string& infotext, std::size_t an
   std::vector<std::string> bloecke;
   bloecke.reserve(anzahl);
   for (std::size_t k = 1; k <= anzahl; ++k) {
-    std::string block = GebietsInfotext(infotext, static_cast<int>(k));
+    std::string block = GebietsInfotext(infotext, static_cast<int>(k)).Bytes();
     // Each piece ends with the CR LF before its "*" and, from the second on,
     // begins with the one after the previous "*".
     if (k > 1 && block.compare(0, 2, "\r\n") == 0) block.erase(0, 2);
@@ -133,9 +134,9 @@ Resultat<> InfotexteSchreiben(const fs::path& verzeichnis, const std::vector<std
 
 // ---------------------------------------------------------- new category
 
-std::string DateinameVorschlagen(std::string_view gebietsname) {
+Text1252 DateinameVorschlagen(const Text1252& gebietsname) {
   std::string vorschlag;
-  for (char ch : GrossCp1252(gebietsname)) {
+  for (char ch : GrossCp1252(gebietsname.Sicht())) {
     const auto c = static_cast<unsigned char>(ch);
     if ((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '-')
       vorschlag += ch;
@@ -148,83 +149,79 @@ std::string DateinameVorschlagen(std::string_view gebietsname) {
     if (vorschlag.size() == 8) vorschlag.pop_back();
     vorschlag += '_';
   }
-  return vorschlag;
+  return Text1252(std::move(vorschlag));
 }
 
-int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, std::string_view gebietsname) {
+int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, const Text1252& gebietsname) {
   // After the names that share its place: a second "Masse" goes below the first.
   for (std::size_t i = 0; i < katalog.size(); ++i)
-    if (AlphabetischVergleichen(katalog[i].Gebietsname, gebietsname) > 0) return static_cast<int>(i);
+    if (AlphabetischVergleichen(katalog[i].Gebietsname.Sicht(), gebietsname.Sicht()) > 0) return static_cast<int>(i);
   return static_cast<int>(katalog.size());
 }
 
-Gebietsanlage GebietAnlegen(const fs::path& verzeichnis, const NeuesGebiet& neu) {
-  Gebietsanlage ergebnis;
-  auto ablehnen = [&ergebnis](Meldung meldung, Gebietsfeld fokus) {
-    ergebnis.Meldungen.push_back(std::move(meldung));
-    ergebnis.Fokus = fokus;
+Rechenergebnis GebietAnlegen(const fs::path& verzeichnis, const NeuesGebiet& neu) {
+  Rechenergebnis ergebnis;
+  auto ablehnen = [&ergebnis](Meldung meldung, Eingabefeld feld) {
+    if (ergebnis.Fehler) ergebnis.Vorher.push_back(std::move(*ergebnis.Fehler));
+    ergebnis.Fehler = std::move(meldung);
+    ergebnis.Feld = feld;
+    ergebnis.FokusDanach = Fokus::FokusUndMarkieren;
   };
   auto katalog = KatalogLaden(verzeichnis);
-  if (!katalog) {
-    ablehnen(katalog.Fehler(), Gebietsfeld::Keines);
-    return ergebnis;
-  }
+  if (!katalog) return Abgebrochen(katalog.Fehler());
   auto infotext = DateiInhalt(verzeichnis / kInfotextDatei);
-  if (!infotext) {
-    ablehnen(infotext.Fehler(), Gebietsfeld::Keines);
-    return ergebnis;
-  }
+  if (!infotext) return Abgebrochen(infotext.Fehler());
 
   // Every check runs, so that the user learns of all faults at once.
   const Meldung fehlt{Meldungsart::Schlicht, "Fehlende Angabe im Editierfeld!"};
-  if (Leer(neu.Gebietsname)) ablehnen(fehlt, Gebietsfeld::Gebietsname);
-  if (Leer(neu.Grundeinheit)) ablehnen(fehlt, Gebietsfeld::Grundeinheit);
+  if (Leer(neu.Gebietsname.Sicht())) ablehnen(fehlt, Eingabefeld::Gebietsname);
+  if (Leer(neu.Grundeinheit.Sicht())) ablehnen(fehlt, Eingabefeld::Grundeinheit);
   if (neu.Dateiname.empty()) {
-    ablehnen(fehlt, Gebietsfeld::Dateiname);
-  } else if (auto gueltig = DateinamePruefen(neu.Dateiname); !gueltig) {
-    ablehnen(gueltig.Fehler(), Gebietsfeld::Dateiname);
+    ablehnen(fehlt, Eingabefeld::Dateiname);
+  } else if (auto gueltig = DateinamePruefen(neu.Dateiname.Sicht()); !gueltig) {
+    ablehnen(gueltig.Fehler(), Eingabefeld::Dateiname);
   } else {
-    const std::string dateiname = neu.Dateiname + kEndung;
+    const std::string dateiname = neu.Dateiname.Bytes() + kEndung;
     bool vergeben = DateiVorhanden(verzeichnis, dateiname);
     for (const auto& e : *katalog) vergeben = vergeben || GrossCp1252(e.Datendatei) == GrossCp1252(dateiname);
     if (vergeben)
       ablehnen({Meldungsart::Schlicht, "Der Dateiname ist schon vorhanden, bitte " + Cp1252("ändern!")},
-               Gebietsfeld::Dateiname);
+               Eingabefeld::Dateiname);
   }
   for (const auto& e : *katalog)
     if (e.Gebietsname == neu.Gebietsname) {
       ablehnen({Meldungsart::Schlicht, "Der Name des Gebietes ist schon vorhanden, bitte " + Cp1252("ändern!")},
-               Gebietsfeld::Gebietsname);
+               Eingabefeld::Gebietsname);
       break;
     }
   // What would break the files: TABs, line breaks, the bytes the cipher
   // cannot carry, and "*" wherever it ends up in Gebiet.nfo.
   const struct {
-    const std::string& text;
+    const Text1252& text;
     const char* feldname;
-    Gebietsfeld feld;
+    Eingabefeld feld;
     Feldart art;
   } felder[] = {
-      {neu.Gebietsname, "Name des neuen Gebietes", Gebietsfeld::Gebietsname, Feldart::Zeilenfeld},
-      {neu.Gebietsname, "Name des neuen Gebietes", Gebietsfeld::Gebietsname, Feldart::Infotext},
-      {neu.Grundeinheit, "Name der Grundeinheit", Gebietsfeld::Grundeinheit, Feldart::Zeilenfeld},
-      {neu.Kurzzeichen, "Kurzzeichen der Grundeinheit", Gebietsfeld::Kurzzeichen, Feldart::Zeilenfeld},
-      {neu.SonstigeNamen, "Weiterer Namen", Gebietsfeld::SonstigeNamen, Feldart::Zeilenfeld},
-      {neu.Einsatzgebiet, "Einsatzgebiet", Gebietsfeld::Einsatzgebiet, Feldart::Zeilenfeld},
-      {neu.Landname, "Land der Grundeinheit", Gebietsfeld::Keines, Feldart::Zeilenfeld},
+      {neu.Gebietsname, "Name des neuen Gebietes", Eingabefeld::Gebietsname, Feldart::Zeilenfeld},
+      {neu.Gebietsname, "Name des neuen Gebietes", Eingabefeld::Gebietsname, Feldart::Infotext},
+      {neu.Grundeinheit, "Name der Grundeinheit", Eingabefeld::Grundeinheit, Feldart::Zeilenfeld},
+      {neu.Kurzzeichen, "Kurzzeichen der Grundeinheit", Eingabefeld::Kurzzeichen, Feldart::Zeilenfeld},
+      {neu.SonstigeNamen, "Weiterer Namen", Eingabefeld::SonstigeNamen, Feldart::Zeilenfeld},
+      {neu.Einsatzgebiet, "Einsatzgebiet", Eingabefeld::Einsatzgebiet, Feldart::Zeilenfeld},
+      {neu.Landname, "Land der Grundeinheit", Eingabefeld::Keines, Feldart::Zeilenfeld},
   };
-  Gebietsfeld zuletzt = Gebietsfeld::Keines;
+  Eingabefeld zuletzt = Eingabefeld::Keines;
   for (const auto& f : felder) {
-    if (f.feld != Gebietsfeld::Keines && f.feld == zuletzt) continue;  // one message per field
-    if (auto ok = FeldPruefen(f.text, f.feldname, f.art); !ok) {
+    if (f.feld != Eingabefeld::Keines && f.feld == zuletzt) continue;  // one message per field
+    if (auto ok = FeldPruefen(f.text.Sicht(), f.feldname, f.art); !ok) {
       ablehnen(ok.Fehler(), f.feld);
       zuletzt = f.feld;
     }
   }
-  const std::string information = MitCrLf(neu.Information);
+  const std::string information = MitCrLf(neu.Information.Bytes());
   if (auto ok = FeldPruefen(information, "Information zum neuen Gebiet", Feldart::Infotext); !ok)
-    ablehnen(ok.Fehler(), Gebietsfeld::Information);
-  if (!ergebnis.Meldungen.empty()) return ergebnis;
+    ablehnen(ok.Fehler(), Eingabefeld::Information);
+  if (ergebnis.Fehler) return ergebnis;
 
   // The new entry, its block at the same position.
   const int position = Einfuegeposition(*katalog, neu.Gebietsname);
@@ -232,48 +229,42 @@ Gebietsanlage GebietAnlegen(const fs::path& verzeichnis, const NeuesGebiet& neu)
   std::string text = information;
   while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
   if (text.empty()) text = "Keine Angaben vorhanden.";
-  bloecke.insert(bloecke.begin() + position, neu.Gebietsname + ": \r\n" + text);
-  const std::string datendatei = neu.Dateiname + kEndung;
-  katalog->insert(katalog->begin() + position, {neu.Gebietsname, datendatei, neu.Grundeinheit});
+  bloecke.insert(bloecke.begin() + position, neu.Gebietsname.Bytes() + ": \r\n" + text);
+  const std::string datendatei = neu.Dateiname.Bytes() + kEndung;
+  katalog->insert(katalog->begin() + position, Gebietseintrag{neu.Gebietsname, datendatei, neu.Grundeinheit});
 
   Einheitenfelder grundeinheit;
-  grundeinheit.Landname = neu.Landname;
-  grundeinheit.Kurzzeichen = neu.Kurzzeichen;
-  grundeinheit.Einheitenname = neu.Grundeinheit;
+  grundeinheit.Landname = neu.Landname.Bytes();
+  grundeinheit.Kurzzeichen = neu.Kurzzeichen.Bytes();
+  grundeinheit.Einheitenname = neu.Grundeinheit.Bytes();
   grundeinheit.Faktor = "1";
-  grundeinheit.SonstigeNamen = neu.SonstigeNamen;
-  grundeinheit.Einsatzgebiet = neu.Einsatzgebiet;
+  grundeinheit.SonstigeNamen = neu.SonstigeNamen.Bytes();
+  grundeinheit.Einsatzgebiet = neu.Einsatzgebiet.Bytes();
 
   // The data file first: until the catalogue names it, it is unused. The
   // catalogue last: before it is written, the old blocks are put back.
   const fs::path datenpfad = verzeichnis / datendatei;
-  if (auto ok = SchreibeAtomar(datenpfad, {LinieVerschluesseln(ZeileBauen(grundeinheit), 1)}); !ok) {
-    ergebnis.Meldungen.push_back(ok.Fehler());
-    return ergebnis;
-  }
+  if (auto ok = SchreibeAtomar(datenpfad, {LinieVerschluesseln(ZeileBauen(grundeinheit), 1)}); !ok)
+    return Abgebrochen(ok.Fehler());
   if (auto ok = InfotexteSchreiben(verzeichnis, bloecke); !ok) {
     Entfernen(datenpfad);
-    ergebnis.Meldungen.push_back(ok.Fehler());
-    return ergebnis;
+    return Abgebrochen(ok.Fehler());
   }
   if (auto ok = KatalogSchreiben(verzeichnis, *katalog); !ok) {
     Zurueckschreiben(verzeichnis / kInfotextDatei, *infotext);
     Entfernen(datenpfad);
-    ergebnis.Meldungen.push_back(ok.Fehler());
-    return ergebnis;
+    return Abgebrochen(ok.Fehler());
   }
-  ergebnis.Erfolg = true;
-  ergebnis.Position = position;
-  return ergebnis;
+  return Erledigt();
 }
 
 // -------------------------------------------------------------- deleting
 
-std::string GebietLoeschenFrage(std::string_view gebietsname) {
-  return "Soll das Gebiet \"" + std::string(gebietsname) + "\" " + Cp1252("wirklich gelöscht werden?");
+Text1252 GebietLoeschenFrage(const Text1252& gebietsname) {
+  return "Soll das Gebiet \"" + gebietsname + "\" wirklich gelöscht werden?";
 }
 
-Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebietsname, const Rueckfrage& frage) {
+Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, const Text1252& gebietsname, const Rueckfrage& frage) {
   auto katalog = KatalogLaden(verzeichnis);
   if (!katalog) return Abgebrochen(katalog.Fehler());
   auto infotext = DateiInhalt(verzeichnis / kInfotextDatei);
@@ -282,7 +273,7 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebi
   while (index < katalog->size() && (*katalog)[index].Gebietsname != gebietsname) ++index;
   if (index == katalog->size())
     return Abgebrochen(
-        InfoMeldung("Das Gebiet \"" + std::string(gebietsname) + Cp1252("\" ist nicht mehr im Gebietsverzeichnis.")));
+        InfoMeldung("Das Gebiet \"" + gebietsname + "\" ist nicht mehr im Gebietsverzeichnis."));
   if (katalog->size() == 1)
     return Abgebrochen(
         InfoMeldung(Cp1252("Das letzte Gebiet kann nicht gelöscht werden: ohne Gebiet kann Kolvaro nicht "
@@ -309,20 +300,19 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, std::string_view gebi
     std::error_code fehler;
     fs::remove(verzeichnis / datendatei, fehler);
     if (fehler)
-      r.Nachher.push_back(InfoMeldung("Das Gebiet ist " + Cp1252("gelöscht, die Datei ") + datendatei +
-                                      Cp1252(" konnte aber nicht gelöscht werden.")));
+      r.Nachher.push_back(InfoMeldung("Das Gebiet ist gelöscht, die Datei " + Text1252(datendatei) +
+                                      " konnte aber nicht gelöscht werden."));
   }
   return r;
 }
 
-Rechenergebnis AusgeblendeteEinheitenLoeschen(const fs::path& verzeichnis, std::string_view gebietsname,
+Rechenergebnis AusgeblendeteEinheitenLoeschen(const fs::path& verzeichnis, const Text1252& gebietsname,
                                               std::string_view datendatei, const Rueckfrage& frage) {
   if (datendatei.empty()) return Abgebrochen();
   if (gebiet::Zeilengebunden(gebietsname))
-    return Abgebrochen(InfoMeldung("Beim Gebiet \"" + std::string(gebietsname) +
-                                   Cp1252("\" können keine Einheiten gelöscht werden!")));
-  const std::string text = "Sollen die ausgeblendeten Einheiten des Gebietes \"" + std::string(gebietsname) + "\" " +
-                           Cp1252("wirklich aus der Datendatei gelöscht werden?");
+    return Abgebrochen(InfoMeldung("Beim Gebiet \"" + gebietsname + "\" können keine Einheiten gelöscht werden!"));
+  const Text1252 text = "Sollen die ausgeblendeten Einheiten des Gebietes \"" + gebietsname +
+                        "\" wirklich aus der Datendatei gelöscht werden?";
   if (!frage || frage(text) != FrageAntwort::Ja) return Abgebrochen();
 
   const fs::path pfad = verzeichnis / std::string(datendatei);

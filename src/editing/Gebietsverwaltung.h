@@ -35,69 +35,50 @@ Resultat<> InfotexteSchreiben(const std::filesystem::path& verzeichnis, const st
 
 // ---- a new category ----
 
-// The fields of the new-category dialog, Windows-1252.
+// The fields of the new-category dialog.
 struct NeuesGebiet {
-  std::string Gebietsname;
-  std::string Grundeinheit;
-  std::string Kurzzeichen;
-  std::string SonstigeNamen;
-  std::string Einsatzgebiet;
-  std::string Landname;     // the country of the reference unit
-  std::string Information;  // line breaks as CR LF
-  std::string Dateiname;    // without ".DAT"
-};
-
-// The field that gets the focus after a refused input.
-enum class Gebietsfeld {
-  Keines,
-  Gebietsname,
-  Grundeinheit,
-  Kurzzeichen,
-  SonstigeNamen,
-  Einsatzgebiet,
-  Information,
-  Dateiname
-};
-
-struct Gebietsanlage {
-  bool Erfolg = false;
-  // The refusals in the order they are shown (there may be several), or the
-  // failed write.
-  std::vector<Meldung> Meldungen;
-  Gebietsfeld Fokus = Gebietsfeld::Keines;
-  int Position = -1;  // catalogue index of the new category
+  Text1252 Gebietsname;
+  Text1252 Grundeinheit;
+  Text1252 Kurzzeichen;
+  Text1252 SonstigeNamen;
+  Text1252 Einsatzgebiet;
+  Text1252 Landname;     // the country of the reference unit
+  Text1252 Information;  // line breaks as CR LF
+  Text1252 Dateiname;    // without ".DAT"
 };
 
 // Proposes a data file name for a category name: upper case, umlauts and
 // accents spelt with plain letters (Länge -> LAENGE), other characters
 // left out, at most 8 characters; never a device name. Empty when nothing
 // usable is left.
-std::string DateinameVorschlagen(std::string_view gebietsname);
+Text1252 DateinameVorschlagen(const Text1252& gebietsname);
 
 // Where a category of this name goes: before the first entry whose name
 // comes after it alphabetically (AlphabetischVergleichen); last if none does.
-int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, std::string_view gebietsname);
+int Einfuegeposition(const std::vector<Gebietseintrag>& katalog, const Text1252& gebietsname);
 
 // Checks the input and, when it is sound, writes the data file with the
-// reference unit, the information block and the catalogue entry.
-Gebietsanlage GebietAnlegen(const std::filesystem::path& verzeichnis, const NeuesGebiet& neu);
+// reference unit, the information block and the catalogue entry. Every
+// check runs: several refusals are shown in order, all but the last in
+// Vorher and the last as Fehler, and Feld names the last one's field.
+Rechenergebnis GebietAnlegen(const std::filesystem::path& verzeichnis, const NeuesGebiet& neu);
 
 // ---- deleting ----
 
 // The question before a category is deleted.
-std::string GebietLoeschenFrage(std::string_view gebietsname);
+Text1252 GebietLoeschenFrage(const Text1252& gebietsname);
 
 // Asks, then removes the category's block and entry and deletes its data
 // file. Erfolg only when it was deleted; No ends without anything. The last
 // category is not deleted: the converter cannot work without one.
-Rechenergebnis GebietLoeschen(const std::filesystem::path& verzeichnis, std::string_view gebietsname,
+Rechenergebnis GebietLoeschen(const std::filesystem::path& verzeichnis, const Text1252& gebietsname,
                               const Rueckfrage& frage);
 
 // Asks, then rewrites the data file with the shown units only (refused
 // where the conversion addresses the units by their line). On success the
 // note to show is in Nachher and GebietNeuLaden is set, since the line
 // numbers of the remaining units changed.
-Rechenergebnis AusgeblendeteEinheitenLoeschen(const std::filesystem::path& verzeichnis, std::string_view gebietsname,
+Rechenergebnis AusgeblendeteEinheitenLoeschen(const std::filesystem::path& verzeichnis, const Text1252& gebietsname,
                                               std::string_view datendatei, const Rueckfrage& frage);
 
 }  // namespace kolvaro

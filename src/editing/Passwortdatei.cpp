@@ -54,13 +54,14 @@ Resultat<bool> PasswortGesetzt(const fs::path& verzeichnis) {
   return stand->Gesetzt;
 }
 
-Resultat<bool> PasswortStimmt(const fs::path& verzeichnis, std::string_view eingabe) {
+Resultat<bool> PasswortStimmt(const fs::path& verzeichnis, const Text1252& eingabe) {
   auto stand = PasswortLesen(verzeichnis);
   if (!stand) return PasswortdateiMeldung();
-  return stand->Passwort == eingabe;
+  return stand->Passwort == eingabe.Sicht();
 }
 
-Resultat<> PasswortSchreiben(const fs::path& verzeichnis, std::string_view passwort) {
+Resultat<> PasswortSchreiben(const fs::path& verzeichnis, const Text1252& eingabe) {
+  const std::string_view passwort = eingabe.Sicht();
   if (auto geprueft = FeldPruefen(passwort, "Passwort"); !geprueft) return geprueft.Fehler();
   // The cipher only obscures the password: other users may not read it.
   return SchreibeAtomar(verzeichnis / kPasswortdatei, {LinieVerschluesseln(passwort, kPasswortschluessel)},

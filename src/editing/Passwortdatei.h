@@ -23,12 +23,12 @@ Resultat<bool> PasswortGesetzt(const std::filesystem::path& verzeichnis);
 
 // Whether the typed text (Windows-1252) is the password, compared byte by
 // byte and case-sensitively.
-Resultat<bool> PasswortStimmt(const std::filesystem::path& verzeichnis, std::string_view eingabe);
+Resultat<bool> PasswortStimmt(const std::filesystem::path& verzeichnis, const Text1252& eingabe);
 
 // Writes the password (Windows-1252) as the file's only line, replacing any
 // earlier file. A text the cipher or the line could not carry is refused
 // with the message of the field "Passwort"; nothing is written then.
-Resultat<> PasswortSchreiben(const std::filesystem::path& verzeichnis, std::string_view passwort);
+Resultat<> PasswortSchreiben(const std::filesystem::path& verzeichnis, const Text1252& passwort);
 
 // The file is missing, unreadable or damaged: what happened and what the
 // user can do about it.

@@ -93,7 +93,7 @@ bool ZeileUnveraendert(const std::filesystem::path& verzeichnis, const TSuchobje
   (void)GeheimdateiDurchlaufen(verzeichnis / t.Datendatei, {}, [&](std::string_view klartext, std::size_t zeile) {
     if (zeile < static_cast<std::size_t>(t.Dateizeile)) return true;
     const Suchfelder f = FelderLesen(klartext);
-    gleich = f.Name == t.Name && f.Landname == t.Landname;
+    gleich = f.Name == t.Name.Sicht() && f.Landname == t.Landname.Sicht();
     return false;
   });
   return gleich;
@@ -108,10 +108,10 @@ std::string KleinText(std::string_view cp1252) {
 }
 
 Suchergebnis Suchen(const std::filesystem::path& verzeichnis, const std::vector<Gebietseintrag>& katalog,
-                    std::string_view begriff, Suchmodus modus) {
+                    const Text1252& begriff, Suchmodus modus) {
   Suchergebnis ergebnis;
   if (begriff.empty()) return ergebnis;
-  const std::string klein = KleinText(begriff);
+  const std::string klein = KleinText(begriff.Sicht());
   std::string name, sonstige;  // reused for every line
   for (std::size_t g = 0; g < katalog.size(); ++g) {
     const Gebietseintrag& gebiet = katalog[g];
@@ -137,16 +137,16 @@ Suchergebnis Suchen(const std::filesystem::path& verzeichnis, const std::vector<
           }
           if (!treffer) return true;
           TSuchobjekt& t = ergebnis.Treffer.emplace_back();
-          t.Name = f.Name;
-          t.Kurzzeichen = f.Kurzzeichen;
-          t.SonstigeNamen = f.SonstigeNamen;
+          t.Name = Text1252(f.Name);
+          t.Kurzzeichen = Text1252(f.Kurzzeichen);
+          t.SonstigeNamen = Text1252(f.SonstigeNamen);
           t.Angezeigt = f.Sichtbar == "j";
           t.Gebietsnummer = static_cast<int>(g) + 1;
-          t.Landname = f.Landname;
+          t.Landname = Text1252(f.Landname);
           t.Dateizeile = static_cast<int>(dateizeile);
           t.Datendatei = gebiet.Datendatei;
-          t.Ergebniszeile = modus == Suchmodus::Abkuerzung ? Verbunden({f.Kurzzeichen, f.Name, f.Landname})
-                                                           : Verbunden({gefunden, f.Landname});
+          t.Ergebniszeile = Text1252(modus == Suchmodus::Abkuerzung ? Verbunden({f.Kurzzeichen, f.Name, f.Landname})
+                                                                    : Verbunden({gefunden, f.Landname}));
           return true;
         });
     if (!gelesen) {

@@ -23,21 +23,21 @@ enum class Suchmodus {
   Abkuerzung,   // the symbol, trimmed, equal to the term
 };
 
-// One hit. All texts are Windows-1252 as stored.
+// One hit, its texts as stored.
 struct TSuchobjekt {
-  std::string Name;         // Einheitenname
-  std::string Kurzzeichen;  // as stored, blanks included
-  std::string SonstigeNamen;
+  Text1252 Name;         // Einheitenname
+  Text1252 Kurzzeichen;  // as stored, blanks included
+  Text1252 SonstigeNamen;
   bool Angezeigt = false;  // Sichtbar equals "j"
   int Gebietsnummer = 0;   // 1-based position in the catalogue
-  std::string Landname;
+  Text1252 Landname;
   int Dateizeile = 0;  // 0-based line in the data file
   // The data file the hit was read from: a later jump checks that the
   // catalogue still has it at the same position.
   std::string Datendatei;
   // The line of the result list: "name - country" (or "other names -
   // country" when only those matched), "symbol - name - country".
-  std::string Ergebniszeile;
+  Text1252 Ergebniszeile;
 };
 
 struct Suchergebnis {
@@ -53,7 +53,7 @@ std::string KleinText(std::string_view cp1252);
 // Searches every category of the catalogue. begriff is Windows-1252, taken
 // as it is (not trimmed) and lowered here; an empty term finds nothing.
 Suchergebnis Suchen(const std::filesystem::path& verzeichnis, const std::vector<Gebietseintrag>& katalog,
-                    std::string_view begriff, Suchmodus modus);
+                    const Text1252& begriff, Suchmodus modus);
 
 // The two questions before a jump. Erfolg: the jump may go on. Without
 // Erfolg the jump ends (an answer No, a refused password, a failed write

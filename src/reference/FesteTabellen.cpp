@@ -85,31 +85,32 @@ constexpr Vorsatz kVorsaetze[] = {
 
 Referenztabelle VorsatzzeichenTabelle() {
   Referenztabelle t = Tabelle("Vorsatzzeichen", {"Zeichen", "Name", "Faktor"});
-  for (const Vorsatz& v : kVorsaetze) t.Zeilen.push_back({Cp1252(v.Zeichen), v.Name, v.Faktor});
+  for (const Vorsatz& v : kVorsaetze) t.Zeilen.push_back({Cp1252(v.Zeichen), Cp1252(v.Name), Cp1252(v.Faktor)});
   return t;
 }
 
-const std::vector<std::string>& Buchstabiertafelnamen() {
-  static const std::vector<std::string> namen = {"Deutsch", "Englisch", "Intern. (Telefon)", "Intern. (Sprechfunk)"};
+const std::vector<Text1252>& Buchstabiertafelnamen() {
+  static const std::vector<Text1252> namen = {Cp1252("Deutsch"), Cp1252("Englisch"), Cp1252("Intern. (Telefon)"),
+                                              Cp1252("Intern. (Sprechfunk)")};
   return namen;
 }
 
-const std::array<std::string, kBuchstabierPositionen>& Buchstabierbuchstaben() {
-  static const std::array<std::string, kBuchstabierPositionen> buchstaben = [] {
-    std::array<std::string, kBuchstabierPositionen> b;
-    for (int i = 0; i < 26; ++i) b[static_cast<std::size_t>(i)] = std::string(1, static_cast<char>('A' + i));
+const std::array<Text1252, kBuchstabierPositionen>& Buchstabierbuchstaben() {
+  static const std::array<Text1252, kBuchstabierPositionen> buchstaben = [] {
+    std::array<Text1252, kBuchstabierPositionen> b;
+    for (int i = 0; i < 26; ++i) b[static_cast<std::size_t>(i)] = Text1252(std::string(1, static_cast<char>('A' + i)));
     b[26] = Cp1252("Ä");
     b[27] = Cp1252("Ö");
     b[28] = Cp1252("Ü");
-    b[29] = "CH";
-    b[30] = "SCH";
+    b[29] = Cp1252("CH");
+    b[30] = Cp1252("SCH");
     return b;
   }();
   return buchstaben;
 }
 
-const std::array<std::string, kBuchstabierPositionen>& Buchstabiertafel(std::size_t index) {
-  static const std::array<std::array<std::string, kBuchstabierPositionen>, 4> tafeln = [] {
+const std::array<Text1252, kBuchstabierPositionen>& Buchstabiertafel(std::size_t index) {
+  static const std::array<std::array<Text1252, kBuchstabierPositionen>, 4> tafeln = [] {
     const char* const worte[4][kBuchstabierPositionen] = {
         {"Anton",   "Berta",     "Cäsar",    "Dora",    "Emil",    "Friedrich", "Gustav",  "Heinrich",
          "Ida",     "Julius",    "Kaufmann", "Ludwig",  "Martha",  "Nordpol",   "Otto",    "Paula",
@@ -154,7 +155,7 @@ const std::array<std::string, kBuchstabierPositionen>& Buchstabiertafel(std::siz
          "Lima",   "Mike",  "November", "Oscar", "Papa", "Quebec",  "Romeo", "Sierra", "Tango", "Uniform", "Victor",
          "Whisky", "X-Ray", "Yankee",   "Zulu",  "",     "",        "",      "",       ""},
     };
-    std::array<std::array<std::string, kBuchstabierPositionen>, 4> t;
+    std::array<std::array<Text1252, kBuchstabierPositionen>, 4> t;
     for (std::size_t i = 0; i < 4; ++i)
       for (std::size_t p = 0; p < kBuchstabierPositionen; ++p) t[i][p] = Cp1252(worte[i][p]);
     return t;
@@ -166,9 +167,9 @@ Referenztabelle BuchstabiertafelTabelle() {
   Referenztabelle t;
   t.Titel = "Buchstabiertafel";
   t.Spalten.push_back("Buchstabe");
-  for (const std::string& name : Buchstabiertafelnamen()) t.Spalten.push_back(name);
+  for (const Text1252& name : Buchstabiertafelnamen()) t.Spalten.push_back(name);
   for (std::size_t p = 0; p < kBuchstabierPositionen; ++p) {
-    std::vector<std::string> zeile{Buchstabierbuchstaben()[p]};
+    std::vector<Text1252> zeile{Buchstabierbuchstaben()[p]};
     for (std::size_t i = 0; i < Buchstabiertafelnamen().size(); ++i) zeile.push_back(Buchstabiertafel(i)[p]);
     t.Zeilen.push_back(zeile);
   }
@@ -213,7 +214,7 @@ const std::array<Steuerzeichen, 33>& Steuerzeichentabelle() {
         {"SPA", "Space (Leerzeichen)"},
     };
     std::array<Steuerzeichen, 33> t;
-    for (std::size_t i = 0; i < t.size(); ++i) t[i] = {eintraege[i][0], Cp1252(eintraege[i][1])};
+    for (std::size_t i = 0; i < t.size(); ++i) t[i] = {Cp1252(eintraege[i][0]), Cp1252(eintraege[i][1])};
     return t;
   }();
   return tabelle;
@@ -247,7 +248,7 @@ char32_t CodeZeichen(int code, Codeseite seite) {
     default:
       break;
   }
-  const std::string utf8 = Cp1252NachUtf8(std::string(1, static_cast<char>(code)));
+  const std::string utf8 = Cp1252NachUtf8(Text1252(std::string(1, static_cast<char>(code))));
   // Decode the one UTF-8 sequence.
   const auto b = [&](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(utf8[i])); };
   if (utf8.size() == 2) return ((b(0) & 0x1F) << 6) | (b(1) & 0x3F);
@@ -258,14 +259,14 @@ char32_t CodeZeichen(int code, Codeseite seite) {
 Referenztabelle ZeichentabelleAnsi() {
   Referenztabelle t = Tabelle("ANSI-Zeichentabelle (Windows-1252)", {"Code", "Zeichen"});
   for (int code = 0; code < 256; ++code) {
-    std::string zeichen;
+    Text1252 zeichen;
     if (code <= 32)
       zeichen = Steuerzeichentabelle()[static_cast<std::size_t>(code)].Kurz;
     else if (code == 127)
-      zeichen = "DEL";
+      zeichen = Cp1252("DEL");
     else if (CodeZeichen(code, Codeseite::Ansi) != 0)
-      zeichen = std::string(1, static_cast<char>(code));
-    t.Zeilen.push_back({std::to_string(code), zeichen});
+      zeichen = Text1252(std::string(1, static_cast<char>(code)));
+    t.Zeilen.push_back({Text1252::Zahl(code), zeichen});
   }
   return t;
 }

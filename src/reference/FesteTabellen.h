@@ -21,16 +21,16 @@ Referenztabelle VorsatzzeichenTabelle();
 // (positions 1 to 26 for A to Z, 27 to 31 for Ä, Ö, Ü, CH, SCH; empty where
 // the alphabet has none).
 inline constexpr int kBuchstabierPositionen = 31;
-const std::vector<std::string>& Buchstabiertafelnamen();
-const std::array<std::string, kBuchstabierPositionen>& Buchstabiertafel(std::size_t index);
+const std::vector<Text1252>& Buchstabiertafelnamen();
+const std::array<Text1252, kBuchstabierPositionen>& Buchstabiertafel(std::size_t index);
 // The letters of the positions ("A" ... "Z", "Ä", "Ö", "Ü", "CH", "SCH").
-const std::array<std::string, kBuchstabierPositionen>& Buchstabierbuchstaben();
+const std::array<Text1252, kBuchstabierPositionen>& Buchstabierbuchstaben();
 Referenztabelle BuchstabiertafelTabelle();
 
 // The control characters 0 to 32: abbreviation and description.
 struct Steuerzeichen {
-  std::string Kurz;
-  std::string Beschreibung;
+  Text1252 Kurz;
+  Text1252 Beschreibung;
 };
 const std::array<Steuerzeichen, 33>& Steuerzeichentabelle();
 

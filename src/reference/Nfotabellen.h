@@ -15,11 +15,11 @@ namespace kolvaro {
 // ---- material data: 19 entries over Stoffw1.nfo to Stoffw7.nfo ----
 
 struct Stoffdateneintrag {
-  std::string Name;  // the selector's entry
+  Text1252 Name;  // the selector's entry
   std::string Datei;
-  int Feld;             // the field shown beside the substance (field 1)
-  std::string Einheit;  // empty: none
-  std::string Hinweis;  // empty: none
+  int Feld;          // the field shown beside the substance (field 1)
+  Text1252 Einheit;  // empty: none
+  Text1252 Hinweis;  // empty: none
 };
 const std::vector<Stoffdateneintrag>& Stoffdateneintraege();
 // Title: name + " in " + unit (or the name alone); note as stored; rows:
@@ -30,7 +30,7 @@ Resultat<Referenztabelle> StoffdatenLesen(const std::filesystem::path& verzeichn
 
 // The texts of the element viewer for one element line.
 struct Elementdetails {
-  std::string Name, Symbol, Englisch, Zustand, Dichtetitel, Atommasse, Ordnungszahl, Gruppe, Oxidationszahl,
+  Text1252 Name, Symbol, Englisch, Zustand, Dichtetitel, Atommasse, Ordnungszahl, Gruppe, Oxidationszahl,
       Konfiguration, Dichte, Schmelzpunkt, Siedepunkt, WaermeJeGramm, WaermeJeMol, Entdeckung, Waermeleitfaehigkeit,
       Atomradius, KritischeTemperatur;
 };
@@ -46,9 +46,9 @@ inline constexpr const char* kSkalenDatei = "STOFFW9.NFO";
 inline constexpr int kSkalenZeilen = 153;
 
 struct Skalentabelle {
-  std::string Name;
+  Text1252 Name;
   int Von, Bis;  // the lines of the file, counted from 1
-  std::vector<std::string> Ueberschriften;
+  std::vector<Text1252> Ueberschriften;
 };
 // In the selector's order (sorted by name).
 const std::vector<Skalentabelle>& Skalentabellen();
@@ -59,10 +59,10 @@ Referenztabelle SkalenTabelle(const std::vector<std::string>& zeilen, const Skal
 
 inline constexpr const char* kNaehrwertDatei = "Stoffw13.nfo";
 // "Alle" first, then the nine groups.
-const std::vector<std::string>& Naehrwertgruppen();
+const std::vector<Text1252>& Naehrwertgruppen();
 Resultat<std::vector<std::string>> NaehrwerteLesen(const std::filesystem::path& verzeichnis);
 // Food and energy in kcal (or kJ), of the group or of all ("Alle").
-Referenztabelle NaehrwertTabelle(const std::vector<std::string>& zeilen, const std::string& gruppe, bool kiloJoule);
+Referenztabelle NaehrwertTabelle(const std::vector<std::string>& zeilen, const Text1252& gruppe, bool kiloJoule);
 
 // ---- dialling codes: Stoffw14.nfo ----
 

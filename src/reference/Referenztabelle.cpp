@@ -4,7 +4,7 @@ namespace kolvaro {
 
 namespace {
 
-void ZeileAnhaengen(std::string& text, const std::vector<std::string>& felder) {
+void ZeileAnhaengen(Text1252& text, const std::vector<Text1252>& felder) {
   for (std::size_t i = 0; i < felder.size(); ++i) {
     if (i > 0) text += '\t';
     text += felder[i];
@@ -14,8 +14,8 @@ void ZeileAnhaengen(std::string& text, const std::vector<std::string>& felder) {
 
 }  // namespace
 
-std::string AlsTabText(const Referenztabelle& tabelle, bool mitKopf) {
-  std::string text;
+Text1252 AlsTabText(const Referenztabelle& tabelle, bool mitKopf) {
+  Text1252 text;
   if (mitKopf && !tabelle.Spalten.empty()) ZeileAnhaengen(text, tabelle.Spalten);
   for (const auto& zeile : tabelle.Zeilen) ZeileAnhaengen(text, zeile);
   return text;

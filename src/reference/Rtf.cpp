@@ -67,7 +67,7 @@ class Leser {
     StueckSchliessen();
     if (!m_Inhalt.empty() || !m_InhaltText.empty()) AbsatzEnde();
     TabelleSchliessen();
-    return Rtfdokument{m_Html, m_Text};
+    return Rtfdokument{Text1252(m_Html), Text1252(m_Text)};
   }
 
  private:
@@ -296,7 +296,7 @@ Resultat<Rtfdokument> KonfektionLesen(const std::filesystem::path& verzeichnis, 
   if (!inhalt) return inhalt.Fehler();
   auto dokument = RtfLesen(*inhalt);
   if (!dokument)
-    return FehlerMeldung(Cp1252("Die Datei \"") + datei + Cp1252("\" ist beschädigt: kein lesbares RTF-Dokument."));
+    return FehlerMeldung("Die Datei \"" + Cp1252(datei) + "\" ist beschädigt: kein lesbares RTF-Dokument.");
   return *dokument;
 }
 

@@ -15,8 +15,8 @@
 namespace kolvaro {
 
 struct Rtfdokument {
-  std::string Html;  // a body fragment; texts in Windows-1252
-  std::string Text;  // paragraphs as lines, table cells separated by TAB
+  Text1252 Html;  // a body fragment
+  Text1252 Text;  // paragraphs as lines, table cells separated by TAB
 };
 
 // A text that is no RTF document, or whose braces do not match, gives nullopt.

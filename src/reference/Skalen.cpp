@@ -10,9 +10,9 @@ namespace kolvaro {
 
 namespace {
 
-std::vector<std::string> Felder(const std::string& zeile, std::size_t anzahl) {
-  std::vector<std::string> felder;
-  for (std::size_t i = 1; i <= anzahl; ++i) felder.push_back(Feld(zeile, '\t', static_cast<int>(i)));
+std::vector<Text1252> Felder(const std::string& zeile, std::size_t anzahl) {
+  std::vector<Text1252> felder;
+  for (std::size_t i = 1; i <= anzahl; ++i) felder.emplace_back(Feld(zeile, '\t', static_cast<int>(i)));
   return felder;
 }
 
@@ -60,8 +60,9 @@ const std::vector<Skalentabelle>& Skalentabellen() {
 Resultat<std::vector<std::string>> SkalenLesen(const std::filesystem::path& verzeichnis) {
   auto zeilen = NfoLesen(verzeichnis, kSkalenDatei, 0);
   if (zeilen && zeilen->size() < static_cast<std::size_t>(kSkalenZeilen))
-    return FehlerMeldung(Cp1252("Die Datei \"") + kSkalenDatei + Cp1252("\" ist beschädigt: sie hat ") +
-                         std::to_string(zeilen->size()) + " statt " + std::to_string(kSkalenZeilen) + " Zeilen.");
+    return FehlerMeldung("Die Datei \"" + Cp1252(kSkalenDatei) + "\" ist beschädigt: sie hat " +
+                         Text1252::Zahl(static_cast<long long>(zeilen->size())) + " statt " +
+                         Text1252::Zahl(kSkalenZeilen) + " Zeilen.");
   return zeilen;
 }
 
@@ -74,9 +75,9 @@ Referenztabelle SkalenTabelle(const std::vector<std::string>& zeilen, const Skal
   return t;
 }
 
-const std::vector<std::string>& Naehrwertgruppen() {
-  static const std::vector<std::string> gruppen = [] {
-    std::vector<std::string> g;
+const std::vector<Text1252>& Naehrwertgruppen() {
+  static const std::vector<Text1252> gruppen = [] {
+    std::vector<Text1252> g;
     for (const char* name : {"Alle", "Backwaren", "Fleisch und Wurst", "Gemüse", "Getränke", "Meeresfrüchte",
                              "Milchprodukte", "Obst", "Süßwaren", "Sonstiges"})
       g.push_back(Cp1252(name));
@@ -89,15 +90,15 @@ Resultat<std::vector<std::string>> NaehrwerteLesen(const std::filesystem::path& 
   return NfoLesen(verzeichnis, kNaehrwertDatei, 1);
 }
 
-Referenztabelle NaehrwertTabelle(const std::vector<std::string>& zeilen, const std::string& gruppe, bool kiloJoule) {
+Referenztabelle NaehrwertTabelle(const std::vector<std::string>& zeilen, const Text1252& gruppe, bool kiloJoule) {
   Referenztabelle t;
   t.Titel = Cp1252("Nährwerttabelle");
   t.Hinweis = Cp1252("Die Nährwertangaben beziehen sich auf 100 g Lebensmittel.");
-  t.Spalten = {"Lebensmittel", kiloJoule ? "kJoule" : "kcal"};
+  t.Spalten = {Cp1252("Lebensmittel"), Cp1252(kiloJoule ? "kJoule" : "kcal")};
   const bool alle = gruppe == Naehrwertgruppen().front();
   for (const std::string& zeile : zeilen)
-    if (alle || Feld(zeile, '\t', 2) == gruppe)
-      t.Zeilen.push_back({Feld(zeile, '\t', 1), Feld(zeile, '\t', kiloJoule ? 4 : 3)});
+    if (alle || Feld(zeile, '\t', 2) == gruppe.Sicht())
+      t.Zeilen.push_back({Text1252(Feld(zeile, '\t', 1)), Text1252(Feld(zeile, '\t', kiloJoule ? 4 : 3))});
   return t;
 }
 
@@ -107,9 +108,10 @@ Resultat<std::vector<std::string>> VorwahlenLesen(const std::filesystem::path& v
 
 Referenztabelle VorwahlTabelle(const std::vector<std::string>& zeilen) {
   Referenztabelle t;
-  t.Titel = "Auslandsvorwahlen";
-  t.Spalten = {"Land", "Vorwahl"};
-  for (const std::string& zeile : zeilen) t.Zeilen.push_back({Feld(zeile, '\t', 1), Feld(zeile, '\t', 3)});
+  t.Titel = Cp1252("Auslandsvorwahlen");
+  t.Spalten = {Cp1252("Land"), Cp1252("Vorwahl")};
+  for (const std::string& zeile : zeilen)
+    t.Zeilen.push_back({Text1252(Feld(zeile, '\t', 1)), Text1252(Feld(zeile, '\t', 3))});
   return t;
 }
 

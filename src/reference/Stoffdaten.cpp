@@ -52,21 +52,21 @@ Resultat<Referenztabelle> StoffdatenLesen(const std::filesystem::path& verzeichn
   t.Hinweis = eintrag.Hinweis;
   t.Spalten = {Cp1252("Stoff"), eintrag.Einheit.empty() ? eintrag.Name : eintrag.Einheit};
   for (const std::string& zeile : *zeilen) {
-    std::string wert = Feld(zeile, '\t', eintrag.Feld);
-    if (!wert.empty()) t.Zeilen.push_back({Feld(zeile, '\t', 1), wert});
+    Text1252 wert(Feld(zeile, '\t', eintrag.Feld));
+    if (!wert.empty()) t.Zeilen.push_back({Text1252(Feld(zeile, '\t', 1)), wert});
   }
   return t;
 }
 
 Elementdetails ElementDetails(const std::string& zeile, const Elementdetails& vorher) {
-  auto f = [&](int n) { return Feld(zeile, '\t', n); };
+  auto f = [&](int n) { return Text1252(Feld(zeile, '\t', n)); };
   Elementdetails d;
   d.Name = f(1);
   d.Symbol = f(2);
   d.Englisch = f(3) == "=" ? d.Name : f(3);
-  const std::string zustand = f(4);
+  const Text1252 zustand = f(4);
   if (zustand == "fest")
-    d.Zustand = "fest";
+    d.Zustand = Cp1252("fest");
   else if (zustand == "fl")
     d.Zustand = Cp1252("flüssig");
   else if (zustand == "gas")
@@ -81,13 +81,13 @@ Elementdetails ElementDetails(const std::string& zeile, const Elementdetails& vo
     d.Dichtetitel = Cp1252("Dichte in g/Liter bei 0° C und 1013 mbar:");
   d.Atommasse = f(5);
   d.Ordnungszahl = f(6);
-  const std::string gruppe = f(7);
+  const std::string gruppe = Feld(zeile, '\t', 7);
   if (gruppe == "A")
-    d.Gruppe = "Actinoide";
+    d.Gruppe = Cp1252("Actinoide");
   else if (gruppe == "L")
-    d.Gruppe = "Lanthanoide";
+    d.Gruppe = Cp1252("Lanthanoide");
   else if (gruppe.size() >= 2)
-    d.Gruppe = gruppe.substr(1, 1) + ". " + (gruppe[0] == 'H' ? "Hauptgruppe" : "Nebengruppe");
+    d.Gruppe = Text1252(gruppe.substr(1, 1)) + ". " + Cp1252(gruppe[0] == 'H' ? "Hauptgruppe" : "Nebengruppe");
   d.Oxidationszahl = f(8);
   d.Konfiguration = f(9);
   d.Dichte = f(10);
@@ -108,7 +108,7 @@ Resultat<std::vector<std::string>> ElementeLesen(const std::filesystem::path& ve
 
 Referenztabelle ElementTabelle(const std::vector<std::string>& zeilen) {
   Referenztabelle t;
-  t.Titel = "Chemische Elemente";
+  t.Titel = Cp1252("Chemische Elemente");
   for (const char* s : {"Name", "Symbol", "Englischer Name", "Aggregatzustand", "Atommasse", "Ordnungszahl", "Gruppe",
                         "Oxidationszahl", "Elektronenkonfig.", "Dichte", "Schmelzpunkt in °C", "Siedepunkt in °C",
                         "Spez. Wärmekapazität in J/g K", "Molare Wärmekapazität in J/mol K", "Entdecker", "Entdeckt",
@@ -119,7 +119,8 @@ Referenztabelle ElementTabelle(const std::vector<std::string>& zeilen) {
     Elementdetails d = ElementDetails(zeile, vorher);
     t.Zeilen.push_back({d.Name, d.Symbol, d.Englisch, d.Zustand, d.Atommasse, d.Ordnungszahl, d.Gruppe,
                         d.Oxidationszahl, d.Konfiguration, d.Dichte, d.Schmelzpunkt, d.Siedepunkt, d.WaermeJeGramm,
-                        d.WaermeJeMol, Feld(zeile, '\t', 15), Feld(zeile, '\t', 16), d.Waermeleitfaehigkeit,
+                        d.WaermeJeMol, Text1252(Feld(zeile, '\t', 15)), Text1252(Feld(zeile, '\t', 16)),
+                        d.Waermeleitfaehigkeit,
                         d.Atomradius, d.KritischeTemperatur});
     vorher = d;
   }

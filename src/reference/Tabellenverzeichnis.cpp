@@ -9,37 +9,37 @@ namespace kolvaro {
 
 namespace {
 
-const std::string& Elemente() {
-  static const std::string name = "Elemente";
+const Text1252& Elemente() {
+  static const Text1252 name = Cp1252("Elemente");
   return name;
 }
-const std::string& Naehrwerte() {
-  static const std::string name = Cp1252("Nährwerte");
+const Text1252& Naehrwerte() {
+  static const Text1252 name = Cp1252("Nährwerte");
   return name;
 }
 
-std::string Konfektion(int gruppe) { return std::string("Konfektion ") + kKonfektionsgruppen[gruppe]; }
+Text1252 Konfektion(int gruppe) { return "Konfektion " + Cp1252(kKonfektionsgruppen[gruppe]); }
 
-Resultat<std::string> Text(Resultat<Referenztabelle> tabelle) {
+Resultat<Text1252> Text(Resultat<Referenztabelle> tabelle) {
   if (!tabelle) return tabelle.Fehler();
   return AlsTabText(*tabelle);
 }
 
 }  // namespace
 
-std::vector<std::string> Tabellennamen() {
-  std::vector<std::string> namen;
+std::vector<Text1252> Tabellennamen() {
+  std::vector<Text1252> namen;
   for (const Stoffdateneintrag& e : Stoffdateneintraege()) namen.push_back(e.Name);
   namen.push_back(Elemente());
   for (const Skalentabelle& s : Skalentabellen()) namen.push_back(s.Name);
   namen.push_back(Naehrwerte());
   for (const char* n : {"Vorwahlen", "Konstanten", "Vorsatzzeichen", "Buchstabiertafel", "Zeichentabelle"})
-    namen.push_back(n);
+    namen.push_back(Cp1252(n));
   for (int g = 0; g < 3; ++g) namen.push_back(Konfektion(g));
   return namen;
 }
 
-Resultat<std::string> TabelleAlsText(const std::filesystem::path& verzeichnis, const std::string& name) {
+Resultat<Text1252> TabelleAlsText(const std::filesystem::path& verzeichnis, const Text1252& name) {
   for (const Stoffdateneintrag& e : Stoffdateneintraege())
     if (e.Name == name) return Text(StoffdatenLesen(verzeichnis, e));
   if (name == Elemente()) {
@@ -73,7 +73,7 @@ Resultat<std::string> TabelleAlsText(const std::filesystem::path& verzeichnis, c
     if (!dokument) return dokument.Fehler();
     return dokument->Text;
   }
-  return FehlerMeldung(Cp1252("Die Tabelle \"") + name + Cp1252("\" gibt es nicht."));
+  return FehlerMeldung("Die Tabelle \"" + name + "\" gibt es nicht.");
 }
 
 }  // namespace kolvaro

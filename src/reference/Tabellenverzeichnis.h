@@ -12,12 +12,12 @@
 
 namespace kolvaro {
 
-// The names (Windows-1252) in a fixed order.
-std::vector<std::string> Tabellennamen();
+// The names in a fixed order.
+std::vector<Text1252> Tabellennamen();
 
 // The table as TAB-separated lines with the column headings first (a
 // document as its text), or the message for a file that cannot be read or
 // a name that is no table.
-Resultat<std::string> TabelleAlsText(const std::filesystem::path& verzeichnis, const std::string& name);
+Resultat<Text1252> TabelleAlsText(const std::filesystem::path& verzeichnis, const Text1252& name);
 
 }  // namespace kolvaro

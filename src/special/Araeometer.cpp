@@ -45,7 +45,7 @@ enum class Art {
 };
 
 Art ArtDer(const TAusgabetextobject& e) {
-  const std::string& n = e.Einheitenname;
+  const Text1252& n = e.Einheitenname;
   if (n == Cp1252("Grad Baumé")) {
     if (e.Landname == "Niederlande") return Art::BaumeNL;
     if (e.Landname == "USA") return Art::BaumeUSA;
@@ -73,7 +73,7 @@ Art ArtDer(const TAusgabetextobject& e) {
 
 // W1 (density at 15 °C to density at the reference temperature) and W2
 // (water at the reference temperature) by the Entspricht text.
-bool Bezugswerte(const std::string& entspricht, long double& W1, long double& W2) {
+bool Bezugswerte(const Text1252& entspricht, long double& W1, long double& W2) {
   struct Bezug {
     const char* Text;
     long double W1, W2;
@@ -198,8 +198,8 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   Rechenergebnis r;
   if (quelle == Art::Bezug || quelle == Art::BezugRelativ) {
     r.Fehler = Meldung{Meldungsart::Schlicht,
-                       "Diese Einheit ist nur zu Vergleichszwecken vorhanden und kann nicht "
-                       "umgerechnet werden."};
+                       Cp1252("Diese Einheit ist nur zu Vergleichszwecken vorhanden und kann nicht "
+                       "umgerechnet werden.")};
     return r;
   }
   if (quelle == Art::Keine) return UnbekannteEinheitFehler();
@@ -210,7 +210,7 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     std::string text(k.Eingabe);
     for (char& c : text)
       if (c == '-') c = ' ';
-    r.Eingabetext = text;
+    r.Eingabetext = Text1252(std::move(text));
   }
   bool schwer = true;
   switch (quelle) {
@@ -238,12 +238,12 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   Bezugswerte(auswahl.Entspricht, W1, W2);
   if (quelle == Art::GayLussac && x < 1) {
     r.Vorher.push_back({Meldungsart::Schlicht, Cp1252("Eingabe von Werten < 1 ist bei Gay-Lussac nicht zulässig!")});
-    r.Eingabetext = "1";
+    r.Eingabetext = Cp1252("1");
     x = 1;
   }
   if (quelle == Art::API && x < 10) {
     r.Vorher.push_back({Meldungsart::Schlicht, Cp1252("Eingabe von Werten < 10 ist bei API nicht zulässig!")});
-    r.Eingabetext = "10";
+    r.Eingabetext = Cp1252("10");
     x = 10;
   }
   const long double dichte = Dichte(quelle, schwer, x);
@@ -259,7 +259,7 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     if (std::fabs(v) < 1e-6L) v = 0;
     // A value the scale does not define, or none at all: "keine Angabe".
     if (!std::isfinite(v) || v < 0)
-      ErgebnisSetzen(e, kKeineAngabe);
+      ErgebnisSetzen(e, Cp1252(kKeineAngabe));
     else
       StandardErgebnis(e, v);
   }

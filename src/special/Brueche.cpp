@@ -28,11 +28,11 @@ std::int64_t Ggt(std::int64_t a, std::int64_t b) {
 void Schreiben(Sonderkontext& k, const std::string& bruch, long double dezimal) {
   for (auto& e : k.Einheiten) {
     if (e.Dateizeile == kBruch)
-      ErgebnisSetzen(e, bruch);
+      ErgebnisSetzen(e, Text1252(bruch));
     else if (e.Dateizeile == kDezimalzahl)
       StandardErgebnis(e, dezimal, false);
     else
-      ErgebnisSetzen(e, kKeineAngabe);
+      ErgebnisSetzen(e, Cp1252(kKeineAngabe));
   }
 }
 
@@ -65,7 +65,7 @@ Rechenergebnis BruchZuDezimal(Sonderkontext& k) {
     bruch = std::string(Getrimmt(ganz + " " + std::to_string(z / g) + "/" + std::to_string(n / g)));
   }
   if (negativ) bruch = "-" + bruch;
-  if (bruch.size() > 15) bruch = Cp1252("Zahl zu groß");
+  if (bruch.size() > 15) bruch = Cp1252("Zahl zu groß").Bytes();
   Schreiben(k, bruch, negativ ? -static_cast<long double>(q) : static_cast<long double>(q));
   Rechenergebnis r;
   r.Erfolg = true;
@@ -108,7 +108,7 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
   // The separating blank counts for the length even when there is no whole part.
   const std::string roh = vorzeichen + vorkomma + " " + std::to_string(n) + "/" + std::to_string(d);
   std::string bruch = vorkomma.empty() ? vorzeichen + std::to_string(n) + "/" + std::to_string(d) : roh;
-  if (roh.size() > 15) bruch = Cp1252("Zahl zu groß");
+  if (roh.size() > 15) bruch = Cp1252("Zahl zu groß").Bytes();
   Schreiben(k, bruch, *wert);
   Rechenergebnis r;
   r.Erfolg = true;
@@ -117,7 +117,7 @@ Rechenergebnis DezimalZuBruch(Sonderkontext& k) {
 
 }  // namespace
 
-Resultat<> BruchdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
+Resultat<> BruchdateiPruefen(const std::string& datendatei, const std::vector<Text1252>& namen) {
   return ZeilennamenPruefen(datendatei, namen, {"Bruch", "Dezimalzahl"});
 }
 

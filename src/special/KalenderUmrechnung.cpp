@@ -18,25 +18,25 @@ namespace {
 enum class Eingabeart { Tageszahl, Datum, LangeZaehlung };
 
 struct Kalendereinheit {
-  std::string Name;  // the exact unit name of the data file (Windows-1252)
+  Text1252 Name;  // the exact unit name of the data file
   Eingabeart Art;
   long Versatz;  // day numbers: JD = number + Versatz
   int GroessterTag;
   int GroessterMonat;
   bool LangeMeldung;    // the date message that explains negative years
-  std::string Meldung;  // number message or conversion message
+  Text1252 Meldung;  // number message or conversion message
   std::optional<long> (*ZuJD)(std::string_view);
   std::string (*AusJD)(long);
 };
 
 const std::string Anfang(texte::kFalscheEingabe);
 
-std::string Zahlmeldung(const char* was) {
+Text1252 Zahlmeldung(const char* was) {
   return Cp1252(Anfang + "Bitte geben Sie das \"" + was +
                 "\" in der folgenden Form ein: 45205. Nachkommastellen sind nicht möglich.");
 }
 
-std::string Datumsmeldung(const char* kalender, const char* beispiel) {
+Text1252 Datumsmeldung(const char* kalender, const char* beispiel) {
   return Cp1252(Anfang + "Bitte geben Sie das Datum des \"" + kalender + "\" in der folgenden Form ein: " + beispiel);
 }
 
@@ -47,7 +47,7 @@ Kalendereinheit Tageszahl(const char* name, long versatz, const char* was) {
   return {Cp1252(name), Eingabeart::Tageszahl, versatz, 0, 0, false, Zahlmeldung(was), nullptr, nullptr};
 }
 
-Kalendereinheit Kalender(const char* name, int tag, int monat, bool lang, std::string meldung,
+Kalendereinheit Kalender(const char* name, int tag, int monat, bool lang, Text1252 meldung,
                          std::optional<long> (*zu)(std::string_view), std::string (*aus)(long)) {
   return {Cp1252(name), Eingabeart::Datum, 0, tag, monat, lang, std::move(meldung), zu, aus};
 }
@@ -105,7 +105,7 @@ const std::vector<Kalendereinheit>& Einheiten() {
   return liste;
 }
 
-const Kalendereinheit* EinheitFinden(const std::string& name) {
+const Kalendereinheit* EinheitFinden(const Text1252& name) {
   for (const Kalendereinheit& e : Einheiten())
     if (e.Name == name) return &e;
   return nullptr;
@@ -172,8 +172,8 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
 
   for (TAusgabetextobject& einheit : k.Einheiten) {
     const Kalendereinheit* e = EinheitFinden(einheit.Einheitenname);
-    std::string text = e ? Ausgabe(*e, static_cast<long>(jd)) : std::string();
-    ErgebnisSetzen(einheit, text.substr(0, 15));
+    const std::string text = e ? Ausgabe(*e, static_cast<long>(jd)) : std::string();
+    ErgebnisSetzen(einheit, Text1252(text.substr(0, 15)));
   }
   Rechenergebnis ergebnis;
   ergebnis.Erfolg = true;

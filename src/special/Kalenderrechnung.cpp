@@ -102,7 +102,7 @@ std::optional<long> InAlexandrinisch(std::string_view text, Ganzzahl64 jahre) {
 // ---- texts ----
 
 const std::string& AusserhalbBereich() {
-  static const std::string text = Cp1252("außerh. Bereich");
+  static const std::string text = Cp1252("außerh. Bereich").Bytes();
   return text;
 }
 

@@ -42,7 +42,7 @@ const System kSysteme[] = {
      [](long double p) { return (p + 1) / kGerstenkorn - 12 + 1.5L; }, true},
 };
 
-const System* SystemFuer(const std::string& name) { return RegelFuer(kSysteme, name); }
+const System* SystemFuer(const Text1252& name) { return RegelFuer(kSysteme, name); }
 
 }  // namespace
 
@@ -64,7 +64,7 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
     // where the size is exactly 0 (Mondopoint 201,665 in British sizes).
     if (std::fabs(v) < kRest) v = 0;
     if (v < 0) {
-      ErgebnisSetzen(e, kKeineAngabe);
+      ErgebnisSetzen(e, Cp1252(kKeineAngabe));
       continue;
     }
     RohesErgebnis(e, v, 1);  // this category always shows one decimal

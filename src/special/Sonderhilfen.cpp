@@ -7,10 +7,10 @@
 namespace kolvaro {
 
 void RohesErgebnis(TAusgabetextobject& einheit, long double wert, int dezimalen) {
-  std::string fest(Getrimmt(FestTextRoh(wert, dezimalen)));
+  std::string fest(Getrimmt(FestTextRoh(wert, dezimalen).Sicht()));
   for (char& c : fest)
     if (c == '.') c = ',';
-  ErgebnisSetzen(einheit, WissTextRoh(wert), fest);
+  ErgebnisSetzen(einheit, WissTextRoh(wert), Text1252(std::move(fest)));
 }
 
 Rechenergebnis UnbekannteEinheitFehler() {

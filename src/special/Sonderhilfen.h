@@ -23,7 +23,7 @@ inline const char* const kKeineAngabe = "keine Angabe";
 
 // The entry of a table of rules whose Name (UTF-8) is the unit's name.
 template <typename Regel, std::size_t N>
-const Regel* RegelFuer(const Regel (&regeln)[N], const std::string& einheitenname) {
+const Regel* RegelFuer(const Regel (&regeln)[N], const Text1252& einheitenname) {
   for (const auto& r : regeln)
     if (einheitenname == Cp1252(r.Name)) return &r;
   return nullptr;

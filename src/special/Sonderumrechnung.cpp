@@ -11,7 +11,7 @@
 
 namespace kolvaro {
 
-Sonderroutine SonderroutineFuer(std::string_view name) {
+Sonderroutine SonderroutineFuer(const Text1252& name) {
   if (name == gebiet::Brueche) return &BruecheUmrechnen;
   if (name == gebiet::Zahlensysteme) return &ZahlensystemeUmrechnen;
   if (name == gebiet::Weltzeit) return &WeltzeitUmrechnen;
@@ -24,9 +24,9 @@ Sonderroutine SonderroutineFuer(std::string_view name) {
   return nullptr;
 }
 
-std::string FaktorUngueltigText() { return Cp1252("Faktor ungültig"); }
+Text1252 FaktorUngueltigText() { return Cp1252("Faktor ungültig"); }
 
-std::string FaktorMangel(std::string_view name, const TAusgabetextobject& e) {
+Text1252 FaktorMangel(const Text1252& name, const TAusgabetextobject& e) {
   if (name == gebiet::Weltzeit) {
     if (e.FaktorUnlesbar || !(std::fabs(e.Faktor) <= kWeltzeitGrenzeStunden))
       return Cp1252("keine gültige Zeitverschiebung (höchstens 24 Stunden)");
@@ -38,41 +38,42 @@ std::string FaktorMangel(std::string_view name, const TAusgabetextobject& e) {
   return {};
 }
 
-Dateiformpruefung DateiformpruefungFuer(std::string_view name) {
+Dateiformpruefung DateiformpruefungFuer(const Text1252& name) {
   if (name == gebiet::Temperatur) return &TemperaturdateiPruefen;
   if (name == gebiet::Brueche) return &BruchdateiPruefen;
   if (name == gebiet::Zahlensysteme) return &ZahlensystemdateiPruefen;
   return nullptr;
 }
 
-Resultat<> ZeilennamenPruefen(const std::string& datendatei, const std::vector<std::string>& namen,
+Resultat<> ZeilennamenPruefen(const std::string& datendatei, const std::vector<Text1252>& namen,
                               const std::vector<const char*>& erwartet) {
   // Names first: a missing or added line shows as the first name out of place.
   for (std::size_t i = 0; i < namen.size() && i < erwartet.size(); ++i) {
-    const std::string soll = Cp1252(erwartet[i]);
+    const Text1252 soll = Cp1252(erwartet[i]);
     if (namen[i] != soll)
-      return BeschaedigtMeldung(datendatei, i + 1, Cp1252("enthält \"") + namen[i] + "\" statt \"" + soll + "\"");
+      return BeschaedigtMeldung(datendatei, i + 1, "enthält \"" + namen[i] + "\" statt \"" + soll + "\"");
   }
   if (namen.size() != erwartet.size())
-    return DateiBeschaedigtMeldung(datendatei, "sie hat " + std::to_string(namen.size()) + " statt " +
-                                                   std::to_string(erwartet.size()) + " Zeilen");
+    return DateiBeschaedigtMeldung(datendatei, "sie hat " + Text1252::Zahl(static_cast<long long>(namen.size())) +
+                                                   " statt " + Text1252::Zahl(static_cast<long long>(erwartet.size())) +
+                                                   " Zeilen");
   return {};
 }
 
-void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& wiss, const std::string& fliess) {
-  einheit.ErgebnisWiss = wiss.substr(0, kapazitaet::ErgebnisWiss);
-  einheit.ErgebnisFliess = fliess.substr(0, kapazitaet::ErgebnisFliess);
+void ErgebnisSetzen(TAusgabetextobject& einheit, const Text1252& wiss, const Text1252& fliess) {
+  einheit.ErgebnisWiss = wiss.Anfang(kapazitaet::ErgebnisWiss);
+  einheit.ErgebnisFliess = fliess.Anfang(kapazitaet::ErgebnisFliess);
 }
 
-void ErgebnisSetzen(TAusgabetextobject& einheit, const std::string& text) { ErgebnisSetzen(einheit, text, text); }
+void ErgebnisSetzen(TAusgabetextobject& einheit, const Text1252& text) { ErgebnisSetzen(einheit, text, text); }
 
 void StandardErgebnis(TAusgabetextobject& einheit, long double wert, bool tausenderpunkte) {
-  std::string fliess = FliessText(wert);
-  if (!tausenderpunkte && fliess.find('E') == std::string::npos) {
+  Text1252 fliess = FliessText(wert);
+  if (!tausenderpunkte && fliess.Sicht().find('E') == std::string_view::npos) {
     std::string ohne;
-    for (char c : fliess)
+    for (char c : fliess.Sicht())
       if (c != '.') ohne += c;
-    fliess = ohne;
+    fliess = Text1252(std::move(ohne));
   }
   ErgebnisSetzen(einheit, WissText(wert), fliess);
 }

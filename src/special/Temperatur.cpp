@@ -39,7 +39,7 @@ constexpr long double kNullpunkt = 273.15L;
 
 }  // namespace
 
-Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
+Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vector<Text1252>& namen) {
   std::vector<const char*> erwartet;
   for (const auto& zeile : kZeilen) erwartet.push_back(zeile.Name);
   return ZeilennamenPruefen(datendatei, namen, erwartet);
@@ -96,12 +96,12 @@ Rechenergebnis TemperaturUmrechnen(Sonderkontext& k) {
         t = (kelvin - kNullpunkt) * 4 / 5;
         break;
       case Skala::Keine:
-        ErgebnisSetzen(e, std::string());
+        ErgebnisSetzen(e, Text1252());
         continue;
     }
     if (std::fabs(t) < 1e-10L) t = 0;
     StandardErgebnis(e, t);
-    if (t == 0) e.ErgebnisFliess = "0,0000000000";
+    if (t == 0) e.ErgebnisFliess = Cp1252("0,0000000000");
   }
   Rechenergebnis r;
   r.Erfolg = true;

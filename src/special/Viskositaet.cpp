@@ -32,7 +32,7 @@ const Skala kSkalen[] = {
     {"Redwood-Sekunde", 27.7L, 4082, "27,7 bis 4082", 4},
 };
 
-const Skala* SkalaFuer(const std::string& name) { return RegelFuer(kSkalen, name); }
+const Skala* SkalaFuer(const Text1252& name) { return RegelFuer(kSkalen, name); }
 
 using Tabelle = std::vector<std::vector<double>>;
 
@@ -63,7 +63,7 @@ Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
       auto wert = ZahlLesen(Feld(klar, '\t', f));
       if (!wert || *wert <= 0) {
         fehler = BeschaedigtMeldung(kTabelle, index + 1,
-                                    "hat in Spalte " + std::to_string(f) + " keine Zahl " + Cp1252("über") + " 0");
+                                    "hat in Spalte " + Text1252::Zahl(f) + " keine Zahl über 0");
         return false;
       }
       zeile.push_back(static_cast<double>(*wert));
@@ -73,7 +73,7 @@ Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
     for (int f = 0; f < 4 && !tabelle.empty(); ++f)
       if (!(zeile[f] > tabelle.back()[f])) {
         fehler = BeschaedigtMeldung(kTabelle, index + 1,
-                                    "ist in Spalte " + std::to_string(f + 1) +
+                                    "ist in Spalte " + Text1252::Zahl(f + 1) +
                                         Cp1252(" nicht größer als die Zeile davor (die Spalten müssen aufsteigen)"));
         return false;
       }
@@ -82,7 +82,7 @@ Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
   });
   if (!gelesen) return gelesen.Fehler();
   if (fehler) return *fehler;
-  if (tabelle.size() < 2) return DateiBeschaedigtMeldung(kTabelle, "sie hat weniger als zwei Tabellenzeilen");
+  if (tabelle.size() < 2) return DateiBeschaedigtMeldung(kTabelle, Cp1252("sie hat weniger als zwei Tabellenzeilen"));
   return tabelle;
 }
 
@@ -118,7 +118,7 @@ Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
   for (auto& e : k.Einheiten) {
     const Skala* ziel = SkalaFuer(e.Einheitenname);
     if (!ziel) {
-      ErgebnisSetzen(e, kKeineAngabe);
+      ErgebnisSetzen(e, Cp1252(kKeineAngabe));
       continue;
     }
     long double v = 0;

@@ -17,7 +17,7 @@ Rechenergebnis WaehrungenUmrechnen(Sonderkontext& k) {
     const double faktor = static_cast<double>(e.Faktor);
     const double ergebnis = faktor > 0 ? basis / faktor : 0.0;
     if (faktor == 0 || ergebnis == 0 || !std::isfinite(ergebnis))
-      ErgebnisSetzen(e, "unbekannt");
+      ErgebnisSetzen(e, Cp1252("unbekannt"));
     else
       StandardErgebnis(e, ergebnis);
   }

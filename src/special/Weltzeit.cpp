@@ -22,7 +22,7 @@ std::string Zweistellig(int wert) { return (wert < 10 ? "0" : "") + std::to_stri
 }  // namespace
 
 Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k) {
-  const std::string formatfehler = Cp1252("Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << eingeben!");
+  const Text1252 formatfehler = Cp1252("Falsche Eingabe im Werteingabeld! Uhrzeit im Format >> hh:mm << eingeben!");
   const auto doppelpunkt = k.Eingabe.find(':');
   if (doppelpunkt == std::string_view::npos) return EingabeFehler(formatfehler);
   auto stunden = Ganzzahl32Lesen(Getrimmt(k.Eingabe.substr(0, doppelpunkt)));
@@ -38,15 +38,15 @@ Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k) {
     // Zones up to 26 hours apart can land two days off: count whole days.
     const long long tage = t >= 0 ? t / kTag : -((-t + kTag - 1) / kTag);
     t -= tage * kTag;
-    std::string text = Zweistellig(static_cast<int>(t / 60)) + ":" + Zweistellig(static_cast<int>(t % 60));
+    Text1252 text(Zweistellig(static_cast<int>(t / 60)) + ":" + Zweistellig(static_cast<int>(t % 60)));
     if (tage == 1)
       text += Cp1252(" nä. Tag");
     else if (tage == -1)
       text += " Vortag";
     else if (tage > 1)
-      text += " +" + std::to_string(tage) + " Tage";
+      text += " +" + Text1252::Zahl(tage) + " Tage";
     else if (tage < -1)
-      text += " " + std::to_string(tage) + " Tage";
+      text += " " + Text1252::Zahl(tage) + " Tage";
     ErgebnisSetzen(e, text);
   }
   Rechenergebnis r;

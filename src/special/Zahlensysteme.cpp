@@ -65,8 +65,9 @@ std::string Roemisch(std::int64_t wert) {
   return text;
 }
 
-std::string Begrenzt(std::string text, std::size_t maximum) {
-  return text.size() > maximum ? Cp1252("Zahl zu groß") : text;
+// The digits of a system (ASCII), or the overflow note when they do not fit.
+Text1252 Begrenzt(std::string ziffern, std::size_t maximum) {
+  return ziffern.size() > maximum ? Cp1252("Zahl zu groß") : Text1252(std::move(ziffern));
 }
 
 bool NurZeichen(std::string_view text, std::string_view erlaubt) {
@@ -75,7 +76,7 @@ bool NurZeichen(std::string_view text, std::string_view erlaubt) {
 
 }  // namespace
 
-Resultat<> ZahlensystemdateiPruefen(const std::string& datendatei, const std::vector<std::string>& namen) {
+Resultat<> ZahlensystemdateiPruefen(const std::string& datendatei, const std::vector<Text1252>& namen) {
   // In the order of Zeile.
   return ZeilennamenPruefen(datendatei, namen,
                             {"Binärzahl", "Dezimalzahl", "Hexadezimalzahl", "Oktalzahl", "Römische Zahl"});
@@ -84,7 +85,7 @@ Resultat<> ZahlensystemdateiPruefen(const std::string& datendatei, const std::ve
 Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
   const int zeile = k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Dateizeile;
   const std::string_view text = Getrimmt(k.Eingabe);
-  const std::string zuGross = Cp1252("Zahl im Eingabefeld zu groß!");
+  const Text1252 zuGross = Cp1252("Zahl im Eingabefeld zu groß!");
 
   // Phase 1 and 2: check the input and read its value.
   std::int64_t zahlwert = 0;
@@ -104,7 +105,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
     }
     case kDezimal: {
       auto wert = GanzzahlLesen(text);
-      const std::string ganzeZahlen = Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur ganze Zahlen erlaubt!");
+      const Text1252 ganzeZahlen = Cp1252("Falsche Eingabe im Werteingabeld! Es sind nur ganze Zahlen erlaubt!");
       if (!wert) {
         // Digits alone that do not fit are too large, anything else is no integer.
         const bool nurZiffern = NurZeichen(text.substr(text.size() && text[0] == '+' ? 1 : 0), "0123456789");
@@ -143,7 +144,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
   }
 
   // Phase 3: every system's text.
-  std::string roemisch;
+  Text1252 roemisch;
   for (auto& e : k.Einheiten) {
     switch (e.Dateizeile) {
       case kBinaer:
@@ -153,17 +154,17 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
         ErgebnisSetzen(e, Begrenzt(std::to_string(zahlwert), 15));
         break;
       case kHex:
-        ErgebnisSetzen(e, Stellen(zahlwert, 16));
+        ErgebnisSetzen(e, Text1252(Stellen(zahlwert, 16)));
         break;
       case kOktal:
         ErgebnisSetzen(e, Begrenzt(Stellen(zahlwert, 8), 15));
         break;
       case kRoemisch:
-        roemisch = zahlwert > 0 ? Begrenzt(Roemisch(zahlwert), 14) : std::string();
+        roemisch = zahlwert > 0 ? Begrenzt(Roemisch(zahlwert), 14) : Text1252();
         ErgebnisSetzen(e, roemisch);
         break;
       default:
-        ErgebnisSetzen(e, std::string());
+        ErgebnisSetzen(e, Text1252());
         break;
     }
   }
@@ -172,7 +173,7 @@ Rechenergebnis ZahlensystemeUmrechnen(Sonderkontext& k) {
   if (zeile == kRoemisch) {
     if (zahlwert > 0 && roemisch.empty()) roemisch = Begrenzt(Roemisch(zahlwert), 14);  // no Roman unit listed
     // A numeral that is not written the canonical way is converted, then reported.
-    if (roemisch != k.Eingabe) {
+    if (roemisch.Sicht() != k.Eingabe) {
       r.Nachher.push_back(FehlerMeldung(Cp1252("Falsche Römische Zahl!")));
       r.FokusDanach = Fokus::NurFokus;
     }

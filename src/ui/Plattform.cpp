@@ -24,7 +24,7 @@ void MeldungZeigen(Plattform& plattform, const Meldung& meldung) {
 }
 
 Rueckfrage RueckfrageUeber(Plattform& plattform) {
-  return [&plattform](const std::string& frage) {
+  return [&plattform](const Text1252& frage) {
     switch (plattform.Frage(QtText(frage), true)) {
       case Antwort::Ja:
         return FrageAntwort::Ja;

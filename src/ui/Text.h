@@ -10,7 +10,7 @@
 
 namespace kolvaro::ui {
 
-inline QString QtText(const std::string& cp1252) { return QString::fromStdString(Cp1252NachUtf8(cp1252)); }
+inline QString QtText(const Text1252& text) { return QString::fromStdString(Cp1252NachUtf8(text)); }
 
 // The program's own UTF-8 literals (basis/Texte.h).
 inline QString QtAusUtf8(std::string_view utf8) {
@@ -18,22 +18,10 @@ inline QString QtAusUtf8(std::string_view utf8) {
 }
 
 // nullopt when the text holds a character that Windows-1252 cannot hold.
-inline std::optional<std::string> Cp1252AusQt(const QString& text) { return Utf8NachCp1252(text.toStdString()); }
+inline std::optional<Text1252> Cp1252AusQt(const QString& text) { return Utf8NachCp1252(text.toStdString()); }
 
 // Typed input for a calculation: a character that Windows-1252 cannot hold
 // becomes "?", which no number or symbol contains.
-inline std::string Cp1252MitErsatz(const QString& text) {
-  std::string ergebnis;
-  const std::string utf8 = text.toStdString();
-  for (std::size_t i = 0; i < utf8.size();) {
-    // One UTF-8 sequence: a lead byte and its continuation bytes.
-    std::size_t laenge = 1;
-    while (i + laenge < utf8.size() && (static_cast<unsigned char>(utf8[i + laenge]) & 0xC0) == 0x80) ++laenge;
-    auto einzeln = Utf8NachCp1252(std::string_view(utf8).substr(i, laenge));
-    ergebnis += einzeln ? *einzeln : std::string("?");
-    i += laenge;
-  }
-  return ergebnis;
-}
+inline Text1252 Cp1252MitErsatz(const QString& text) { return Cp1252(text.toStdString()); }
 
 }  // namespace kolvaro::ui

@@ -51,11 +51,11 @@ std::vector<std::string> QuelleLesen(const fs::path& pfad) {
     // The line cipher works modulo 255 and cannot carry 0x00 and 0xFF ("ÿ"
     // would come back as a NUL byte); control characters have no place in
     // the files either. TAB is the field separator.
-    for (unsigned char c : *zeile)
+    for (unsigned char c : zeile->Sicht())
       if ((c < 0x20 && c != '\t') || c == 0x7F || c == 0xFF)
         throw Fehler{pfad.string() + ":" + std::to_string(i + 1) + ": Steuerzeichen oder \"\xC3\xBF\" (" +
                      std::to_string(c) + "), das die Dateien nicht tragen"};
-    ergebnis.push_back(*zeile);
+    ergebnis.push_back(zeile->Bytes());
   }
   return ergebnis;
 }
@@ -182,7 +182,7 @@ void Sortieren(const fs::path& quelle) {
   for (const auto& z : *roh) {
     auto cp = Utf8NachCp1252(z);
     if (!cp) throw Fehler{quelle.string() + ": Zeichen, das Windows-1252 nicht darstellen kann"};
-    zeilen.emplace_back(AlphabetSchluessel(Feld(*cp, '\t', feld::Einheitenname)), z);
+    zeilen.emplace_back(AlphabetSchluessel(Feld(cp->Sicht(), '\t', feld::Einheitenname)), z);
   }
   std::stable_sort(zeilen.begin(), zeilen.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
   std::string inhalt;

@@ -119,14 +119,15 @@ void Figurendialog::FigurEinrichten() {
 void Figurendialog::Berechnen() {
   const int index = ComboBox1->currentIndex();
   if (index < 0 || index >= static_cast<int>(m_Art.Figuren->size())) return;
-  std::array<std::string, kRecheneingaben> texte;
+  std::array<Text1252, kRecheneingaben> texte;
   for (int i = 0; i < kRecheneingaben; ++i) texte[i] = Cp1252MitErsatz(m_Eingaben[i]->text());
-  const Rechnerergebnis ergebnis = FigurBerechnen((*m_Art.Figuren)[static_cast<std::size_t>(index)], texte);
-  if (ergebnis.Ablauf.Fehler) {
-    Melden(*ergebnis.Ablauf.Fehler);
-    QLineEdit* feld = m_Eingaben[static_cast<std::size_t>(std::clamp(ergebnis.Eingabefeld, 1, kRecheneingaben) - 1)];
+  const Rechenergebnis ergebnis = FigurBerechnen((*m_Art.Figuren)[static_cast<std::size_t>(index)], texte);
+  if (ergebnis.Fehler) {
+    Melden(*ergebnis.Fehler);
+    const int position = static_cast<int>(ergebnis.Feld) - static_cast<int>(Eingabefeld::Wert1);
+    QLineEdit* feld = m_Eingaben[static_cast<std::size_t>(std::clamp(position, 0, kRecheneingaben - 1))];
     feld->setFocus();
-    if (ergebnis.Ablauf.FokusDanach == Fokus::FokusUndMarkieren) feld->selectAll();
+    if (ergebnis.FokusDanach == Fokus::FokusUndMarkieren) feld->selectAll();
     return;
   }
   if (ergebnis.Werte.empty()) return;  // a zero input: nothing to show

@@ -27,12 +27,12 @@ QPlainTextEdit* Hinweis(QWidget* eltern, const char* name, const QStringList& ze
 }
 
 // Shows the messages of a calculation and puts the focus where it says.
-void Zeigen(Plattform& plattform, const Rechnerergebnis& ergebnis, QLineEdit* feld) {
-  if (!ergebnis.Ablauf.Fehler) return;
-  MeldungZeigen(plattform, *ergebnis.Ablauf.Fehler);
-  if (ergebnis.Ablauf.FokusDanach == Fokus::Keiner) return;
+void Zeigen(Plattform& plattform, const Rechenergebnis& ergebnis, QLineEdit* feld) {
+  if (!ergebnis.Fehler) return;
+  MeldungZeigen(plattform, *ergebnis.Fehler);
+  if (ergebnis.FokusDanach == Fokus::Keiner) return;
   feld->setFocus();
-  if (ergebnis.Ablauf.FokusDanach == Fokus::FokusUndMarkieren) feld->selectAll();
+  if (ergebnis.FokusDanach == Fokus::FokusUndMarkieren) feld->selectAll();
 }
 
 }  // namespace
@@ -143,16 +143,16 @@ void TKalenderDlg::Vorbereiten() {
 }
 
 void TKalenderDlg::BitBtn1Click() {
-  const Rechnerergebnis ergebnis = WochentagBerechnen(Cp1252MitErsatz(Edit1->text()));
+  const Rechenergebnis ergebnis = WochentagBerechnen(Cp1252MitErsatz(Edit1->text()));
   Zeigen(m_Plattform, ergebnis, Edit1);
   if (!ergebnis.Werte.empty()) Label3->setText(QtText(ergebnis.Werte.front()));
 }
 
 void TKalenderDlg::BitBtn2Click() {
-  const Rechnerergebnis ergebnis = FeiertageBerechnen(Cp1252MitErsatz(Edit2->text()), m_Julianisch->isChecked());
+  const Rechenergebnis ergebnis = FeiertageBerechnen(Cp1252MitErsatz(Edit2->text()), m_Julianisch->isChecked());
   Zeigen(m_Plattform, ergebnis, Edit2);
   QStringList zeilen;
-  for (const std::string& zeile : ergebnis.Werte) zeilen << QtText(zeile);
+  for (const Text1252& zeile : ergebnis.Werte) zeilen << QtText(zeile);
   if (!zeilen.isEmpty()) Memo1->setPlainText(zeilen.join(QLatin1Char('\n')));
 }
 

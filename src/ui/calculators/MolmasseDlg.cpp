@@ -86,12 +86,12 @@ void TMolmasseDlg::BitBtn1Click() {
   if (Edit1->text().isEmpty() || m_Elemente.empty()) return;
   // A character outside the files' character set can be no symbol: it is
   // reported like any unknown part.
-  const std::string formel = Cp1252MitErsatz(Edit1->text());
-  const Rechnerergebnis ergebnis = MolmasseBerechnen(formel, m_Elemente);
-  for (const Meldung& meldung : ergebnis.Ablauf.Vorher) Melden(meldung);
-  if (ergebnis.Ablauf.Fehler) Melden(*ergebnis.Ablauf.Fehler);
+  const Text1252 formel = Cp1252MitErsatz(Edit1->text());
+  const Rechenergebnis ergebnis = MolmasseBerechnen(formel, m_Elemente);
+  for (const Meldung& meldung : ergebnis.Vorher) Melden(meldung);
+  if (ergebnis.Fehler) Melden(*ergebnis.Fehler);
   if (!ergebnis.Werte.empty()) Label3->setText(QtText(ergebnis.Werte.front()));
-  if (ergebnis.Ablauf.FokusDanach != Fokus::Keiner) Edit1Markieren();
+  if (ergebnis.FokusDanach != Fokus::Keiner) Edit1Markieren();
 }
 
 }  // namespace kolvaro::ui

@@ -88,7 +88,7 @@ void TLand_neu_Dlg::Vorbereiten() {
 }
 
 void TLand_neu_Dlg::ListenZeigen(int auswahl1, int auswahl2) {
-  auto fuellen = [](QListWidget* liste, const std::vector<std::string>& namen, int auswahl) {
+  auto fuellen = [](QListWidget* liste, const std::vector<Text1252>& namen, int auswahl) {
     liste->clear();
     for (const auto& name : namen) liste->addItem(QtText(name));
     if (liste->count() > 0) liste->setCurrentRow(std::clamp(auswahl, 0, liste->count() - 1));

@@ -181,7 +181,7 @@ void TMyWindow::EinheitAnzeigen() {
 // -------------------------------------------------------------- conversion
 
 void TMyWindow::AutomatischRechnen() {
-  if (m_Konverter.AutomatischRechnenMoeglich(Edit_Eingabe->text().toStdString())) RechentasteClick();
+  if (m_Konverter.AutomatischRechnenMoeglich(Cp1252MitErsatz(Edit_Eingabe->text()))) RechentasteClick();
 }
 
 void TMyWindow::RechentasteClick() {
@@ -257,7 +257,7 @@ void TMyWindow::AusgangVerbergen() {
 
 void TMyWindow::AutomatischesRechnenClick() {
   m_Konverter.SetAutorechnen(AutomatischesRechnen1->isChecked());
-  if (m_Konverter.AutomatischRechnenBeiEingabe(Edit_Eingabe->text().toStdString())) RechentasteClick();
+  if (m_Konverter.AutomatischRechnenBeiEingabe(Cp1252MitErsatz(Edit_Eingabe->text()))) RechentasteClick();
 }
 
 // ------------------------------------------------------------------- events
@@ -284,7 +284,7 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
         !taste->text().isEmpty() || taste->key() == Qt::Key_Backspace || taste->key() == Qt::Key_Delete;
     const bool eingabetaste = taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter;
     if (aendernd && !dezimaltaste && !eingabetaste && !taste->isAutoRepeat() &&
-        m_Konverter.AutomatischRechnenBeiEingabe(Edit_Eingabe->text().toStdString()))
+        m_Konverter.AutomatischRechnenBeiEingabe(Cp1252MitErsatz(Edit_Eingabe->text())))
       RechentasteClick();
   }
   if (objekt == ListBoxEinheit->viewport()) {

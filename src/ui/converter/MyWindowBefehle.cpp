@@ -68,7 +68,7 @@ void TMyWindow::Bearbeiten(Bearbeitung bearbeitung, const std::function<void()>&
 }
 
 void TMyWindow::EigeneEinheitEinfuegen() {
-  const std::string& gebiet = m_Konverter.Gebietsname();
+  const Text1252& gebiet = m_Konverter.Gebietsname();
   if (gebiet == gebiet::Waehrungen)
     DialogOeffnen(Dialogart::EigeneEinheitWaehrung);
   else if (gebiet == gebiet::Weltzeit)
@@ -82,7 +82,7 @@ void TMyWindow::FaktorAendern() {
     AutomatischRechnen();
     return;
   }
-  const std::string& gebiet = m_Konverter.Gebietsname();
+  const Text1252& gebiet = m_Konverter.Gebietsname();
   Dialogart art = Dialogart::FaktorAendern;
   if (gebiet == gebiet::Weltzeit)
     art = Dialogart::FaktorAendernWeltzeit;

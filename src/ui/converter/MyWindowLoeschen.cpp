@@ -7,7 +7,7 @@ namespace kolvaro::ui {
 
 void TMyWindow::AusgeblendeteLoeschen() {
   const Rechenergebnis ergebnis = AusgeblendeteEinheitenLoeschen(
-      m_Konverter.Verzeichnis(), m_Konverter.Gebietsname(), m_Konverter.Datendatei(), [this](const std::string& frage) {
+      m_Konverter.Verzeichnis(), m_Konverter.Gebietsname(), m_Konverter.Datendatei(), [this](const Text1252& frage) {
         return m_Plattform.Frage(QtText(frage), false) == Antwort::Ja ? FrageAntwort::Ja : FrageAntwort::Nein;
       });
   if (ergebnis.Fehler) Meldung(*ergebnis.Fehler);

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "basis/Zeichensatz.h"
+#include "editing/Faktoraenderung.h"
 #include "ui/Text.h"
 
 namespace kolvaro::ui {
@@ -84,7 +85,7 @@ void EigeneEinheitBasis::Vorbereiten() {
   if (Label6) Label6->setText(QtText(m_Konverter.Bezugseinheit()));
   // Filled anew each time, so the countries never appear twice.
   ComboBox1->clear();
-  for (const std::string& land : m_Konverter.Laender().Alle)
+  for (const Text1252& land : m_Konverter.Laender().Alle)
     if (!land.empty()) ComboBox1->addItem(QtText(land));
   ComboBox1->setCurrentIndex(ComboBox1->count() > 0 ? 0 : -1);
   // The fields keep what was typed last time.
@@ -106,16 +107,14 @@ void EigeneEinheitBasis::Ablehnen(const Meldung& meldung, Eingabefeld feld) {
 
 void EigeneEinheitBasis::OKBtnClick() {
   EigeneEingabe eingabe;
-  auto uebernehmen = [&](Eingabefeld feld, std::string& ziel) {
+  auto uebernehmen = [&](Eingabefeld feld, Text1252& ziel) {
     QWidget* element = Steuerelement(feld);
     const QString text =
         feld == Eingabefeld::Land ? ComboBox1->currentText() : static_cast<QLineEdit*>(element)->text();
     auto cp1252 = Cp1252AusQt(text);
     if (!cp1252) {
       // The data files are Windows-1252: a character outside it cannot be stored.
-      Ablehnen(InfoMeldung(Cp1252("Das Feld \"" + std::string(Beschriftung(m_Art, feld)) +
-                                  "\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!")),
-               feld);
+      Ablehnen(NichtSpeicherbarMeldung(Beschriftung(m_Art, feld)), feld);
       return false;
     }
     ziel = std::move(*cp1252);
@@ -126,15 +125,16 @@ void EigeneEinheitBasis::OKBtnClick() {
     if (!uebernehmen(feld, Feldtext(eingabe, feld))) return;
   }
 
-  const EinfuegeErgebnis ergebnis =
+  const Rechenergebnis ergebnis =
       EigeneEinheitEinfuegen(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(), m_Art, eingabe);
-  if (ergebnis.Fehler) {
-    Ablehnen(ergebnis.Fehler->Text, ergebnis.Fehler->Feld);
+  if (ergebnis.Fehler && ergebnis.Feld != Eingabefeld::Keines) {
+    Ablehnen(*ergebnis.Fehler, ergebnis.Feld);
     return;
   }
-  if (ergebnis.Schreibfehler) {
-    // Nothing is lost: the dialog stays open with everything typed.
-    Melden(*ergebnis.Schreibfehler);
+  if (ergebnis.Fehler) {
+    // The file could not be written. Nothing is lost: the dialog stays open
+    // with everything typed.
+    Melden(*ergebnis.Fehler);
     return;
   }
   AenderungMelden(Neuladen::Gebiet);

@@ -9,7 +9,7 @@ TDlg_eigene_einfuegen::TDlg_eigene_einfuegen(const Dialogumgebung& umgebung, QWi
   Textzeile(Eingabefeld::Name, "Edit1", QStringLiteral("Name der Einheit:"), 34);
   Textzeile(Eingabefeld::Kurzzeichen, "Edit2", QStringLiteral("Kurzzeichen:"), 20);
   Landzeile();
-  Textzeile(Eingabefeld::WeitererName, "Edit3", QStringLiteral("Weiterer Name:"), 33);
+  Textzeile(Eingabefeld::SonstigeNamen, "Edit3", QStringLiteral("Weiterer Name:"), 33);
   Textzeile(Eingabefeld::Einsatzgebiet, "Edit4", QStringLiteral("Einsatzgebiet:"), 27);
   Faktorzeile(QStringLiteral("1 eigene Einheit entspricht (Umrechnungsfaktor);"), 0, true);
   Knoepfe();

@@ -50,18 +50,20 @@ void TFaktor_aendern_Weltzeit::Vorbereiten() {
 
 void TFaktor_aendern_Weltzeit::OKBtnClick() {
   if (m_Zeile < 0) return;
-  const std::string minuten = Cp1252AusQt(Edit1->text()).value_or(std::string());
+  const Text1252 minuten = Cp1252AusQt(Edit1->text()).value_or(Text1252());
   const auto sommerzeit = Cp1252AusQt(Edit2->text());
-  const bool minutenGut = FaktorPruefen(minuten, Faktorart::Zeitdifferenz, Faktorstelle::Aendern).Ok();
+  const bool minutenGut = FaktorPruefen(minuten.Sicht(), Faktorart::Zeitdifferenz, Faktorstelle::Aendern).Ok();
   if (!sommerzeit && minutenGut) {
     Melden(NichtSpeicherbarMeldung(kSommerzeitFeld));
     Edit2->setFocus();
     Edit2->selectAll();
     return;
   }
-  const Rechenergebnis ergebnis =
-      WeltzeitAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(), m_Konverter.EinheitAnpassen(m_Zeile),
-                      minuten, sommerzeit.value_or(std::string()));
+  const Einheitenaenderung aenderung =
+      WeltzeitAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(),
+                      m_Konverter.Einheiten()[static_cast<std::size_t>(m_Zeile)], minuten, sommerzeit.value_or(Text1252()));
+  const Rechenergebnis& ergebnis = aenderung.Ergebnis;
+  if (ergebnis.Erfolg) m_Konverter.EinheitErsetzen(m_Zeile, aenderung.Neu);
   if (Abschliessen(ergebnis)) return;
   // The minutes are checked first: a refused entry is theirs when they are
   // refused, otherwise the summer-time text's.

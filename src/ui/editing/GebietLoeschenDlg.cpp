@@ -45,7 +45,7 @@ void TGebietLoeschenDlg::BitBtn1Click() {
   if (!eintrag) return;
   const auto name = Cp1252AusQt(eintrag->text());
   if (!name) return;  // the list holds only names read from the catalogue
-  const Rechenergebnis ergebnis = GebietLoeschen(m_Konverter.Verzeichnis(), *name, [this](const std::string& frage) {
+  const Rechenergebnis ergebnis = GebietLoeschen(m_Konverter.Verzeichnis(), *name, [this](const Text1252& frage) {
     return m_Plattform.Frage(QtText(frage), false) == Antwort::Ja ? FrageAntwort::Ja : FrageAntwort::Nein;
   });
   if (ergebnis.Fehler) {

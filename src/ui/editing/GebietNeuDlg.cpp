@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editing/Gebietsverwaltung.h"
+#include "editing/Faktoraenderung.h"
 #include "ui/Text.h"
 
 namespace kolvaro::ui {
@@ -105,20 +106,40 @@ void TGebietNeuDlg::Vorbereiten() {
 void TGebietNeuDlg::Edit1Exit() {
   const auto name = Cp1252AusQt(Edit1->text());
   // A name Kolvaro cannot store gets no proposal; the check on inserting says why.
-  if (name) Edit3->setText(QString::fromLatin1(DateinameVorschlagen(*name)));
+  if (name) Edit3->setText(QtText(DateinameVorschlagen(*name)));
+}
+
+QWidget* TGebietNeuDlg::Steuerelement(Eingabefeld feld) const {
+  switch (feld) {
+    case Eingabefeld::Gebietsname:
+      return Edit1;
+    case Eingabefeld::Grundeinheit:
+      return Edit2;
+    case Eingabefeld::Kurzzeichen:
+      return Edit4;
+    case Eingabefeld::SonstigeNamen:
+      return Edit6;
+    case Eingabefeld::Einsatzgebiet:
+      return Edit5;
+    case Eingabefeld::Information:
+      return Memo1;
+    case Eingabefeld::Dateiname:
+      return Edit3;
+    default:
+      return nullptr;
+  }
 }
 
 void TGebietNeuDlg::BitBtn2Click() {
   NeuesGebiet neu;
   QWidget* fokus = nullptr;
   // Characters outside the files' code page cannot be written at all.
-  auto lesen = [&](const QString& text, const char* feldname, QWidget* feld, std::string& ziel) {
+  auto lesen = [&](const QString& text, const char* feldname, QWidget* feld, Text1252& ziel) {
     if (auto cp = Cp1252AusQt(text)) {
       ziel = std::move(*cp);
       return true;
     }
-    Melden(InfoMeldung(Cp1252(std::string("Das Feld \"") + feldname +
-                              "\" enthält ein Zeichen, das Kolvaro nicht speichern kann. Bitte ändern!")));
+    Melden(NichtSpeicherbarMeldung(feldname));
     if (!fokus) fokus = feld;
     return false;
   };
@@ -135,11 +156,11 @@ void TGebietNeuDlg::BitBtn2Click() {
     return;
   }
 
-  const Gebietsanlage ergebnis = GebietAnlegen(m_Konverter.Verzeichnis(), neu);
-  for (const auto& meldung : ergebnis.Meldungen) Melden(meldung);
+  const Rechenergebnis ergebnis = GebietAnlegen(m_Konverter.Verzeichnis(), neu);
+  for (const auto& meldung : ergebnis.Vorher) Melden(meldung);
+  if (ergebnis.Fehler) Melden(*ergebnis.Fehler);
   if (!ergebnis.Erfolg) {
-    QWidget* felder[] = {nullptr, Edit1, Edit2, Edit4, Edit6, Edit5, Memo1, Edit3};
-    if (QWidget* feld = felder[static_cast<int>(ergebnis.Fokus)]) {
+    if (QWidget* feld = Steuerelement(ergebnis.Feld)) {
       feld->setFocus();
       if (auto* zeile = qobject_cast<QLineEdit*>(feld)) zeile->selectAll();
     }
@@ -147,7 +168,11 @@ void TGebietNeuDlg::BitBtn2Click() {
   }
   // The window reloads the catalogue and keeps the category the converter
   // holds: the new one.
-  if (m_Konverter.KatalogLaden()) m_Konverter.GebietWaehlen(ergebnis.Position);
+  if (m_Konverter.KatalogLaden()) {
+    const auto& katalog = m_Konverter.Katalog();
+    for (std::size_t i = 0; i < katalog.size(); ++i)
+      if (katalog[i].Gebietsname == neu.Gebietsname) m_Konverter.GebietWaehlen(static_cast<int>(i));
+  }
   AenderungMelden(Neuladen::Katalog);
   accept();
 }

@@ -4,6 +4,7 @@
 // typed until the category is written.
 #pragma once
 
+#include "basis/Rechenergebnis.h"
 #include "ui/Dialogbasis.h"
 
 class QComboBox;
@@ -27,6 +28,9 @@ class TGebietNeuDlg : public Dialogbasis {
   void Vorbereiten() override;  // FormShow
 
  private:
+  // The control of a field a refusal names; nullptr for none.
+  QWidget* Steuerelement(Eingabefeld feld) const;
+
   QLineEdit* Edit1 = nullptr;
   QLineEdit* Edit2 = nullptr;
   QLineEdit* Edit4 = nullptr;

@@ -146,7 +146,7 @@ void TSuch_Dialog::HelpBtnClick() {
   if (zeile < 0 || zeile >= static_cast<int>(m_Trefferliste.size())) return;
   const TSuchobjekt& treffer = m_Trefferliste[static_cast<std::size_t>(zeile)];
   // The two questions have only Yes and No.
-  const Rueckfrage frage = [this](const std::string& text) {
+  const Rueckfrage frage = [this](const Text1252& text) {
     return m_Plattform.Frage(QtText(text), false) == Antwort::Ja ? FrageAntwort::Ja : FrageAntwort::Nein;
   };
   const Rechenergebnis vorbereitet = SprungVorbereiten(m_Konverter, treffer, frage, m_Umgebung.PasswortAbfragen);

@@ -23,8 +23,8 @@ namespace kolvaro::ui {
 // the unit by its exact name and country.
 struct Suchsprung {
   int Gebietsindex = 0;
-  std::string Einheitenname;
-  std::string Landname;
+  Text1252 Einheitenname;
+  Text1252 Landname;
 };
 
 class TSuch_Dialog : public Dialogbasis {

@@ -28,7 +28,7 @@ constexpr int kCodes = 256;
 // since they have no glyph; nothing for a code the code page leaves free.
 QString Zeichen(int code, Codeseite seite) {
   if (code < static_cast<int>(Steuerzeichentabelle().size()))
-    return QString::fromStdString(Steuerzeichentabelle()[static_cast<std::size_t>(code)].Kurz);
+    return QtText(Steuerzeichentabelle()[static_cast<std::size_t>(code)].Kurz);
   if (code == 127) return QStringLiteral("DEL");
   const char32_t zeichen = CodeZeichen(code, seite);
   return zeichen == 0 ? QString() : QString::fromUcs4(&zeichen, 1);
@@ -79,7 +79,7 @@ TANSIASCII_TabelleDlg::TANSIASCII_TabelleDlg(const Dialogumgebung& umgebung, QWi
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   for (std::size_t code = 0; code < Steuerzeichentabelle().size(); ++code) {
     const Steuerzeichen& s = Steuerzeichentabelle()[code];
-    ComboBox1->addItem(QString::number(code) + QStringLiteral(" - ") + QString::fromStdString(s.Kurz) +
+    ComboBox1->addItem(QString::number(code) + QStringLiteral(" - ") + QtText(s.Kurz) +
                        QStringLiteral(" - ") + QtText(s.Beschreibung));
   }
   ComboBox1->setCurrentIndex(0);

@@ -63,17 +63,17 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
 
   // Ctrl+C in the list copies the whole table, country and code.
   KopierenMitStrgC(ListBox1,
-                   [this] { m_Plattform.ZwischenablageSetzen(QtText(AlsTabText(VorwahlTabelle(m_Zeilen)))); });
+                   [this] { m_Plattform.ZwischenablageSetzen(QtText(AlsTabText(m_Tabelle))); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TAuslandsvorwahlDlg::LandZeigen);
 }
 
 void TAuslandsvorwahlDlg::Vorbereiten() {
   auto zeilen = VorwahlenLesen(m_Konverter.Verzeichnis());
-  m_Zeilen = zeilen ? std::move(*zeilen) : std::vector<std::string>();
+  m_Tabelle = VorwahlTabelle(zeilen ? *zeilen : std::vector<std::string>());
   if (!zeilen) Melden(zeilen.Fehler());
   const QSignalBlocker sperre(ListBox1);
   ListBox1->clear();
-  for (const std::string& zeile : m_Zeilen) ListBox1->addItem(QtText(Feld(zeile, '\t', 1)));
+  for (const auto& zeile : m_Tabelle.Zeilen) ListBox1->addItem(QtText(zeile[0]));
   ListBox1->setCurrentRow(0);
   ListBox1->setFocus();
   LandZeigen();
@@ -84,11 +84,11 @@ void TAuslandsvorwahlDlg::LandZeigen() {
   Label1->clear();
   Label2->clear();
   Image1->clear();
-  if (zeile < 0 || zeile >= static_cast<int>(m_Zeilen.size())) return;
-  const std::string& z = m_Zeilen[static_cast<std::size_t>(zeile)];
-  const std::string land = Feld(z, '\t', 1);
+  if (zeile < 0 || zeile >= static_cast<int>(m_Tabelle.Zeilen.size())) return;
+  const auto& z = m_Tabelle.Zeilen[static_cast<std::size_t>(zeile)];
+  const Text1252& land = z[0];
   Label1->setText(QtText(land));
-  Label2->setText(QtText(Feld(z, '\t', 3)));
+  Label2->setText(QtText(z[1]));
   const QPixmap flagge = Flagge(QtText(Flaggenname(land)));
   Image1->setPixmap(flagge.isNull() ? QPixmap() : flagge.scaled(Image1->size(), Qt::KeepAspectRatio));
   Image1->setAccessibleName(flagge.isNull() ? QString() : QStringLiteral("Flagge: ") + QtText(land));

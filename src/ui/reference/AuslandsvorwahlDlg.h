@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "reference/Referenztabelle.h"
 #include "ui/Dialogbasis.h"
 
 class QLabel;
@@ -27,7 +28,7 @@ class TAuslandsvorwahlDlg : public Dialogbasis {
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* Image1 = nullptr;
-  std::vector<std::string> m_Zeilen;
+  Referenztabelle m_Tabelle;  // country and code, one row per line
 };
 
 }  // namespace kolvaro::ui

@@ -117,7 +117,7 @@ void TElementeDlg::Vorbereiten() {
   m_Vorher = {};
   const QSignalBlocker sperre(ListBox1);
   ListBox1->clear();
-  for (const std::string& zeile : m_Zeilen) ListBox1->addItem(QtText(Feld(zeile, '\t', 1)));
+  for (const std::string& zeile : m_Zeilen) ListBox1->addItem(QtText(ElementDetails(zeile).Name));
   ListBox1->setCurrentRow(0);
   ListBox1->setFocus();
   DetailsZeigen();
@@ -129,7 +129,7 @@ void TElementeDlg::DetailsZeigen() {
   const Elementdetails d = ElementDetails(m_Zeilen[static_cast<std::size_t>(zeile)], m_Vorher);
   Label1->setText(QtText(d.Name));
   Label2->setText(QtText(d.Symbol));
-  const std::pair<const char*, const std::string*> werte[] = {
+  const std::pair<const char*, const Text1252*> werte[] = {
       {"Englisch", &d.Englisch},
       {"Zustand", &d.Zustand},
       {"Atommasse", &d.Atommasse},

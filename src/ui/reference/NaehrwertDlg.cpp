@@ -20,7 +20,7 @@ TNaehrwertDlg::TNaehrwertDlg(const Dialogumgebung& umgebung, QWidget* eltern)
   auto* hinweis = new QLabel(QStringLiteral("Die Nährwertangaben beziehen sich auf 100 g Lebensmittel."), this);
   ComboBox1 = new QComboBox(this);
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
-  for (const std::string& g : Naehrwertgruppen()) ComboBox1->addItem(QtText(g));
+  for (const Text1252& g : Naehrwertgruppen()) ComboBox1->addItem(QtText(g));
   auto* gruppe = new QLabel(QStringLiteral("&Lebensmittelgruppe:"), this);
   gruppe->setBuddy(ComboBox1);
   auto* RadioGroup1 = new QGroupBox(QStringLiteral("Anzeige der Daten als"), this);

@@ -35,7 +35,7 @@ void Tabellenansicht::Fuellen(const Referenztabelle& tabelle) {
   Leeren();
   setColumnCount(static_cast<int>(tabelle.Spalten.size()));
   QStringList koepfe;
-  for (const std::string& s : tabelle.Spalten) koepfe << QtText(s);
+  for (const Text1252& s : tabelle.Spalten) koepfe << QtText(s);
   setHorizontalHeaderLabels(koepfe);
   setRowCount(static_cast<int>(tabelle.Zeilen.size()));
   for (int z = 0; z < rowCount(); ++z) {
