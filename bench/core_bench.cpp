@@ -7,6 +7,7 @@
 
 #include "Benchdaten.h"
 #include "basis/Zahlformat.h"
+#include "basis/Zeichensatz.h"
 #include "converter/Konverter.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
@@ -84,7 +85,7 @@ void BM_Suchen(benchmark::State& state) {
   const fs::path daten = KOLVARO_DATEN_DIR;
   const auto katalog = *kolvaro::KatalogLaden(daten);
   const auto modus = static_cast<kolvaro::Suchmodus>(state.range(0));
-  const std::string begriff = modus == kolvaro::Suchmodus::Abkuerzung ? "m" : "meter";
+  const kolvaro::Text1252 begriff = kolvaro::Cp1252(modus == kolvaro::Suchmodus::Abkuerzung ? "m" : "meter");
   std::size_t treffer = 0;
   for (auto _ : state) {
     auto ergebnis = kolvaro::Suchen(daten, katalog, begriff, modus);

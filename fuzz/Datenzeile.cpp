@@ -54,24 +54,24 @@ void EinheitPruefen(std::string_view zeile) {
   EinheitFuellen(e, Felder(zeile, '\t'), 7);
   fuzz::Pruefen(std::isfinite(e.Faktor), "der Faktor ist endlich", zeile);
   fuzz::Pruefen(e.Dateizeile == 7, "die Dateizeile ist gesetzt", zeile);
-  const std::pair<const std::string*, std::size_t> kapazitaeten[] = {{&e.Kennung, kapazitaet::Kennung},
-                                                                     {&e.Kurzzeichen, kapazitaet::Kurzzeichen},
-                                                                     {&e.Einheitenname, kapazitaet::Einheitenname},
-                                                                     {&e.SonstigeNamen, kapazitaet::SonstigeNamen},
-                                                                     {&e.Uebersetzung, kapazitaet::Uebersetzung},
-                                                                     {&e.Einsatzgebiet, kapazitaet::Einsatzgebiet},
-                                                                     {&e.Entspricht, kapazitaet::Entspricht},
-                                                                     {&e.CaWert, kapazitaet::CaWert},
-                                                                     {&e.Ort, kapazitaet::Ort},
-                                                                     {&e.Zeitraum, kapazitaet::Zeitraum}};
+  const std::pair<const Text1252*, std::size_t> kapazitaeten[] = {{&e.Kennung, kapazitaet::Kennung},
+                                                                  {&e.Kurzzeichen, kapazitaet::Kurzzeichen},
+                                                                  {&e.Einheitenname, kapazitaet::Einheitenname},
+                                                                  {&e.SonstigeNamen, kapazitaet::SonstigeNamen},
+                                                                  {&e.Uebersetzung, kapazitaet::Uebersetzung},
+                                                                  {&e.Einsatzgebiet, kapazitaet::Einsatzgebiet},
+                                                                  {&e.Entspricht, kapazitaet::Entspricht},
+                                                                  {&e.CaWert, kapazitaet::CaWert},
+                                                                  {&e.Ort, kapazitaet::Ort},
+                                                                  {&e.Zeitraum, kapazitaet::Zeitraum}};
   for (const auto& [feld, hoechstens] : kapazitaeten)
-    fuzz::Pruefen(feld->size() <= hoechstens, "ein Textfeld passt in seine Kapazitaet", zeile, *feld);
+    fuzz::Pruefen(feld->size() <= hoechstens, "ein Textfeld passt in seine Kapazitaet", zeile, feld->Bytes());
 }
 
 void ZeichensatzPruefen(std::string_view zeile) {
-  const std::string utf8 = Cp1252NachUtf8(zeile);
-  const std::optional<std::string> zurueck = Utf8NachCp1252(utf8);
-  fuzz::Pruefen(zurueck.has_value() && *zurueck == zeile, "Windows-1252 -> UTF-8 -> Windows-1252", zeile, utf8);
+  const std::string utf8 = Cp1252NachUtf8(Text1252(zeile));
+  const std::optional<Text1252> zurueck = Utf8NachCp1252(utf8);
+  fuzz::Pruefen(zurueck.has_value() && zurueck->Sicht() == zeile, "Windows-1252 -> UTF-8 -> Windows-1252", zeile, utf8);
   const std::string gross = GrossCp1252(zeile);
   fuzz::Pruefen(gross.size() == zeile.size(), "Grossschreibung behaelt die Laenge", zeile, gross);
   fuzz::Pruefen(GrossCp1252(gross) == gross, "Grossschreibung ist idempotent", zeile, gross);

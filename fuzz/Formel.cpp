@@ -36,16 +36,16 @@ double Masse(const std::string& text) { return static_cast<double>(*ZahlLesen(te
 
 void Auswerten(std::string_view text, double x) {
   int fehler = 0;
-  FormelAuswerten(text, x, [&](const std::string&) { ++fehler; });
+  FormelAuswerten(text, x, [&](const Text1252&) { ++fehler; });
   FormelAuswerten(text, x, FormelFehler());  // without a receiver of the errors
 }
 
 void FormelRechnen(std::string_view formel) {
   FormelUmschreiben(formel, Elemente());
-  const Rechnerergebnis r = MolmasseBerechnen(formel, Elemente());
-  fuzz::Pruefen(r.Ablauf.Vorher.size() <= kMolmasseFehlerHoechstens, "hoechstens zehn Fehlermeldungen", formel);
-  if (r.Ablauf.Erfolg)
-    fuzz::Pruefen(r.Werte.size() == 1 && ZahlLesen(r.Werte[0]).has_value(), "eine lesbare Molmasse", formel);
+  const Rechenergebnis r = MolmasseBerechnen(Text1252(formel), Elemente());
+  fuzz::Pruefen(r.Vorher.size() <= kMolmasseFehlerHoechstens, "hoechstens zehn Fehlermeldungen", formel);
+  if (r.Erfolg)
+    fuzz::Pruefen(r.Werte.size() == 1 && ZahlLesen(r.Werte[0].Sicht()).has_value(), "eine lesbare Molmasse", formel);
 }
 
 // A molecule: atoms with counts and at most one bracketed group; several
@@ -102,14 +102,14 @@ void BekannteFormelPruefen(fuzz::Eingabe& eingabe) {
     formel.Formel += teil.Formel;
     formel.Masse += (anzahl > 1 ? anzahl : 1) * teil.Masse;
   }
-  const Rechnerergebnis r = MolmasseBerechnen(formel.Formel, Elemente());
-  fuzz::Pruefen(r.Ablauf.Erfolg && r.Ablauf.Vorher.empty() && r.Werte.size() == 1, "eine Formel ohne Fehler",
-                formel.Formel, r.Werte.empty() ? std::string() : r.Werte[0]);
-  const std::optional<long double> wert = ZahlLesen(r.Werte[0]);
+  const Rechenergebnis r = MolmasseBerechnen(Text1252(formel.Formel), Elemente());
+  fuzz::Pruefen(r.Erfolg && r.Vorher.empty() && r.Werte.size() == 1, "eine Formel ohne Fehler", formel.Formel,
+                r.Werte.empty() ? std::string() : r.Werte[0].Bytes());
+  const std::optional<long double> wert = ZahlLesen(r.Werte[0].Sicht());
   // Three decimals in the text, and the sums of doubles in either order.
   const bool nah = wert && std::fabs(static_cast<double>(*wert) - formel.Masse) <= 0.0005 + 1e-9 * formel.Masse;
   if (!nah) fuzz::Zeigen("Erwartet", std::to_string(formel.Masse));
-  fuzz::Pruefen(nah, "die Molmasse ist die Summe der Atommassen", formel.Formel, r.Werte[0]);
+  fuzz::Pruefen(nah, "die Molmasse ist die Summe der Atommassen", formel.Formel, r.Werte[0].Bytes());
 }
 
 }  // namespace

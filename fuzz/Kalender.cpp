@@ -73,7 +73,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     fuzz::Pruefen(false, "ZuJD(AusJD(jd)) == jd", text, geschrieben);
   }
 
-  WochentagBerechnen(text);
-  FeiertageBerechnen(text, julianisch);
+  WochentagBerechnen(Text1252(text));
+  FeiertageBerechnen(Text1252(text), julianisch);
   return 0;
 }

@@ -30,16 +30,16 @@ struct Sondergebiet {
 // In a fixed order, so that a corpus input keeps its meaning when the
 // catalogue changes.
 std::vector<Sondergebiet> GebieteLaden(const std::filesystem::path& verzeichnis) {
-  const std::string namen[] = {gebiet::Brueche,          gebiet::Zahlensysteme,  gebiet::Temperatur,
-                               gebiet::Araeometerskalen, gebiet::ViskositaetAlt, gebiet::Schuhgroessen,
-                               gebiet::Weltzeit,         gebiet::Waehrungen,     gebiet::Kalender};
+  const Text1252 namen[] = {gebiet::Brueche,          gebiet::Zahlensysteme,  gebiet::Temperatur,
+                            gebiet::Araeometerskalen, gebiet::ViskositaetAlt, gebiet::Schuhgroessen,
+                            gebiet::Weltzeit,         gebiet::Waehrungen,     gebiet::Kalender};
   auto katalog = KatalogLaden(verzeichnis);
   if (!katalog) {
-    std::fprintf(stderr, "%s\n", katalog.Fehler().Text.c_str());
+    std::fprintf(stderr, "%s\n", Cp1252NachUtf8(katalog.Fehler().Text).c_str());
     std::abort();
   }
   std::vector<Sondergebiet> gebiete;
-  for (const std::string& name : namen) {
+  for (const Text1252& name : namen) {
     Sondergebiet g{SonderroutineFuer(name), {}};
     for (const Gebietseintrag& eintrag : *katalog) {
       if (eintrag.Gebietsname != name) continue;
@@ -51,12 +51,12 @@ std::vector<Sondergebiet> GebieteLaden(const std::filesystem::path& verzeichnis)
             return true;
           });
       if (!geladen) {
-        std::fprintf(stderr, "%s\n", geladen.Fehler().Text.c_str());
+        std::fprintf(stderr, "%s\n", Cp1252NachUtf8(geladen.Fehler().Text).c_str());
         std::abort();
       }
     }
     if (!g.Routine || g.Einheiten.empty()) {
-      std::fprintf(stderr, "Sondergebiet ohne Routine oder Einheiten: %s\n", name.c_str());
+      std::fprintf(stderr, "Sondergebiet ohne Routine oder Einheiten: %s\n", Cp1252NachUtf8(name).c_str());
       std::abort();
     }
     gebiete.push_back(std::move(g));
@@ -87,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
   Rueckfrage frage;
   if (antwort < 3)
-    frage = [antwort](const std::string&) {
+    frage = [antwort](const Text1252&) {
       return antwort == 0 ? FrageAntwort::Ja : antwort == 1 ? FrageAntwort::Nein : FrageAntwort::Abbrechen;
     };
   Sonderkontext kontext{text, einheiten, auswahl, verzeichnis, frage};
@@ -96,9 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   if (!ergebnis.Erfolg) return 0;
   for (const TAusgabetextobject& e : einheiten) {
     fuzz::Pruefen(e.ErgebnisWiss.size() <= kapazitaet::ErgebnisWiss, "das wiss. Ergebnis passt in sein Feld", text,
-                  e.ErgebnisWiss);
+                  e.ErgebnisWiss.Bytes());
     fuzz::Pruefen(e.ErgebnisFliess.size() <= kapazitaet::ErgebnisFliess, "das Fliess-Ergebnis passt in sein Feld", text,
-                  e.ErgebnisFliess);
+                  e.ErgebnisFliess.Bytes());
   }
   return 0;
 }

@@ -23,20 +23,20 @@ enum class Fokus { Keiner, NurFokus, FokusUndMarkieren };
 enum class Eingabefeld {
   Keines,
   // own units and new categories
-  Name,           // the unit's name
+  Name,  // the unit's name
   Kurzzeichen,
   Land,
   SonstigeNamen,  // a further name
   Einsatzgebiet,
-  CaWert,         // currencies: the approximate value for the information panel
-  Entspricht,     // currencies
-  Stand,          // currencies: the date of the rate
-  Sommerzeit,     // time zones
-  Faktor,         // the factor; for time zones the minutes to world time
-  Gebietsname,    // a new category's name
-  Grundeinheit,   // a new category's reference unit
-  Information,    // a new category's information text
-  Dateiname,      // a new category's data file
+  CaWert,        // currencies: the approximate value for the information panel
+  Entspricht,    // currencies
+  Stand,         // currencies: the date of the rate
+  Sommerzeit,    // time zones
+  Faktor,        // the factor; for time zones the minutes to world time
+  Gebietsname,   // a new category's name
+  Grundeinheit,  // a new category's reference unit
+  Information,   // a new category's information text
+  Dateiname,     // a new category's data file
   // the calculators' inputs, by their position in the dialog
   Wert1,
   Wert2,

@@ -117,6 +117,8 @@ Text1252 Cp1252(std::string_view utf8) { return Text1252(*Utf8Umsetzen(utf8, '?'
 
 Text1252 Text1252::AusLiteral(std::string_view utf8) { return Cp1252(utf8); }
 
+Text1252 GrossCp1252(const Text1252& text) { return Text1252(GrossCp1252(text.Sicht())); }
+
 unsigned char GrossCp1252(unsigned char c) {
   if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 0x20);
   if (c >= 0xE0 && c <= 0xFE && c != 0xF7) return static_cast<unsigned char>(c - 0x20);

@@ -28,5 +28,6 @@ Text1252 Cp1252(std::string_view utf8);
 // Upper case by the rules of the Windows code page: ä becomes Ä, ß stays.
 unsigned char GrossCp1252(unsigned char c);
 std::string GrossCp1252(std::string_view text);
+Text1252 GrossCp1252(const Text1252& text);
 
 }  // namespace kolvaro

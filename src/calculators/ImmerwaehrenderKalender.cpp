@@ -41,10 +41,11 @@ int TageImMonat(const Datum& d) {
 Rechenergebnis WochentagBerechnen(const Text1252& eingabe) {
   const std::string_view datum = eingabe.Sicht();
   if (datum.empty()) return {};
-  const Rechenergebnis falscheForm = EingabeFehler(
-      Cp1252(kAnfang) + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
+  const Rechenergebnis falscheForm =
+      EingabeFehler(Cp1252(kAnfang) +
+                        "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000. Die "
                         "Eingabe des Jahres 0 ist nicht zulässig, da das Jahr 0 nicht existiert.",
-      Fokus::NurFokus);
+                    Fokus::NurFokus);
   if (!DatumFormGueltig(datum, 31, 12)) return falscheForm;
   // The form check lets every month have 31 days; the conversion to a day
   // number would carry 31.02. into March and name a weekday for it.
@@ -54,8 +55,9 @@ Rechenergebnis WochentagBerechnen(const Text1252& eingabe) {
   if (d.Tag > TageImMonat(d)) return falscheForm;
   std::optional<long> jd = AbendlaendischZuJD(datum);
   if (!jd)
-    return EingabeFehler(Cp1252(kAnfang) + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000",
-                         Fokus::Keiner);
+    return EingabeFehler(
+        Cp1252(kAnfang) + "Bitte geben Sie das Datum in der folgenden Form ein: 20.03.1850 oder 20.03.-1000",
+        Fokus::Keiner);
   static const char* const kNamen[] = {"Sonntag", "Montag", "Dienstag", "Mittwoch", "Donnerstag", "Freitag", "Samstag"};
   // The remainder with the sign of the divisor: days before JD 0 count too.
   const long long n = ModUnten(7, static_cast<long long>(*jd) + 1);
@@ -66,7 +68,8 @@ Rechenergebnis FeiertageBerechnen(const Text1252& eingabe, bool julianisch) {
   const std::string_view jahrtext = eingabe.Sicht();
   if (jahrtext.empty()) return {};
   std::optional<std::int64_t> jahr = GanzzahlLesen(jahrtext);
-  if (!jahr) return EingabeFehler(Cp1252(kAnfang) + "Bitte geben Sie das Jahr in der folgenden Form ein: 1850 oder -1000.");
+  if (!jahr)
+    return EingabeFehler(Cp1252(kAnfang) + "Bitte geben Sie das Jahr in der folgenden Form ein: 1850 oder -1000.");
   if (*jahr < 1583 && !julianisch)
     return EingabeFehler(Cp1252("Der gregorianische Kalender kann erst ab dem Jahre 1583 berechnet werden. Bitte "
                                 "wählen Sie für frühere Daten den Julianischen Kalender!"),

@@ -148,8 +148,9 @@ Rechenergebnis MolmasseBerechnen(const Text1252& eingabe, const std::vector<Elem
   for (std::size_t i = 0; i < details.size() && i < kMolmasseFehlerHoechstens; ++i)
     ablauf.Vorher.push_back(FehlerMeldung(Cp1252(texte::kFalscheEingabe) + details[i]));
   if (details.size() > kMolmasseFehlerHoechstens)
-    ablauf.Vorher.back().Text +=
-        " (und " + Text1252::Zahl(static_cast<long long>(details.size() - kMolmasseFehlerHoechstens)) + " weitere Fehler)";
+    ablauf.Vorher.back().Text += " (und " +
+                                 Text1252::Zahl(static_cast<long long>(details.size() - kMolmasseFehlerHoechstens)) +
+                                 " weitere Fehler)";
   if (!details.empty()) ablauf.FokusDanach = Fokus::FokusUndMarkieren;
   ablauf.Erfolg = true;
   ergebnis.Werte.push_back(Text1252(MolmassenText(wert)));

@@ -182,8 +182,7 @@ class Lauf {
     int index = -1;
     for (std::size_t i = 0; i < katalog.size(); ++i)
       if (katalog[i].Gebietsname == name) index = static_cast<int>(i);
-    if (index < 0)
-      Fehler("Das Gebiet \"" + name + "\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete.");
+    if (index < 0) Fehler("Das Gebiet \"" + name + "\" gibt es nicht. \"kolvaro-cli gebiete\" listet alle Gebiete.");
     m_Konverter->EinstellungenUebernehmen([&] {
       Einstellungswerte werte;
       werte.Sortierung = m_Sortierung;
@@ -294,8 +293,7 @@ class Lauf {
       Fehler("Die Einheit \"" + einheit + "\"" + (m_Land.empty() ? Text1252() : " (" + m_Land + ")") +
              " gibt es im Gebiet \"" + m_Konverter->Gebietsname() + "\" nicht.");
     if (treffer.size() > 1) {
-      m_Fehler << Terminaltext("Mehrere Einheiten heißen \"" + einheit + "\"; bitte mit --land eine wählen:")
-               << "\n";
+      m_Fehler << Terminaltext("Mehrere Einheiten heißen \"" + einheit + "\"; bitte mit --land eine wählen:") << "\n";
       for (int i : treffer) {
         const auto& e = m_Konverter->Einheiten()[i];
         m_Fehler << Terminaltext(e.Einheitenname) << "\t" << Terminaltext(e.Landname) << "\n";

@@ -61,8 +61,6 @@ Text1252 EinstellungenNichtGelesenText() {
       "Standardeinstellungen geöffnet");
 }
 
-Text1252 EinstellungenNichtGespeichertText() {
-  return "Die aktuellen Einstellungen konnten nicht gespeichert werden";
-}
+Text1252 EinstellungenNichtGespeichertText() { return "Die aktuellen Einstellungen konnten nicht gespeichert werden"; }
 
 }  // namespace kolvaro

@@ -16,7 +16,7 @@ namespace kolvaro {
 namespace {
 const Text1252 kLeer;
 const std::string kKeineDatei;
-}
+}  // namespace
 
 Konverter::Konverter(std::filesystem::path verzeichnis) : m_Verzeichnis(std::move(verzeichnis)) {
   m_Laenderflaggen.fill(true);

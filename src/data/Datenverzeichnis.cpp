@@ -170,8 +170,9 @@ Kopie KopiePruefen(const fs::path& pfad, bool zeilen) {
 }
 
 Text1252 Wiederherstellen(const fs::path& benutzerdaten, const fs::path& quelle, const std::string& datei) {
-  return Cp1252(" Um die installierte Fassung zurückzuholen, die Datei ") + Text1252(datei) + " aus " + Cp1252(quelle.string()) +
-         Cp1252(" in dieses Verzeichnis kopieren, oder das Verzeichnis ") + Cp1252(benutzerdaten.string()) +
+  return Cp1252(" Um die installierte Fassung zurückzuholen, die Datei ") + Text1252(datei) + " aus " +
+         Cp1252(quelle.string()) + Cp1252(" in dieses Verzeichnis kopieren, oder das Verzeichnis ") +
+         Cp1252(benutzerdaten.string()) +
          Cp1252(
              " löschen: dann kopiert Kolvaro beim nächsten Start alle installierten Daten neu (eigene "
              "Einheiten und Gebiete, geänderte Faktoren und das Passwort gehen dabei verloren).");
@@ -210,8 +211,8 @@ Resultat<> BenutzerdatenPruefen(const fs::path& benutzerdaten, const fs::path& q
         auto erlaubt = geloescht(name);
         if (!erlaubt) return erlaubt.Fehler();
         if (*erlaubt) break;
-        return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " + Text1252(name) +
-                             "." + Wiederherstellen(benutzerdaten, quelle, name));
+        return FehlerMeldung("Im Datenverzeichnis " + Cp1252(benutzerdaten.string()) + " fehlt die Datei " +
+                             Text1252(name) + "." + Wiederherstellen(benutzerdaten, quelle, name));
       }
       case Kopie::Abgeschnitten:
         return FehlerMeldung("Die Datei " + Text1252(name) + " im Datenverzeichnis " + Cp1252(benutzerdaten.string()) +

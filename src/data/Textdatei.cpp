@@ -263,7 +263,8 @@ Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennumme
 }
 
 Meldung BeschaedigtMeldung(const std::string& dateiname, std::size_t zeilennummer, const Text1252& grund) {
-  return DateiBeschaedigtMeldung(dateiname, "Zeile " + Text1252::Zahl(static_cast<long long>(zeilennummer)) + " " + grund);
+  return DateiBeschaedigtMeldung(dateiname,
+                                 "Zeile " + Text1252::Zahl(static_cast<long long>(zeilennummer)) + " " + grund);
 }
 
 Meldung DateiBeschaedigtMeldung(const std::string& dateiname, const Text1252& grund) {

@@ -99,9 +99,9 @@ std::string_view Beschriftung(Eigenart art, Eingabefeld feld) {
 Rechenergebnis EigeneEingabePruefen(Eigenart art, const EigeneEingabe& eingabe) {
   // A unit without a name could be neither found nor chosen in the list.
   if (Getrimmt(eingabe.Name.Sicht()).empty())
-    return Abgelehnt(InfoMeldung("Bitte im Feld \"" + Cp1252(Beschriftung(art, Eingabefeld::Name)) +
-                                 "\" einen Namen eingeben!"),
-                     Eingabefeld::Name);
+    return Abgelehnt(
+        InfoMeldung("Bitte im Feld \"" + Cp1252(Beschriftung(art, Eingabefeld::Name)) + "\" einen Namen eingeben!"),
+        Eingabefeld::Name);
   for (Eingabefeld feld : Textfelder(art))
     if (auto geprueft = FeldPruefen(Feldtext(eingabe, feld).Sicht(), Beschriftung(art, feld)); !geprueft)
       return Abgelehnt(geprueft.Fehler(), feld);

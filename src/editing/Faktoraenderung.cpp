@@ -56,7 +56,8 @@ Einheitenaenderung FaktorAendern(const std::filesystem::path& verzeichnis, const
                                  const TAusgabetextobject& einheit, const Text1252& eingabe) {
   const auto faktor = FaktorPruefen(eingabe.Sicht(), Faktorart::Einheit, Faktorstelle::Aendern);
   if (!faktor) return {Hinweis(faktor.Fehler()), einheit};
-  if (auto geschrieben = EinheitenzeileAendern(verzeichnis, datendatei, einheit.Dateizeile, feld::Faktor, eingabe.Bytes());
+  if (auto geschrieben =
+          EinheitenzeileAendern(verzeichnis, datendatei, einheit.Dateizeile, feld::Faktor, eingabe.Bytes());
       !geschrieben)
     return {Fehlgeschlagen(geschrieben.Fehler()), einheit};
   Einheitenaenderung aenderung{Erledigt(), einheit};

@@ -272,8 +272,7 @@ Rechenergebnis GebietLoeschen(const fs::path& verzeichnis, const Text1252& gebie
   std::size_t index = 0;
   while (index < katalog->size() && (*katalog)[index].Gebietsname != gebietsname) ++index;
   if (index == katalog->size())
-    return Abgebrochen(
-        InfoMeldung("Das Gebiet \"" + gebietsname + "\" ist nicht mehr im Gebietsverzeichnis."));
+    return Abgebrochen(InfoMeldung("Das Gebiet \"" + gebietsname + "\" ist nicht mehr im Gebietsverzeichnis."));
   if (katalog->size() == 1)
     return Abgebrochen(
         InfoMeldung(Cp1252("Das letzte Gebiet kann nicht gelöscht werden: ohne Gebiet kann Kolvaro nicht "

@@ -30,9 +30,9 @@ Resultat<Referenztabelle> StoffdatenLesen(const std::filesystem::path& verzeichn
 
 // The texts of the element viewer for one element line.
 struct Elementdetails {
-  Text1252 Name, Symbol, Englisch, Zustand, Dichtetitel, Atommasse, Ordnungszahl, Gruppe, Oxidationszahl,
-      Konfiguration, Dichte, Schmelzpunkt, Siedepunkt, WaermeJeGramm, WaermeJeMol, Entdeckung, Waermeleitfaehigkeit,
-      Atomradius, KritischeTemperatur;
+  Text1252 Name, Symbol, Englisch, Zustand, Dichtetitel, Atommasse, Ordnungszahl, Gruppe, Oxidationszahl, Konfiguration,
+      Dichte, Schmelzpunkt, Siedepunkt, WaermeJeGramm, WaermeJeMol, Entdeckung, Waermeleitfaehigkeit, Atomradius,
+      KritischeTemperatur;
 };
 // A state code other than fest, fl and gas keeps the state and density
 // caption of the element shown before (vorher).

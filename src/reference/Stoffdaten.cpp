@@ -120,8 +120,7 @@ Referenztabelle ElementTabelle(const std::vector<std::string>& zeilen) {
     t.Zeilen.push_back({d.Name, d.Symbol, d.Englisch, d.Zustand, d.Atommasse, d.Ordnungszahl, d.Gruppe,
                         d.Oxidationszahl, d.Konfiguration, d.Dichte, d.Schmelzpunkt, d.Siedepunkt, d.WaermeJeGramm,
                         d.WaermeJeMol, Text1252(Feld(zeile, '\t', 15)), Text1252(Feld(zeile, '\t', 16)),
-                        d.Waermeleitfaehigkeit,
-                        d.Atomradius, d.KritischeTemperatur});
+                        d.Waermeleitfaehigkeit, d.Atomradius, d.KritischeTemperatur});
     vorher = d;
   }
   return t;

@@ -197,9 +197,9 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   if (!eingabe) return AllgemeinerEingabeFehler();
   Rechenergebnis r;
   if (quelle == Art::Bezug || quelle == Art::BezugRelativ) {
-    r.Fehler = Meldung{Meldungsart::Schlicht,
-                       Cp1252("Diese Einheit ist nur zu Vergleichszwecken vorhanden und kann nicht "
-                       "umgerechnet werden.")};
+    r.Fehler =
+        Meldung{Meldungsart::Schlicht, Cp1252("Diese Einheit ist nur zu Vergleichszwecken vorhanden und kann nicht "
+                                              "umgerechnet werden.")};
     return r;
   }
   if (quelle == Art::Keine) return UnbekannteEinheitFehler();

@@ -23,8 +23,8 @@ struct Kalendereinheit {
   long Versatz;  // day numbers: JD = number + Versatz
   int GroessterTag;
   int GroessterMonat;
-  bool LangeMeldung;    // the date message that explains negative years
-  Text1252 Meldung;  // number message or conversion message
+  bool LangeMeldung;  // the date message that explains negative years
+  Text1252 Meldung;   // number message or conversion message
   std::optional<long> (*ZuJD)(std::string_view);
   std::string (*AusJD)(long);
 };

@@ -62,8 +62,7 @@ Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
     for (int f = 1; f <= 4; ++f) {
       auto wert = ZahlLesen(Feld(klar, '\t', f));
       if (!wert || *wert <= 0) {
-        fehler = BeschaedigtMeldung(kTabelle, index + 1,
-                                    "hat in Spalte " + Text1252::Zahl(f) + " keine Zahl über 0");
+        fehler = BeschaedigtMeldung(kTabelle, index + 1, "hat in Spalte " + Text1252::Zahl(f) + " keine Zahl über 0");
         return false;
       }
       zeile.push_back(static_cast<double>(*wert));

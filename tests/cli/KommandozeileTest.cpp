@@ -34,7 +34,7 @@ TEST(Terminaltext, SteuerzeichenAusgeschrieben) {
       {"\x81\x8D\x8F\x90\x9D", "\\x81\\x8D\\x8F\\x90\\x9D"},
       {"\x80 \x9B \xE4\xDF \xFF", "\xE2\x82\xAC \xE2\x80\xBA \xC3\xA4\xC3\x9F \xC3\xBF"},  // € › äß ÿ
   };
-  for (const auto& [cp1252, utf8] : faelle) EXPECT_EQ(cli::Terminaltext(cp1252), utf8) << utf8;
+  for (const auto& [cp1252, utf8] : faelle) EXPECT_EQ(cli::Terminaltext(Text1252(cp1252)), utf8) << utf8;
 }
 
 CliLauf Cli(const TempVerzeichnis& daten, std::vector<std::string> argumente) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -11,6 +12,14 @@
 #include "basis/Zeichensatz.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
+
+namespace kolvaro {
+// Failed expectations show a core text as UTF-8.
+inline std::ostream& operator<<(std::ostream& aus, const Text1252& text) { return aus << Cp1252NachUtf8(text); }
+// Expected texts are written in the tests as UTF-8.
+inline bool operator==(const Text1252& ist, const char* utf8) { return ist == Cp1252(utf8); }
+inline bool operator!=(const Text1252& ist, const char* utf8) { return !(ist == utf8); }
+}  // namespace kolvaro
 
 namespace kolvaro::test {
 
@@ -34,6 +43,12 @@ class TempVerzeichnis {
   std::filesystem::path m_Pfad;
 };
 
+// The Windows-1252 bytes of a UTF-8 text, as a file holds them.
+inline std::string DateiBytes(std::string_view utf8) { return Cp1252(utf8).Bytes(); }
+
+// The bytes of a file line as UTF-8, for messages of failed expectations.
+inline std::string AlsUtf8(std::string_view bytes) { return Cp1252NachUtf8(Text1252(bytes)); }
+
 // One unit line (UTF-8 in, Windows-1252 out) with the fields that matter in tests.
 inline std::string Einheitenzeile(const std::string& sichtbar, const std::string& land, const std::string& kurz,
                                   const std::string& name, const std::string& faktor, const std::string& zusatz = "") {
@@ -46,7 +61,7 @@ inline std::string Einheitenzeile(const std::string& sichtbar, const std::string
   f[18] = zusatz;
   std::string zeile;
   for (std::size_t i = 0; i < f.size(); ++i) zeile += (i ? "\t" : "") + f[i];
-  return Cp1252(zeile);
+  return DateiBytes(zeile);
 }
 
 // Writes a test file; a failure ends the test with an exception.
@@ -66,8 +81,8 @@ inline void Verschluesselt(const std::filesystem::path& pfad, const std::vector<
 inline void Katalog(const std::filesystem::path& v, const std::vector<std::vector<std::string>>& gebiete) {
   std::vector<std::string> gruppen, info;
   for (const auto& g : gebiete) {
-    gruppen.push_back(Cp1252(g.at(0) + "\t" + g.at(1) + "\t" + g.at(2)));
-    info.insert(info.end(), {Cp1252(g.at(0) + "."), "*"});
+    gruppen.push_back(DateiBytes(g.at(0) + "\t" + g.at(1) + "\t" + g.at(2)));
+    info.insert(info.end(), {DateiBytes(g.at(0) + "."), "*"});
   }
   Schreiben(v / "Gruppen.nfo", gruppen);
   Schreiben(v / "Gebiet.nfo", info);
@@ -77,18 +92,19 @@ inline void Katalog(const std::filesystem::path& v, const std::vector<std::vecto
 // 5 Österreich (present), 6 Atlantis (not present).
 inline void LaenderSchreiben(const std::filesystem::path& verzeichnis) {
   Verschluesselt(verzeichnis / "Laender.nfo",
-                 {Cp1252("SI-Einheit\t\t1\tj"), Cp1252("Internationale Einheit\t\t2\tj"), Cp1252("Deutschland\t\t3\tj"),
-                  Cp1252("USA\t\t4\tj"), Cp1252("Österreich\t\t5\tj"), Cp1252("Atlantis\t\t6\tn")},
+                 {DateiBytes("SI-Einheit\t\t1\tj"), DateiBytes("Internationale Einheit\t\t2\tj"),
+                  DateiBytes("Deutschland\t\t3\tj"), DateiBytes("USA\t\t4\tj"), DateiBytes("Österreich\t\t5\tj"),
+                  DateiBytes("Atlantis\t\t6\tn")},
                  3);
 }
 
 // "Länge" (6 units, one hidden, one of a non-present country), "Masse",
 // "Temperatur" and "Zeit"; Zeit's data file is missing.
 inline void StandardDaten(const std::filesystem::path& v) {
-  Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Masse\tMASSE.DAT\tKilogramm"),
-                                Cp1252("Temperatur\tTEMP.DAT\tKelvin"), Cp1252("Zeit\tZEIT.DAT\tSekunde")});
-  Schreiben(v / "Gebiet.nfo", {Cp1252("Längen messen."), Cp1252("Zweite Zeile."), "*", "Massen.", "*", "Temperaturen.",
-                               "*", "Zeiten.", "*"});
+  Schreiben(v / "Gruppen.nfo", {DateiBytes("Länge\tLAENGE.DAT\tMeter"), DateiBytes("Masse\tMASSE.DAT\tKilogramm"),
+                                DateiBytes("Temperatur\tTEMP.DAT\tKelvin"), DateiBytes("Zeit\tZEIT.DAT\tSekunde")});
+  Schreiben(v / "Gebiet.nfo", {DateiBytes("Längen messen."), DateiBytes("Zweite Zeile."), "*", "Massen.", "*",
+                               "Temperaturen.", "*", "Zeiten.", "*"});
   LaenderSchreiben(v);
   Verschluesselt(v / "LAENGE.DAT", {Einheitenzeile("j", "Internationale Einheit", "ft", "Fuß", "0.3048"),
                                     Einheitenzeile("j", "SI-Einheit", "km", "Kilometer", "1000"),

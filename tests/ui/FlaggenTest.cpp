@@ -35,7 +35,8 @@ const char kOhneLand[] =
     "BM_SAINTPIERREUNDMIQUELON BM_SAINTVINCENTUNDDIEGRENADINEN BM_TURKSUNDCAICOSINSELN BM_TUVALU "
     "BM_WEIHNACHTSINSELN BM_ZAMBIA";
 
-QString Name(std::string_view land) { return QtText(Flaggenname(land)); }
+// The names are the files' bytes (the unit classes are ASCII).
+QString Name(std::string_view land) { return QtText(Flaggenname(Text1252(land))); }
 
 QImage Bild(const QString& name) { return Flagge(name).toImage().convertToFormat(QImage::Format_RGB32); }
 
@@ -54,7 +55,7 @@ TEST(Flaggen, JedesBenutzteBildIstDaUndJedesBildWirdBenutzt) {
   auto tabelle = LaendertabelleLaden(KOLVARO_DATEN_DIR);
   ASSERT_TRUE(tabelle);
   QSet<QString> benutzt;
-  for (const std::string& land : tabelle->Alle) benutzt.insert(Name(land));
+  for (const Text1252& land : tabelle->Alle) benutzt.insert(Name(land.Sicht()));
   for (std::string_view klasse : texte::kEinheitenklassen) benutzt.insert(Name(klasse));
   for (const QString& name : benutzt) EXPECT_TRUE(FlaggeVorhanden(name)) << name.toStdString();
   QSet<QString> ohneLand;
@@ -111,8 +112,8 @@ TEST(Flaggen, JedeVorwahlFindetIhreFlagge) {
   auto vorwahlen = VorwahlenLesen(KOLVARO_DATEN_DIR);
   ASSERT_TRUE(vorwahlen);
   for (const std::string& zeile : *vorwahlen) {
-    const std::string land = Feld(zeile, '\t', 1);
-    EXPECT_NE(FlaggeVorhanden(Name(land)), ohneFlagge.contains(QtText(land))) << Cp1252NachUtf8(land);
+    const Text1252 land(Feld(zeile, '\t', 1));
+    EXPECT_NE(FlaggeVorhanden(Name(land.Sicht())), ohneFlagge.contains(QtText(land))) << Cp1252NachUtf8(land);
   }
 }
 

@@ -38,8 +38,9 @@ void TFaktor_aendern::OKBtnClick() {
   if (m_Zeile < 0) return;
   // A character outside the files' character set is no number either.
   const Text1252 eingabe = Cp1252AusQt(Edit1->text()).value_or(Text1252());
-  const Einheitenaenderung aenderung = FaktorAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(),
-                                                     m_Konverter.Einheiten()[static_cast<std::size_t>(m_Zeile)], eingabe);
+  const Einheitenaenderung aenderung =
+      FaktorAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(),
+                    m_Konverter.Einheiten()[static_cast<std::size_t>(m_Zeile)], eingabe);
   const Rechenergebnis& ergebnis = aenderung.Ergebnis;
   if (ergebnis.Erfolg) m_Konverter.EinheitErsetzen(m_Zeile, aenderung.Neu);
   if (Abschliessen(ergebnis)) return;

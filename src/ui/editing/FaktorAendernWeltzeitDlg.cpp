@@ -59,9 +59,9 @@ void TFaktor_aendern_Weltzeit::OKBtnClick() {
     Edit2->selectAll();
     return;
   }
-  const Einheitenaenderung aenderung =
-      WeltzeitAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(),
-                      m_Konverter.Einheiten()[static_cast<std::size_t>(m_Zeile)], minuten, sommerzeit.value_or(Text1252()));
+  const Einheitenaenderung aenderung = WeltzeitAendern(m_Konverter.Verzeichnis(), m_Konverter.Datendatei(),
+                                                       m_Konverter.Einheiten()[static_cast<std::size_t>(m_Zeile)],
+                                                       minuten, sommerzeit.value_or(Text1252()));
   const Rechenergebnis& ergebnis = aenderung.Ergebnis;
   if (ergebnis.Erfolg) m_Konverter.EinheitErsetzen(m_Zeile, aenderung.Neu);
   if (Abschliessen(ergebnis)) return;

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editing/Gebietsverwaltung.h"
 #include "editing/Faktoraenderung.h"
+#include "editing/Gebietsverwaltung.h"
 #include "ui/Text.h"
 
 namespace kolvaro::ui {

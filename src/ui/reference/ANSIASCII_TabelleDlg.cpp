@@ -79,8 +79,8 @@ TANSIASCII_TabelleDlg::TANSIASCII_TabelleDlg(const Dialogumgebung& umgebung, QWi
   ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
   for (std::size_t code = 0; code < Steuerzeichentabelle().size(); ++code) {
     const Steuerzeichen& s = Steuerzeichentabelle()[code];
-    ComboBox1->addItem(QString::number(code) + QStringLiteral(" - ") + QtText(s.Kurz) +
-                       QStringLiteral(" - ") + QtText(s.Beschreibung));
+    ComboBox1->addItem(QString::number(code) + QStringLiteral(" - ") + QtText(s.Kurz) + QStringLiteral(" - ") +
+                       QtText(s.Beschreibung));
   }
   ComboBox1->setCurrentIndex(0);
   auto* label1 = new QLabel(QStringLiteral("&Bedeutung der Steuerzeichen (0 - 31):"), this);

@@ -62,8 +62,7 @@ TAuslandsvorwahlDlg::TAuslandsvorwahlDlg(const Dialogumgebung& umgebung, QWidget
   resize(520, 480);
 
   // Ctrl+C in the list copies the whole table, country and code.
-  KopierenMitStrgC(ListBox1,
-                   [this] { m_Plattform.ZwischenablageSetzen(QtText(AlsTabText(m_Tabelle))); });
+  KopierenMitStrgC(ListBox1, [this] { m_Plattform.ZwischenablageSetzen(QtText(AlsTabText(m_Tabelle))); });
   connect(ListBox1, &QListWidget::currentRowChanged, this, &TAuslandsvorwahlDlg::LandZeigen);
 }
 

@@ -19,7 +19,7 @@ struct Auswertung {
 
 Auswertung Auswerten(const std::string& text, double x = 0.0) {
   Auswertung a{};
-  a.Wert = FormelAuswerten(Cp1252(text), x, [&](const std::string& d) { a.Fehler.push_back(d); });
+  a.Wert = FormelAuswerten(Cp1252(text).Sicht(), x, [&](const Text1252& d) { a.Fehler.push_back(Cp1252NachUtf8(d)); });
   return a;
 }
 
@@ -98,7 +98,7 @@ TEST(Formel, Uebersteht100000ZufallsformelnOhneAbsturz) {
     std::string formel;
     for (int n = laenge(zufall); n > 0; --n) formel += kStuecke[stueck(zufall)];
     std::size_t fehler = 0;
-    FormelAuswerten(formel, 1.5, [&](const std::string&) { ++fehler; });
+    FormelAuswerten(formel, 1.5, [&](const Text1252&) { ++fehler; });
     // At most eight reports per term: seven bracket counts and one syntax error.
     ASSERT_LE(fehler, 8 * (formel.size() + 1)) << formel;
   }

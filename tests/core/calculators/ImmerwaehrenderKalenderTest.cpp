@@ -14,30 +14,30 @@ TEST(ImmerwaehrenderKalender, NenntDenWochentag) {
       {"31.12.-4714", "Sonntag"}, {"29.02.2000", "Dienstag"},   {"29.02.1500", "Samstag"},  // Julian leap day
       {"29.02.-1", "Sonntag"}};                                                             // the year before year 1
   for (const auto& [datum, tag] : faelle)
-    EXPECT_EQ(WochentagBerechnen(datum).Werte, std::vector<std::string>{std::string("Wochentag = ") + tag}) << datum;
+    EXPECT_EQ(WochentagBerechnen(Cp1252(datum)).Werte, std::vector<Text1252>{"Wochentag = " + Cp1252(tag)}) << datum;
   EXPECT_TRUE(WochentagBerechnen("").Werte.empty());
-  EXPECT_FALSE(WochentagBerechnen("").Ablauf.Fehler);
+  EXPECT_FALSE(WochentagBerechnen("").Fehler);
 }
 
 TEST(ImmerwaehrenderKalender, LehntFalscheTageAb) {
   // The skipped days of 1582: golden wochentag_ausgelassen.
-  const std::string form = Cp1252(
+  const Text1252 form = Cp1252(
       "Falsche Eingabe im Werteingabeld! Bitte ändern! Bitte geben Sie das Datum in der folgenden Form ein: "
       "20.03.1850 oder 20.03.-1000");
   for (const char* falsch : {"1.1.2000", "32.01.2000", "01.01.0", "01.13.2000", "01.01.99999999999"}) {
-    const auto fehler = WochentagBerechnen(falsch).Ablauf.Fehler;
-    EXPECT_EQ(fehler ? fehler->Text.rfind(form, 0) : std::string::npos, 0u) << falsch;
+    const auto fehler = WochentagBerechnen(Cp1252(falsch)).Fehler;
+    EXPECT_EQ(fehler ? fehler->Text.Sicht().rfind(form.Sicht(), 0) : std::string::npos, 0u) << falsch;
   }
   // Days the month lacks: as wrong as the 32nd of January, not carried into the next month.
-  const std::string lang = WochentagBerechnen("32.01.2000").Ablauf.Fehler->Text;
+  const Text1252 lang = WochentagBerechnen("32.01.2000").Fehler->Text;
   for (const char* fehlt : {"31.02.2001", "29.02.2001", "29.02.1900", "29.02.1582", "29.02.-2", "31.04.2000"}) {
-    const Rechnerergebnis r = WochentagBerechnen(fehlt);
+    const Rechenergebnis r = WochentagBerechnen(Cp1252(fehlt));
     EXPECT_TRUE(r.Werte.empty()) << fehlt;
-    EXPECT_EQ(r.Ablauf.Fehler ? r.Ablauf.Fehler->Text : "", lang) << fehlt;
+    EXPECT_EQ(r.Fehler ? r.Fehler->Text : Text1252(), lang) << fehlt;
   }
   // The days left out in 1582 however written.
-  const auto luecke = WochentagBerechnen("14.10.01582").Ablauf.Fehler;
-  EXPECT_TRUE(luecke && luecke->Text.find("nicht vorhanden") != std::string::npos);
+  const auto luecke = WochentagBerechnen("14.10.01582").Fehler;
+  EXPECT_TRUE(luecke && luecke->Text.Sicht().find("nicht vorhanden") != std::string::npos);
 }
 
 TEST(ImmerwaehrenderKalender, BerechnetDieBeweglichenFeiertage) {
@@ -49,9 +49,9 @@ TEST(ImmerwaehrenderKalender, BerechnetDieBeweglichenFeiertage) {
 
 TEST(ImmerwaehrenderKalender, PrueftJahrUndKalender) {
   auto meldung = [](const char* jahr, bool julianisch) {
-    Rechnerergebnis r = FeiertageBerechnen(jahr, julianisch);
+    Rechenergebnis r = FeiertageBerechnen(Cp1252(jahr), julianisch);
     EXPECT_TRUE(r.Werte.empty()) << jahr;
-    return r.Ablauf.Fehler ? r.Ablauf.Fehler->Text : std::string();
+    return r.Fehler ? Cp1252NachUtf8(r.Fehler->Text) : std::string();
   };
   EXPECT_EQ(meldung("", false), "");
   EXPECT_NE(meldung("zwei", false).find("Bitte geben Sie das Jahr in der folgenden Form ein"), std::string::npos);

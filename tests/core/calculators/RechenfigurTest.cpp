@@ -7,16 +7,26 @@
 #include "basis/Zeichensatz.h"
 #include "calculators/Ergebnistext.h"
 #include "calculators/Rechenfigur.h"
+#include "gemeinsam/Testdaten.h"
 
 using namespace kolvaro;
 
 namespace {
 
-Rechnerergebnis Berechnen(const std::vector<Rechenfigur>& liste, const char* name,
-                          std::array<std::string, kRecheneingaben> texte) {
+Rechenergebnis Berechnen(const std::vector<Rechenfigur>& liste, const char* name,
+                         const std::array<std::string, kRecheneingaben>& eingaben) {
   const Rechenfigur* figur = FigurFinden(liste, Cp1252(name));
   if (!figur) throw std::runtime_error(name);
+  std::array<Text1252, kRecheneingaben> texte;
+  for (std::size_t i = 0; i < texte.size(); ++i) texte[i] = Cp1252(eingaben[i]);
   return FigurBerechnen(*figur, texte);
+}
+
+// The result texts as UTF-8.
+std::vector<std::string> Werte(const Rechenergebnis& r) {
+  std::vector<std::string> werte;
+  for (const Text1252& w : r.Werte) werte.push_back(Cp1252NachUtf8(w));
+  return werte;
 }
 
 }  // namespace
@@ -79,10 +89,10 @@ TEST(Rechenfigur, BerechnetJedeFigurUndJedenKoerper) {
   std::set<std::string> gerechnet;
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Name);
-    Rechnerergebnis r = Berechnen(f.Liste, f.Name, f.Eingaben);
-    EXPECT_TRUE(r.Ablauf.Erfolg);
-    EXPECT_EQ(r.Werte, f.Werte);
-    gerechnet.insert((&f.Liste == &fl ? "F " : "K ") + Cp1252(f.Name));
+    Rechenergebnis r = Berechnen(f.Liste, f.Name, f.Eingaben);
+    EXPECT_TRUE(r.Erfolg);
+    EXPECT_EQ(Werte(r), f.Werte);
+    gerechnet.insert((&f.Liste == &fl ? "F " : "K ") + std::string(f.Name));
   }
   EXPECT_EQ(gerechnet.size(), fl.size() + kp.size());
   EXPECT_EQ(fl.size() + kp.size(), 29u);
@@ -91,9 +101,9 @@ TEST(Rechenfigur, BerechnetJedeFigurUndJedenKoerper) {
 TEST(Rechenfigur, LehntFalscheEingabenMitMeldungUndFeldAb) {
   const auto& fl = Flaechenfiguren();
   const auto& kp = Koerperfiguren();
-  const std::string eingabe = Cp1252("Falsche Eingabe im Werteingabeld! Bitte ändern! ");
-  const std::string durchmesser = Cp1252("D muss größer als d sein! Bitte ändern! ");
-  const std::string kein = Cp1252("Mit diesen Werten gibt es kein reelles Ergebnis! Bitte ändern! ");
+  const std::string eingabe = "Falsche Eingabe im Werteingabeld! Bitte ändern! ";
+  const std::string durchmesser = "D muss größer als d sein! Bitte ändern! ";
+  const std::string kein = "Mit diesen Werten gibt es kein reelles Ergebnis! Bitte ändern! ";
   const struct {
     const std::vector<Rechenfigur>& Liste;
     const char* Name;
@@ -106,25 +116,25 @@ TEST(Rechenfigur, LehntFalscheEingabenMitMeldungUndFeldAb) {
       {fl, "Rechteck", {"0", "x"}, "", 1},  // a zero stops before the next field is read
       {fl, "Kreisring", {"2", "2"}, durchmesser, 1},
       {fl, "Ellipse", {"3", "4"}, durchmesser, 1},
-      {fl, "Kreisausschnitt", {"1", "360,5"}, Cp1252("Der Winkel darf maximal 360 Grad betragen! Bitte ändern! "), 2},
+      {fl, "Kreisausschnitt", {"1", "360,5"}, "Der Winkel darf maximal 360 Grad betragen! Bitte ändern! ", 2},
       {fl, "Ellipse", {"-1", "-2"}, kein, 1},                 // the logarithm of a negative ratio
       {fl, "Vieleck, regelmäßiges", {"2", "1"}, eingabe, 1},  // no polygon below three corners
       {fl, "Vieleck, regelmäßiges", {"1", "1"}, eingabe, 1},
       {fl, "Vieleck, regelmäßiges", {"4,5", "1"}, eingabe, 1},
       {kp, "Kegelstumpf", {"2", "2", "1"}, durchmesser, 1},
-      {kp, "Kugelzone", {"1", "2", "2"}, Cp1252("b muss größer als a sein! Bitte ändern! "), 2},
+      {kp, "Kugelzone", {"1", "2", "2"}, "b muss größer als a sein! Bitte ändern! ", 2},
       {kp, "Kugel, kegelig durchbohrt", {"1", "3"}, kein, 1},
       {kp, "Würfel", {"1E2000"}, kein, 1},  // beyond the range of a result
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Name);
-    Rechnerergebnis r = Berechnen(f.Liste, f.Name, f.Eingaben);
-    EXPECT_FALSE(r.Ablauf.Erfolg);
+    Rechenergebnis r = Berechnen(f.Liste, f.Name, f.Eingaben);
+    EXPECT_FALSE(r.Erfolg);
     EXPECT_TRUE(r.Werte.empty());
-    EXPECT_EQ(r.Ablauf.Fehler ? r.Ablauf.Fehler->Text : "", f.Meldung);
-    EXPECT_TRUE(f.Meldung.empty() || r.Eingabefeld == f.Feld) << r.Eingabefeld;
+    EXPECT_EQ(r.Fehler ? Cp1252NachUtf8(r.Fehler->Text) : "", f.Meldung);
+    EXPECT_TRUE(f.Meldung.empty() || r.Feld == Rechenwertfeld(f.Feld)) << static_cast<int>(r.Feld);
     if (f.Meldung == eingabe) {
-      EXPECT_EQ(r.Ablauf.FokusDanach, Fokus::FokusUndMarkieren);
+      EXPECT_EQ(r.FokusDanach, Fokus::FokusUndMarkieren);
     }
   }
 }

@@ -23,9 +23,9 @@ class BeschaedigteDaten : public ::testing::Test {
   void SetUp() override {
     const auto& v = m_Verzeichnis.Pfad();
     Schreiben(v / "Gruppen.nfo",
-              {Cp1252("Länge\tLAENGE.DAT\tMeter"), "Masse\tMASSE.DAT\tKilogramm", "Temperatur\tTEMPERAT.DAT\tKelvin",
-               "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)", Cp1252("Brüche\tBRUECHE.DAT\tDezimalzahl"),
-               "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
+              {test::DateiBytes("Länge\tLAENGE.DAT\tMeter"), "Masse\tMASSE.DAT\tKilogramm",
+               "Temperatur\tTEMPERAT.DAT\tKelvin", "Weltzeit\tWELTZEIT.DAT\tWeltzeit (UTC)",
+               test::DateiBytes("Brüche\tBRUECHE.DAT\tDezimalzahl"), "Zahlensysteme\tZAHLSYS.DAT\tDezimalzahl"});
     Schreiben(v / "Gebiet.nfo", {"L", "*", "M", "*", "T", "*", "W", "*", "B", "*", "Z", "*"});
     test::LaenderSchreiben(v);
     Verschluesselt(v / "MASSE.DAT", {Einheitenzeile("j", "SI-Einheit", "kg", "Kilogramm", "1")});
@@ -41,7 +41,7 @@ class BeschaedigteDaten : public ::testing::Test {
     return m_Konverter.EinheitenLaden();
   }
   Rechenergebnis Rechnen(const char* eingabe, const char* einheit) {
-    return m_Konverter.Umrechnen(eingabe, m_Konverter.EinheitFinden(Cp1252(einheit)).at(0));
+    return m_Konverter.Umrechnen(Cp1252(eingabe), m_Konverter.EinheitFinden(Cp1252(einheit)).at(0));
   }
   const TAusgabetextobject& Einheit(const char* name) const {
     return m_Konverter.Einheiten().at(m_Konverter.EinheitFinden(Cp1252(name)).at(0));
@@ -153,7 +153,7 @@ TEST_F(BeschaedigteDaten, BeschaedigteDateiWirdAbgelehnt) {
     EXPECT_EQ(m_Konverter.Zaehler().Gesamt, 0);
   }
   // Nine fields reach the factor: the rest of a line may be missing.
-  Verschluesselt(Pfad("LAENGE.DAT"), {meter, Cp1252(bisZehn)});
+  Verschluesselt(Pfad("LAENGE.DAT"), {meter, test::DateiBytes(bisZehn)});
   ASSERT_TRUE(Gebiet("Länge"));
   ASSERT_TRUE(Rechnen("1", "Kilometer").Erfolg);
   EXPECT_EQ(Fliess("Meter"), "10,000000000");

@@ -29,7 +29,7 @@ class KonverterTest : public ::testing::Test {
   }
   // What went wrong, if anything (a run that neither succeeds nor says why counts as wrong).
   OptMeldung Rechnen(std::string_view eingabe, const char* einheit) {
-    auto ergebnis = m_Konverter.Umrechnen(eingabe, Zeile(einheit));
+    auto ergebnis = m_Konverter.Umrechnen(Cp1252(eingabe), Zeile(einheit));
     if (!ergebnis.Erfolg && !ergebnis.Fehler) return FehlerMeldung("ohne Ergebnis");
     return ergebnis.Fehler;
   }
@@ -84,7 +84,7 @@ TEST_F(KonverterTest, BezugseinheitDesGewaehltenGebiets) {
   ASSERT_TRUE(Gebiet("Masse"));
   EXPECT_EQ(m_Konverter.Bezugseinheit(), "Kilogramm");
   // A catalogue reloaded without the category: none until the next is chosen.
-  test::Schreiben(m_Verzeichnis.Pfad() / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter")});
+  test::Schreiben(m_Verzeichnis.Pfad() / "Gruppen.nfo", {test::DateiBytes("Länge\tLAENGE.DAT\tMeter")});
   ASSERT_TRUE(m_Konverter.KatalogLaden());
   EXPECT_EQ(m_Konverter.Bezugseinheit(), "");
 }
@@ -98,7 +98,7 @@ TEST_F(KonverterTest, FehlendeOderBeschaedigteDatei) {
   ASSERT_TRUE(SchreibeAtomar(m_Verzeichnis.Pfad() / "MASSE.DAT", zeilen));
   const auto geladen = Gebiet("Masse");
   ASSERT_FALSE(geladen);
-  const auto& text = geladen.Fehler().Text;
+  const std::string_view text = geladen.Fehler().Text.Sicht();
   EXPECT_NE(text.find("MASSE.DAT"), std::string::npos);
   EXPECT_NE(text.find("Zeile 2 "), std::string::npos);
   EXPECT_TRUE(m_Konverter.Einheiten().empty());

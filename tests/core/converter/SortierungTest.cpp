@@ -4,6 +4,7 @@
 
 #include "basis/Zeichensatz.h"
 #include "converter/Sortierung.h"
+#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
 namespace {
@@ -25,8 +26,8 @@ std::vector<std::string> Namen(const std::vector<TAusgabetextobject>& einheiten)
 }
 
 TEST(Sortierung, NameSchluesselMitUmlautenUndBytesOhneVorzeichen) {
-  EXPECT_EQ(NameSchluessel(Cp1252("Ölfass")), "OELFASS");
-  EXPECT_EQ(NameSchluessel(Cp1252("Maß")), Cp1252("MAß"));  // ß is not replaced
+  EXPECT_EQ(NameSchluessel(test::DateiBytes("Ölfass")), "OELFASS");
+  EXPECT_EQ(NameSchluessel(test::DateiBytes("Maß")), test::DateiBytes("MAß"));  // ß is not replaced
   EXPECT_EQ(NameSchluessel(std::string(40, 'a')).size(), 34u);
   // "É" is byte C9: after every ASCII letter, not before (as a signed char would be).
   auto einheiten = Einheiten({{"Ofen", ""}, {"Öl", ""}, {"Écu", ""}, {"Oder", ""}, {"Zoll", ""}});

@@ -19,6 +19,7 @@
 #include "data/Laendertabelle.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
+#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
 namespace {
@@ -61,7 +62,9 @@ TEST(Daten, KatalogUndInfotexte) {
   for (std::size_t k = 0; k < gebiete.size(); ++k) {
     const std::string name = Cp1252NachUtf8(gebiete[k].Gebietsname);
     EXPECT_FALSE(GebietsInfotextBereinigt(*infotext, static_cast<int>(k) + 1).empty()) << name;
-    EXPECT_TRUE(k == 0 || AlphabetischVergleichen(gebiete[k - 1].Gebietsname, gebiete[k].Gebietsname) < 0) << name;
+    EXPECT_TRUE(k == 0 ||
+                AlphabetischVergleichen(gebiete[k - 1].Gebietsname.Sicht(), gebiete[k].Gebietsname.Sicht()) < 0)
+        << name;
   }
   // One text per category, nothing behind the last.
   EXPECT_TRUE(GebietsInfotextBereinigt(*infotext, static_cast<int>(gebiete.size()) + 1).empty());
@@ -89,7 +92,7 @@ TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
       for (int flag : {feld::RegUnterschiede, feld::ZeitUnterschiede})
         EXPECT_TRUE(f[flag - 1].empty() || f[flag - 1] == "j") << wo;
       // Time-zone offsets may be 0 or negative, an unknown exchange rate is 0.
-      const std::string& g = d.Gebiet.Gebietsname;
+      const Text1252& g = d.Gebiet.Gebietsname;
       EXPECT_TRUE(g == gebiet::Weltzeit || Faktor(f) > 0 || (g == gebiet::Waehrungen && Faktor(f) == 0)) << wo;
     }
   }
@@ -104,14 +107,14 @@ TEST(Daten, ReihenfolgeBezugseinheitUndEindeutigeNamen) {
       if (f.size() != 19) continue;
       const auto& name = f[feld::Einheitenname - 1];
       EXPECT_TRUE(namen.insert({name, f[feld::Landname - 1]}).second)
-          << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(name) << " doppelt";
+          << d.Gebiet.Datendatei << ": " << test::AlsUtf8(name) << " doppelt";
       if (i > 0 && d.Zeilen[i - 1].size() == 19) {
         EXPECT_LE(AlphabetischVergleichen(d.Zeilen[i - 1][feld::Einheitenname - 1], name), 0)
             << d.Gebiet.Datendatei << ":" << i + 1;
       }
       // The reference unit has factor 1, except in the categories whose
       // factors mean something else (a time zone's offset).
-      if (name == d.Gebiet.Bezugseinheit && (Faktor(f) == 1.0L || d.Gebiet.Gebietsname == gebiet::Weltzeit))
+      if (name == d.Gebiet.Bezugseinheit.Bytes() && (Faktor(f) == 1.0L || d.Gebiet.Gebietsname == gebiet::Weltzeit))
         bezugGefunden = true;
     }
     EXPECT_TRUE(bezugGefunden) << d.Gebiet.Datendatei << ": Bezugseinheit " << Cp1252NachUtf8(d.Gebiet.Bezugseinheit);
@@ -123,18 +126,19 @@ TEST(Daten, LaenderStimmenMitDerLaendertabelle) {
   ASSERT_TRUE(gelesen);
   const Laendertabelle& tabelle = *gelesen;
   EXPECT_LE(tabelle.Alle.size(), 211u);
-  std::set<std::string> vorhanden(tabelle.Vorhandene.begin(), tabelle.Vorhandene.end());
+  std::set<std::string> vorhanden;
+  for (const Text1252& land : tabelle.Vorhandene) vorhanden.insert(land.Bytes());
   std::set<std::string> benutzt;
   for (const auto& d : AlleDateien()) {
     for (const auto& f : d.Zeilen) {
       if (f.size() != 19) continue;
       benutzt.insert(f[feld::Landname - 1]);
       EXPECT_TRUE(vorhanden.count(f[feld::Landname - 1]))
-          << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(f[feld::Einheitenname - 1]) << " - "
-          << Cp1252NachUtf8(f[feld::Landname - 1]);
+          << d.Gebiet.Datendatei << ": " << test::AlsUtf8(f[feld::Einheitenname - 1]) << " - "
+          << test::AlsUtf8(f[feld::Landname - 1]);
     }
   }
-  for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << Cp1252NachUtf8(land);
+  for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << test::AlsUtf8(land);
 }
 
 // "12 Zoll": where the text names a unit of the same file, the factors agree.
@@ -164,12 +168,12 @@ TEST(Daten, EntsprichtStimmtMitDenFaktoren) {
         if (gleichesLand && (*it->second)[feld::Landname - 1] != f[feld::Landname - 1]) continue;
         long double soll = *anzahl * Faktor(*it->second);
         passt = passt || std::fabs(Faktor(f) / soll - 1.0L) < 1e-6L;
-        gefunden += " " + KurzText(soll);
+        gefunden += " " + Cp1252NachUtf8(KurzText(soll));
       }
       ++geprueft;
-      EXPECT_TRUE(passt) << d.Gebiet.Datendatei << ": " << Cp1252NachUtf8(f[feld::Einheitenname - 1]) << " ("
-                         << Cp1252NachUtf8(f[feld::Landname - 1]) << ") = " << Cp1252NachUtf8(text) << ", Faktor "
-                         << Cp1252NachUtf8(f[feld::Faktor - 1]) << ", erwartet" << gefunden;
+      EXPECT_TRUE(passt) << d.Gebiet.Datendatei << ": " << test::AlsUtf8(f[feld::Einheitenname - 1]) << " ("
+                         << test::AlsUtf8(f[feld::Landname - 1]) << ") = " << test::AlsUtf8(text) << ", Faktor "
+                         << test::AlsUtf8(f[feld::Faktor - 1]) << ", erwartet" << gefunden;
     }
   }
   EXPECT_GT(geprueft, 50);
@@ -179,7 +183,8 @@ const std::vector<std::string>* Einheit(const char* datei, const char* name, con
   for (const auto& d : AlleDateien())
     if (d.Gebiet.Datendatei == datei)
       for (const auto& f : d.Zeilen)
-        if (f.size() == 19 && f[feld::Einheitenname - 1] == Cp1252(name) && f[feld::Landname - 1] == Cp1252(land))
+        if (f.size() == 19 && f[feld::Einheitenname - 1] == test::DateiBytes(name) &&
+            f[feld::Landname - 1] == test::DateiBytes(land))
           return &f;
   return nullptr;
 }

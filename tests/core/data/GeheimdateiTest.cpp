@@ -195,11 +195,11 @@ TEST(Einheitendatei, FelderErsetzenUndFehlerLassenDieDateiStehen) {
   TempVerzeichnis v;
   test::StandardDaten(v.Pfad());
   const auto vorher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
-  ASSERT_TRUE(EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {2, 11, Cp1252("Übersetzung")}}));
+  ASSERT_TRUE(EinheitenzeilenAendern(v.Pfad(), "LAENGE.DAT", {{0, 1, "n"}, {2, 11, test::DateiBytes("Übersetzung")}}));
   const auto nachher = *DateiLaden(v.Pfad() / "LAENGE.DAT");
   ASSERT_EQ(nachher.size(), vorher.size());
   EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[0], 1), '\t', 1), "n");
-  EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[2], 1), '\t', 11), Cp1252("Übersetzung"));
+  EXPECT_EQ(Feld(*LinieEntschluesseln(nachher[2], 1), '\t', 11), test::DateiBytes("Übersetzung"));
   EXPECT_EQ(Felder(*LinieEntschluesseln(nachher[2], 1), '\t').size(), 19u);
   for (std::size_t i : {1u, 3u, 4u, 5u}) EXPECT_EQ(nachher[i], vorher[i]);  // untouched lines keep their text
 
@@ -218,7 +218,7 @@ TEST(Einheitendatei, FelderErsetzenUndFehlerLassenDieDateiStehen) {
   ASSERT_TRUE(SchreibeAtomar(v.Pfad() / "LAENGE.DAT", zeilen));
   geschrieben = EinheitenzeileAendern(v.Pfad(), "LAENGE.DAT", 3, 1, "n");
   ASSERT_FALSE(geschrieben);
-  EXPECT_NE(geschrieben.Fehler().Text.find("Zeile 4"), std::string::npos);
+  EXPECT_NE(geschrieben.Fehler().Text.Sicht().find("Zeile 4"), std::string::npos);
 }
 
 }  // namespace

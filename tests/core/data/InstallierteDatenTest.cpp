@@ -85,7 +85,7 @@ TEST(Datenverzeichnis, MisslungenesKopierenHinterlaesstNichts) {
   test::Schreiben(benutzer.Pfad() / "datei", {"x"});
   gewaehlt = DatenverzeichnisWaehlen(aktuell.Pfad(), benutzer.Pfad() / "datei" / "k", {installiert.Pfad()});
   ASSERT_FALSE(gewaehlt);
-  EXPECT_EQ(gewaehlt.Fehler().Text.rfind("Die Datendateien konnten nicht nach ", 0), 0u);
+  EXPECT_EQ(gewaehlt.Fehler().Text.Sicht().rfind("Die Datendateien konnten nicht nach ", 0), 0u);
   fs::remove(benutzer.Pfad() / "datei");
 
   // A directory of an earlier failed copy, without its catalogue, moves

@@ -33,15 +33,17 @@ TEST(Wechselkursstand, NeuestesKursdatum) {
   for (const auto& [staende, erwartet] : faelle) {
     std::string text;
     for (std::string_view st : staende) text += std::string(st) + " | ";
-    EXPECT_EQ(NeuestesKursdatum(staende), erwartet) << text;
+    EXPECT_EQ(NeuestesKursdatum(staende), Cp1252(erwartet)) << text;
   }
 }
 
 TEST(Wechselkursstand, AusDerWaehrungsdatei) {
   TempVerzeichnis v;
-  test::Schreiben(v.Pfad() / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Währungen\tGELD.DAT\tEuro")});
+  test::Schreiben(v.Pfad() / "Gruppen.nfo",
+                  {test::DateiBytes("Länge\tLAENGE.DAT\tMeter"), test::DateiBytes("Währungen\tGELD.DAT\tEuro")});
   auto zeile = [](const std::string& name, const std::string& stand, const std::string& sichtbar = "j") {
-    return FeldErsetzen(test::Einheitenzeile(sichtbar, "Atlantis", "", name, "1"), feld::Uebersetzung, Cp1252(stand));
+    return FeldErsetzen(test::Einheitenzeile(sichtbar, "Atlantis", "", name, "1"), feld::Uebersetzung,
+                        test::DateiBytes(stand));
   };
   // Hidden currencies still carry a shipped rate.
   test::Verschluesselt(v.Pfad() / "GELD.DAT", {zeile("Euro", "fester Kurs"), zeile("Taler", "03.04.2024 (EZB)"),
@@ -53,12 +55,12 @@ TEST(Wechselkursstand, AusDerWaehrungsdatei) {
   EXPECT_EQ(*stand, "17.05.2024");
 
   // Without the currency category there is no date; without its file, the reader's message.
-  test::Schreiben(v.Pfad() / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter")});
+  test::Schreiben(v.Pfad() / "Gruppen.nfo", {test::DateiBytes("Länge\tLAENGE.DAT\tMeter")});
   EXPECT_EQ(*Wechselkursstand(v.Pfad()), "");
-  test::Schreiben(v.Pfad() / "Gruppen.nfo", {Cp1252("Währungen\tFEHLT.DAT\tEuro")});
+  test::Schreiben(v.Pfad() / "Gruppen.nfo", {test::DateiBytes("Währungen\tFEHLT.DAT\tEuro")});
   auto fehlt = Wechselkursstand(v.Pfad());
   ASSERT_FALSE(fehlt);
-  EXPECT_NE(fehlt.Fehler().Text.find("FEHLT.DAT"), std::string::npos) << fehlt.Fehler().Text;
+  EXPECT_NE(fehlt.Fehler().Text.Sicht().find("FEHLT.DAT"), std::string::npos) << fehlt.Fehler().Text;
   std::filesystem::remove(v.Pfad() / "Gruppen.nfo");
   EXPECT_FALSE(Wechselkursstand(v.Pfad()));
 }

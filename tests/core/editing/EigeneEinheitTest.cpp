@@ -25,10 +25,10 @@ EigeneEingabe Eingabe(const char* name, const char* faktor) {
   e.Name = Cp1252(name);
   e.Kurzzeichen = "kz";
   e.Land = "Deutschland";
-  e.WeitererName = e.CaWert = e.Sommerzeit = "drei";
+  e.SonstigeNamen = e.CaWert = e.Sommerzeit = "drei";
   e.Einsatzgebiet = e.Stand = "vier";
   e.Entspricht = "sechs";
-  e.Faktor = faktor;
+  e.Faktor = Cp1252(faktor);
   return e;
 }
 
@@ -64,12 +64,12 @@ TEST(EigeneEinheit, Ablehnungen) {
                 {E::Waehrung, "   ", "x", "Bitte im Feld \"Name der Währung\" einen Namen eingeben!"}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(std::string(f.Name) + " / " + f.Faktor);
-    auto fehler = EigeneEingabePruefen(f.Art, Eingabe(f.Name, f.Faktor));
-    ASSERT_EQ(fehler.has_value(), !f.Text.empty());
-    if (!fehler) continue;
-    EXPECT_EQ(fehler->Feld, *f.Name && f.Name[0] != ' ' ? Eingabefeld::Faktor : Eingabefeld::Name);
-    EXPECT_EQ(fehler->Text.Art, Meldungsart::Information);
-    EXPECT_EQ(Cp1252NachUtf8(fehler->Text.Text), f.Text);
+    const Rechenergebnis geprueft = EigeneEingabePruefen(f.Art, Eingabe(f.Name, f.Faktor));
+    ASSERT_EQ(!geprueft.Erfolg, !f.Text.empty());
+    if (geprueft.Erfolg) continue;
+    EXPECT_EQ(geprueft.Feld, *f.Name && f.Name[0] != ' ' ? Eingabefeld::Faktor : Eingabefeld::Name);
+    EXPECT_EQ(geprueft.Fehler.value().Art, Meldungsart::Information);
+    EXPECT_EQ(Cp1252NachUtf8(geprueft.Fehler->Text), f.Text);
   }
 }
 
@@ -79,12 +79,12 @@ TEST(EigeneEinheit, ZeichenDieDieZeileZerbraechenNenntDasFeld) {
   using E = EigeneEingabe;
   const struct {
     Eigenart Art;
-    std::string EigeneEingabe::*Ziel;
+    Text1252 EigeneEingabe::*Ziel;
     Eingabefeld Feld;
     const char* Beschriftung;
   } faelle[] = {{Eigenart::Gewoehnlich, &E::Name, Eingabefeld::Name, "Name der Einheit"},
                 {Eigenart::Gewoehnlich, &E::Kurzzeichen, Eingabefeld::Kurzzeichen, "Kurzzeichen"},
-                {Eigenart::Gewoehnlich, &E::WeitererName, Eingabefeld::WeitererName, "Weiterer Name"},
+                {Eigenart::Gewoehnlich, &E::SonstigeNamen, Eingabefeld::SonstigeNamen, "Weiterer Name"},
                 {Eigenart::Gewoehnlich, &E::Einsatzgebiet, Eingabefeld::Einsatzgebiet, "Einsatzgebiet"},
                 {Eigenart::Waehrung, &E::CaWert, Eingabefeld::CaWert, "Wert bwz. ca.Wert"},
                 {Eigenart::Waehrung, &E::Stand, Eingabefeld::Stand, "Stand (Datum)"},
@@ -94,17 +94,18 @@ TEST(EigeneEinheit, ZeichenDieDieZeileZerbraechenNenntDasFeld) {
     for (const auto& f : faelle) {
       SCOPED_TRACE(f.Beschriftung);
       EigeneEingabe e = Eingabe("Elle", "2");
-      e.*f.Ziel = boese;
-      auto fehler = EigeneEingabePruefen(f.Art, e);
-      ASSERT_TRUE(fehler);
-      EXPECT_EQ(fehler->Feld, f.Feld);
-      EXPECT_NE(Cp1252NachUtf8(fehler->Text.Text).find(std::string("\"") + f.Beschriftung + "\""), std::string::npos);
+      e.*f.Ziel = Text1252(std::string_view(boese));  // the bytes as typed
+      const Rechenergebnis geprueft = EigeneEingabePruefen(f.Art, e);
+      ASSERT_FALSE(geprueft.Erfolg);
+      EXPECT_EQ(geprueft.Feld, f.Feld);
+      EXPECT_NE(Cp1252NachUtf8(geprueft.Fehler.value().Text).find(std::string("\"") + f.Beschriftung + "\""),
+                std::string::npos);
     }
   }
   // A field the dialog does not have is never written, so never refused.
   EigeneEingabe e = Eingabe("Zone", "60");
   e.Einsatzgebiet = e.Entspricht = e.Stand = "a\tb";
-  EXPECT_FALSE(EigeneEingabePruefen(Eigenart::Weltzeit, e));
+  EXPECT_TRUE(EigeneEingabePruefen(Eigenart::Weltzeit, e).Erfolg);
 }
 
 class EigeneEinheitEinsortieren : public ::testing::Test {
@@ -118,7 +119,7 @@ class EigeneEinheitEinsortieren : public ::testing::Test {
   }
   std::filesystem::path Pfad() const { return m_Verzeichnis.Pfad() / "TEST.DAT"; }
   std::vector<std::string> Klartext() { return *GeheimdateiLesen(Pfad()); }
-  EinfuegeErgebnis Einfuegen(const char* datei, const char* name, const char* faktor) {
+  Rechenergebnis Einfuegen(const char* datei, const char* name, const char* faktor) {
     return EigeneEinheitEinfuegen(m_Verzeichnis.Pfad(), datei, Eigenart::Gewoehnlich, Eingabe(name, faktor));
   }
   test::TempVerzeichnis m_Verzeichnis;
@@ -160,7 +161,7 @@ TEST_F(EigeneEinheitEinsortieren, InDieGeliefertenDatenInDerenOrdnung) {
   ASSERT_TRUE(position);
   const auto zeilen = *GeheimdateiLesen(ziel);
   ASSERT_GT(*position, 0u);
-  EXPECT_EQ(Cp1252NachUtf8(Feld(zeilen.at(*position - 1), '\t', 8)), "Öl");
+  EXPECT_EQ(test::AlsUtf8(Feld(zeilen.at(*position - 1), '\t', 8)), "Öl");
   for (std::size_t i = 1; i < zeilen.size(); ++i)
     EXPECT_LE(AlphabetischVergleichen(Feld(zeilen[i - 1], '\t', 8), Feld(zeilen[i], '\t', 8)), 0) << i;
 }
@@ -169,32 +170,34 @@ TEST_F(EigeneEinheitEinsortieren, FehlschlagLaesstDieDateiWieSieWar) {
   const auto vorher = *DateiInhalt(Pfad());
   {
     test::Schreibsperre sperre;
-    EXPECT_EQ(Einfuegen("TEST.DAT", "Elle", "2").Schreibfehler.value().Text, NichtGeschriebenMeldung("TEST.DAT").Text);
+    EXPECT_EQ(Einfuegen("TEST.DAT", "Elle", "2").Fehler.value().Text, NichtGeschriebenMeldung("TEST.DAT").Text);
   }
   EXPECT_EQ(*DateiInhalt(Pfad()), vorher);
 }
 
 TEST_F(EigeneEinheitEinsortieren, FehlendeOderBeschaedigteDatei) {
-  EXPECT_EQ(Einfuegen("FEHLT.DAT", "Elle", "2").Schreibfehler.value().Text, NichtGeschriebenMeldung("FEHLT.DAT").Text);
+  EXPECT_EQ(Einfuegen("FEHLT.DAT", "Elle", "2").Fehler.value().Text, NichtGeschriebenMeldung("FEHLT.DAT").Text);
   EXPECT_FALSE(std::filesystem::exists(m_Verzeichnis.Pfad() / "FEHLT.DAT"));
 
   auto geheim = m_Geheim;
   geheim[0] = "kein Geheimtext";
   test::Schreiben(Pfad(), geheim);
-  EXPECT_TRUE(Einfuegen("TEST.DAT", "Zz", "2").Schreibfehler);
+  EXPECT_TRUE(Einfuegen("TEST.DAT", "Zz", "2").Fehler);
   EXPECT_EQ(*DateiLaden(Pfad()), geheim);
 
   // A file cut off in its last line stays cut: written back with a line
   // break, it would pass for a whole one.
   const std::string ganz = *DateiInhalt(Pfad()), abgeschnitten = ganz.substr(0, ganz.size() - 6);
   ASSERT_TRUE(SchreibeAtomarRoh(Pfad(), abgeschnitten));
-  EXPECT_EQ(Einfuegen("TEST.DAT", "Zz", "2").Schreibfehler.value().Text,
+  EXPECT_EQ(Einfuegen("TEST.DAT", "Zz", "2").Fehler.value().Text,
             ZeilenendePruefen(abgeschnitten, "TEST.DAT").Fehler().Text);
   EXPECT_EQ(*DateiInhalt(Pfad()), abgeschnitten);
 
   // A refused input never touches the file.
   test::Schreiben(Pfad(), m_Geheim);
-  EXPECT_TRUE(Einfuegen("TEST.DAT", "Zz", "0").Fehler);
+  const Rechenergebnis abgelehnt = Einfuegen("TEST.DAT", "Zz", "0");
+  EXPECT_TRUE(abgelehnt.Fehler);
+  EXPECT_EQ(abgelehnt.Feld, Eingabefeld::Faktor);
   EXPECT_EQ(*DateiLaden(Pfad()), m_Geheim);
 }
 

@@ -8,12 +8,13 @@
 
 #include "basis/Zeichensatz.h"
 #include "editing/Eingabepruefung.h"
+#include "gemeinsam/Testdaten.h"
 
 namespace kolvaro {
 namespace {
 
 TEST(Eingabepruefung, ZeichenDieDieDateienZerbraechen) {
-  EXPECT_TRUE(FeldPruefen(Cp1252("Fuß (alt) – 1/3 · ½ € ©"), "Name der Einheit"));
+  EXPECT_TRUE(FeldPruefen(test::DateiBytes("Fuß (alt) – 1/3 · ½ € ©"), "Name der Einheit"));
   EXPECT_TRUE(FeldPruefen("", "Name der Einheit"));
   struct Fall {
     const char* Text;

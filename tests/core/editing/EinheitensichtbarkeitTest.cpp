@@ -18,6 +18,7 @@ namespace {
 using test::Einheitenzeile;
 
 using Liste = std::vector<std::string>;
+using Laender = std::vector<Text1252>;
 
 class EinheitensichtbarkeitTest : public ::testing::Test {
  protected:
@@ -61,8 +62,8 @@ TEST_F(EinheitensichtbarkeitTest, FehlschlagLaesstDieDateiWieSieWar) {
 TEST_F(EinheitensichtbarkeitTest, AusgeblendeteAuchVerborgenerLaender) {
   auto liste = *AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT");
   ASSERT_EQ(liste.size(), 2u);
-  EXPECT_EQ(std::pair(liste[0].Text, liste[0].Dateizeile), std::pair(std::string("Rute - Deutschland"), 1));
-  EXPECT_EQ(std::pair(liste[1].Text, liste[1].Dateizeile), std::pair(std::string("Elle - Atlantis"), 3));
+  EXPECT_EQ(std::pair(liste[0].Text, liste[0].Dateizeile), std::pair(Cp1252("Rute - Deutschland"), 1));
+  EXPECT_EQ(std::pair(liste[1].Text, liste[1].Dateizeile), std::pair(Cp1252("Elle - Atlantis"), 3));
   // Shown again, they are gone from the list.
   ASSERT_TRUE(SichtbarkeitSetzen(m_Temp.Pfad(), "L.DAT", {1, 3}, true));
   EXPECT_TRUE(AusgeblendeteEinheitenLesen(m_Temp.Pfad(), "L.DAT")->empty());
@@ -84,23 +85,23 @@ TEST(AuswahlNachAusblendenTest, ZeileVorDerErstenAusgeblendeten) {
 TEST(LaenderauswahlTest, VerschiebenUndTechnischeVerwendung) {
   Laenderauswahl a({"A", "B", "C"}, {"X"});
   EXPECT_TRUE(a.Ausblenden(1));
-  EXPECT_EQ(a.Angezeigt(), (Liste{"A", "C"}));
-  EXPECT_EQ(a.Ausgeblendet(), (Liste{"X", "B"}));
+  EXPECT_EQ(a.Angezeigt(), (Laender{"A", "C"}));
+  EXPECT_EQ(a.Ausgeblendet(), (Laender{"X", "B"}));
   EXPECT_TRUE(a.Einblenden(0));
-  EXPECT_EQ(a.Angezeigt(), (Liste{"A", "C", "X"}));
-  EXPECT_EQ(a.Ausgeblendet(), (Liste{"B"}));
+  EXPECT_EQ(a.Angezeigt(), (Laender{"A", "C", "X"}));
+  EXPECT_EQ(a.Ausgeblendet(), (Laender{"B"}));
   // No selection, or a row that is not there: nothing moves.
   EXPECT_FALSE(a.Ausblenden(-1));
   EXPECT_FALSE(a.Einblenden(1));
   EXPECT_EQ(a.Angezeigt().size() + a.Ausgeblendet().size(), 4u);
 
-  const Liste vorhanden = {
+  const Laender vorhanden = {
       "SI-Einheit", "Internationale Einheit", "Deutschland", "Frankreich", Cp1252("Großbritannien"), "Japan", "USA"};
   a.TechnischeVerwendung(vorhanden);
   // "Deutschland" is among the first three and is listed once.
   EXPECT_EQ(a.Angezeigt(),
-            (Liste{"SI-Einheit", "Internationale Einheit", "Deutschland", Cp1252("Großbritannien"), "USA"}));
-  EXPECT_EQ(a.Ausgeblendet(), (Liste{"Frankreich", "Japan"}));
+            (Laender{"SI-Einheit", "Internationale Einheit", "Deutschland", Cp1252("Großbritannien"), "USA"}));
+  EXPECT_EQ(a.Ausgeblendet(), (Laender{"Frankreich", "Japan"}));
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ using test::Schreibsperre;
 std::string Waehrungszeile(const std::string& sichtbar, const std::string& land, const std::string& name,
                            const std::string& faktor, const std::string& stand, const std::string& wert,
                            bool neuGebaut = false) {
-  return Cp1252(sichtbar + (neuGebaut ? "\tw\t\t1\t" : "\tw\tK1\t7\t") + land + (neuGebaut ? "\t1" : "\t9") +
-                "\tSym\t" + name + "\t" + faktor + "\tandere\t" + stand + "\tBank\tgleich\t" + wert +
-                "\tOrt\tj\t1999-\t\tMehr Text.");
+  return test::DateiBytes(sichtbar + (neuGebaut ? "\tw\t\t1\t" : "\tw\tK1\t7\t") + land + (neuGebaut ? "\t1" : "\t9") +
+                          "\tSym\t" + name + "\t" + faktor + "\tandere\t" + stand + "\tBank\tgleich\t" + wert +
+                          "\tOrt\tj\t1999-\t\tMehr Text.");
 }
 
 class Faktoraenderung : public ::testing::Test {
@@ -62,15 +62,16 @@ class Faktoraenderung : public ::testing::Test {
 
 TEST_F(Faktoraenderung, FaktorWirdMitNeunStellenGezeigtUndWieGetipptGespeichert) {
   auto kubikfuss = Einheit("LAENGE.DAT", 1);
-  const std::string gezeigt = FaktorText(kubikfuss.Faktor);
+  const Text1252 gezeigt = FaktorText(kubikfuss.Faktor);
   EXPECT_EQ(gezeigt, " 2,83168466E-0002");
   auto erwartet = Klartext("LAENGE.DAT");
-  erwartet[1] = FeldErsetzen(erwartet[1], 9, gezeigt);
+  erwartet[1] = FeldErsetzen(erwartet[1], 9, gezeigt.Bytes());
 
   // Confirmed unchanged: the nine digits are what is stored from now on.
-  const Rechenergebnis r = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", kubikfuss, gezeigt);
-  EXPECT_TRUE(r.Erfolg && !r.Fehler);
-  EXPECT_EQ(kubikfuss.Faktor, 0.0283168466L);
+  const Einheitenaenderung a = FaktorAendern(m_Daten.Pfad(), "LAENGE.DAT", kubikfuss, gezeigt);
+  EXPECT_TRUE(a.Ergebnis.Erfolg && !a.Ergebnis.Fehler);
+  EXPECT_EQ(a.Neu.Faktor, 0.0283168466L);
+  EXPECT_EQ(a.Neu.Dateizeile, kubikfuss.Dateizeile);
   EXPECT_EQ(Klartext("LAENGE.DAT"), erwartet);
 }
 
@@ -85,13 +86,14 @@ TEST_F(Faktoraenderung, WeltzeitSchreibtStundenUndSommerzeit) {
   auto neufundland = Einheit("WELTZEIT.DAT", 1);
   EXPECT_EQ(MinutenText(neufundland.Faktor), "-210");
   const auto vorher = Klartext("WELTZEIT.DAT");
-  const std::string sommerzeit = Cp1252("März bis Oktober");
-  EXPECT_TRUE(WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", neufundland, "-150", sommerzeit).Erfolg);
-  EXPECT_EQ(neufundland.Faktor, -2.5L);
-  EXPECT_EQ(neufundland.Uebersetzung, sommerzeit);
+  const Text1252 sommerzeit = Cp1252("März bis Oktober");
+  const Einheitenaenderung a = WeltzeitAendern(m_Daten.Pfad(), "WELTZEIT.DAT", neufundland, "-150", sommerzeit);
+  EXPECT_TRUE(a.Ergebnis.Erfolg);
+  EXPECT_EQ(a.Neu.Faktor, -2.5L);
+  EXPECT_EQ(a.Neu.Uebersetzung, sommerzeit);
   EXPECT_EQ(Klartext("WELTZEIT.DAT"),
-            (std::vector<std::string>{
-                vorher[0], FeldErsetzen(FeldErsetzen(vorher[1], 9, "-2.50000000000000E+0000"), 11, sommerzeit)}));
+            (std::vector<std::string>{vorher[0], FeldErsetzen(FeldErsetzen(vorher[1], 9, "-2.50000000000000E+0000"), 11,
+                                                              sommerzeit.Bytes())}));
 }
 
 // Every refusal and a failed write leave the file and the entry as they
@@ -124,13 +126,14 @@ TEST_F(Faktoraenderung, AbgelehntOderNichtGeschriebenAendertNichts) {
     const std::string vorher = Inhalt(f.Datei);
     const bool weltzeit = std::string(f.Datei) == "WELTZEIT.DAT";
     auto einheit = Einheit(f.Datei, 0);
-    Rechenergebnis r;
+    Einheitenaenderung a;
     {
       std::optional<Schreibsperre> sperre;
       if (f.Meldung.empty()) sperre.emplace();
-      r = weltzeit ? WeltzeitAendern(m_Daten.Pfad(), f.Datei, einheit, f.Eingabe, f.Sommerzeit)
-                   : FaktorAendern(m_Daten.Pfad(), f.Datei, einheit, f.Eingabe);
+      a = weltzeit ? WeltzeitAendern(m_Daten.Pfad(), f.Datei, einheit, Cp1252(f.Eingabe), Cp1252(f.Sommerzeit))
+                   : FaktorAendern(m_Daten.Pfad(), f.Datei, einheit, Cp1252(f.Eingabe));
     }
+    const Rechenergebnis& r = a.Ergebnis;
     EXPECT_FALSE(r.Erfolg);
     if (f.Meldung.empty()) {
       EXPECT_EQ(r.Fehler.value().Text, NichtGeschriebenMeldung(f.Datei).Text);
@@ -140,8 +143,8 @@ TEST_F(Faktoraenderung, AbgelehntOderNichtGeschriebenAendertNichts) {
       EXPECT_EQ(r.FokusDanach, weltzeit ? r.FokusDanach : Fokus::FokusUndMarkieren);
       EXPECT_NE(r.FokusDanach, Fokus::Keiner);
     }
-    EXPECT_EQ(einheit.Faktor, 1.0L);
-    EXPECT_EQ(einheit.Uebersetzung, "");
+    EXPECT_EQ(a.Neu.Faktor, einheit.Faktor);
+    EXPECT_EQ(a.Neu.Uebersetzung, einheit.Uebersetzung);
     EXPECT_EQ(Inhalt(f.Datei), vorher);
   }
 }
@@ -154,9 +157,9 @@ TEST_F(Faktoraenderung, WaehrungenLadenNimmtJedeZeileAuchVerborgene) {
   for (int i = 0; i < 4; ++i) EXPECT_EQ(w[static_cast<std::size_t>(i)].Einheit.Dateizeile, i);
   EXPECT_FALSE(w[1].Sichtbar);
   namespace s = waehrungsspalte;
-  std::vector<std::string> zellen;
+  std::vector<Text1252> zellen;
   for (int spalte : {s::Land, s::Waehrung, s::Euro, s::Stand, s::Wert}) zellen.push_back(WaehrungsZelle(w[1], spalte));
-  EXPECT_EQ(zellen, (std::vector<std::string>{"USA", "1 Dollar =", "0,900000000000", "Mai", "ca. 0,9"}));
+  EXPECT_EQ(zellen, (std::vector<Text1252>{"USA", "1 Dollar =", "0,900000000000", "Mai", "ca. 0,9"}));
 
   std::filesystem::create_directory(Pfad("ORDNER.DAT"));
   EXPECT_FALSE(WaehrungenLaden(m_Daten.Pfad(), "ORDNER.DAT"));
@@ -169,7 +172,7 @@ TEST_F(Faktoraenderung, EuroTextZwoelfStellenMitKomma) {
   for (const auto& [faktor, text] : {F{0.0L, ""}, F{-0.0L, ""}, F{1.0L, "1,000000000000"},
                                      F{1.95583L, "1,955830000000"}, F{0.0000001234L, "0,000000123400"},
                                      F{1234567.5L, "1234567,500000000000"}, F{0.1L, "0,100000000000"}, F{1e-400L, ""}})
-    EXPECT_EQ(EuroText(faktor), text) << text;
+    EXPECT_EQ(EuroText(faktor), Cp1252(text)) << text;
 }
 
 TEST_F(Faktoraenderung, LandVergleichStelltEinheitenklassenVorLaender) {
@@ -181,7 +184,7 @@ TEST_F(Faktoraenderung, LandVergleichStelltEinheitenklassenVorLaender) {
     for (const char* name : {"Zloty", "dinar"}) {
       auto& e = eintraege.emplace_back().Einheit;
       e.Landname = Cp1252(landfolge[i]);
-      e.Einheitenname = name;
+      e.Einheitenname = Cp1252(name);
       e.Dateizeile = static_cast<int>(eintraege.size()) - 1;
     }
   }
@@ -206,8 +209,8 @@ TEST_F(Faktoraenderung, SpeichernNachLandSortiertSchreibtDateifolgeUndBautJedeZe
   for (const auto& e : w)
     eingaben.push_back({WaehrungsZelle(e, waehrungsspalte::Euro), WaehrungsZelle(e, waehrungsspalte::Stand),
                         WaehrungsZelle(e, waehrungsspalte::Wert)});
-  eingaben[3] = {"0.95", std::string(40, 'S'), std::string(30, 'W')};  // Dollar, cut on saving
-  eingaben[2].Euro = "";                                               // Afghani: rate unknown now
+  eingaben[3] = {"0.95", Text1252(std::string(40, 'S')), Text1252(std::string(30, 'W'))};  // Dollar, cut on saving
+  eingaben[2].Euro = "";                                                                   // Afghani: rate unknown now
 
   const Waehrungsspeicherung s = WaehrungenSpeichern(m_Daten.Pfad(), "WAEHR.DAT", w, eingaben);
   ASSERT_FALSE(s.Fehler) << s.Fehler->Text;

@@ -23,12 +23,28 @@ using Groessensperre = test::Schreibsperre;
 
 std::vector<std::string> Cp(std::initializer_list<const char*> utf8) {
   std::vector<std::string> z;
-  for (const char* t : utf8) z.push_back(Cp1252(t));
+  for (const char* t : utf8) z.push_back(test::DateiBytes(t));
   return z;
 }
 
-FrageAntwort Ja(const std::string&) { return FrageAntwort::Ja; }
-FrageAntwort Nein(const std::string&) { return FrageAntwort::Nein; }
+FrageAntwort Ja(const Text1252&) { return FrageAntwort::Ja; }
+FrageAntwort Nein(const Text1252&) { return FrageAntwort::Nein; }
+
+// Every message of a result in the order shown (UTF-8).
+std::vector<std::string> Gezeigt(const Rechenergebnis& r) {
+  std::vector<std::string> texte;
+  for (const auto& m : r.Vorher) texte.push_back(Cp1252NachUtf8(m.Text));
+  if (r.Fehler) texte.push_back(Cp1252NachUtf8(r.Fehler->Text));
+  return texte;
+}
+
+// The catalogue position of a category, -1 when it has none.
+int Position(const fs::path& verzeichnis, const char* name) {
+  const auto katalog = KatalogLaden(verzeichnis);
+  for (std::size_t i = 0; katalog && i < katalog->size(); ++i)
+    if ((*katalog)[i].Gebietsname == Cp1252(name)) return static_cast<int>(i);
+  return -1;
+}
 
 class GebietsverwaltungTest : public ::testing::Test {
  protected:
@@ -46,12 +62,12 @@ class GebietsverwaltungTest : public ::testing::Test {
     return {"Akustik", "Dezibel", "dB", "Bel/10", "Akustik", "Deutschland", Cp1252("Schall.\nLärm."), "AKUSTIK"};
   }
   static NeuesGebiet Nur(const char* name, const char* datei) {
-    return {Cp1252(name), "Eins", "", "", "", "", "", datei};
+    return {Cp1252(name), "Eins", "", "", "", "", "", Cp1252(datei)};
   }
 
   test::TempVerzeichnis m_Temp;
   std::string m_Frage;  // the question of Merken, answered with Ja
-  const Rueckfrage Merken = [this](const std::string& frage) {
+  const Rueckfrage Merken = [this](const Text1252& frage) {
     m_Frage = Cp1252NachUtf8(frage);
     return FrageAntwort::Ja;
   };
@@ -66,9 +82,9 @@ TEST(Dateinamensvorschlag, GrossGeschriebenHoechstensAchtZeichenUndGueltig) {
       {"Zeit 2", "ZEIT2"},         {"Con", "CON_"},     {"Lpt1", "LPT1_"}, {"***", ""},          {"a-b_c", "A-B_C"},
       {"Maßstäbe", "MASSSTAE"}};
   for (const auto& [name, erwartet] : faelle) {
-    const std::string vorschlag = DateinameVorschlagen(Cp1252(name));
-    EXPECT_EQ(vorschlag, erwartet) << name;
-    EXPECT_TRUE(vorschlag.empty() || DateinamePruefen(vorschlag)) << name;
+    const Text1252 vorschlag = DateinameVorschlagen(Cp1252(name));
+    EXPECT_EQ(vorschlag, Cp1252(erwartet)) << name;
+    EXPECT_TRUE(vorschlag.empty() || DateinamePruefen(vorschlag.Sicht())) << name;
   }
 }
 
@@ -93,18 +109,18 @@ TEST(Einfuegeposition, InDenGeliefertenKatalog) {
     const auto position = static_cast<std::size_t>(Einfuegeposition(*katalog, Cp1252(name)));
     EXPECT_EQ(position == 0, zuerst);
     if (position > 0) {
-      EXPECT_LT(AlphabetischVergleichen((*katalog)[position - 1].Gebietsname, Cp1252(name)), 0);
+      EXPECT_LT(AlphabetischVergleichen((*katalog)[position - 1].Gebietsname.Sicht(), Cp1252(name).Sicht()), 0);
     }
     if (position < katalog->size()) {
-      EXPECT_GT(AlphabetischVergleichen((*katalog)[position].Gebietsname, Cp1252(name)), 0);
+      EXPECT_GT(AlphabetischVergleichen((*katalog)[position].Gebietsname.Sicht(), Cp1252(name).Sicht()), 0);
     }
   }
 }
 
 TEST_F(GebietsverwaltungTest, NeuesGebietVorAllenWirdErstesMitErstemBlock) {
   const auto ergebnis = GebietAnlegen(V(), Akustik());
-  ASSERT_TRUE(ergebnis.Erfolg) << (ergebnis.Meldungen.empty() ? "" : ergebnis.Meldungen[0].Text);
-  EXPECT_EQ(ergebnis.Position, 0);
+  ASSERT_TRUE(ergebnis.Erfolg) << ::testing::PrintToString(Gezeigt(ergebnis));
+  EXPECT_EQ(Position(V(), "Akustik"), 0);
   EXPECT_EQ(Zeilen("Gruppen.nfo"),
             Cp({"Akustik\tAKUSTIK.DAT\tDezibel", "Länge\tLAENGE.DAT\tMeter", "Masse\tMASSE.DAT\tKilogramm",
                 "Temperatur\tTEMP.DAT\tKelvin", "Zeit\tZEIT.DAT\tSekunde"}));
@@ -112,7 +128,7 @@ TEST_F(GebietsverwaltungTest, NeuesGebietVorAllenWirdErstesMitErstemBlock) {
   std::vector<std::string> bloecke = Cp({"Akustik: ", "Schall.", "Lärm.", "*"});
   bloecke.insert(bloecke.end(), m_AlteBloecke.begin(), m_AlteBloecke.end());
   EXPECT_EQ(Zeilen("Gebiet.nfo"), bloecke);
-  EXPECT_NE(Roh("Gebiet.nfo").find(Cp1252("Schall.\r\nLärm.\r\n")), std::string::npos);
+  EXPECT_NE(Roh("Gebiet.nfo").find(test::DateiBytes("Schall.\r\nLärm.\r\n")), std::string::npos);
   // The reference unit with factor 1, each field followed by a TAB.
   EXPECT_EQ(Klar("AKUSTIK.DAT"),
             std::vector<std::string>{"j\tj\t\t1\tDeutschland\t1\tdB\tDezibel\t1\tBel/10\t\tAkustik\t\t\t\t\t\t\t"});
@@ -121,11 +137,11 @@ TEST_F(GebietsverwaltungTest, NeuesGebietVorAllenWirdErstesMitErstemBlock) {
 TEST_F(GebietsverwaltungTest, NeuesGebietNachAllenOderHinterDemGleichnamigen) {
   auto ergebnis = GebietAnlegen(V(), Nur("Zeitmaß", "ZEITMASS"));
   ASSERT_TRUE(ergebnis.Erfolg);
-  EXPECT_EQ(ergebnis.Position, 4);
-  EXPECT_EQ(Zeilen("Gruppen.nfo").back(), Cp1252("Zeitmaß\tZEITMASS.DAT\tEins"));
+  EXPECT_EQ(Position(V(), "Zeitmaß"), 4);
+  EXPECT_EQ(Zeilen("Gruppen.nfo").back(), test::DateiBytes("Zeitmaß\tZEITMASS.DAT\tEins"));
   // An empty information text says so; the old blocks keep their places.
   std::vector<std::string> bloecke = m_AlteBloecke;
-  for (const char* z : {"Zeitmaß: ", "Keine Angaben vorhanden.", "*"}) bloecke.push_back(Cp1252(z));
+  for (const char* z : {"Zeitmaß: ", "Keine Angaben vorhanden.", "*"}) bloecke.push_back(test::DateiBytes(z));
   EXPECT_EQ(Zeilen("Gebiet.nfo"), bloecke);
   // Country, symbol and other names may stay empty.
   EXPECT_EQ(Klar("ZEITMASS.DAT"), std::vector<std::string>{"j\tj\t\t1\t\t1\t\tEins\t1\t\t\t\t\t\t\t\t\t\t"});
@@ -134,7 +150,7 @@ TEST_F(GebietsverwaltungTest, NeuesGebietNachAllenOderHinterDemGleichnamigen) {
   test::StandardDaten(V());
   ergebnis = GebietAnlegen(V(), Nur("masse", "MASSE2"));
   ASSERT_TRUE(ergebnis.Erfolg);
-  EXPECT_EQ(ergebnis.Position, 2);
+  EXPECT_EQ(Position(V(), "masse"), 2);
   EXPECT_EQ(Zeilen("Gruppen.nfo").at(2), "masse\tMASSE2.DAT\tEins");
   bloecke = m_AlteBloecke;
   bloecke.insert(bloecke.begin() + 5, {"masse: ", "Keine Angaben vorhanden.", "*"});
@@ -153,25 +169,23 @@ TEST_F(GebietsverwaltungTest, FalscheEingabenSchreibenNichts) {
   const struct {
     NeuesGebiet Neu;
     std::vector<std::string> Texte;
-    Gebietsfeld Fokus;
+    Eingabefeld Fokus;
   } faelle[] = {
-      {NeuesGebiet{}, {fehlt, fehlt, fehlt}, Gebietsfeld::Dateiname},
-      {Nur("   ", "NEU"), {fehlt}, Gebietsfeld::Gebietsname},
+      {NeuesGebiet{}, {fehlt, fehlt, fehlt}, Eingabefeld::Dateiname},
+      {Nur("   ", "NEU"), {fehlt}, Eingabefeld::Gebietsname},
       // A file of that name, in any case of letters, and the taken name: both said.
-      {Nur("Masse", "laenge"), {dateiVorhanden, nameVorhanden}, Gebietsfeld::Gebietsname},
+      {Nur("Masse", "laenge"), {dateiVorhanden, nameVorhanden}, Eingabefeld::Gebietsname},
       // A data file the catalogue names counts even when it is missing.
-      {Nur("Neu", "ZEIT"), {dateiVorhanden}, Gebietsfeld::Dateiname},
+      {Nur("Neu", "ZEIT"), {dateiVorhanden}, Eingabefeld::Dateiname},
       // Which names are no file names is EingabepruefungTest's.
-      {Nur("Neu", "../X"), {ungueltig}, Gebietsfeld::Dateiname},
-      {Nur("Neu", "nul"), {"\"nul\" ist ein Gerätename und kein Dateiname. Bitte ändern!"}, Gebietsfeld::Dateiname}};
+      {Nur("Neu", "../X"), {ungueltig}, Eingabefeld::Dateiname},
+      {Nur("Neu", "nul"), {"\"nul\" ist ein Gerätename und kein Dateiname. Bitte ändern!"}, Eingabefeld::Dateiname}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Neu.Dateiname);
     const auto ergebnis = GebietAnlegen(V(), f.Neu);
     EXPECT_FALSE(ergebnis.Erfolg);
-    std::vector<std::string> gezeigt;
-    for (const auto& m : ergebnis.Meldungen) gezeigt.push_back(Cp1252NachUtf8(m.Text));
-    EXPECT_EQ(gezeigt, f.Texte);
-    EXPECT_EQ(ergebnis.Fokus, f.Fokus);
+    EXPECT_EQ(Gezeigt(ergebnis), f.Texte);
+    EXPECT_EQ(ergebnis.Feld, f.Fokus);
   }
 
   // What would break a file: one message per field, the focus on the last.
@@ -180,10 +194,11 @@ TEST_F(GebietsverwaltungTest, FalscheEingabenSchreibenNichts) {
   kaputt.Einsatzgebiet = "Zeile\r\nzwei";
   kaputt.Information = "Text mit * Stern";
   const auto ergebnis = GebietAnlegen(V(), kaputt);
-  ASSERT_EQ(ergebnis.Meldungen.size(), 4u);
+  const auto gezeigt = Gezeigt(ergebnis);
+  ASSERT_EQ(gezeigt.size(), 4u);
   const char* teile[] = {"Name des neuen Gebietes", "Tabulator", "Zeilenumbruch", "Stern"};
-  for (int i = 0; i < 4; ++i) EXPECT_NE(ergebnis.Meldungen[i].Text.find(teile[i]), std::string::npos) << teile[i];
-  EXPECT_EQ(ergebnis.Fokus, Gebietsfeld::Information);
+  for (int i = 0; i < 4; ++i) EXPECT_NE(gezeigt[i].find(teile[i]), std::string::npos) << teile[i];
+  EXPECT_EQ(ergebnis.Feld, Eingabefeld::Information);
   EXPECT_EQ(Roh("Gruppen.nfo"), gruppen);
   EXPECT_EQ(Roh("Gebiet.nfo"), gebiet);
   for (const char* datei : {"NEU.DAT", "STERN.DAT", "A.B.DAT", "X.DAT"}) EXPECT_FALSE(fs::exists(V() / datei)) << datei;
@@ -201,7 +216,7 @@ TEST_F(GebietsverwaltungTest, FehlschlagBeimSchreibenStelltAllesWiederHer) {
     zeilen[3] += std::string(3000, 'x');
     test::Schreiben(V() / datei, zeilen);
     const std::string gruppenVorher = Roh("Gruppen.nfo"), gebietVorher = Roh("Gebiet.nfo");
-    Gebietsanlage ergebnis;
+    Rechenergebnis ergebnis;
     Rechenergebnis geloescht;
     {
       Groessensperre sperre(1000);
@@ -209,8 +224,8 @@ TEST_F(GebietsverwaltungTest, FehlschlagBeimSchreibenStelltAllesWiederHer) {
       geloescht = GebietLoeschen(V(), Cp1252("Länge"), Ja);
     }
     EXPECT_FALSE(ergebnis.Erfolg);
-    ASSERT_EQ(ergebnis.Meldungen.size(), 1u);
-    EXPECT_EQ(ergebnis.Meldungen[0].Text, NichtGeschriebenMeldung(datei).Text);
+    EXPECT_TRUE(ergebnis.Vorher.empty());
+    EXPECT_EQ(ergebnis.Fehler.value().Text, NichtGeschriebenMeldung(datei).Text);
     EXPECT_EQ(geloescht.Fehler.value().Text, NichtGeschriebenMeldung(datei).Text);
     EXPECT_EQ(Roh("Gruppen.nfo"), gruppenVorher);
     EXPECT_EQ(Roh("Gebiet.nfo"), gebietVorher);

@@ -38,14 +38,14 @@ TEST_F(Passwortdatei, LeeresPasswortIstEineLeereZeileUndWirdNieErfragt) {
 }
 
 TEST_F(Passwortdatei, JedesPasswortKommtVerschluesseltZurueck) {
-  for (const std::string& passwort : {std::string("x"), std::string("Geheim"), Cp1252("Straße mit € und Ä"),
-                                      std::string(200, 'q'), std::string("a b  ")}) {
+  for (const Text1252& passwort : {Text1252("x"), Text1252("Geheim"), Cp1252("Straße mit € und Ä"),
+                                   Text1252(std::string(200, 'q')), Text1252("a b  ")}) {
     SCOPED_TRACE(passwort);
     ASSERT_TRUE(PasswortSchreiben(m_Temp.Pfad(), passwort));
     const std::string inhalt = Inhalt();
     // One line of hexadecimal cipher text (so never the clear text), CR LF.
     ASSERT_EQ(inhalt.substr(inhalt.size() - 2), "\r\n");
-    EXPECT_EQ(LinieEntschluesseln(inhalt.substr(0, inhalt.size() - 2), 2), passwort);
+    EXPECT_EQ(LinieEntschluesseln(inhalt.substr(0, inhalt.size() - 2), 2), passwort.Bytes());
     EXPECT_TRUE(*PasswortGesetzt(m_Temp.Pfad()));
     EXPECT_TRUE(*PasswortStimmt(m_Temp.Pfad(), passwort));
   }
@@ -63,7 +63,7 @@ TEST_F(Passwortdatei, UnspeicherbaresPasswortWirdAbgelehnt) {
   ASSERT_TRUE(PasswortSchreiben(m_Temp.Pfad(), "alt"));
   const std::string vorher = Inhalt();
   for (const char* passwort : {"a\tb", "a\nb", "\xFF"}) {
-    auto geschrieben = PasswortSchreiben(m_Temp.Pfad(), passwort);
+    auto geschrieben = PasswortSchreiben(m_Temp.Pfad(), Text1252(std::string_view(passwort)));
     ASSERT_FALSE(geschrieben) << passwort;
     EXPECT_EQ(Cp1252NachUtf8(geschrieben.Fehler().Text).rfind("Das Feld \"Passwort\" enthält ", 0), 0u)
         << Cp1252NachUtf8(geschrieben.Fehler().Text);

@@ -15,7 +15,7 @@ namespace {
 
 std::string Zeile(const std::string& sichtbar, const std::string& land, const std::string& kurz,
                   const std::string& name, const std::string& sonstige = "") {
-  return FeldErsetzen(Einheitenzeile(sichtbar, land, kurz, name, "1"), feld::SonstigeNamen, Cp1252(sonstige));
+  return FeldErsetzen(Einheitenzeile(sichtbar, land, kurz, name, "1"), feld::SonstigeNamen, test::DateiBytes(sonstige));
 }
 
 // Three categories; hidden units, other names, umlauts and a symbol stored
@@ -24,8 +24,9 @@ class Suche : public ::testing::Test {
  protected:
   void SetUp() override {
     const auto& v = m_Daten.Pfad();
-    Schreiben(v / "Gruppen.nfo", {Cp1252("Länge\tLAENGE.DAT\tMeter"), Cp1252("Fläche\tFLAECHE.DAT\tQuadratmeter"),
-                                  Cp1252("Volumen\tVOLUMEN.DAT\tKubikmeter")});
+    Schreiben(v / "Gruppen.nfo",
+              {test::DateiBytes("Länge\tLAENGE.DAT\tMeter"), test::DateiBytes("Fläche\tFLAECHE.DAT\tQuadratmeter"),
+               test::DateiBytes("Volumen\tVOLUMEN.DAT\tKubikmeter")});
     Schreiben(v / "Gebiet.nfo", {"L", "*", "F", "*", "V", "*"});
     LaenderSchreiben(v);
     Verschluesselt(v / "LAENGE.DAT",
@@ -85,7 +86,7 @@ TEST_F(Suche, ExaktVergleichtGanzInJederSchreibung) {
   EXPECT_EQ(Finden("äHm", Suchmodus::Exakt).Treffer.at(0).Name, Cp1252("ÄHM"));
   // ß has no capital in the code page: "SS" is not ß.
   EXPECT_TRUE(Finden("FUSS", Suchmodus::Exakt).Treffer.empty());
-  EXPECT_EQ(KleinText(Cp1252("ÄÖÜ ŠŒŽŸ ß AZ")), Cp1252("äöü šœžÿ ß az"));
+  EXPECT_EQ(KleinText(test::DateiBytes("ÄÖÜ ŠŒŽŸ ß AZ")), test::DateiBytes("äöü šœžÿ ß az"));
 }
 
 // The stored symbol is trimmed for the comparison and shown as stored; the
@@ -118,7 +119,7 @@ TEST_F(Suche, UnlesbareDateiBeendetDieSucheDieTrefferBleiben) {
   geheim[3] = "kaputt";
   Schreiben(v / "LAENGE.DAT", geheim);
   e = Finden("meter", Suchmodus::Bestandteil);
-  EXPECT_NE(e.Meldung.value().Text.find("LAENGE.DAT"), std::string::npos);
+  EXPECT_NE(e.Meldung.value().Text.Sicht().find("LAENGE.DAT"), std::string::npos);
   EXPECT_EQ(Zeilen(e),
             (std::vector<std::string>{"1:1: Kilometer - SI-Einheit", "1:2: Landmesser-Meter - Deutschland"}));
 }
@@ -145,7 +146,7 @@ class Sprung : public Suche {
     m_Fragen.clear();
     return SprungVorbereiten(
         *m_Konverter, t,
-        [&](const std::string& frage) {
+        [&](const Text1252& frage) {
           m_Fragen.push_back(Cp1252NachUtf8(frage));
           return FrageAntwort::Ja;
         },

@@ -13,6 +13,7 @@
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "data/Nfo.h"
+#include "gemeinsam/Testdaten.h"
 #include "reference/FesteTabellen.h"
 #include "reference/Nfotabellen.h"
 #include "reference/Rtf.h"
@@ -30,8 +31,8 @@ TEST(Rtf, LiestAbsaetzeFormateUndTabellen) {
   auto dokument = RtfLesen(rtf);
   ASSERT_TRUE(dokument);
   EXPECT_EQ(dokument->Text, Cp1252("Größen\nblau & <kursiv>\tx\nDE\tUK\n38\t10\nEnde\n"));
-  const std::string& html = dokument->Html;
-  EXPECT_NE(html.find("font-size:16pt;font-weight:bold\">" + Cp1252("Größen")), std::string::npos) << html;
+  const std::string html = Cp1252NachUtf8(dokument->Html);
+  EXPECT_NE(html.find("font-size:16pt;font-weight:bold\">Größen"), std::string::npos) << html;
   EXPECT_NE(html.find("font-style:italic;color:#0000ff\">blau &amp; &lt;kursiv&gt;"), std::string::npos) << html;
   EXPECT_NE(html.find("<table"), std::string::npos);
   EXPECT_NE(html.find("<tr><td><span style=\"font-size:16pt\">38</span></td>"), std::string::npos) << html;
@@ -51,9 +52,10 @@ TEST(FesteTabellen, KonstantenUndZeichen) {
   ASSERT_EQ(konstanten.Zeilen.size(), 33u);
   std::set<std::string> namen;
   for (const auto& z : konstanten.Zeilen) {
-    namen.insert(z[0]);
-    EXPECT_EQ(std::count(z[1].begin(), z[1].end(), '('), std::count(z[1].begin(), z[1].end(), ')')) << z[0];
-    EXPECT_EQ(z[1].find(" s-1"), std::string::npos) << z[0];
+    namen.insert(Cp1252NachUtf8(z[0]));
+    const std::string_view wert = z[1].Sicht();
+    EXPECT_EQ(std::count(wert.begin(), wert.end(), '('), std::count(wert.begin(), wert.end(), ')')) << z[0];
+    EXPECT_EQ(wert.find(" s-1"), std::string::npos) << z[0];
   }
   EXPECT_TRUE(namen.count("Gravitations-Konstante"));
   EXPECT_EQ(konstanten.Zeilen[4][1], "1,380649 x 10^-23 J K^-1 (exakt)");
@@ -78,11 +80,12 @@ TEST(FesteTabellen, AbgeleiteteKonstantenRichtigGerundet) {
   std::size_t gefunden = 0;
   const std::regex zahl("^([0-9]+,([0-9]+))(?: x 10\\^(-?[0-9]+))?");
   for (const auto& z : PhysikalischeKonstanten().Zeilen) {
-    const auto wert = exakt.find(z[0]);
+    const auto wert = exakt.find(Cp1252NachUtf8(z[0]));
     if (wert == exakt.end()) continue;
     ++gefunden;
     std::smatch teile;
-    ASSERT_TRUE(std::regex_search(z[1], teile, zahl)) << z[0];
+    const std::string text = z[1].Bytes();
+    ASSERT_TRUE(std::regex_search(text, teile, zahl)) << z[0];
     const int hochzahl = teile[3].matched ? std::stoi(teile[3].str()) : 0;
     const long double gezeigt = ZahlLesen(teile[1].str()).value_or(0.0L);
     const long double richtig = wert->second / std::pow(10.0L, static_cast<long double>(hochzahl));
@@ -94,10 +97,10 @@ TEST(FesteTabellen, AbgeleiteteKonstantenRichtigGerundet) {
 
 // Every table the command line names reads from the shipped data.
 TEST(Referenzdaten, JedeTabelleLiestSichAusDenGeliefertenDaten) {
-  for (const std::string& name : Tabellennamen()) {
+  for (const Text1252& name : Tabellennamen()) {
     auto text = TabelleAlsText(KOLVARO_DATEN_DIR, name);
     ASSERT_TRUE(text) << Cp1252NachUtf8(name) << ": " << Cp1252NachUtf8(text.Fehler().Text);
-    EXPECT_GT(std::count(text->begin(), text->end(), '\n'), 3) << Cp1252NachUtf8(name);
+    EXPECT_GT(std::count(text->Sicht().begin(), text->Sicht().end(), '\n'), 3) << Cp1252NachUtf8(name);
   }
 }
 
@@ -157,11 +160,11 @@ TEST(Referenzdaten, DateienHabenIhreForm) {
   auto naehrwerte = NaehrwerteLesen(KOLVARO_DATEN_DIR);
   ASSERT_TRUE(naehrwerte);
   EXPECT_GE(naehrwerte->size(), 400u);
-  const std::set<std::string> gruppen(Naehrwertgruppen().begin() + 1, Naehrwertgruppen().end());
+  const std::set<Text1252> gruppen(Naehrwertgruppen().begin() + 1, Naehrwertgruppen().end());
   for (const std::string& zeile : *naehrwerte) {
-    EXPECT_TRUE(gruppen.count(Feld(zeile, '\t', 2))) << Cp1252NachUtf8(zeile);
+    EXPECT_TRUE(gruppen.count(Text1252(Feld(zeile, '\t', 2)))) << test::AlsUtf8(zeile);
     const double kcal = std::stod(Feld(zeile, '\t', 3)), kj = std::stod(Feld(zeile, '\t', 4));
-    EXPECT_NEAR(kj, kcal * 4.184, 1.0) << Cp1252NachUtf8(zeile);
+    EXPECT_NEAR(kj, kcal * 4.184, 1.0) << test::AlsUtf8(zeile);
   }
 
   auto vorwahlen = VorwahlenLesen(KOLVARO_DATEN_DIR);
@@ -169,9 +172,9 @@ TEST(Referenzdaten, DateienHabenIhreForm) {
   EXPECT_GE(vorwahlen->size(), 200u);
   std::map<std::string, std::string> vorwahl;
   for (const std::string& zeile : *vorwahlen) {
-    EXPECT_EQ(Felder(zeile, '\t').size(), 3u) << Cp1252NachUtf8(zeile);
-    EXPECT_EQ(Feld(zeile, '\t', 3).substr(0, 1), "+") << Cp1252NachUtf8(zeile);
-    vorwahl[Cp1252NachUtf8(Feld(zeile, '\t', 1))] = Feld(zeile, '\t', 3);
+    EXPECT_EQ(Felder(zeile, '\t').size(), 3u) << test::AlsUtf8(zeile);
+    EXPECT_EQ(Feld(zeile, '\t', 3).substr(0, 1), "+") << test::AlsUtf8(zeile);
+    vorwahl[test::AlsUtf8(Feld(zeile, '\t', 1))] = Feld(zeile, '\t', 3);
   }
   // Names as the countries are called (the flag table and the country table spell them alike).
   EXPECT_EQ(vorwahl["Ecuador"], "+593");

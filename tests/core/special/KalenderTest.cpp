@@ -72,7 +72,7 @@ TEST(KalenderBekannterTag, BeideRichtungen) {
 }
 
 TEST(KalenderBereich, AusserhalbDesBereichs) {
-  const std::string aus = Cp1252("außerh. Bereich");
+  const std::string aus = Cp1252("außerh. Bereich").Bytes();
   EXPECT_EQ(AusserhalbBereich(), aus);
   for (const Kalender& k : kAlle)
     for (long jd : {0L, k.Erster - 1, k.Letzter + 1})

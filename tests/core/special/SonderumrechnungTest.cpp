@@ -57,7 +57,7 @@ class Sonder : public ::testing::Test {
   }
   // The source is the last unit of that name.
   Rechenergebnis Rechnen(const char* eingabe, const char* quelle) {
-    m_Eingabe = Cp1252(eingabe);
+    m_Eingabe = Cp1252(eingabe).Bytes();
     int auswahl = -1;
     for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
       if (m_Einheiten[i].Einheitenname == Cp1252(quelle)) auswahl = static_cast<int>(i);
@@ -278,7 +278,7 @@ class Araeometer : public Sonder {
 
 // Just above water (1,0) Cartier's heavy value would be negative.
 TEST_F(Araeometer, DichteOhneRueckfrage) {
-  m_Frage = [](const std::string&) -> FrageAntwort {
+  m_Frage = [](const Text1252&) -> FrageAntwort {
     ADD_FAILURE() << "keine Frage erwartet";
     return FrageAntwort::Abbrechen;
   };
@@ -294,8 +294,8 @@ TEST_F(Araeometer, DichteOhneRueckfrage) {
 TEST_F(Araeometer, RueckfrageUndGrenzen) {
   std::vector<std::string> fragen;
   FrageAntwort antwort = FrageAntwort::Ja;
-  m_Frage = [&](const std::string& f) {
-    fragen.push_back(f);
+  m_Frage = [&](const Text1252& f) {
+    fragen.push_back(f.Bytes());
     return antwort;
   };
   // The question and both answers' results are golden cases (araeometer_*): asked once per conversion.

@@ -214,7 +214,7 @@ TEST_F(AusgeblendeteLoeschenTest, LoeschtDieAusgeblendetenUndLaedtDasGebietNeu) 
   // Every unit the window holds addresses its own line in the new file: a
   // later rewrite by line number hits the right unit.
   for (const auto& einheit : m_Konverter->Einheiten())
-    EXPECT_EQ(Feld(zeilen.at(static_cast<std::size_t>(einheit.Dateizeile)), '\t', 8), einheit.Einheitenname);
+    EXPECT_EQ(Feld(zeilen.at(static_cast<std::size_t>(einheit.Dateizeile)), '\t', 8), einheit.Einheitenname.Bytes());
   EXPECT_FALSE(MenueOeffnen());  // nothing hidden is left
 }
 

@@ -18,7 +18,7 @@ class SonderFensterTest : public test::Fenstertest {
                                            {"Zahlensysteme", "ZAHLSYS.DAT", "Dezimalzahl"}});
     kolvaro::test::LaenderSchreiben(Verzeichnis());
     auto araeo = [](const char* land, const char* name, const char* bezug) {
-      return FeldErsetzen(Einheitenzeile("j", land, "", name, "1"), 13, Cp1252(bezug));
+      return FeldErsetzen(Einheitenzeile("j", land, "", name, "1"), 13, kolvaro::test::DateiBytes(bezug));
     };
     Daten("ARAEOM.DAT", {araeo("Deutschland", "Grad API", "15,56° C = 60° F"),
                          araeo("Deutschland", "Grad Brix", "15,625° C = 12,5° R"),

@@ -26,10 +26,10 @@ class Bearbeiten : public test::Fenstertest {
                        FeldErsetzen(FeldErsetzen(dollar, 11, "01.05.2024"), 14, "ca. 0,90"),
                        Einheitenzeile("n", "Österreich", "ATS", "Schilling", "0.0726728"),
                        Einheitenzeile("j", "SI-Einheit", "", "Goldmark", "0")});
-    Daten("ZONEN.DAT",
-          {Einheitenzeile("j", "SI-Einheit", "UTC", "Weltzeit", "0"),
-           FeldErsetzen(Einheitenzeile("j", "USA", "NST", "Neufundland", "-3.5"), 11, Cp1252("März bis November")),
-           Einheitenzeile("j", "Deutschland", "MEZ", "Berlin", "1")});
+    Daten("ZONEN.DAT", {Einheitenzeile("j", "SI-Einheit", "UTC", "Weltzeit", "0"),
+                        FeldErsetzen(Einheitenzeile("j", "USA", "NST", "Neufundland", "-3.5"), 11,
+                                     kolvaro::test::DateiBytes("März bis November")),
+                        Einheitenzeile("j", "Deutschland", "MEZ", "Berlin", "1")});
     Starten();
   }
   static QLineEdit* Edit(QDialog& d, const char* name) { return Element<QLineEdit>(&d, name); }
@@ -70,7 +70,8 @@ TEST_F(EigeneEinheitTest, GewoehnlicheEinheitAnIhremPlatzUndInDerListe) {
   const auto zeilen = Klartext("LAENGE.DAT");
   ASSERT_EQ(zeilen.size(), 7u);
   // Fuß, Kilometer, Klafter, Meter, ...: the factor as typed, comma and all.
-  EXPECT_EQ(zeilen[2], Cp1252("j\tj\t\t1\tÖsterreich\t1\tkl\tKlafter\t1,8\tFaden\t\tBergbau\t\t\t\t\t\t\t"));
+  EXPECT_EQ(zeilen[2],
+            kolvaro::test::DateiBytes("j\tj\t\t1\tÖsterreich\t1\tkl\tKlafter\t1,8\tFaden\t\tBergbau\t\t\t\t\t\t\t"));
   // The window has reloaded the category and converts with the new factor.
   Waehlen(QStringLiteral("Klafter"));
   Rechnen(QStringLiteral("1"));
@@ -90,8 +91,9 @@ TEST_F(EigeneEinheitTest, WaehrungUndWeltzeitSchreibenIhreFelder) {
             "Österreich");
     Klick(&d, "OKBtn");
   });
-  EXPECT_EQ(Klartext("GELD.DAT").at(1), Cp1252("j\tj\t\t1\tÖsterreich\t1\tATS\tSchilling\t0,0726728\t\t31.12.2001\t\t"
-                                               "100 Groschen\tca. 0,07 €\t\t\t\t\t"));
+  EXPECT_EQ(Klartext("GELD.DAT").at(1),
+            kolvaro::test::DateiBytes("j\tj\t\t1\tÖsterreich\t1\tATS\tSchilling\t0,0726728\t\t31.12.2001\t\t"
+                                      "100 Groschen\tca. 0,07 €\t\t\t\t\t"));
   EXPECT_TRUE(Namen().contains(QStringLiteral("Schilling")));
 
   GebietWaehlen(QStringLiteral("Weltzeit"));

@@ -64,8 +64,8 @@ TEST_F(GebieteTest, NeuesGebietWirdGeschriebenUndGezeigt) {
   }));
   EXPECT_TRUE(m_Plattform.Boxen.empty());
   EXPECT_EQ(DateiLaden(Verzeichnis() / "Gruppen.nfo")->at(2), "Schallpegel\tSCHALLPE.DAT\tDezibel");
-  EXPECT_EQ(Klartext("SCHALLPE.DAT"),
-            std::vector<std::string>{Cp1252("j\tj\t\t1\tÖsterreich\t1\tdB\tDezibel\t1\t\t\tAkustik\t\t\t\t\t\t\t")});
+  EXPECT_EQ(Klartext("SCHALLPE.DAT"), std::vector<std::string>{kolvaro::test::DateiBytes(
+                                          "j\tj\t\t1\tÖsterreich\t1\tdB\tDezibel\t1\t\t\tAkustik\t\t\t\t\t\t\t")});
 
   // The window shows the new category at once, in its place, with its unit
   // and the memo's two lines; the texts of the others stay with them.

@@ -76,7 +76,7 @@ class PasswortTest : public test::Fenstertest {
   void Geschuetzt() { Aktion("NeuesGebieteinfgen1")->trigger(); }
 
   bool Gespeichert(const char* passwort) {
-    const auto stimmt = PasswortStimmt(Verzeichnis(), passwort);
+    const auto stimmt = PasswortStimmt(Verzeichnis(), Cp1252(passwort));
     return stimmt && *stimmt;
   }
   // A probe never called does not exist yet: shown 0 times.

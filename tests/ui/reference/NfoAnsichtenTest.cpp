@@ -22,7 +22,7 @@ class NfoAnsichtenTest : public test::Fenstertest {
   }
   void Datei(const char* name, const std::vector<const char*>& zeilen) {
     std::vector<std::string> cp;
-    for (const char* z : zeilen) cp.push_back(Cp1252(z));
+    for (const char* z : zeilen) cp.push_back(kolvaro::test::DateiBytes(z));
     Verschluesselt(Verzeichnis() / name, cp);
   }
   static QStringList Spalte(QTableWidget* t, int spalte) {
