@@ -343,13 +343,4 @@ Text1252 FliessText(long double r) {
   return Text1252(std::move(text));
 }
 
-Text1252 KurzText(long double r) {
-  char puffer[80];
-  auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, r);
-  if (fehler != std::errc()) return WissText(r);
-  std::string text(puffer, ende);
-  KommaStattPunkt(text);
-  return Text1252(std::move(text));
-}
-
 }  // namespace kolvaro

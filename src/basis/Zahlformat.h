@@ -47,8 +47,4 @@ std::string WissText17(long double r);
 // The number of decimals of the float text for the magnitude of r.
 int FliessDezimalen(long double r);
 
-// A number shown to the user with a decimal comma, as short as it can be
-// written exactly (for counts and factors in messages and reports).
-Text1252 KurzText(long double r);
-
 }  // namespace kolvaro
