@@ -2,7 +2,7 @@
 // chooses: 0 evaluates the rest as an expression (the next eight bytes are
 // x), 1 takes the rest as a chemical formula, 2 builds a formula from the
 // bytes whose molar mass is known beforehand and compares.
-#include "calculators/Formel.h"
+#include "basis/Formel.h"
 
 #include <cmath>
 #include <cstdint>

@@ -39,6 +39,13 @@ inline bool Zeilengebunden(const Text1252& name) {
   return name == Brueche || name == Zahlensysteme || name == Temperatur;
 }
 
+// Categories that read the value field with a reader of their own
+// (fractions, digits of other bases, dates, times) instead of as a number
+// or a calculation.
+inline bool EigenerLeser(const Text1252& name) {
+  return name == Brueche || name == Zahlensysteme || name == Kalender || name == Weltzeit;
+}
+
 // Categories whose factors carry no size: sorting by size uses the results.
 inline bool GroesseNachErgebnis(const Text1252& name) {
   return name == Araeometerskalen || name == Schuhgroessen || name == Temperatur || name == ViskositaetAlt;

@@ -5,9 +5,9 @@
 #include <charconv>
 #include <cmath>
 
+#include "basis/Formel.h"
 #include "basis/Texte.h"
 #include "basis/Zeichensatz.h"
-#include "calculators/Formel.h"
 #include "data/Feld.h"
 #include "data/Nfo.h"
 

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "basis/Gebietsnamen.h"
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
@@ -262,7 +263,7 @@ void Konverter::UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis) {
 }
 
 Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswahl) {
-  auto wert = ZahlLesen(eingabe);
+  auto wert = ZahlOderRechnung(eingabe);
   if (!wert || *wert == 0.0L) return AllgemeinerEingabeFehler();
   const long double basis = *wert * m_Einheiten[auswahl].Faktor;
   // Compute everything first: a result beyond the number range changes nothing.
@@ -292,7 +293,10 @@ bool Konverter::AutomatischRechnenMoeglich(const Text1252& eingabe) const {
 }
 
 bool Konverter::AutomatischRechnenBeiEingabe(const Text1252& eingabe) const {
-  return AutomatischRechnenMoeglich(eingabe) && Gebietsname() != gebiet::Brueche;
+  if (!AutomatischRechnenMoeglich(eingabe) || Gebietsname() == gebiet::Brueche) return false;
+  // A calculation still being typed waits for its end without a message;
+  // Enter or the calculate button say what is wrong with it.
+  return gebiet::EigenerLeser(Gebietsname()) || WertLesen(eingabe.Sicht()).Form != Eingabeform::Unfertig;
 }
 
 // -------------------------------------------------------------------- order

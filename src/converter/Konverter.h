@@ -122,7 +122,8 @@ class Konverter {
   void SetAutorechnen(bool an) { m_Autorechnen = an; }
   // Automatic calculation after a selection, a paste, a category change.
   bool AutomatischRechnenMoeglich(const Text1252& eingabe) const;
-  // Automatic calculation while typing and when switched on.
+  // Automatic calculation while typing and when switched on; not while a
+  // calculation in the value field is unfinished.
   bool AutomatischRechnenBeiEingabe(const Text1252& eingabe) const;
 
   // ---- order ----

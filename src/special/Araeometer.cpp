@@ -4,6 +4,7 @@
 // lighter than water, and each refers to water at its own temperature.
 #include <cmath>
 
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
@@ -193,7 +194,7 @@ long double Wert(Art art, bool schwer, long double D, long double W1, long doubl
 Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   const auto& auswahl = k.Einheiten[static_cast<std::size_t>(k.Auswahl)];
   const Art quelle = ArtDer(auswahl);
-  auto eingabe = ZahlLesen(k.Eingabe);
+  auto eingabe = ZahlOderRechnung(k.Eingabe);
   if (!eingabe) return AllgemeinerEingabeFehler();
   Rechenergebnis r;
   if (quelle == Art::Bezug || quelle == Art::BezugRelativ) {
@@ -205,8 +206,11 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   if (quelle == Art::Keine) return UnbekannteEinheitFehler();
   long double x = *eingabe;
   if (x < 0) {
-    // The value used is the magnitude, and the field shows it.
+    // The value used is the magnitude, and a typed number shows it (a
+    // calculation stays as it was typed).
     x = -x;
+  }
+  if (*eingabe < 0 && WertLesen(k.Eingabe).Form == Eingabeform::Zahl) {
     std::string text(k.Eingabe);
     for (char& c : text)
       if (c == '-') c = ' ';

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "special/Sonderhilfen.h"
@@ -49,7 +50,7 @@ const System* SystemFuer(const Text1252& name) { return RegelFuer(kSysteme, name
 Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
   const System* quelle = SystemFuer(k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Einheitenname);
   if (!quelle) return UnbekannteEinheitFehler();
-  auto eingabe = ZahlLesen(k.Eingabe);
+  auto eingabe = ZahlOderRechnung(k.Eingabe);
   if (!eingabe) return AllgemeinerEingabeFehler();
   // The foot length stays in long double: cut to double, a size of exactly
   // 0 (size 0 to its own system) comes out a trace below 0 and shows as none.

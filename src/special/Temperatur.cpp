@@ -3,6 +3,7 @@
 // converter has the file's shape checked before it converts.
 #include <cmath>
 
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "special/Sonderhilfen.h"
 
@@ -48,7 +49,7 @@ Resultat<> TemperaturdateiPruefen(const std::string& datendatei, const std::vect
 Rechenergebnis TemperaturUmrechnen(Sonderkontext& k) {
   const Skala quelle = SkalaDerZeile(k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Dateizeile);
   if (quelle == Skala::Keine) return UnbekannteEinheitFehler();
-  auto eingabe = ZahlLesen(k.Eingabe);
+  auto eingabe = ZahlOderRechnung(k.Eingabe);
   if (!eingabe) return AllgemeinerEingabeFehler();
   const long double x = *eingabe;
   long double kelvin = 0;

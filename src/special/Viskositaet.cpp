@@ -3,6 +3,7 @@
 // the correspondence table STOFFW12.NFO and straight-line interpolation.
 #include <vector>
 
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
@@ -90,7 +91,7 @@ Resultat<Tabelle> TabelleLaden(const std::filesystem::path& verzeichnis) {
 Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
   const Skala* quelle = SkalaFuer(k.Einheiten[static_cast<std::size_t>(k.Auswahl)].Einheitenname);
   if (!quelle) return UnbekannteEinheitFehler();
-  auto eingabe = ZahlLesen(k.Eingabe);
+  auto eingabe = ZahlOderRechnung(k.Eingabe);
   if (!eingabe) return AllgemeinerEingabeFehler();
   const long double x = *eingabe;
   if (x < quelle->Unten || x > quelle->Oben)

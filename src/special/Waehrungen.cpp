@@ -2,13 +2,14 @@
 // but a currency without a known rate shows "unbekannt" instead of a number.
 #include <cmath>
 
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
 
 Rechenergebnis WaehrungenUmrechnen(Sonderkontext& k) {
-  auto eingabe = ZahlLesen(k.Eingabe);
+  auto eingabe = ZahlOderRechnung(k.Eingabe);
   if (!eingabe || *eingabe == 0.0L) return AllgemeinerEingabeFehler();
   // Money is converted in double precision.
   const double basis =

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "basis/Formel.h"
 #include "basis/Zeichensatz.h"
-#include "calculators/Formel.h"
 
 using namespace kolvaro;
 

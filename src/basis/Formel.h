@@ -1,4 +1,4 @@
-// The expression evaluator of the molar-mass calculator: + - * · / : ^ with
+// The expression evaluator of the value field and the molar-mass calculator: + - * · / : ^ with
 // brackets, the functions lg, ln, lb, sin, cos, tan (radians), si_, co_,
 // ta_ (degrees), atn, asn, acs, at_, as_, ac_, abs, exp, wur, int, rou, the
 // constant Pi and the variable x. Numbers carry a decimal comma. Texts are

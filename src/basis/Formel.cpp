@@ -2,7 +2,7 @@
 // that stands outside brackets, rightmost first, and evaluates both sides.
 // Everything is a view into one buffer without blanks, so a long formula is
 // not copied at every level.
-#include "calculators/Formel.h"
+#include "basis/Formel.h"
 
 #include <cmath>
 #include <limits>
