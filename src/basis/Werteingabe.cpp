@@ -11,9 +11,7 @@ namespace kolvaro {
 
 namespace {
 
-bool IstOperator(char c) {
-  return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^' || c == '\xB7';
-}
+bool IstOperator(char c) { return c == '+' || c == '-' || c == '*' || c == '/' || c == ':' || c == '^' || c == '\xB7'; }
 
 // Typed so far, but not yet a whole calculation.
 bool Unfertig(std::string_view text) {

@@ -16,16 +16,29 @@ TEST(Werteingabe, ZahlRechnungUnfertigOderFalsch) {
     const char* Text;
     Eingabeform Form;
     long double Wert;
-  } faelle[] = {
-      {"37,5", F::Zahl, 37.5L},  {" 2.5 ", F::Zahl, 2.5L},  {"-1E3", F::Zahl, -1000.0L},
-      {"3*12,5", F::Rechnung, 37.5L}, {"(5+3)/2", F::Rechnung, 4.0L}, {"2^10", F::Rechnung, 1024.0L},
-      {"1/4", F::Rechnung, 0.25L},  {"-2*3", F::Rechnung, -6.0L}, {"3 * 2", F::Rechnung, 6.0L},
-      {"wur(16)", F::Rechnung, 4.0L},
-      // Still being typed: the list keeps its results without a message.
-      {"3*", F::Unfertig, 0}, {"(5+3", F::Unfertig, 0}, {"2^(", F::Unfertig, 0}, {"1 - ", F::Unfertig, 0},
-      // Refused: an unknown name, the calculators' variable, division by 0, empty.
-      {"3*abc", F::Falsch, 0}, {"x+1", F::Falsch, 0}, {"1/0", F::Falsch, 0}, {"", F::Falsch, 0},
-      {"   ", F::Falsch, 0}, {"5)", F::Falsch, 0}, {"10^400", F::Falsch, 0}};
+  } faelle[] = {{"37,5", F::Zahl, 37.5L},
+                {" 2.5 ", F::Zahl, 2.5L},
+                {"-1E3", F::Zahl, -1000.0L},
+                {"3*12,5", F::Rechnung, 37.5L},
+                {"(5+3)/2", F::Rechnung, 4.0L},
+                {"2^10", F::Rechnung, 1024.0L},
+                {"1/4", F::Rechnung, 0.25L},
+                {"-2*3", F::Rechnung, -6.0L},
+                {"3 * 2", F::Rechnung, 6.0L},
+                {"wur(16)", F::Rechnung, 4.0L},
+                // Still being typed: the list keeps its results without a message.
+                {"3*", F::Unfertig, 0},
+                {"(5+3", F::Unfertig, 0},
+                {"2^(", F::Unfertig, 0},
+                {"1 - ", F::Unfertig, 0},
+                // Refused: an unknown name, the calculators' variable, division by 0, empty.
+                {"3*abc", F::Falsch, 0},
+                {"x+1", F::Falsch, 0},
+                {"1/0", F::Falsch, 0},
+                {"", F::Falsch, 0},
+                {"   ", F::Falsch, 0},
+                {"5)", F::Falsch, 0},
+                {"10^400", F::Falsch, 0}};
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.Text);
     const Eingabewert gelesen = WertLesen(f.Text);
