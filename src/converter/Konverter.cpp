@@ -8,6 +8,7 @@
 #include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
+#include "converter/Groesseneingabe.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
@@ -263,9 +264,20 @@ void Konverter::UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis) {
 }
 
 Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswahl) {
-  auto wert = ZahlOderRechnung(eingabe);
-  if (!wert || *wert == 0.0L) return AllgemeinerEingabeFehler();
-  const long double basis = *wert * m_Einheiten[auswahl].Faktor;
+  // A plain number first, as always; then number-unit pairs; then a calculation.
+  long double basis = 0.0L;
+  const Groesseneingabe groesse =
+      ZahlLesen(eingabe) ? Groesseneingabe{} : GroesseLesen(eingabe, m_Einheiten, Gebietsname());
+  if (groesse.Form == Groessenform::Groesse) {
+    basis = groesse.Wert;
+  } else if (groesse.Fehler) {
+    return EingabeFehler(groesse.Fehler->Text);
+  } else {
+    auto wert = ZahlOderRechnung(eingabe);
+    if (!wert) return AllgemeinerEingabeFehler();
+    basis = *wert * m_Einheiten[auswahl].Faktor;
+  }
+  if (basis == 0.0L) return AllgemeinerEingabeFehler();
   // Compute everything first: a result beyond the number range changes nothing.
   std::vector<long double> ergebnisse(m_Einheiten.size());
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
@@ -296,7 +308,10 @@ bool Konverter::AutomatischRechnenBeiEingabe(const Text1252& eingabe) const {
   if (!AutomatischRechnenMoeglich(eingabe) || Gebietsname() == gebiet::Brueche) return false;
   // A calculation still being typed waits for its end without a message;
   // Enter or the calculate button say what is wrong with it.
-  return gebiet::EigenerLeser(Gebietsname()) || WertLesen(eingabe.Sicht()).Form != Eingabeform::Unfertig;
+  if (gebiet::EigenerLeser(Gebietsname())) return true;
+  if (WertLesen(eingabe.Sicht()).Form == Eingabeform::Unfertig) return false;
+  return SonderroutineFuer(Gebietsname()) ||
+         GroesseLesen(eingabe.Sicht(), m_Einheiten, Gebietsname()).Form != Groessenform::Unfertig;
 }
 
 // -------------------------------------------------------------------- order

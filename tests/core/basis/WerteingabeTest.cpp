@@ -51,7 +51,7 @@ TEST(Werteingabe, ZahlRechnungUnfertigOderFalsch) {
   EXPECT_FALSE(ZahlOderRechnung("3*"));
 }
 
-// The converter and a special category take a calculation; automatic
+// The converter takes a calculation and number-unit pairs; automatic
 // calculation while typing waits for the end of one.
 TEST(Werteingabe, ImKonverter) {
   test::TempVerzeichnis v;
@@ -68,7 +68,15 @@ TEST(Werteingabe, ImKonverter) {
   EXPECT_EQ(falsch.Fehler.value().Text, AllgemeinerEingabeFehler().Fehler->Text);
   EXPECT_EQ(k.Einheiten()[static_cast<std::size_t>(meter)].ErgebnisFliess, "1.500,0000000");
 
+  // Number-unit pairs: the sum, in the selected unit.
+  ASSERT_TRUE(k.Umrechnen("1 km + 200 m", kilometer).Erfolg);
+  EXPECT_EQ(k.Einheiten()[static_cast<std::size_t>(meter)].ErgebnisFliess, "1.200,0000000");
+  EXPECT_NE(k.Umrechnen("1 km 3", kilometer).Fehler.value().Text.Sicht().find("hat keine Einheit"), std::string::npos);
+
   k.SetAutorechnen(true);
+  EXPECT_FALSE(k.AutomatischRechnenBeiEingabe("1 km 3"));
+  EXPECT_FALSE(k.AutomatischRechnenBeiEingabe("1 km 3 Me"));
+  EXPECT_TRUE(k.AutomatischRechnenBeiEingabe("1 km 3 xyz"));
   EXPECT_TRUE(k.AutomatischRechnenBeiEingabe("3*2"));
   EXPECT_FALSE(k.AutomatischRechnenBeiEingabe("3*"));
   EXPECT_FALSE(k.AutomatischRechnenBeiEingabe("(3"));
