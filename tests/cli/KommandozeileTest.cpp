@@ -98,21 +98,6 @@ TEST(Kommandozeile, DatenverzeichnisOhneAngabe) {
   EXPECT_EQ(CliAufrufen({"gebiete"}, aktuell.Pfad(), umgebung), (CliLauf{0, "Länge\nMasse\nTemperatur\nZeit\n", ""}));
 }
 
-// The search stops at a data file it cannot read; the hits before it are
-// printed, the message goes to standard error.
-TEST(Kommandozeile, SuchenBisZurUnlesbarenDatei) {
-  TempVerzeichnis daten;
-  StandardDaten(daten.Pfad());  // ZEIT.DAT, the last category's file, is missing
-  const std::string meldung =
-      "Eine Datendatei konnte nicht gefunden werden. Bitte prüfen Sie, ob alle Datendateien vorhanden sind.\n";
-  EXPECT_EQ(Cli(daten, {"suchen", "e"}),
-            (CliLauf{1,
-                     "Länge\tKilometer - SI-Einheit\nLänge\tMeter - SI-Einheit\nLänge\tMeile - Internationale "
-                     "Einheit\nLänge\tRute - Deutschland\nTemperatur\tKelvin - Atlantis\n",
-                     meldung}));
-  EXPECT_EQ(Cli(daten, {"suchen", "--abkuerzung", "s"}), (CliLauf{1, "", meldung}));  // no hits before it
-}
-
 // A damaged table that only converting finds ends the run with a message
 // naming the file and the line, exit 1 (a damaged category file: above). The
 // rules for each damage are the core tests' (BeschaedigteDatenTest,

@@ -2,11 +2,15 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <tuple>
 
 #include "converter/Einstellungswerte.h"
 
 namespace kolvaro {
 namespace {
+
+// Gruppe, Sortierung, Wissenschaftlich, Autorechnen.
+auto Werte(const Einstellungswerte& e) { return std::tuple(e.Gruppe, e.Sortierung, e.Wissenschaftlich, e.Autorechnen); }
 
 EinstellungenGelesen Lesen(const std::map<std::string, std::string>& werte) {
   return EinstellungenAuswerten([&](const char* name) -> std::optional<std::string> {
@@ -20,10 +24,7 @@ TEST(Einstellungswerte, GelesenWieGespeichertUndZurueck) {
   auto g =
       Lesen({{"Gruppe", "7"}, {"ESortierung", "Land"}, {"ausg_wiss", "0"}, {"autorechnen", "1"}, {"Laender", "1101"}});
   EXPECT_TRUE(g.Ok);
-  EXPECT_EQ(g.Werte.Gruppe, 7);
-  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Land);
-  EXPECT_TRUE(g.Werte.Wissenschaftlich);
-  EXPECT_TRUE(g.Werte.Autorechnen);
+  EXPECT_EQ(Werte(g.Werte), std::tuple(7, Sortiermodus::Land, true, true));
   const auto& l = g.Werte.Laender;
   EXPECT_EQ((std::vector<bool>{l[1], l[2], l[4], l[210]}),
             (std::vector<bool>{true, false, true, true}));  // beyond the text: shown
@@ -35,10 +36,7 @@ TEST(Einstellungswerte, GelesenWieGespeichertUndZurueck) {
   EXPECT_EQ(gespeichert["ausg_wiss"], "0");
   EXPECT_EQ(gespeichert["Laender"].size(), 211u);
   const auto zurueck = Lesen(gespeichert).Werte;
-  EXPECT_EQ(zurueck.Gruppe, 7);
-  EXPECT_EQ(zurueck.Sortierung, Sortiermodus::Groesse);
-  EXPECT_TRUE(zurueck.Wissenschaftlich);
-  EXPECT_TRUE(zurueck.Autorechnen);
+  EXPECT_EQ(Werte(zurueck), std::tuple(7, Sortiermodus::Groesse, true, true));
   EXPECT_EQ(zurueck.Laender, g.Werte.Laender);
 }
 
@@ -55,15 +53,11 @@ TEST(Einstellungswerte, RegelnFuerEinzelneWerte) {
 TEST(Einstellungswerte, UnlesbarerWertLaesstDenRestBeiDenVorgaben) {
   auto g = Lesen({{"Gruppe", "drei"}, {"ESortierung", "Land"}, {"autorechnen", "1"}});
   EXPECT_FALSE(g.Ok);
-  EXPECT_EQ(g.Werte.Gruppe, 1);
-  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Alphabet);
-  EXPECT_FALSE(g.Werte.Autorechnen);
+  EXPECT_EQ(Werte(g.Werte), std::tuple(1, Sortiermodus::Alphabet, false, false));
 
   g = Lesen({{"Gruppe", "3"}, {"ESortierung", "Groesse"}, {"ausg_wiss", "x"}, {"autorechnen", "1"}});
   EXPECT_FALSE(g.Ok);
-  EXPECT_EQ(g.Werte.Gruppe, 3);  // read before the failure
-  EXPECT_EQ(g.Werte.Sortierung, Sortiermodus::Groesse);
-  EXPECT_FALSE(g.Werte.Autorechnen);
+  EXPECT_EQ(Werte(g.Werte), std::tuple(3, Sortiermodus::Groesse, false, false));  // read before the failure
 }
 
 }  // namespace

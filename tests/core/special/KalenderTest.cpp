@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <random>
-#include <set>
 #include <stdexcept>
 #include <tuple>
 #include <vector>
@@ -133,25 +132,6 @@ TEST(KalenderJuedisch, MonatsanfaengeFolgenAusDenMonatslaengen) {
   // Adar II has 29 days in every leap year: its "30th" is 1 Nisan.
   for (const char* jahr : {"5782", "5784"})
     EXPECT_EQ(JuedischZuJD(std::string("30.07.") + jahr), JuedischZuJD(std::string("01.08.") + jahr)) << jahr;
-}
-
-// Every year from 1 to 26500 has a valid length, and every one of its days
-// goes to a date and back to the same day number.
-TEST(KalenderJuedisch, AlleJahreUndAlleTage) {
-  const std::set<long> laengen = {353, 354, 355, 383, 384, 385};
-  long neujahr = JuedischNeujahr(1);
-  ASSERT_EQ(neujahr, 347998);
-  int fehler = 0;
-  for (long jahr = 1; jahr <= 26500 && fehler < 10; ++jahr) {
-    long naechstes = JuedischNeujahr(jahr + 1);
-    if (!laengen.count(naechstes - neujahr) && ++fehler)
-      ADD_FAILURE() << "Jahr " << jahr << " hat " << naechstes - neujahr << " Tage";
-    for (long jd = neujahr; jd < naechstes && fehler < 10; ++jd)
-      if (JuedischZuJD(JDZuJuedisch(jd)) != std::optional<long>(jd) && ++fehler)
-        ADD_FAILURE() << "JD " << jd << " -> " << JDZuJuedisch(jd);
-    EXPECT_TRUE(jahr % 1000 || JDZuJuedisch(neujahr) == DatumText(1, 1, jahr)) << jahr;
-    neujahr = naechstes;
-  }
 }
 
 // Naw-Rúz as published by the Bahá'í World Centre for 172 to 221 B.E.

@@ -61,8 +61,8 @@ TEST_F(RechnerTest, FlaechenRichtenDieFigurEinUndPruefenDieEingaben) {
     EXPECT_EQ(Element<TRechenbild>(&d, "Image2")->Bild(), "KREISRING_F");
     Tippen(&d, "Edit1", "2");
     Tippen(&d, "Edit2", "2");
-    Klick(&d, "BitBtn2");
-    EXPECT_EQ(Texte("Fehler"), QStringList{"D muss größer als d sein! Bitte ändern! "});
+    Klick(&d, "BitBtn2");  // the text: Rechenfigur.LehntFalscheEingabenMitMeldungUndFeldAb
+    EXPECT_EQ(Texte("Fehler").size(), 1);
     EXPECT_EQ(d.focusWidget(), Element<QLineEdit>(&d, "Edit1"));
 
     liste->setCurrentIndex(liste->findText("Kreis"));
@@ -78,7 +78,7 @@ TEST_F(RechnerTest, FlaechenRichtenDieFigurEinUndPruefenDieEingaben) {
     Tippen(&d, "Edit1", "2");
     Tippen(&d, "Edit2", "1");
     Klick(&d, "BitBtn2");
-    EXPECT_EQ(Texte("Fehler").last(), "Falsche Eingabe im Werteingabeld! Bitte ändern! ");
+    EXPECT_EQ(Texte("Fehler").size(), 2);
     EXPECT_EQ(Element<QLineEdit>(&d, "Edit1")->selectedText(), "2");
     EXPECT_EQ(Text(&d, "Label7"), "");
   }));
@@ -89,12 +89,13 @@ TEST_F(RechnerTest, KoerperBehaltenErgebnisseBisZurNaechstenRechnung) {
   ASSERT_TRUE(ImDialog("KrperBerechnung1", "Koerper_Berechnung_DlgN", [&](QDialog& d) {
     ASSERT_EQ(Element<QComboBox>(&d, "ComboBox1")->count(), 16);
     Tippen(&d, "Edit1", "2");
-    Klick(&d, "BitBtn1");
-    EXPECT_EQ(Text(&d, "Label7") + " " + Text(&d, "Label11"), "8,0 3,4641016151");
+    Klick(&d, "BitBtn1");  // the values: Rechenfigur.BerechnetJedeFigurUndJedenKoerper
+    const QString volumen = Text(&d, "Label7");
+    EXPECT_FALSE(volumen.isEmpty());
     Tippen(&d, "Edit1", "x");
-    EXPECT_EQ(Text(&d, "Label7"), "8,0");
+    EXPECT_EQ(Text(&d, "Label7"), volumen);
     Klick(&d, "BitBtn1");
-    EXPECT_EQ(Texte("Fehler"), QStringList{"Falsche Eingabe im Werteingabeld! Bitte ändern! "});
+    EXPECT_EQ(Texte("Fehler").size(), 1);
     EXPECT_EQ(Element<QLineEdit>(&d, "Edit1")->selectedText(), "x");
   }));
 }

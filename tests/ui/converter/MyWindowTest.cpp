@@ -2,8 +2,6 @@
 // data; the rules behind what it shows are the core's tests'.
 #include <gtest/gtest.h>
 
-#include <QTableView>
-
 #include "data/Einheitendatei.h"
 #include "gemeinsam/Fenstertest.h"
 
@@ -194,29 +192,6 @@ TEST_F(MyWindowTest, UeberDlgZeigtVersionUndStandDerKurse) {
   std::filesystem::remove(Verzeichnis() / "WAEHRUNG.DAT");
   EXPECT_EQ(kurse(), QStringLiteral("Version 6.0|Wechselkurse: Stand unbekannt"));
   EXPECT_TRUE(m_Plattform.Boxen.empty());
-}
-
-// The shipped currencies go through the currency table and back unharmed.
-TEST_F(MyWindowTest, GelieferteWaehrungenKommenVollstaendigZurueck) {
-  GebietWaehlen(QStringLiteral("Währungen"));
-  const auto vorher = Klartext("WAEHRUNG.DAT");
-  ASSERT_FALSE(vorher.empty());
-  EXPECT_TRUE(ImDialog("Umrechnungsfaktorndern1", "Faktor_aender_Waehrung_neu", [&](QDialog& d) {
-    EXPECT_EQ(Element<QTableView>(&d, "StringGrid1")->model()->rowCount(), static_cast<int>(vorher.size()));
-    Klick(&d, "BitBtn1");
-    EXPECT_FALSE(d.isVisible());
-  }));
-  EXPECT_TRUE(m_Plattform.Boxen.empty());
-  const auto nachher = Klartext("WAEHRUNG.DAT");
-  ASSERT_EQ(nachher.size(), vorher.size());
-  for (std::size_t i = 0; i < vorher.size(); ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(Felder(nachher[i], '\t').size(), 19u);
-    EXPECT_EQ(nachher[i].find('\0'), std::string::npos);
-    for (int f : {1, 2, 5, 7, 8, 10, 11, 12, 13, 14, 15, 17, 19})
-      EXPECT_EQ(Feld(nachher[i], '\t', f), Feld(vorher[i], '\t', f)) << "Feld " << f;
-    EXPECT_EQ(Feld(nachher[i], '\t', 9).size(), 23u);
-  }
 }
 
 }  // namespace

@@ -113,8 +113,7 @@ TEST_F(GebieteTest, FehlschlagBeimSchreibenVerliertNichts) {
   EXPECT_FALSE(Oeffnen([&](QDialog& d) {
     Schallpegel(d);
     Gesperrt([&] { Klick(&d, "BitBtn2"); }, 1000);
-    EXPECT_EQ(Texte("Fehler"), QStringList({QStringLiteral("Die Datei Gruppen.nfo konnte nicht geöffnet werden oder "
-                                                           "die revidierte Datei konnte nicht geschrieben werden!")}));
+    EXPECT_EQ(Texte("Fehler"), NichtGeschrieben("Gruppen.nfo"));
     EXPECT_TRUE(d.isVisible());
     EXPECT_EQ(Memo(d)->toPlainText(), QStringLiteral("Lautstärke.\nZweite Zeile."));
 

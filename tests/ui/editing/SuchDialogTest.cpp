@@ -160,16 +160,5 @@ TEST_F(SuchDialogTest, AusgeblendetesLand) {
   EXPECT_EQ(Ausgewaehlt(), Zeile(QStringLiteral("Zentner")));
 }
 
-TEST_F(SuchDialogTest, UnlesbareDatendateiBehaeltDieTreffer) {
-  std::filesystem::remove(Verzeichnis() / "TEMP.DAT");
-  MitDialog("e", [&](QDialog&) {
-    // Länge and Masse were read before the missing file stopped the search.
-    EXPECT_EQ(Anzahl(), QStringLiteral("4"));
-    EXPECT_TRUE(SprungMoeglich());
-  });
-  EXPECT_EQ(Texte("Fehler").size(), 1);
-  EXPECT_EQ(m_Plattform.Sanduhren, 0);
-}
-
 }  // namespace
 }  // namespace kolvaro::ui
