@@ -12,9 +12,12 @@
 #include "basis/Zeichensatz.h"
 #include "cli/Rechnerbefehle.h"
 #include "cli/Terminaltext.h"
+#include "converter/Groesseneingabe.h"
 #include "converter/Konverter.h"
+#include "converter/Zerlegung.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
+#include "data/Feld.h"
 #include "editing/Suche.h"
 #include "kolvaro_version.h"
 #include "reference/Tabellenverzeichnis.h"
@@ -36,6 +39,9 @@ const char* const kAufruf =
     "                                            WERT in EINHEIT in alle Einheiten des Gebietes umrechnen;\n"
     "                                            --leichter/--schwerer beantworten bei Aräometerskalen die\n"
     "                                            Frage, ob die Flüssigkeit leichter als Wasser ist\n"
+    "  zerlegen GEBIET EINHEIT WERT ZIELE         WERT in EINHEIT auf die Einheiten ZIELE verteilt (Kurzzeichen\n"
+    "                                            oder Namen, durch Komma getrennt, die größte zuerst),\n"
+    "                                            z.B. zerlegen Länge Meter 1,6002 ft,in ergibt 5 ft 3 in\n"
     "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
     "  suchen [--abkuerzung | --exakt] BEGRIFF   Einheiten aller Gebiete (auch ausgeblendete) suchen: BEGRIFF\n"
     "                                            im Namen oder den sonstigen Namen, mit --exakt gleich dem\n"
@@ -96,13 +102,14 @@ class Lauf {
       }
       if (befehl == "tabelle") return Tabelle(rest, daten);
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
-          befehl != "suchen")
+          befehl != "suchen" && befehl != "zerlegen")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
       Starten(daten);
       if (befehl == "gebiete") return Gebiete(rest);
       if (befehl == "einheiten") return Einheiten(rest);
       if (befehl == "bericht") return Bericht(rest);
       if (befehl == "suchen") return Suchen(rest);
+      if (befehl == "zerlegen") return Zerlegen(rest);
       return Umrechnen(rest);
     } catch (const Fehlerausgang& f) {
       return f.Status;
@@ -285,6 +292,56 @@ class Lauf {
   int Umrechnen(const std::vector<std::string>& argumente) {
     auto positionen = Optionen(argumente, true);
     if (positionen.size() != 3) Nutzungsfehler("umrechnen erwartet GEBIET EINHEIT WERT.");
+    const Rechenergebnis ergebnis = Rechnen(positionen);
+    const auto& einheiten = m_Konverter->Einheiten();
+    // The rows are put together first and written at once.
+    std::string zeilen;
+    for (std::size_t i = 0; i < einheiten.size(); ++i) {
+      TerminaltextAnhaengen(zeilen, m_Konverter->AngezeigtesErgebnis(static_cast<int>(i)));
+      zeilen += '\t';
+      TerminaltextAnhaengen(zeilen, einheiten[i].Einheitenname);
+      zeilen += '\t';
+      TerminaltextAnhaengen(zeilen, einheiten[i].Landname);
+      zeilen += '\n';
+    }
+    m_Aus << zeilen;
+    return Nachgemeldet(ergebnis);
+  }
+
+  // The value split over the units ZIELE names, largest first: "5 ft 3 in".
+  int Zerlegen(const std::vector<std::string>& argumente) {
+    auto positionen = Optionen(argumente, false);
+    if (positionen.size() != 4) Nutzungsfehler("zerlegen erwartet GEBIET EINHEIT WERT ZIELE.");
+    const Rechenergebnis ergebnis = Rechnen(positionen);
+    const auto basis = m_Konverter->Basiswert();
+    if (!basis) Fehler("Im Gebiet \"" + m_Konverter->Gebietsname() + "\" lassen sich Werte nicht zerlegen.");
+    std::vector<Zerlegungsteil> teile;
+    const std::string& ziele = positionen[3];
+    for (std::size_t anfang = 0; anfang <= ziele.size();) {
+      const std::size_t ende = std::min(ziele.find(',', anfang), ziele.size());
+      const Text1252 zeichen = NachCp1252(std::string(Getrimmt(ziele.substr(anfang, ende - anfang))), "ZIELE");
+      const auto einheit = EinheitNachZeichen(zeichen.Sicht(), m_Konverter->Einheiten(), m_Konverter->Gebietsname());
+      if (!einheit) Fehler(einheit.Fehler().Text);
+      teile.push_back({(*einheit)->Faktor, zeichen});
+      anfang = ende + 1;
+    }
+    m_Aus << Terminaltext(ZerlegungText(*basis, teile)) << "\n";
+    return Nachgemeldet(ergebnis);
+  }
+
+  // Notes the window shows beside the results come after them. Every note
+  // says that the rows are not simply the value asked for (a numeral
+  // written wrongly, a value raised to the scale's lowest, units of a
+  // damaged data file): a script must not take them for a whole result.
+  int Nachgemeldet(const Rechenergebnis& ergebnis) {
+    m_Aus.flush();
+    for (const auto* meldungen : {&ergebnis.Vorher, &ergebnis.Nachher})
+      for (const auto& m : *meldungen) m_Fehler << Terminaltext(m.Text) << "\n";
+    return ergebnis.Vorher.empty() && ergebnis.Nachher.empty() ? 0 : 1;
+  }
+
+  // GEBIET EINHEIT WERT converted; what goes wrong ends the run.
+  Rechenergebnis Rechnen(const std::vector<std::string>& positionen) {
     GebietLaden(positionen[0]);
     const Text1252 einheit = NachCp1252(positionen[1], "Der Einheitenname");
     const Text1252 wert = NachCp1252(positionen[2], "Der Wert");
@@ -298,7 +355,7 @@ class Lauf {
         const auto& e = m_Konverter->Einheiten()[i];
         m_Fehler << Terminaltext(e.Einheitenname) << "\t" << Terminaltext(e.Landname) << "\n";
       }
-      return 2;
+      throw Fehlerausgang{2};
     }
     bool unbeantwortet = false;
     const Rueckfrage frage = [&](const Text1252& text) {
@@ -311,32 +368,13 @@ class Lauf {
       return m_Leichter ? FrageAntwort::Ja : FrageAntwort::Nein;
     };
     const Rechenergebnis ergebnis = m_Konverter->Umrechnen(wert, treffer.front(), frage);
-    if (unbeantwortet) return 2;
+    if (unbeantwortet) throw Fehlerausgang{2};
     if (ergebnis.Fehler) {
       for (const auto& m : ergebnis.Vorher) m_Fehler << Terminaltext(m.Text) << "\n";
       Fehler(ergebnis.Fehler->Text);
     }
     if (!ergebnis.Erfolg) Fehler(Cp1252("Die Umrechnung wurde abgebrochen."));
-    const auto& einheiten = m_Konverter->Einheiten();
-    // The rows are put together first and written at once.
-    std::string zeilen;
-    for (std::size_t i = 0; i < einheiten.size(); ++i) {
-      TerminaltextAnhaengen(zeilen, m_Konverter->AngezeigtesErgebnis(static_cast<int>(i)));
-      zeilen += '\t';
-      TerminaltextAnhaengen(zeilen, einheiten[i].Einheitenname);
-      zeilen += '\t';
-      TerminaltextAnhaengen(zeilen, einheiten[i].Landname);
-      zeilen += '\n';
-    }
-    m_Aus << zeilen;
-    // Notes the window shows beside the results come after them.
-    m_Aus.flush();
-    for (const auto* meldungen : {&ergebnis.Vorher, &ergebnis.Nachher})
-      for (const auto& m : *meldungen) m_Fehler << Terminaltext(m.Text) << "\n";
-    // Every note says that the rows are not simply the value asked for (a
-    // numeral written wrongly, a value raised to the scale's lowest, units of
-    // a damaged data file): a script must not take them for a whole result.
-    return ergebnis.Vorher.empty() && ergebnis.Nachher.empty() ? 0 : 1;
+    return ergebnis;
   }
 
   const Umgebung& m_Umgebung;

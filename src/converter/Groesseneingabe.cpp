@@ -87,13 +87,21 @@ Groesseneingabe Abgelehnt(Text1252 grund) {
 // The unit a symbol or name stands for, or the message why there is none
 // (unbekannt: no unit has it, rather than several).
 const TAusgabetextobject* EinheitFinden(std::string_view name, const std::vector<TAusgabetextobject>& einheiten,
-                                        const Text1252& gebietsname, Text1252& fehler, bool& unbekannt) {
+                                        const Text1252& gebietsname, Text1252& fehler, bool& unbekannt,
+                                        const Text1252& land = {}) {
   if (gebietsname == gebiet::Laenge && (name == "'" || name == "\"")) name = name == "'" ? "ft" : "in";
   const std::string gross = GrossCp1252(name);
   std::vector<const TAusgabetextobject*> treffer;
   for (const auto& e : einheiten)
     if (Getrimmt(e.Kurzzeichen.Sicht()) == name || GrossCp1252(e.Einheitenname.Sicht()) == gross) treffer.push_back(&e);
   if (treffer.size() == 1) return treffer.front();
+  if (!land.empty()) {
+    std::vector<const TAusgabetextobject*> vomLand;
+    for (const auto* e : treffer)
+      if (e->Landname == land) vomLand.push_back(e);
+    if (!vomLand.empty()) treffer = vomLand;
+    if (treffer.size() == 1) return treffer.front();
+  }
   unbekannt = treffer.empty();
   if (unbekannt) {
     fehler = "Die Einheit \"" + Text1252(name) + "\" gibt es im Gebiet \"" + gebietsname + "\" nicht.";
@@ -119,6 +127,15 @@ const TAusgabetextobject* EinheitFinden(std::string_view name, const std::vector
 }
 
 }  // namespace
+
+Resultat<const TAusgabetextobject*> EinheitNachZeichen(std::string_view zeichen,
+                                                       const std::vector<TAusgabetextobject>& einheiten,
+                                                       const Text1252& gebietsname, const Text1252& land) {
+  Text1252 fehler;
+  bool unbekannt = false;
+  if (const auto* e = EinheitFinden(zeichen, einheiten, gebietsname, fehler, unbekannt, land)) return e;
+  return FehlerMeldung(fehler);
+}
 
 Groesseneingabe GroesseLesen(std::string_view eingabe, const std::vector<TAusgabetextobject>& einheiten,
                              const Text1252& gebietsname) {

@@ -33,4 +33,11 @@ struct Groesseneingabe {
 Groesseneingabe GroesseLesen(std::string_view eingabe, const std::vector<TAusgabetextobject>& einheiten,
                              const Text1252& gebietsname);
 
+// The unit a symbol or name stands for, resolved as in GroesseLesen; with a
+// country given, the units of that country come first ("gal" of
+// Großbritannien). The message says why there is none.
+Resultat<const TAusgabetextobject*> EinheitNachZeichen(std::string_view zeichen,
+                                                       const std::vector<TAusgabetextobject>& einheiten,
+                                                       const Text1252& gebietsname, const Text1252& land = {});
+
 }  // namespace kolvaro

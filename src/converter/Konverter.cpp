@@ -9,6 +9,7 @@
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "converter/Groesseneingabe.h"
+#include "converter/Zerlegung.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
@@ -116,6 +117,7 @@ Resultat<> Konverter::EinheitenLaden() {
   m_Einheiten.clear();
   m_Zaehler = {};
   m_Formfehler.reset();
+  m_Basiswert.reset();
   m_FaktorHinweisGegeben = false;
   if (m_Gebietsindex < 0) return {};
   const std::string& datendatei = Datendatei();
@@ -218,6 +220,7 @@ Rechenergebnis Konverter::Umrechnen(const Text1252& eingabe, int auswahl, const 
                              Cp1252(". Bitte eine andere Einheit wählen oder den Faktor ändern."),
                          Fokus::NurFokus);
   Rechenergebnis ergebnis;
+  m_Basiswert.reset();
   if (Sonderroutine routine = SonderroutineFuer(Gebietsname())) {
     Sonderkontext kontext{eingabe.Sicht(), m_Einheiten, auswahl, m_Verzeichnis, frage};
     ergebnis = routine(kontext);
@@ -295,6 +298,7 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
                  "größeren Wert eingeben."));
   }
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
+  m_Basiswert = basis;
   Rechenergebnis ergebnis;
   ergebnis.Erfolg = true;
   return ergebnis;
@@ -385,6 +389,20 @@ Infotafel Konverter::Info(int i) const {
   setzen(tafel.Ort, Cp1252("Ort: "), e.Ort);
   setzen(tafel.Zeitraum, Cp1252("Zeitraum: "), e.Zeitraum);
   tafel.Land = {Cp1252("Land: "), e.Landname};
+  if (const auto basis = Basiswert()) {
+    // Volumen splits into the gallons of the unit's country, the American ones by default.
+    const Text1252 land = e.Landname == "Großbritannien" ? e.Landname : Cp1252("USA");
+    std::vector<Zerlegungsteil> teile;
+    for (const char* zeichen : UeblicheZerlegung(name)) {
+      const auto einheit = EinheitNachZeichen(Cp1252(zeichen).Sicht(), m_Einheiten, name, land);
+      if (!einheit) {
+        teile.clear();
+        break;
+      }
+      teile.push_back({(*einheit)->Faktor, Cp1252(zeichen)});
+    }
+    if (!teile.empty()) tafel.Zerlegt = {Cp1252("Zerlegt:"), ZerlegungText(*basis, teile)};
+  }
   if (e.RegUnterschiede) tafel.RegUnterschiede = Cp1252("Achtung: regionale Unterschiede");
   if (e.ZeitUnterschiede) tafel.ZeitUnterschiede = Cp1252("Achtung: zeitliche Unterschiede");
   return tafel;

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,8 @@ struct Infotafel {
   };
   Zeile Kurzzeichen, SonstigeNamen, Uebersetzung, Einsatzgebiet, Entspricht, CaWert, Ort, Zeitraum;
   Zeile Land;
+  // The value of the last conversion split the usual way ("5 ft 3 in").
+  Zeile Zerlegt;
   Text1252 RegUnterschiede;
   Text1252 ZeitUnterschiede;
   bool ZusatzinfoVorhanden = false;
@@ -115,6 +118,9 @@ class Konverter {
   // a target shows FaktorUngueltigText() instead of a number.
   Rechenergebnis Umrechnen(const Text1252& eingabe, int auswahl, const Rueckfrage& frage = {});
   bool ErgebnisseVorhanden() const { return m_ErgebnisseVorhanden; }
+  // The value of the last conversion by factors, in the unit whose factor
+  // is 1; none after a special category's or before any.
+  std::optional<long double> Basiswert() const { return m_ErgebnisseVorhanden ? m_Basiswert : std::nullopt; }
   void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
   bool Wissenschaftlich() const { return m_Wissenschaftlich; }
   void SetWissenschaftlich(bool an) { m_Wissenschaftlich = an; }
@@ -160,6 +166,7 @@ class Konverter {
   bool m_FaktorHinweisGegeben = false;
   bool m_TemporaereAnzeige = false;
   bool m_ErgebnisseVorhanden = false;
+  std::optional<long double> m_Basiswert;
   bool m_Autorechnen = false;
   bool m_Wissenschaftlich = false;
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;

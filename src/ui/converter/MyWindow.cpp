@@ -187,6 +187,7 @@ QWidget* TMyWindow::InfoPanelAufbauen() {
   m_InfoOrt = paar("Info_Ort1", "Info_ort2");
   m_InfoZeitraum = paar("Info_Zeitraum1", "Info_Zeitraum2");
   m_InfoLandname = paar("Info_Landname1", "Info_Landname2");
+  m_InfoZerlegt = paar("Info_Zerlegt1", "Info_Zerlegt2");
   Info_reg_Unterschiede = Beschriftung(Panel1, "Info_reg_Unterschiede");
   Info_zeit_unterschiede = Beschriftung(Panel1, "Info_zeit_unterschiede");
   // Red through the palette: a style sheet would bring in the style sheet

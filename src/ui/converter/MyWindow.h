@@ -155,7 +155,7 @@ class TMyWindow : public QMainWindow {
     QLabel* Wert;
   };
   InfoPaar m_InfoKurzzeichen{}, m_InfoSonstigeNamen{}, m_InfoUebersetzung{}, m_InfoEinsatzgebiet{}, m_InfoEntspricht{},
-      m_InfoCaWert{}, m_InfoOrt{}, m_InfoZeitraum{}, m_InfoLandname{};
+      m_InfoCaWert{}, m_InfoOrt{}, m_InfoZeitraum{}, m_InfoLandname{}, m_InfoZerlegt{};
   QLabel* Info_reg_Unterschiede = nullptr;
   QLabel* Info_zeit_unterschiede = nullptr;
 

@@ -88,9 +88,9 @@ void TMyWindow::WerteinfuegenClick() {
 
 void TMyWindow::InfoAnzeigen() {
   const int zeile = AuswahlIndex();
-  InfoPaar* paare[] = {&m_InfoKurzzeichen,   &m_InfoSonstigeNamen, &m_InfoUebersetzung,
-                       &m_InfoEinsatzgebiet, &m_InfoEntspricht,    &m_InfoCaWert,
-                       &m_InfoOrt,           &m_InfoZeitraum,      &m_InfoLandname};
+  InfoPaar* paare[] = {&m_InfoKurzzeichen, &m_InfoSonstigeNamen, &m_InfoUebersetzung, &m_InfoEinsatzgebiet,
+                       &m_InfoEntspricht,  &m_InfoCaWert,        &m_InfoOrt,          &m_InfoZeitraum,
+                       &m_InfoLandname,    &m_InfoZerlegt};
   if (zeile < 0) {
     for (InfoPaar* p : paare) {
       p->Beschriftung->clear();
@@ -103,9 +103,9 @@ void TMyWindow::InfoAnzeigen() {
   }
   const Infotafel tafel = m_Konverter.Info(zeile);
   ToolButton1->setEnabled(tafel.ZusatzinfoVorhanden);
-  const Infotafel::Zeile* werte[] = {&tafel.Kurzzeichen,   &tafel.SonstigeNamen, &tafel.Uebersetzung,
-                                     &tafel.Einsatzgebiet, &tafel.Entspricht,    &tafel.CaWert,
-                                     &tafel.Ort,           &tafel.Zeitraum,      &tafel.Land};
+  const Infotafel::Zeile* werte[] = {
+      &tafel.Kurzzeichen, &tafel.SonstigeNamen, &tafel.Uebersetzung, &tafel.Einsatzgebiet, &tafel.Entspricht,
+      &tafel.CaWert,      &tafel.Ort,           &tafel.Zeitraum,     &tafel.Land,          &tafel.Zerlegt};
   for (std::size_t i = 0; i < std::size(paare); ++i) {
     paare[i]->Beschriftung->setText(QtText(werte[i]->Beschriftung));
     paare[i]->Wert->setText(QtText(werte[i]->Wert));
