@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <system_error>
 
@@ -323,6 +324,19 @@ Text1252 FestTextRoh(long double r, int dezimalen) {
   return Text1252(std::move(text));
 }
 
+namespace {
+
+// A group mark before every third digit left of the comma (or of the end),
+// never at the very front nor right behind the minus sign.
+void Gruppieren(std::string& text) {
+  const std::size_t anfang = !text.empty() && text[0] == '-' ? 1 : 0;
+  const std::size_t komma = std::min(text.find(','), text.size());
+  for (std::ptrdiff_t p = static_cast<std::ptrdiff_t>(komma) - 3; p > static_cast<std::ptrdiff_t>(anfang); p -= 3)
+    text.insert(static_cast<std::size_t>(p), 1, '.');
+}
+
+}  // namespace
+
 Text1252 FliessText(long double r) {
   long double betrag = std::fabs(r);
   if (!std::isfinite(r) || betrag > 9.9e12L || betrag < 5e-11L) return WissText(r);
@@ -331,15 +345,22 @@ Text1252 FliessText(long double r) {
   if (r < 0.0L) text += '-';
   text += FestExakt(betrag, dezimalen);
   KommaStattPunkt(text);
-  auto komma = text.find(',');
-  if (komma != std::string::npos) {
-    // A group mark before every third digit left of the comma, never at the
-    // very front; one right behind the minus sign is dropped below.
-    for (std::ptrdiff_t p = static_cast<std::ptrdiff_t>(komma) - 3; p > 0; p -= 3)
-      text.insert(static_cast<std::size_t>(p), 1, '.');
-  }
-  auto minus = text.find("-.");
-  if (minus != std::string::npos) text.erase(minus + 1, 1);
+  if (text.find(',') != std::string::npos) Gruppieren(text);
+  return Text1252(std::move(text));
+}
+
+Text1252 StellenText(long double r, int stellen) {
+  const long double betrag = std::fabs(r);
+  if (!std::isfinite(r) || betrag > 9.9e12L || betrag < 5e-11L || stellen < 1) return WissText(r);
+  // Rounded to the significant digits first: 9,9996 to four digits is 10,00.
+  char puffer[64];
+  std::snprintf(puffer, sizeof puffer, "%.*Le", stellen - 1, betrag);
+  const long double gerundet = std::strtold(puffer, nullptr);
+  const int exponent = static_cast<int>(std::floor(std::log10(gerundet)));
+  std::string text = r < 0.0L ? "-" : "";
+  text += FestExakt(gerundet, std::max(0, stellen - 1 - exponent));
+  KommaStattPunkt(text);
+  Gruppieren(text);
   return Text1252(std::move(text));
 }
 

@@ -30,6 +30,12 @@ Text1252 WissText(long double r);
 // "." as thousands separator; the scientific text outside 5E-11 .. 9.9E12.
 Text1252 FliessText(long double r);
 
+// The float text with a chosen number of significant digits (the window's
+// setting "Stellen", 3 to 15) instead of the decimals by magnitude: 0,6214
+// for 0,621371 and four digits; group marks always. The scientific text
+// outside 5E-11 .. 9.9E12.
+Text1252 StellenText(long double r, int stellen);
+
 // The raw forms some special categories show as they are: the scientific
 // text with its sign position and decimal point (always 15 characters), and
 // the fixed text with the given decimals and a decimal point, untrimmed.

@@ -9,6 +9,7 @@
 
 #include "basis/Gebietsnamen.h"
 #include "basis/Texte.h"
+#include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "cli/Rechnerbefehle.h"
 #include "cli/Terminaltext.h"
@@ -35,11 +36,13 @@ const char* const kAufruf =
     "  gebiete                                   alle Gebiete in der Reihenfolge des Gebietsverzeichnisses\n"
     "  einheiten [--sortierung alphabet|land|groesse] GEBIET\n"
     "                                            die Einheiten eines Gebietes: Name, Kurzzeichen, Land\n"
-    "  umrechnen [--wiss] [--land LAND] [--sortierung ...] [--leichter|--schwerer] GEBIET EINHEIT WERT\n"
+    "  umrechnen [--wiss] [--stellen N] [--land LAND] [--sortierung ...] [--leichter|--schwerer]\n"
+    "            GEBIET EINHEIT WERT\n"
     "                                            WERT in EINHEIT in alle Einheiten des Gebietes umrechnen;\n"
+    "                                            --stellen N zeigt N (3 bis 15) gültige Stellen;\n"
     "                                            --leichter/--schwerer beantworten bei Aräometerskalen die\n"
     "                                            Frage, ob die Flüssigkeit leichter als Wasser ist\n"
-    "  zerlegen GEBIET EINHEIT WERT ZIELE         WERT in EINHEIT auf die Einheiten ZIELE verteilt (Kurzzeichen\n"
+    "  zerlegen GEBIET EINHEIT WERT ZIELE        WERT in EINHEIT auf die Einheiten ZIELE verteilt (Kurzzeichen\n"
     "                                            oder Namen, durch Komma getrennt, die größte zuerst),\n"
     "                                            z.B. zerlegen Länge Meter 1,6002 ft,in ergibt 5 ft 3 in\n"
     "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
@@ -167,6 +170,13 @@ class Lauf {
           m_Sortierung = Sortiermodus::Groesse;
         else
           Nutzungsfehler("Unbekannte Sortierung: " + modus);
+      } else if (umrechnen && a == "--stellen") {
+        const auto stellen = i + 1 < argumente.size() ? GanzzahlLesen(argumente[i + 1]) : std::nullopt;
+        if (!stellen || *stellen < kStellenMin || *stellen > kStellenMax)
+          Nutzungsfehler("--stellen braucht eine Zahl von " + std::to_string(kStellenMin) + " bis " +
+                         std::to_string(kStellenMax) + ".");
+        m_Stellen = static_cast<int>(*stellen);
+        ++i;
       } else if (umrechnen && a == "--wiss") {
         m_Wiss = true;
       } else if (umrechnen && (a == "--leichter" || a == "--schwerer")) {
@@ -194,6 +204,7 @@ class Lauf {
       Einstellungswerte werte;
       werte.Sortierung = m_Sortierung;
       werte.Wissenschaftlich = m_Wiss;
+      werte.Stellen = m_Stellen;
       return werte;
     }());
     m_Konverter->LaenderlistenNeuAufbauen();
@@ -383,6 +394,7 @@ class Lauf {
   std::unique_ptr<Konverter> m_Konverter;
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
   bool m_Wiss = false;
+  int m_Stellen = 0;    // significant digits of the float text; 0: by magnitude
   int m_Leichter = -1;  // the answer to the hydrometer question: -1 none, 1 lighter, 0 heavier
   Text1252 m_Land;
 };

@@ -40,6 +40,12 @@ EinstellungenGelesen EinstellungenAuswerten(const std::function<std::optional<st
   if (auto laender = lesen(kWertLaender); laender) {
     for (std::size_t i = 0; i < laender->size() && i < w.Laender.size(); ++i) w.Laender[i] = (*laender)[i] != '0';
   }
+
+  // A number of digits out of range keeps the display by magnitude.
+  if (auto stellen = lesen(kWertStellen); stellen) {
+    const auto zahl = GanzzahlLesen(Getrimmt(*stellen));
+    if (zahl && *zahl >= kStellenMin && *zahl <= kStellenMax) w.Stellen = static_cast<int>(*zahl);
+  }
   return ergebnis;
 }
 
@@ -52,6 +58,7 @@ std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const
       {kWertWiss, werte.Wissenschaftlich ? "0" : "1"},
       {kWertAutorechnen, werte.Autorechnen ? "1" : "0"},
       {kWertLaender, laender},
+      {kWertStellen, std::to_string(werte.Stellen)},
   };
 }
 

@@ -22,6 +22,9 @@ struct Einstellungswerte {
   bool Wissenschaftlich = false;
   bool Autorechnen = false;
   std::array<bool, kLaenderAnzahl> Laender{};  // all shown by default
+  // Significant digits of the float display, kStellenMin to kStellenMax;
+  // 0 keeps the decimals by magnitude.
+  int Stellen = 0;
 
   Einstellungswerte() { Laender.fill(true); }
 };
@@ -32,6 +35,9 @@ inline const char* const kWertSortierung = "ESortierung";
 inline const char* const kWertWiss = "ausg_wiss";
 inline const char* const kWertAutorechnen = "autorechnen";
 inline const char* const kWertLaender = "Laender";
+inline const char* const kWertStellen = "Stellen";
+inline constexpr int kStellenMin = 3;
+inline constexpr int kStellenMax = 15;
 
 // Reads the values through lesen (nullopt = missing). ok is false when a value
 // could not be read; that value and all after it then keep their defaults.

@@ -62,6 +62,7 @@ void Konverter::EinstellungenUebernehmen(const Einstellungswerte& werte) {
   m_Wissenschaftlich = werte.Wissenschaftlich;
   m_Autorechnen = werte.Autorechnen;
   m_Laenderflaggen = werte.Laender;
+  m_Stellen = werte.Stellen;
 }
 
 Einstellungswerte Konverter::Einstellungen() const {
@@ -71,6 +72,7 @@ Einstellungswerte Konverter::Einstellungen() const {
   werte.Wissenschaftlich = m_Wissenschaftlich;
   werte.Autorechnen = m_Autorechnen;
   werte.Laender = m_Laenderflaggen;
+  werte.Stellen = m_Stellen;
   return werte;
 }
 
@@ -297,7 +299,10 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
           Cp1252("Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen "
                  "größeren Wert eingeben."));
   }
-  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
+    StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
+    if (m_Stellen > 0) m_Einheiten[i].ErgebnisFliess = StellenText(ergebnisse[i], m_Stellen);
+  }
   m_Basiswert = basis;
   Rechenergebnis ergebnis;
   ergebnis.Erfolg = true;

@@ -124,6 +124,10 @@ class Konverter {
   void SetErgebnisseVorhanden(bool an) { m_ErgebnisseVorhanden = an; }
   bool Wissenschaftlich() const { return m_Wissenschaftlich; }
   void SetWissenschaftlich(bool an) { m_Wissenschaftlich = an; }
+  int Stellen() const { return m_Stellen; }
+  // Significant digits of the float display (kStellenMin..kStellenMax), 0
+  // for the decimals by magnitude; takes effect with the next conversion.
+  void SetStellen(int stellen) { m_Stellen = stellen; }
   bool Autorechnen() const { return m_Autorechnen; }
   void SetAutorechnen(bool an) { m_Autorechnen = an; }
   // Automatic calculation after a selection, a paste, a category change.
@@ -169,6 +173,7 @@ class Konverter {
   std::optional<long double> m_Basiswert;
   bool m_Autorechnen = false;
   bool m_Wissenschaftlich = false;
+  int m_Stellen = 0;
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
 
   Laendertabelle m_Laender;

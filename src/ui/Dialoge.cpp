@@ -10,6 +10,7 @@
 #include "ui/calculators/MolmasseDlg.h"
 #include "ui/converter/Einheit_einblendenDlg.h"
 #include "ui/converter/Land_neu_Dlg.h"
+#include "ui/converter/StellenDlg.h"
 #include "ui/converter/UeberDlg.h"
 #include "ui/editing/EigeneEinheitDlg.h"
 #include "ui/editing/EigeneEinheitWaehrungDlg.h"
@@ -60,6 +61,7 @@ constexpr std::array<Dialogeintrag, kDialogartAnzahl> kDialoge{{
     {A::Passwortabfrage, Erzeugen<TPasswordDlg>},
     {A::PasswortErzeugung, Erzeugen<TPasswortErzeugungDlg>},
     {A::Laender, Erzeugen<TLand_neu_Dlg>},
+    {A::Stellen, Erzeugen<TStellenDlg>},
     {A::Vorsatzzeichen, Erzeugen<TVorsatzzeichen>, M::Informationen, "Vorsatzzeichen1", "&Vorsatzzeichen"},
     {A::Elemente, Erzeugen<TElementeDlg>, M::Informationen, "ChemischeElemente1", "&Chemische Elemente"},
     {A::PhysikalischeKonstanten, Erzeugen<TPhysKonstDlg>, M::Informationen, "PhysikalischeKonstanten1",

@@ -49,8 +49,9 @@ enum class Dialogart {
   Buchstabiertafel,
   ImmerwaehrenderKalender,
   Koerper,
+  Stellen,
 };
-constexpr int kDialogartAnzahl = static_cast<int>(Dialogart::Koerper) + 1;
+constexpr int kDialogartAnzahl = static_cast<int>(Dialogart::Stellen) + 1;
 
 // Makes one dialog as a child of the main window.
 using Dialogfabrik = std::function<Dialogbasis*(const Dialogumgebung& umgebung, QWidget* eltern)>;

@@ -82,6 +82,7 @@ TEST_F(AnwendungTest, JedesFensterTraegtGenauSeinenTitel) {
       {Dialogart::Buchstabiertafel, QStringLiteral("Buchstabiertafel")},
       {Dialogart::ImmerwaehrenderKalender, QStringLiteral("Immerwährender Kalender")},
       {Dialogart::Koerper, QStringLiteral("Körper-Berechnung")},
+      {Dialogart::Stellen, QStringLiteral("Stellen")},
   };
   ASSERT_EQ(titel.size(), static_cast<std::size_t>(kDialogartAnzahl));
   for (const auto& [art, erwartet] : titel) {

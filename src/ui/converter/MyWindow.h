@@ -178,6 +178,7 @@ class TMyWindow : public QMainWindow {
   QAction* SortierungAlphabet1 = nullptr;
   QAction* SortierungLand1 = nullptr;
   QAction* SortierungGroesse1 = nullptr;
+  QAction* Stellen1 = nullptr;
   QAction* Laenderauseinblenden1 = nullptr;
   QAction* AutomatischesRechnen1 = nullptr;
   QAction* Index1 = nullptr;

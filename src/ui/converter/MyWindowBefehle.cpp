@@ -24,6 +24,11 @@ void TMyWindow::BefehleVerbinden() {
     }
   };
   const Dialoge& d = *m_Dialoge;
+  // The new number of digits shows at once where there are results.
+  verbinden({Stellen1}, d.Vorhanden(Dialogart::Stellen), [this] {
+    DialogOeffnen(Dialogart::Stellen);
+    if (m_Konverter.ErgebnisseVorhanden()) RechentasteClick();
+  });
   verbinden({Laenderauseinblenden1}, d.Vorhanden(Dialogart::Laender),
             [this] { DialogOeffnenUndRechnen(Dialogart::Laender); });
   verbinden({Einheitensuchen1, ToolButton2}, d.Vorhanden(Dialogart::Suchen), [this] { EinheitenSuchen(); });

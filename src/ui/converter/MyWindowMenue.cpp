@@ -76,6 +76,7 @@ void TMyWindow::MenueAufbauen() {
   connect(SortierungLand1, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Land); });
   SortierungGroesse1 = Eintrag(einstellungen, "EinheitensortierungnachGroesse1", "Einheitensortierung nach &Größe");
   connect(SortierungGroesse1, &QAction::triggered, this, [this] { Sortieren(Sortiermodus::Groesse); });
+  Stellen1 = Eintrag(einstellungen, "Stellen1", "&Stellen...");
   Laenderauseinblenden1 = Eintrag(einstellungen, "Laenderauseinblenden1", "Lä&nder aus-/einblenden...");
   AutomatischesRechnen1 = Eintrag(einstellungen, "AutomatischesRechnen1", "&Automatisches Rechnen");
   AutomatischesRechnen1->setCheckable(true);

@@ -1,0 +1,44 @@
+// The value field's calculations and number-unit pairs, the split line of
+// the information panel, and the significant digits, through the window on
+// the built data; the rules themselves are the core's tests'.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QSpinBox>
+
+#include "gemeinsam/Fenstertest.h"
+
+namespace kolvaro::ui {
+namespace {
+
+class WertfeldTest : public test::GebautesFenster {};
+
+TEST_F(WertfeldTest, PaareZerlegtUndStellen) {
+  GebietWaehlen(QStringLiteral("Länge"));
+  Klicken(Zeile(QStringLiteral("Meter")));
+  Rechnen(QStringLiteral("5 ft 3 in"));
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+  EXPECT_EQ(Ergebnis("Meter"), QStringLiteral("1,6002000000"));
+  EXPECT_EQ(Label("Info_Zerlegt1"), QStringLiteral("Zerlegt:"));
+  EXPECT_EQ(Label("Info_Zerlegt2"), QStringLiteral("1 yd 2 ft 3 in"));
+
+  // Four significant digits: shown at once, remembered in the settings.
+  ASSERT_TRUE(ImDialog("Stellen1", "StellenDlg", [](QDialog& d) {
+    Element<QCheckBox>(&d, "NachGroesse")->setChecked(false);
+    Element<QSpinBox>(&d, "Stellen")->setValue(4);
+    Klick(&d, "OKBtn");
+  }));
+  EXPECT_EQ(Ergebnis("Kilometer"), QStringLiteral("0,001600"));
+  Schliessen();
+  EXPECT_EQ(m_Einstellungen->value(QStringLiteral("Stellen")).toString(), QStringLiteral("4"));
+
+  // A calculation still being typed waits without a message.
+  Starten();
+  GebietWaehlen(QStringLiteral("Länge"));
+  Aktion("AutomatischesRechnen1")->trigger();
+  Eintippen(QStringLiteral("3*"));
+  EXPECT_TRUE(m_Plattform.Boxen.empty());
+}
+
+}  // namespace
+}  // namespace kolvaro::ui
