@@ -9,12 +9,14 @@
 
 #include "basis/Gebietsnamen.h"
 #include "basis/Texte.h"
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 #include "cli/Rechnerbefehle.h"
 #include "cli/Terminaltext.h"
 #include "converter/Groesseneingabe.h"
 #include "converter/Konverter.h"
+#include "converter/Umrechnungstabelle.h"
 #include "converter/Zerlegung.h"
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
@@ -45,6 +47,9 @@ const char* const kAufruf =
     "  zerlegen GEBIET EINHEIT WERT ZIELE        WERT in EINHEIT auf die Einheiten ZIELE verteilt (Kurzzeichen\n"
     "                                            oder Namen, durch Komma getrennt, die größte zuerst),\n"
     "                                            z.B. zerlegen Länge Meter 1,6002 ft,in ergibt 5 ft 3 in\n"
+    "  umrechnungstabelle [--stellen N] GEBIET VON NACH START ENDE SCHRITT\n"
+    "                                            je Wert von START bis ENDE eine Zeile: Wert in VON, TAB, Ergebnis\n"
+    "                                            in NACH (mehrere durch Komma getrennt); höchstens 10000 Zeilen\n"
     "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
     "  suchen [--abkuerzung | --exakt] BEGRIFF   Einheiten aller Gebiete (auch ausgeblendete) suchen: BEGRIFF\n"
     "                                            im Namen oder den sonstigen Namen, mit --exakt gleich dem\n"
@@ -105,7 +110,7 @@ class Lauf {
       }
       if (befehl == "tabelle") return Tabelle(rest, daten);
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
-          befehl != "suchen" && befehl != "zerlegen")
+          befehl != "suchen" && befehl != "zerlegen" && befehl != "umrechnungstabelle")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
       Starten(daten);
       if (befehl == "gebiete") return Gebiete(rest);
@@ -113,6 +118,7 @@ class Lauf {
       if (befehl == "bericht") return Bericht(rest);
       if (befehl == "suchen") return Suchen(rest);
       if (befehl == "zerlegen") return Zerlegen(rest);
+      if (befehl == "umrechnungstabelle") return TabelleRechnen(rest);
       return Umrechnen(rest);
     } catch (const Fehlerausgang& f) {
       return f.Status;
@@ -338,6 +344,49 @@ class Lauf {
     }
     m_Aus << Terminaltext(ZerlegungText(*basis, teile)) << "\n";
     return Nachgemeldet(ergebnis);
+  }
+
+  // One line per value: the value, then its result in every target unit.
+  int TabelleRechnen(const std::vector<std::string>& argumente) {
+    auto positionen = Optionen(argumente, true);
+    if (positionen.size() != 6) Nutzungsfehler("umrechnungstabelle erwartet GEBIET VON NACH START ENDE SCHRITT.");
+    GebietLaden(positionen[0]);
+    const Text1252& gebiet = m_Konverter->Gebietsname();
+    if (SonderroutineFuer(gebiet))
+      Fehler("Im Gebiet \"" + gebiet + "\" gibt es keine Umrechnungstabelle: seine Einheiten haben keinen Faktor.");
+    auto einheit = [&](const std::string& zeichen) {
+      const Text1252 text = NachCp1252(std::string(Getrimmt(zeichen)), "Die Einheit");
+      auto gefunden = EinheitNachZeichen(text.Sicht(), m_Konverter->Einheiten(), gebiet);
+      if (!gefunden) Fehler(gefunden.Fehler().Text);
+      return *gefunden;
+    };
+    const TAusgabetextobject* von = einheit(positionen[1]);
+    std::vector<const TAusgabetextobject*> nach;
+    const std::string& ziele = positionen[2];
+    for (std::size_t anfang = 0; anfang <= ziele.size();) {
+      const std::size_t ende = std::min(ziele.find(',', anfang), ziele.size());
+      nach.push_back(einheit(ziele.substr(anfang, ende - anfang)));
+      anfang = ende + 1;
+    }
+    long double zahlen[3];
+    for (int i = 0; i < 3; ++i) {
+      const auto zahl = ZahlOderRechnung(NachCp1252(positionen[3 + i], "Der Wert").Sicht());
+      if (!zahl) Fehler(Cp1252(texte::kFalscheEingabe) + "\"" + NachCp1252(positionen[3 + i], "Der Wert") + "\"");
+      zahlen[i] = *zahl;
+    }
+    const auto werte = Tabellenwerte(zahlen[0], zahlen[1], zahlen[2]);
+    if (!werte) Fehler(werte.Fehler().Text);
+    std::string zeilen;
+    for (const Tabellenzeile& z : Umrechnungstabelle(*werte, *von, nach)) {
+      TerminaltextAnhaengen(zeilen, TabellenwertText(z.Wert));
+      for (long double e : z.Ergebnisse) {
+        zeilen += '\t';
+        TerminaltextAnhaengen(zeilen, m_Stellen > 0 ? StellenText(e, m_Stellen) : FliessText(e));
+      }
+      zeilen += '\n';
+    }
+    m_Aus << zeilen;
+    return 0;
   }
 
   // Notes the window shows beside the results come after them. Every note

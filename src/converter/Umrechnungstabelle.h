@@ -1,0 +1,30 @@
+// A conversion table: the values from a start to an end by a step, each in
+// a source unit and converted into one or more target units.
+#pragma once
+
+#include <vector>
+
+#include "basis/Meldung.h"
+#include "data/Einheit.h"
+
+namespace kolvaro {
+
+inline constexpr long double kTabellenzeilenHoechstens = 10000;
+
+// The values start, start + schritt, ... up to ende (ende itself when the
+// steps reach it within rounding). A step of 0, one that leads away from
+// the end, or more than kTabellenzeilenHoechstens rows is a message.
+Resultat<std::vector<long double>> Tabellenwerte(long double start, long double ende, long double schritt);
+
+// The rows: for each value its results in every target (by the factors).
+struct Tabellenzeile {
+  long double Wert;
+  std::vector<long double> Ergebnisse;
+};
+std::vector<Tabellenzeile> Umrechnungstabelle(const std::vector<long double>& werte, const TAusgabetextobject& von,
+                                              const std::vector<const TAusgabetextobject*>& nach);
+
+// The value column: as short as the number can be written, decimal comma.
+Text1252 TabellenwertText(long double wert);
+
+}  // namespace kolvaro
