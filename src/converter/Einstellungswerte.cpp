@@ -41,6 +41,19 @@ EinstellungenGelesen EinstellungenAuswerten(const std::function<std::optional<st
     for (std::size_t i = 0; i < laender->size() && i < w.Laender.size(); ++i) w.Laender[i] = (*laender)[i] != '0';
   }
 
+  // Settings are UTF-8; a line that is not, or lacks a field, is passed over.
+  if (auto favoriten = lesen(kWertFavoriten); favoriten) {
+    std::size_t anfang = 0;
+    while (anfang < favoriten->size()) {
+      const std::size_t ende = std::min(favoriten->find('\n', anfang), favoriten->size());
+      const auto zeile = Utf8NachCp1252(std::string_view(*favoriten).substr(anfang, ende - anfang));
+      if (zeile && Felder(zeile->Sicht(), '\t').size() == 3)
+        w.Favoriten.push_back({Text1252(Feld(zeile->Sicht(), '\t', 1)), Text1252(Feld(zeile->Sicht(), '\t', 2)),
+                               Text1252(Feld(zeile->Sicht(), '\t', 3))});
+      anfang = ende + 1;
+    }
+  }
+
   // A number of digits out of range keeps the display by magnitude.
   if (auto stellen = lesen(kWertStellen); stellen) {
     const auto zahl = GanzzahlLesen(Getrimmt(*stellen));
@@ -52,6 +65,11 @@ EinstellungenGelesen EinstellungenAuswerten(const std::function<std::optional<st
 std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const Einstellungswerte& werte) {
   std::string laender(kLaenderAnzahl, '1');
   for (std::size_t i = 0; i < werte.Laender.size(); ++i) laender[i] = werte.Laender[i] ? '1' : '0';
+  std::string favoriten;
+  for (const Favorit& f : werte.Favoriten) {
+    if (!favoriten.empty()) favoriten += '\n';
+    favoriten += Cp1252NachUtf8(f.Gebiet + '\t' + f.Einheit + '\t' + f.Land);
+  }
   return {
       {kWertGruppe, std::to_string(werte.Gruppe)},
       {kWertSortierung, SortiermodusText(werte.Sortierung)},
@@ -59,6 +77,7 @@ std::vector<std::pair<std::string, std::string>> EinstellungenSchreibwerte(const
       {kWertAutorechnen, werte.Autorechnen ? "1" : "0"},
       {kWertLaender, laender},
       {kWertStellen, std::to_string(werte.Stellen)},
+      {kWertFavoriten, favoriten},
   };
 }
 

@@ -16,6 +16,17 @@
 
 namespace kolvaro {
 
+// A unit marked as a favourite, by category, name and country: so it stays
+// one when the data file is edited and its line moves.
+struct Favorit {
+  Text1252 Gebiet;
+  Text1252 Einheit;
+  Text1252 Land;
+  friend bool operator==(const Favorit& a, const Favorit& b) {
+    return a.Gebiet == b.Gebiet && a.Einheit == b.Einheit && a.Land == b.Land;
+  }
+};
+
 struct Einstellungswerte {
   int Gruppe = 1;  // remembered category number, from 1
   Sortiermodus Sortierung = Sortiermodus::Alphabet;
@@ -25,6 +36,7 @@ struct Einstellungswerte {
   // Significant digits of the float display, kStellenMin to kStellenMax;
   // 0 keeps the decimals by magnitude.
   int Stellen = 0;
+  std::vector<Favorit> Favoriten;
 
   Einstellungswerte() { Laender.fill(true); }
 };
@@ -36,6 +48,7 @@ inline const char* const kWertWiss = "ausg_wiss";
 inline const char* const kWertAutorechnen = "autorechnen";
 inline const char* const kWertLaender = "Laender";
 inline const char* const kWertStellen = "Stellen";
+inline const char* const kWertFavoriten = "Favoriten";  // UTF-8 lines "Gebiet TAB Einheit TAB Land"
 inline constexpr int kStellenMin = 3;
 inline constexpr int kStellenMax = 15;
 

@@ -63,6 +63,7 @@ void Konverter::EinstellungenUebernehmen(const Einstellungswerte& werte) {
   m_Autorechnen = werte.Autorechnen;
   m_Laenderflaggen = werte.Laender;
   m_Stellen = werte.Stellen;
+  m_Favoriten = werte.Favoriten;
 }
 
 Einstellungswerte Konverter::Einstellungen() const {
@@ -73,6 +74,7 @@ Einstellungswerte Konverter::Einstellungen() const {
   werte.Autorechnen = m_Autorechnen;
   werte.Laender = m_Laenderflaggen;
   werte.Stellen = m_Stellen;
+  werte.Favoriten = m_Favoriten;
   return werte;
 }
 
@@ -179,11 +181,47 @@ Resultat<> Konverter::EinheitenLaden() {
   return {};
 }
 
+void Konverter::FavoritenNachOben() {
+  if (m_Favoriten.empty()) return;
+  std::vector<char> favorit(m_Einheiten.size());
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) favorit[i] = IstFavorit(static_cast<int>(i));
+  std::vector<TAusgabetextobject> oben, unten;
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) (favorit[i] ? oben : unten).push_back(std::move(m_Einheiten[i]));
+  oben.insert(oben.end(), std::make_move_iterator(unten.begin()), std::make_move_iterator(unten.end()));
+  m_Einheiten = std::move(oben);
+}
+
+bool Konverter::IstFavorit(int i) const {
+  if (!GueltigeZeile(i)) return false;
+  const auto& e = m_Einheiten[static_cast<std::size_t>(i)];
+  return std::find(m_Favoriten.begin(), m_Favoriten.end(), Favorit{Gebietsname(), e.Einheitenname, e.Landname}) !=
+         m_Favoriten.end();
+}
+
+int Konverter::FavoritUmschalten(int i) {
+  if (!GueltigeZeile(i)) return i;
+  const auto& e = m_Einheiten[static_cast<std::size_t>(i)];
+  const Favorit favorit{Gebietsname(), e.Einheitenname, e.Landname};
+  const int dateizeile = e.Dateizeile;
+  const auto gefunden = std::find(m_Favoriten.begin(), m_Favoriten.end(), favorit);
+  if (gefunden == m_Favoriten.end())
+    m_Favoriten.push_back(favorit);
+  else
+    m_Favoriten.erase(gefunden);
+  // The order without the favourites first, then the favourites on top.
+  if (m_Sortierung == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
+  NachModusSortieren();
+  for (std::size_t k = 0; k < m_Einheiten.size(); ++k)
+    if (m_Einheiten[k].Dateizeile == dateizeile) return static_cast<int>(k);
+  return 0;
+}
+
 void Konverter::NachModusSortieren() {
   if (m_Sortierung == Sortiermodus::Land)
     NachLandSortieren(m_Einheiten);
   else if (m_Sortierung == Sortiermodus::Groesse)
     NachGroesseSortieren(m_Einheiten, gebiet::GroesseNachErgebnis(Gebietsname()));
+  FavoritenNachOben();
 }
 
 void Konverter::EinheitErsetzen(int i, const TAusgabetextobject& neu) {
@@ -341,17 +379,15 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
   m_Sortierung = modus;
   if (m_Einheiten.empty()) return ergebnis;
   if (m_ErgebnisseVorhanden) {
-    if (modus == Sortiermodus::Alphabet)
-      NachNameSortieren(m_Einheiten);
-    else
-      NachModusSortieren();
+    if (modus == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
+    NachModusSortieren();
     ergebnis.ErgebnisseVorhanden = true;
     for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
       if (m_Einheiten[i].Dateizeile == dateizeile) ergebnis.Auswahl = static_cast<int>(i);
     return ergebnis;
   }
   if (modus == Sortiermodus::Land)
-    NachLandSortieren(m_Einheiten);
+    NachModusSortieren();
   else if (auto geladen = EinheitenLaden(); !geladen)
     ergebnis.Meldung = geladen.Fehler();  // the file order is the alphabetical order
   return ergebnis;

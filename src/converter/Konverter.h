@@ -136,6 +136,13 @@ class Konverter {
   // calculation in the value field is unfinished.
   bool AutomatischRechnenBeiEingabe(const Text1252& eingabe) const;
 
+  // ---- favourites: at the top of the list in every order ----
+  const std::vector<Favorit>& Favoriten() const { return m_Favoriten; }
+  bool IstFavorit(int i) const;
+  // Marks the unit at row i as a favourite or takes the mark away, and puts
+  // the list in order again; gives the unit's new row.
+  int FavoritUmschalten(int i);
+
   // ---- order ----
   Sortiermodus Sortierung() const { return m_Sortierung; }
   SortierErgebnis Sortieren(Sortiermodus modus, int auswahl);
@@ -157,6 +164,7 @@ class Konverter {
   // result; the first conversion after a load says which lines they are.
   void UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis);
   void NachModusSortieren();
+  void FavoritenNachOben();
 
   std::filesystem::path m_Verzeichnis;
   std::vector<Gebietseintrag> m_Katalog;
@@ -174,6 +182,7 @@ class Konverter {
   bool m_Autorechnen = false;
   bool m_Wissenschaftlich = false;
   int m_Stellen = 0;
+  std::vector<Favorit> m_Favoriten;
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
 
   Laendertabelle m_Laender;

@@ -44,7 +44,9 @@ void EinheitenDelegate::paint(QPainter* maler, const QStyleOptionViewItem& optio
   // in a rectangle, and a long list repaints often.
   const int grundlinie = r.top() + (hoehe + option.fontMetrics.ascent() - option.fontMetrics.descent()) / 2;
   maler->setClipRect(QRect(nameX, r.top(), std::max(0, flaggeX - nameX - 2), hoehe));
-  maler->drawText(QPoint(nameX, grundlinie), index.data(Qt::DisplayRole).toString());
+  // A favourite is marked by a star before its name.
+  const QString stern = index.data(EinheitenModell::FavoritRolle).toBool() ? QStringLiteral("\u2605 ") : QString();
+  maler->drawText(QPoint(nameX, grundlinie), stern + index.data(Qt::DisplayRole).toString());
 
   const QString ergebnis = index.data(EinheitenModell::ErgebnisRolle).toString();
   if (!ergebnis.isEmpty()) {

@@ -23,9 +23,12 @@ QVariant EinheitenModell::data(const QModelIndex& index, int rolle) const {
       return m_Konverter.ErgebnisseVorhanden() ? QtText(m_Konverter.AngezeigtesErgebnis(index.row())) : QString();
     case FlaggeRolle:
       return Flagge(QtText(Flaggenname(einheit.Landname)));
+    case FavoritRolle:
+      return m_Konverter.IstFavorit(index.row());
     case Qt::AccessibleTextRole:
       // "1.000 Meter, SI-Einheit": result, unit and country as one line.
-      return (m_Konverter.ErgebnisseVorhanden()
+      return (m_Konverter.IstFavorit(index.row()) ? QStringLiteral("Favorit: ") : QString()) +
+             (m_Konverter.ErgebnisseVorhanden()
                   ? QtText(m_Konverter.AngezeigtesErgebnis(index.row())).trimmed() + QLatin1Char(' ')
                   : QString()) +
              QtText(einheit.Einheitenname) + QStringLiteral(", ") + QtText(einheit.Landname);

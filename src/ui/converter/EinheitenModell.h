@@ -14,6 +14,7 @@ class EinheitenModell : public QAbstractListModel {
   enum Rolle {
     ErgebnisRolle = Qt::UserRole + 1,  // QString: the result text, empty without results
     FlaggeRolle,                       // QPixmap: the flag of the unit's Landname
+    FavoritRolle,                      // bool: the unit stands at the top as a favourite
   };
 
   explicit EinheitenModell(const Konverter& konverter, QObject* eltern = nullptr)

@@ -121,6 +121,9 @@ void TMyWindow::OberflaecheAufbauen() {
   ListBoxEinheit->setAccessibleName(QStringLiteral("Einheiten"));
   ListBoxEinheit->setModel(m_Modell);
   ListBoxEinheit->setItemDelegate(new EinheitenDelegate(ListBoxEinheit));
+  // The context menu marks favourites (the entry of the "Einheit" menu).
+  ListBoxEinheit->addAction(Favorit1);
+  ListBoxEinheit->setContextMenuPolicy(Qt::ActionsContextMenu);
   ListBoxEinheit->setUniformItemSizes(true);
   ListBoxEinheit->setLayoutMode(QListView::Batched);
   ListBoxEinheit->setBatchSize(64);

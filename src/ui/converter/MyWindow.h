@@ -90,6 +90,7 @@ class TMyWindow : public QMainWindow {
   void AusgeblendeteLoeschen();  // MyWindowLoeschen.cpp
   void EinheitenSuchen();        // MyWindowSuchen.cpp: the search dialog and the jump to a hit
   void ZuSuchtrefferSpringen(const struct Suchsprung& ziel);  // MyWindowSuchen.cpp
+  void FavoritUmschalten();                                   // MyWindowAnzeige.cpp
   bool PasswortAbfragen();                                    // MyWindowPasswort.cpp: the password lock
   void PasswortErzeugenBeiBedarf();                           // MyWindowPasswort.cpp: at the first start
   QWidget* InfoPanelAufbauen();
@@ -179,6 +180,7 @@ class TMyWindow : public QMainWindow {
   QAction* SortierungLand1 = nullptr;
   QAction* SortierungGroesse1 = nullptr;
   QAction* Stellen1 = nullptr;
+  QAction* Favorit1 = nullptr;
   QAction* Laenderauseinblenden1 = nullptr;
   QAction* AutomatischesRechnen1 = nullptr;
   QAction* Index1 = nullptr;

@@ -116,6 +116,16 @@ void TMyWindow::InfoAnzeigen() {
   Info_zeit_unterschiede->setText(QtText(tafel.ZeitUnterschiede));
 }
 
+void TMyWindow::FavoritUmschalten() {
+  if (m_Konverter.Einheiten().empty()) return;
+  const int zeile = m_Konverter.FavoritUmschalten(AuswahlIndex());
+  m_Modell->Neu();
+  AuswahlSetzen(zeile);
+  ListBoxEinheit->scrollTo(ListBoxEinheit->currentIndex());
+  InfoAnzeigen();
+  EinheitAnzeigen();
+}
+
 void TMyWindow::StatusAnzeigen() {
   Panel2->setText(QtText(m_Konverter.StatusEinheiten()));
   SpeedButton7->setEnabled(m_Konverter.Zaehler().Verborgen != 0);

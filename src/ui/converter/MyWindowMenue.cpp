@@ -57,6 +57,9 @@ void TMyWindow::MenueAufbauen() {
   EigeneEinheiteinfgen1 = Eintrag(einheit, "EigeneEinheiteinfgen1", "Ei&gene Einheit einfügen...");
   Umrechnungsfaktorndern1 = Eintrag(einheit, "Umrechnungsfaktorndern1", "&Umrechnungsfaktor ändern...");
   Einheitensuchen1 = Eintrag(einheit, "Einheitensuchen1", "Einheiten s&uchen");
+  // Also in the list's context menu.
+  Favorit1 = Eintrag(einheit, "Favorit1", "Als &Favorit markieren/entfernen", QKeySequence(Qt::CTRL | Qt::Key_D));
+  connect(Favorit1, &QAction::triggered, this, &TMyWindow::FavoritUmschalten);
 
   QMenu* gebiet = Menue(leiste, "Gebiet1", "&Gebiet");
   NeuesGebieteinfgen1 = Eintrag(gebiet, "NeuesGebieteinfgen1", "Neues Gebiet &einfügen...");

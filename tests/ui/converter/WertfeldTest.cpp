@@ -1,6 +1,6 @@
 // The value field's calculations and number-unit pairs, the split line of
-// the information panel, and the significant digits, through the window on
-// the built data; the rules themselves are the core's tests'.
+// the information panel, the significant digits and the favourites, through
+// the window on the built data; the rules themselves are the core's tests'.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -32,8 +32,19 @@ TEST_F(WertfeldTest, PaareZerlegtUndStellen) {
   Schliessen();
   EXPECT_EQ(m_Einstellungen->value(QStringLiteral("Stellen")).toString(), QStringLiteral("4"));
 
-  // A calculation still being typed waits without a message.
+  // A favourite stands first, with its star read out, also after a restart.
   Starten();
+  GebietWaehlen(QStringLiteral("Länge"));
+  Klicken(Zeile(QStringLiteral("Meter")));
+  Aktion("Favorit1")->trigger();
+  EXPECT_EQ(Liste()->currentIndex().row(), 0);
+  EXPECT_TRUE(Liste()->currentIndex().data(Qt::AccessibleTextRole).toString().startsWith(QStringLiteral("Favorit: ")));
+  Schliessen();
+  Starten();
+  GebietWaehlen(QStringLiteral("Länge"));
+  EXPECT_EQ(Liste()->model()->index(0, 0).data().toString(), QStringLiteral("Meter"));
+
+  // A calculation still being typed waits without a message.
   GebietWaehlen(QStringLiteral("Länge"));
   Aktion("AutomatischesRechnen1")->trigger();
   Eintippen(QStringLiteral("3*"));

@@ -1,0 +1,58 @@
+// Favourites stand at the top of the list in every order and survive a
+// reload and the settings.
+#include <gtest/gtest.h>
+
+#include "basis/Zeichensatz.h"
+#include "converter/Konverter.h"
+#include "gemeinsam/Testdaten.h"
+
+namespace kolvaro {
+namespace {
+
+TEST(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
+  test::TempVerzeichnis v;
+  test::StandardDaten(v.Pfad());
+  Konverter k(v.Pfad());
+  ASSERT_TRUE(k.LaenderLaden());
+  ASSERT_TRUE(k.KatalogLaden());
+  k.GebietWaehlen(0);  // Länge: Fuß, Kilometer, Meter, Meile
+  ASSERT_TRUE(k.EinheitenLaden());
+  auto namen = [&] {
+    std::vector<std::string> n;
+    for (const auto& e : k.Einheiten()) n.push_back(Cp1252NachUtf8(e.Einheitenname));
+    return n;
+  };
+  EXPECT_EQ(k.FavoritUmschalten(k.EinheitFinden("Meter").at(0)), 0);
+  // Among themselves the favourites keep the list's order.
+  EXPECT_EQ(k.FavoritUmschalten(k.EinheitFinden("Meile").at(0)), 0);
+  EXPECT_EQ(namen(), (std::vector<std::string>{"Meile", "Meter", "Fuß", "Kilometer"}));
+  EXPECT_TRUE(k.IstFavorit(0) && k.IstFavorit(1) && !k.IstFavorit(2));
+  for (Sortiermodus modus : {Sortiermodus::Land, Sortiermodus::Groesse, Sortiermodus::Alphabet}) {
+    ASSERT_TRUE(k.Sortieren(modus, 0).Ausgefuehrt);
+    const auto n = namen();
+    EXPECT_TRUE((n[0] == "Meter" && n[1] == "Meile") || (n[0] == "Meile" && n[1] == "Meter")) << n[0] << n[1];
+  }
+  // Through the settings, by category, name and country.
+  Einstellungswerte gelesen =
+      EinstellungenAuswerten([geschrieben = EinstellungenSchreibwerte(k.Einstellungen())](const char* name) {
+        for (const auto& [schluessel, wert] : geschrieben)
+          if (schluessel == name) return std::optional<std::string>(wert);
+        return std::optional<std::string>();
+      }).Werte;
+  ASSERT_EQ(gelesen.Favoriten.size(), 2u);
+  EXPECT_EQ(gelesen.Favoriten[0].Gebiet, "Länge");
+  Konverter neu(v.Pfad());
+  neu.EinstellungenUebernehmen(gelesen);
+  ASSERT_TRUE(neu.LaenderLaden());
+  ASSERT_TRUE(neu.KatalogLaden());
+  neu.GebietWaehlen(0);
+  ASSERT_TRUE(neu.EinheitenLaden());
+  EXPECT_TRUE(neu.IstFavorit(0) && neu.IstFavorit(1) && !neu.IstFavorit(2));
+  // Taken away again: back in their places.
+  k.FavoritUmschalten(0);
+  k.FavoritUmschalten(0);
+  EXPECT_EQ(namen(), (std::vector<std::string>{"Fuß", "Kilometer", "Meile", "Meter"}));
+}
+
+}  // namespace
+}  // namespace kolvaro
