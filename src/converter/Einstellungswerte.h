@@ -27,6 +27,12 @@ struct Favorit {
   }
 };
 
+// A value entered in a category, for the value field's history.
+struct Verlaufseintrag {
+  Text1252 Gebiet;
+  Text1252 Wert;
+};
+
 struct Einstellungswerte {
   int Gruppe = 1;  // remembered category number, from 1
   Sortiermodus Sortierung = Sortiermodus::Alphabet;
@@ -37,6 +43,7 @@ struct Einstellungswerte {
   // 0 keeps the decimals by magnitude.
   int Stellen = 0;
   std::vector<Favorit> Favoriten;
+  std::vector<Verlaufseintrag> Verlauf;  // newest first
 
   Einstellungswerte() { Laender.fill(true); }
 };
@@ -49,6 +56,7 @@ inline const char* const kWertAutorechnen = "autorechnen";
 inline const char* const kWertLaender = "Laender";
 inline const char* const kWertStellen = "Stellen";
 inline const char* const kWertFavoriten = "Favoriten";  // UTF-8 lines "Gebiet TAB Einheit TAB Land"
+inline const char* const kWertVerlauf = "Verlauf";      // UTF-8 lines "Gebiet TAB Wert"
 inline constexpr int kStellenMin = 3;
 inline constexpr int kStellenMax = 15;
 

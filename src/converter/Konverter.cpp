@@ -64,6 +64,7 @@ void Konverter::EinstellungenUebernehmen(const Einstellungswerte& werte) {
   m_Laenderflaggen = werte.Laender;
   m_Stellen = werte.Stellen;
   m_Favoriten = werte.Favoriten;
+  m_Verlauf = werte.Verlauf;
 }
 
 Einstellungswerte Konverter::Einstellungen() const {
@@ -75,6 +76,7 @@ Einstellungswerte Konverter::Einstellungen() const {
   werte.Laender = m_Laenderflaggen;
   werte.Stellen = m_Stellen;
   werte.Favoriten = m_Favoriten;
+  werte.Verlauf = m_Verlauf;
   return werte;
 }
 
@@ -270,8 +272,29 @@ Rechenergebnis Konverter::Umrechnen(const Text1252& eingabe, int auswahl, const 
   if (ergebnis.Erfolg) {
     m_ErgebnisseVorhanden = true;
     UngueltigeFaktorenZeigen(ergebnis);
+    VerlaufMerken(ergebnis.Eingabetext ? *ergebnis.Eingabetext : eingabe);
   }
   return ergebnis;
+}
+
+std::vector<Text1252> Konverter::Verlauf() const {
+  std::vector<Text1252> werte;
+  for (const auto& v : m_Verlauf)
+    if (v.Gebiet == Gebietsname()) werte.push_back(v.Wert);
+  return werte;
+}
+
+void Konverter::VerlaufMerken(const Text1252& eingabe) {
+  const Text1252 wert(Getrimmt(eingabe.Sicht()));
+  if (wert.empty()) return;
+  const Text1252& gebiet = Gebietsname();
+  // Once per category, the newest first; the oldest of a full category goes.
+  auto gleich = [&](const Verlaufseintrag& v) { return v.Gebiet == gebiet && v.Wert == wert; };
+  m_Verlauf.erase(std::remove_if(m_Verlauf.begin(), m_Verlauf.end(), gleich), m_Verlauf.end());
+  m_Verlauf.insert(m_Verlauf.begin(), {gebiet, wert});
+  std::size_t anzahl = 0;
+  for (auto it = m_Verlauf.begin(); it != m_Verlauf.end();)
+    it = it->Gebiet == gebiet && ++anzahl > kVerlaufHoechstens ? m_Verlauf.erase(it) : it + 1;
 }
 
 void Konverter::UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis) {

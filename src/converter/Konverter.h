@@ -136,6 +136,11 @@ class Konverter {
   // calculation in the value field is unfinished.
   bool AutomatischRechnenBeiEingabe(const Text1252& eingabe) const;
 
+  // ---- the value field's history: the last values converted, by category ----
+  static constexpr std::size_t kVerlaufHoechstens = 20;
+  // Of the current category, newest first.
+  std::vector<Text1252> Verlauf() const;
+
   // ---- favourites: at the top of the list in every order ----
   const std::vector<Favorit>& Favoriten() const { return m_Favoriten; }
   bool IstFavorit(int i) const;
@@ -183,6 +188,8 @@ class Konverter {
   bool m_Wissenschaftlich = false;
   int m_Stellen = 0;
   std::vector<Favorit> m_Favoriten;
+  std::vector<Verlaufseintrag> m_Verlauf;  // newest first
+  void VerlaufMerken(const Text1252& eingabe);
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
 
   Laendertabelle m_Laender;

@@ -3,6 +3,7 @@
 
 #include <QActionGroup>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
+#include <QStringListModel>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -71,8 +73,15 @@ void TMyWindow::OberflaecheAufbauen() {
   Edit_Eingabe->setObjectName(QStringLiteral("Edit_Eingabe"));
   Edit_Eingabe->setMaxLength(15);
   Edit_Eingabe->setFixedWidth(Edit_Eingabe->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 17 + 12);
-  Edit_Eingabe->installEventFilter(this);
   werteingabe->setBuddy(Edit_Eingabe);
+  // The last values of the category, offered on Alt+Down only: a list that
+  // opened while typing would take the keys meant for the field.
+  Verlauf = new QCompleter(new QStringListModel(this), this);
+  Verlauf->setObjectName(QStringLiteral("Verlauf"));
+  Verlauf->setCompletionMode(QCompleter::UnfilteredPopupCompletion);
+  Verlauf->setWidget(Edit_Eingabe);
+  connect(Verlauf, qOverload<const QString&>(&QCompleter::activated), Edit_Eingabe, &QLineEdit::setText);
+  Edit_Eingabe->installEventFilter(this);  // Enter, Alt+Down, automatic calculation
   eingabezeile->addWidget(Edit_Eingabe);
   eingabezeile->addSpacing(6);
   Rechentaste = new QPushButton(QStringLiteral("="), zentrum);

@@ -21,6 +21,7 @@ class QAction;
 class QActionGroup;
 class QComboBox;
 class QLabel;
+class QCompleter;
 class QLineEdit;
 class QListView;
 class QMenu;
@@ -91,6 +92,7 @@ class TMyWindow : public QMainWindow {
   void EinheitenSuchen();        // MyWindowSuchen.cpp: the search dialog and the jump to a hit
   void ZuSuchtrefferSpringen(const struct Suchsprung& ziel);  // MyWindowSuchen.cpp
   void FavoritUmschalten();                                   // MyWindowAnzeige.cpp
+  void VerlaufZeigen();                                       // MyWindowAnzeige.cpp: Alt+Down in the field
   bool PasswortAbfragen();                                    // MyWindowPasswort.cpp: the password lock
   void PasswortErzeugenBeiBedarf();                           // MyWindowPasswort.cpp: at the first start
   QWidget* InfoPanelAufbauen();
@@ -137,6 +139,7 @@ class TMyWindow : public QMainWindow {
   QComboBox* ComboBox2 = nullptr;
   QListView* ListBoxEinheit = nullptr;
   QLineEdit* Edit_Eingabe = nullptr;
+  QCompleter* Verlauf = nullptr;  // the values last converted in the category
   QPushButton* Rechentaste = nullptr;
   QLabel* Label_gewaehlte_einheit = nullptr;
   QLabel* Image1 = nullptr;

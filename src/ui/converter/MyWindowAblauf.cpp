@@ -270,6 +270,11 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
       RechentasteClick();
       return true;
     }
+    // Alt+Down opens the history of the field, as in a drop-down list.
+    if (objekt == Edit_Eingabe && taste->key() == Qt::Key_Down && (taste->modifiers() & Qt::AltModifier)) {
+      VerlaufZeigen();
+      return true;
+    }
   }
   if (objekt == Edit_Eingabe && typ == QEvent::ShortcutOverride) {
     // Ctrl+C and Ctrl+V are the menu's: copy the result, paste into the field.

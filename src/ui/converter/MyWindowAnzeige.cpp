@@ -3,9 +3,11 @@
 // countries.
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QStringListModel>
 #include <QToolButton>
 
 #include "basis/Texte.h"
@@ -124,6 +126,15 @@ void TMyWindow::FavoritUmschalten() {
   ListBoxEinheit->scrollTo(ListBoxEinheit->currentIndex());
   InfoAnzeigen();
   EinheitAnzeigen();
+}
+
+void TMyWindow::VerlaufZeigen() {
+  QStringList werte;
+  for (const Text1252& wert : m_Konverter.Verlauf()) werte << QtText(wert);
+  if (werte.isEmpty()) return;
+  static_cast<QStringListModel*>(Verlauf->model())->setStringList(werte);
+  Verlauf->setCompletionPrefix(QString());
+  Verlauf->complete();
 }
 
 void TMyWindow::StatusAnzeigen() {

@@ -1,5 +1,5 @@
 // Favourites stand at the top of the list in every order and survive a
-// reload and the settings.
+// reload and the settings; the value field's history.
 #include <gtest/gtest.h>
 
 #include "basis/Zeichensatz.h"
@@ -52,6 +52,29 @@ TEST(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
   k.FavoritUmschalten(0);
   k.FavoritUmschalten(0);
   EXPECT_EQ(namen(), (std::vector<std::string>{"Fuß", "Kilometer", "Meile", "Meter"}));
+}
+
+// The value field's history: per category, newest first, each value once, at most 20.
+TEST(Verlauf, JeGebietNeuesteZuerstHoechstensZwanzig) {
+  test::TempVerzeichnis v;
+  test::StandardDaten(v.Pfad());
+  Konverter k(v.Pfad());
+  ASSERT_TRUE(k.LaenderLaden());
+  ASSERT_TRUE(k.KatalogLaden());
+  k.GebietWaehlen(0);
+  ASSERT_TRUE(k.EinheitenLaden());
+  for (int i = 1; i <= 25; ++i) ASSERT_TRUE(k.Umrechnen(Text1252::Zahl(i), 0).Erfolg);
+  ASSERT_TRUE(k.Umrechnen(" 7 ", 0).Erfolg);  // again, trimmed: moves to the front
+  EXPECT_FALSE(k.Umrechnen("x", 0).Erfolg);   // refused: not remembered
+  auto verlauf = k.Verlauf();
+  ASSERT_EQ(verlauf.size(), Konverter::kVerlaufHoechstens);
+  EXPECT_EQ(verlauf[0], "7");
+  EXPECT_EQ(verlauf[1], "25");
+  EXPECT_EQ(verlauf.back(), "8");
+  k.GebietWaehlen(1);  // Masse: its own history
+  ASSERT_TRUE(k.EinheitenLaden());
+  EXPECT_TRUE(k.Verlauf().empty());
+  EXPECT_EQ(k.Einstellungen().Verlauf.size(), Konverter::kVerlaufHoechstens);
 }
 
 }  // namespace

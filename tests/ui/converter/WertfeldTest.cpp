@@ -1,9 +1,12 @@
 // The value field's calculations and number-unit pairs, the split line of
-// the information panel, the significant digits and the favourites, through
+// the information panel, the significant digits, the favourites and the
+// history, through
 // the window on the built data; the rules themselves are the core's tests'.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QSpinBox>
 
 #include "gemeinsam/Fenstertest.h"
@@ -43,6 +46,19 @@ TEST_F(WertfeldTest, PaareZerlegtUndStellen) {
   Starten();
   GebietWaehlen(QStringLiteral("Länge"));
   EXPECT_EQ(Liste()->model()->index(0, 0).data().toString(), QStringLiteral("Meter"));
+
+  // The values converted in the category come back on Alt+Down, also after a restart.
+  Rechnen(QStringLiteral("2,5"));
+  Rechnen(QStringLiteral("7"));
+  Schliessen();
+  Starten();
+  GebietWaehlen(QStringLiteral("Länge"));
+  QTest::keyClick(Eingabe(), Qt::Key_Down, Qt::AltModifier);
+  auto* verlauf = Kind<QCompleter>("Verlauf");
+  ASSERT_TRUE(verlauf->popup()->isVisible());
+  EXPECT_EQ(verlauf->completionModel()->index(0, 0).data().toString(), QStringLiteral("7"));
+  EXPECT_EQ(verlauf->completionModel()->index(1, 0).data().toString(), QStringLiteral("2,5"));
+  verlauf->popup()->hide();
 
   // A calculation still being typed waits without a message.
   GebietWaehlen(QStringLiteral("Länge"));
