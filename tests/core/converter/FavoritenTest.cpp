@@ -71,7 +71,7 @@ TEST(Verlauf, JeGebietNeuesteZuerstHoechstensZwanzig) {
   EXPECT_EQ(verlauf[0], "7");
   EXPECT_EQ(verlauf[1], "25");
   EXPECT_EQ(verlauf.back(), "6");  // 7 moved up: nothing else went
-  k.GebietWaehlen(1);  // Masse: its own history
+  k.GebietWaehlen(1);              // Masse: its own history
   ASSERT_TRUE(k.EinheitenLaden());
   EXPECT_TRUE(k.Verlauf().empty());
   EXPECT_EQ(k.Einstellungen().Verlauf.size(), Konverter::kVerlaufHoechstens);
