@@ -5,7 +5,7 @@
 #include "basis/Werteingabe.h"
 #include "basis/Zeichensatz.h"
 #include "converter/Konverter.h"
-#include "gemeinsam/Testdaten.h"
+#include "gemeinsam/Standardkonverter.h"
 
 namespace kolvaro {
 namespace {
@@ -53,14 +53,9 @@ TEST(Werteingabe, ZahlRechnungUnfertigOderFalsch) {
 
 // The converter takes a calculation and number-unit pairs; automatic
 // calculation while typing waits for the end of one.
-TEST(Werteingabe, ImKonverter) {
-  test::TempVerzeichnis v;
-  test::StandardDaten(v.Pfad());
-  Konverter k(v.Pfad());
-  ASSERT_TRUE(k.LaenderLaden());
-  ASSERT_TRUE(k.KatalogLaden());
-  k.GebietWaehlen(0);  // Länge
-  ASSERT_TRUE(k.EinheitenLaden());
+using WerteingabeImKonverter = test::Standardkonverter;
+
+TEST_F(WerteingabeImKonverter, RechnungenPaareUndAutomatischesRechnen) {
   const int kilometer = k.EinheitFinden("Kilometer").at(0), meter = k.EinheitFinden("Meter").at(0);
   ASSERT_TRUE(k.Umrechnen("(1+2)*0,5", kilometer).Erfolg);
   EXPECT_EQ(k.Einheiten()[static_cast<std::size_t>(meter)].ErgebnisFliess, "1.500,0000000");

@@ -4,19 +4,15 @@
 
 #include "basis/Zeichensatz.h"
 #include "converter/Konverter.h"
-#include "gemeinsam/Testdaten.h"
+#include "gemeinsam/Standardkonverter.h"
 
 namespace kolvaro {
 namespace {
 
-TEST(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
-  test::TempVerzeichnis v;
-  test::StandardDaten(v.Pfad());
-  Konverter k(v.Pfad());
-  ASSERT_TRUE(k.LaenderLaden());
-  ASSERT_TRUE(k.KatalogLaden());
-  k.GebietWaehlen(0);  // Länge: Fuß, Kilometer, Meter, Meile
-  ASSERT_TRUE(k.EinheitenLaden());
+using Favoriten = test::Standardkonverter;
+using Verlauf = test::Standardkonverter;
+
+TEST_F(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
   auto namen = [&] {
     std::vector<std::string> n;
     for (const auto& e : k.Einheiten()) n.push_back(Cp1252NachUtf8(e.Einheitenname));
@@ -41,7 +37,7 @@ TEST(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
       }).Werte;
   ASSERT_EQ(gelesen.Favoriten.size(), 2u);
   EXPECT_EQ(gelesen.Favoriten[0].Gebiet, "Länge");
-  Konverter neu(v.Pfad());
+  Konverter neu(m_Verzeichnis.Pfad());
   neu.EinstellungenUebernehmen(gelesen);
   ASSERT_TRUE(neu.LaenderLaden());
   ASSERT_TRUE(neu.KatalogLaden());
@@ -55,14 +51,7 @@ TEST(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
 }
 
 // The value field's history: per category, newest first, each value once, at most 20.
-TEST(Verlauf, JeGebietNeuesteZuerstHoechstensZwanzig) {
-  test::TempVerzeichnis v;
-  test::StandardDaten(v.Pfad());
-  Konverter k(v.Pfad());
-  ASSERT_TRUE(k.LaenderLaden());
-  ASSERT_TRUE(k.KatalogLaden());
-  k.GebietWaehlen(0);
-  ASSERT_TRUE(k.EinheitenLaden());
+TEST_F(Verlauf, JeGebietNeuesteZuerstHoechstensZwanzig) {
   for (int i = 1; i <= 25; ++i) ASSERT_TRUE(k.Umrechnen(Text1252::Zahl(i), 0).Erfolg);
   ASSERT_TRUE(k.Umrechnen(" 7 ", 0).Erfolg);  // again, trimmed: moves to the front
   EXPECT_FALSE(k.Umrechnen("x", 0).Erfolg);   // refused: not remembered
