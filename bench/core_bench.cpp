@@ -6,9 +6,12 @@
 #include <random>
 
 #include "Benchdaten.h"
+#include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
+#include "converter/Groesseneingabe.h"
 #include "converter/Konverter.h"
+#include "converter/Umrechnungstabelle.h"
 #include "data/Feld.h"
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
@@ -59,6 +62,45 @@ void BM_Umrechnen(benchmark::State& state) {
   state.SetLabel(std::to_string(k.Einheiten().size()) + " Einheiten");
 }
 BENCHMARK(BM_Umrechnen)->Unit(benchmark::kMicrosecond);
+
+// Reading the value field in "Länge": a plain number, a calculation, number-unit pairs.
+void BM_WertLesen(benchmark::State& state) {
+  kolvaro::Konverter k(KOLVARO_DATEN_DIR);
+  (void)k.LaenderLaden();
+  (void)k.KatalogLaden();
+  for (std::size_t i = 0; i < k.Katalog().size(); ++i)
+    if (k.Katalog()[i].Gebietsname == "Länge") k.GebietWaehlen(static_cast<int>(i));
+  (void)k.EinheitenLaden();
+  const char* const eingaben[] = {"1,5", "(5+3)/2*1,5", "5 ft 3 in"};
+  const kolvaro::Text1252 eingabe = kolvaro::Cp1252(eingaben[state.range(0)]);
+  for (auto _ : state) {
+    const auto zahl = kolvaro::ZahlOderRechnung(eingabe.Sicht());
+    const auto groesse =
+        zahl ? kolvaro::Groesseneingabe{} : kolvaro::GroesseLesen(eingabe.Sicht(), k.Einheiten(), k.Gebietsname());
+    benchmark::DoNotOptimize(zahl);
+    benchmark::DoNotOptimize(groesse.Wert);
+  }
+  state.SetLabel(eingaben[state.range(0)]);
+}
+BENCHMARK(BM_WertLesen)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A conversion table of 10,000 rows into two units, with the float texts.
+void BM_Umrechnungstabelle(benchmark::State& state) {
+  kolvaro::TAusgabetextobject zoll, mm, cm;
+  zoll.Faktor = 0.0254L;
+  mm.Faktor = 0.001L;
+  cm.Faktor = 0.01L;
+  for (auto _ : state) {
+    const auto werte = kolvaro::Tabellenwerte(1, 10000, 1);
+    std::size_t laenge = 0;
+    for (const auto& z : kolvaro::Umrechnungstabelle(*werte, zoll, {&mm, &cm})) {
+      laenge += kolvaro::TabellenwertText(z.Wert).size();
+      for (long double e : z.Ergebnisse) laenge += kolvaro::FliessText(e).size();
+    }
+    benchmark::DoNotOptimize(laenge);
+  }
+}
+BENCHMARK(BM_Umrechnungstabelle)->Unit(benchmark::kMillisecond);
 
 void BM_Ergebnistexte(benchmark::State& state) {
   std::mt19937 zufall(1);

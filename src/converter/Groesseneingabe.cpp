@@ -16,6 +16,15 @@ namespace {
 constexpr char kGrad = '\xB0';
 
 bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+// Equal but for the case of letters, without building the upper-case texts:
+// a quantity is read at every key stroke against every unit of the category.
+bool GleichBisAufGross(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (GrossCp1252(static_cast<unsigned char>(a[i])) != GrossCp1252(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
 bool Leer(char c) { return c == ' ' || c == '\t'; }
 bool Zeichen(char c) { return c == kGrad || c == '\'' || c == '"'; }
 bool Operator(char c) { return c == '*' || c == '/' || c == ':' || c == '^' || c == '(' || c == ')' || c == '\xB7'; }
@@ -55,10 +64,9 @@ std::vector<Paar> Zerlegen(std::string_view text) {
 
 // A unit still being typed: the beginning of a symbol or a name.
 bool Anfang(std::string_view text, const std::vector<TAusgabetextobject>& einheiten) {
-  const std::string gross = GrossCp1252(text);
   for (const auto& e : einheiten) {
     if (Getrimmt(e.Kurzzeichen.Sicht()).substr(0, text.size()) == text) return true;
-    if (GrossCp1252(e.Einheitenname.Sicht()).compare(0, gross.size(), gross) == 0) return true;
+    if (GleichBisAufGross(e.Einheitenname.Sicht().substr(0, text.size()), text)) return true;
   }
   return false;
 }
@@ -90,10 +98,10 @@ const TAusgabetextobject* EinheitFinden(std::string_view name, const std::vector
                                         const Text1252& gebietsname, Text1252& fehler, bool& unbekannt,
                                         const Text1252& land = {}) {
   if (gebietsname == gebiet::Laenge && (name == "'" || name == "\"")) name = name == "'" ? "ft" : "in";
-  const std::string gross = GrossCp1252(name);
   std::vector<const TAusgabetextobject*> treffer;
   for (const auto& e : einheiten)
-    if (Getrimmt(e.Kurzzeichen.Sicht()) == name || GrossCp1252(e.Einheitenname.Sicht()) == gross) treffer.push_back(&e);
+    if (Getrimmt(e.Kurzzeichen.Sicht()) == name || GleichBisAufGross(e.Einheitenname.Sicht(), name))
+      treffer.push_back(&e);
   if (treffer.size() == 1) return treffer.front();
   if (!land.empty()) {
     std::vector<const TAusgabetextobject*> vomLand;
