@@ -41,6 +41,7 @@ class StillePlattform : public kolvaro::ui::Plattform {
   kolvaro::ui::Antwort Frage(const QString&, bool) override { return kolvaro::ui::Antwort::Ja; }
   void ZwischenablageSetzen(const QString&) override {}
   QString Zwischenablage() override { return {}; }
+  QString SpeicherortWaehlen(const QString&, const QString&, const QString&) override { return {}; }
   bool HilfeOeffnen(const QString&) override { return false; }
   void HilfeSchliessen() override {}
   void SanduhrAn() override {}

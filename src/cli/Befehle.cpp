@@ -360,29 +360,22 @@ class Lauf {
       if (!gefunden) Fehler(gefunden.Fehler().Text);
       return *gefunden;
     };
-    const TAusgabetextobject* von = einheit(positionen[1]);
-    std::vector<const TAusgabetextobject*> nach;
+    auto zeile = [&](const TAusgabetextobject* e) { return static_cast<int>(e - m_Konverter->Einheiten().data()); };
+    const int von = zeile(einheit(positionen[1]));
+    std::vector<int> nach;
     const std::string& ziele = positionen[2];
     for (std::size_t anfang = 0; anfang <= ziele.size();) {
       const std::size_t ende = std::min(ziele.find(',', anfang), ziele.size());
-      nach.push_back(einheit(ziele.substr(anfang, ende - anfang)));
+      nach.push_back(zeile(einheit(ziele.substr(anfang, ende - anfang))));
       anfang = ende + 1;
     }
-    long double zahlen[3];
-    for (int i = 0; i < 3; ++i) {
-      const auto zahl = ZahlOderRechnung(NachCp1252(positionen[3 + i], "Der Wert").Sicht());
-      if (!zahl) Fehler(Cp1252(texte::kFalscheEingabe) + "\"" + NachCp1252(positionen[3 + i], "Der Wert") + "\"");
-      zahlen[i] = *zahl;
-    }
-    const auto werte = Tabellenwerte(zahlen[0], zahlen[1], zahlen[2]);
-    if (!werte) Fehler(werte.Fehler().Text);
+    const Rechenergebnis tabelle = UmrechnungstabelleBerechnen(
+        m_Konverter->Einheiten(), von, nach, NachCp1252(positionen[3], "Der Start"),
+        NachCp1252(positionen[4], "Das Ende"), NachCp1252(positionen[5], "Die Schrittweite"), m_Stellen);
+    if (tabelle.Fehler) Fehler(tabelle.Fehler->Text);
     std::string zeilen;
-    for (const Tabellenzeile& z : Umrechnungstabelle(*werte, *von, nach)) {
-      TerminaltextAnhaengen(zeilen, TabellenwertText(z.Wert));
-      for (long double e : z.Ergebnisse) {
-        zeilen += '\t';
-        TerminaltextAnhaengen(zeilen, m_Stellen > 0 ? StellenText(e, m_Stellen) : FliessText(e));
-      }
+    for (const Text1252& z : tabelle.Werte) {
+      TerminaltextAnhaengen(zeilen, z);
       zeilen += '\n';
     }
     m_Aus << zeilen;

@@ -5,6 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "basis/Texte.h"
+#include "basis/Werteingabe.h"
+#include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
 
 namespace kolvaro {
@@ -38,6 +41,41 @@ std::vector<Tabellenzeile> Umrechnungstabelle(const std::vector<long double>& we
     zeilen.push_back(std::move(z));
   }
   return zeilen;
+}
+
+Rechenergebnis UmrechnungstabelleBerechnen(const std::vector<TAusgabetextobject>& einheiten, int von,
+                                           const std::vector<int>& nach, const Text1252& start, const Text1252& ende,
+                                           const Text1252& schritt, int stellen) {
+  auto gueltig = [&](int i) { return i >= 0 && i < static_cast<int>(einheiten.size()); };
+  if (!gueltig(von) || nach.empty() || !(einheiten[static_cast<std::size_t>(von)].Faktor > 0))
+    return EingabeFehler(Cp1252("Bitte eine Ausgangseinheit und mindestens eine Zieleinheit wählen."), Fokus::NurFokus);
+  std::vector<const TAusgabetextobject*> ziele;
+  for (int i : nach) {
+    if (!gueltig(i) || !(einheiten[static_cast<std::size_t>(i)].Faktor > 0))
+      return EingabeFehler(Cp1252("Bitte eine Ausgangseinheit und mindestens eine Zieleinheit wählen."),
+                           Fokus::NurFokus);
+    ziele.push_back(&einheiten[static_cast<std::size_t>(i)]);
+  }
+  long double zahlen[3];
+  const Text1252* texte[] = {&start, &ende, &schritt};
+  for (int i = 0; i < 3; ++i) {
+    const auto zahl = ZahlOderRechnung(texte[i]->Sicht());
+    if (!zahl) return EingabeFehler(Cp1252(texte::kFalscheEingabe), Rechenwertfeld(i + 1));
+    zahlen[i] = *zahl;
+  }
+  const auto werte = Tabellenwerte(zahlen[0], zahlen[1], zahlen[2]);
+  if (!werte) return EingabeFehler(werte.Fehler().Text, Eingabefeld::Wert3);
+  std::vector<Text1252> zeilen;
+  zeilen.reserve(werte->size());
+  for (const Tabellenzeile& z : Umrechnungstabelle(*werte, einheiten[static_cast<std::size_t>(von)], ziele)) {
+    Text1252 zeile = TabellenwertText(z.Wert);
+    for (long double e : z.Ergebnisse) {
+      zeile += '\t';
+      zeile += stellen > 0 ? StellenText(e, stellen) : FliessText(e);
+    }
+    zeilen.push_back(std::move(zeile));
+  }
+  return ErledigtMit(std::move(zeilen));
 }
 
 Text1252 TabellenwertText(long double wert) {

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "basis/Meldung.h"
+#include "basis/Rechenergebnis.h"
 #include "data/Einheit.h"
 
 namespace kolvaro {
@@ -26,5 +27,15 @@ std::vector<Tabellenzeile> Umrechnungstabelle(const std::vector<long double>& we
 
 // The value column: as short as the number can be written, decimal comma.
 Text1252 TabellenwertText(long double wert);
+
+// The whole operation of the dialog and the command line: start, end and
+// step as typed (numbers or calculations), the rows of the source unit von
+// into the targets nach (rows of einheiten). Werte holds one line per value,
+// "value TAB result TAB result ..." with the float text (or stellen
+// significant digits); a refusal names its field (Wert1 start, Wert2 end,
+// Wert3 step).
+Rechenergebnis UmrechnungstabelleBerechnen(const std::vector<TAusgabetextobject>& einheiten, int von,
+                                           const std::vector<int>& nach, const Text1252& start, const Text1252& ende,
+                                           const Text1252& schritt, int stellen = 0);
 
 }  // namespace kolvaro

@@ -12,6 +12,7 @@
 #include "ui/converter/Land_neu_Dlg.h"
 #include "ui/converter/StellenDlg.h"
 #include "ui/converter/UeberDlg.h"
+#include "ui/converter/UmrechnungstabelleDlg.h"
 #include "ui/editing/EigeneEinheitDlg.h"
 #include "ui/editing/EigeneEinheitWaehrungDlg.h"
 #include "ui/editing/EigeneEinheitWeltzeitDlg.h"
@@ -79,6 +80,8 @@ constexpr std::array<Dialogeintrag, kDialogartAnzahl> kDialoge{{
     {A::Molmasse, Erzeugen<TMolmasseDlg>, M::Extras, "MolmassenRechner1", "&Molmassen-Rechner"},
     {A::Flaechen, Erzeugen<TFlaechen_Berechnung_Dlg>, M::Extras, "FlchenBerechnung1", "&Flächen-Berechnung"},
     {A::Koerper, Erzeugen<TKoerper_Berechnung_DlgN>, M::Extras, "KrperBerechnung1", "&Körper-Berechnung"},
+    {A::Umrechnungstabelle, Erzeugen<TUmrechnungstabelleDlg>, M::Extras, "Umrechnungstabelle1",
+     "&Umrechnungstabelle..."},
     {A::Ueber, Erzeugen<TUeberDlg>, M::Hilfe, "UeberKolvaro1", "&Über Kolvaro"},
 }};
 

@@ -50,8 +50,9 @@ enum class Dialogart {
   ImmerwaehrenderKalender,
   Koerper,
   Stellen,
+  Umrechnungstabelle,
 };
-constexpr int kDialogartAnzahl = static_cast<int>(Dialogart::Stellen) + 1;
+constexpr int kDialogartAnzahl = static_cast<int>(Dialogart::Umrechnungstabelle) + 1;
 
 // Makes one dialog as a child of the main window.
 using Dialogfabrik = std::function<Dialogbasis*(const Dialogumgebung& umgebung, QWidget* eltern)>;

@@ -49,6 +49,7 @@ QString HilfeseiteFuer(const QString& fenstername) {
       {QStringLiteral("Dlg_Einheit_einblenden"), QStringLiteral("ausblenden.html")},
       {QStringLiteral("Land_neu_Dlg"), QStringLiteral("anzeige.html")},
       {QStringLiteral("StellenDlg"), QStringLiteral("anzeige.html")},
+      {QStringLiteral("UmrechnungstabelleDlg"), QStringLiteral("umrechnen.html")},
       {QStringLiteral("Dlg_eigene_einfuegen"), QStringLiteral("eigene.html")},
       {QStringLiteral("Dlg_eigene_einfuegen_Waehrung"), QStringLiteral("eigene.html")},
       {QStringLiteral("Dlg_eigene_einfuegen_WZ"), QStringLiteral("eigene.html")},

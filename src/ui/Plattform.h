@@ -27,6 +27,10 @@ class Plattform {
   virtual void ZwischenablageSetzen(const QString& text) = 0;
   virtual QString Zwischenablage() = 0;
 
+  // Asks where to save a file (the file dialog with the filter, e.g.
+  // "CSV-Dateien (*.csv)", and a proposed name); empty when cancelled.
+  virtual QString SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) = 0;
+
   // Shows a page of the manual by its file name ("index.html",
   // "molmasse.html"); false if the page cannot be shown.
   virtual bool HilfeOeffnen(const QString& seite) = 0;

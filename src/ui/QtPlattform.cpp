@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
 
@@ -40,6 +41,10 @@ Antwort QtPlattform::Frage(const QString& text, bool mitAbbrechen) {
 
 void QtPlattform::ZwischenablageSetzen(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 QString QtPlattform::Zwischenablage() { return QGuiApplication::clipboard()->text(); }
+
+QString QtPlattform::SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) {
+  return QFileDialog::getSaveFileName(m_Fenster, titel, vorschlag, filter);
+}
 
 QtPlattform::~QtPlattform() { delete m_Hilfe; }
 

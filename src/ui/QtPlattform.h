@@ -23,6 +23,7 @@ class QtPlattform : public Plattform {
 
   void ZwischenablageSetzen(const QString& text) override;
   QString Zwischenablage() override;
+  QString SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) override;
 
   bool HilfeOeffnen(const QString& seite) override;
   void HilfeSchliessen() override;

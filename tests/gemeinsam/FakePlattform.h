@@ -30,6 +30,11 @@ class FakePlattform : public Plattform {
   }
   void ZwischenablageSetzen(const QString& text) override { Ablage = text; }
   QString Zwischenablage() override { return Ablage; }
+  // The next file name the user "chooses"; empty: cancelled.
+  QString SpeicherortWaehlen(const QString&, const QString& vorschlag, const QString&) override {
+    Vorschlaege << vorschlag;
+    return Speicherort;
+  }
   bool HilfeOeffnen(const QString& seite) override {
     HilfeSeiten << seite;
     return true;
@@ -48,6 +53,8 @@ class FakePlattform : public Plattform {
   std::vector<Box> Boxen;
   std::deque<Antwort> Antworten;
   QString Ablage;
+  QString Speicherort;
+  QStringList Vorschlaege;
   QStringList HilfeSeiten;
   int HilfeGeschlossen = 0;
   int Sanduhren = 0;

@@ -83,6 +83,7 @@ TEST_F(AnwendungTest, JedesFensterTraegtGenauSeinenTitel) {
       {Dialogart::ImmerwaehrenderKalender, QStringLiteral("Immerwährender Kalender")},
       {Dialogart::Koerper, QStringLiteral("Körper-Berechnung")},
       {Dialogart::Stellen, QStringLiteral("Stellen")},
+      {Dialogart::Umrechnungstabelle, QStringLiteral("Umrechnungstabelle")},
   };
   ASSERT_EQ(titel.size(), static_cast<std::size_t>(kDialogartAnzahl));
   for (const auto& [art, erwartet] : titel) {

@@ -1,6 +1,7 @@
 // The values and rows of a conversion table.
 #include <gtest/gtest.h>
 
+#include "basis/Csv.h"
 #include "converter/Umrechnungstabelle.h"
 #include "gemeinsam/Testdaten.h"
 
@@ -30,6 +31,24 @@ TEST(Umrechnungstabelle, WerteGrenzenUndZeilen) {
   EXPECT_NEAR(static_cast<double>(zeilen[1].Ergebnisse[1]), 5.08, 1e-12);
   EXPECT_EQ(TabellenwertText(0.25L), "0,25");
   EXPECT_EQ(TabellenwertText(3), "3");
+}
+
+// The operation of the dialog and the command line: its rows and which field a refusal names.
+TEST(Umrechnungstabelle, BerechnenUndCsv) {
+  TAusgabetextobject zoll, mm, temperatur;
+  zoll.Faktor = 0.0254L;
+  mm.Faktor = 0.001L;
+  const std::vector<TAusgabetextobject> einheiten{zoll, mm, temperatur};
+  const Rechenergebnis r = UmrechnungstabelleBerechnen(einheiten, 0, {1}, "1", "2*1", "0,5");
+  ASSERT_TRUE(r.Erfolg);
+  EXPECT_EQ(r.Werte, (std::vector<Text1252>{"1\t25,400000000", "1,5\t38,100000000", "2\t50,800000000"}));
+  EXPECT_EQ(UmrechnungstabelleBerechnen(einheiten, 0, {1}, "1", "x", "1").Feld, Eingabefeld::Wert2);
+  EXPECT_EQ(UmrechnungstabelleBerechnen(einheiten, 0, {1}, "1", "2", "0").Feld, Eingabefeld::Wert3);
+  EXPECT_TRUE(UmrechnungstabelleBerechnen(einheiten, 0, {}, "1", "2", "1").Fehler);   // no target
+  EXPECT_TRUE(UmrechnungstabelleBerechnen(einheiten, 0, {2}, "1", "2", "1").Fehler);  // no factor
+
+  EXPECT_EQ(CsvText({{"Zoll", "mm"}, {"1,5", "38,1"}, {"a;b", "sagt \"ja\""}}),
+            "Zoll;mm\r\n1,5;38,1\r\n\"a;b\";\"sagt \"\"ja\"\"\"\r\n");
 }
 
 }  // namespace

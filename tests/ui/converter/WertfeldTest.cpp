@@ -7,7 +7,11 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCompleter>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QSpinBox>
+#include <QTableWidget>
 
 #include "gemeinsam/Fenstertest.h"
 
@@ -65,6 +69,28 @@ TEST_F(WertfeldTest, PaareZerlegtUndStellen) {
   Aktion("AutomatischesRechnen1")->trigger();
   Eintippen(QStringLiteral("3*"));
   EXPECT_TRUE(m_Plattform.Boxen.empty());
+}
+
+// The table dialog: targets chosen in the list, the rows shown, saved as CSV.
+TEST_F(WertfeldTest, UmrechnungstabelleZeigenUndAlsCsvSpeichern) {
+  GebietWaehlen(QStringLiteral("Länge"));
+  Klicken(Zeile(QStringLiteral("Zoll")));
+  m_Plattform.Speicherort = m_Temp.filePath(QStringLiteral("tabelle.csv"));
+  ASSERT_TRUE(ImDialog("Umrechnungstabelle1", "UmrechnungstabelleDlg", [](QDialog& d) {
+    auto* nach = Element<QListWidget>(&d, "ListBox2");
+    nach->setCurrentItem(nach->findItems(QStringLiteral("Millimeter (SI-Einheit)"), Qt::MatchExactly).at(0));
+    Element<QLineEdit>(&d, "Edit2")->setText(QStringLiteral("3"));
+    Klick(&d, "BitBtn1");
+    auto* tabelle = Element<QTableWidget>(&d, "ListBox1");
+    ASSERT_EQ(tabelle->rowCount(), 3);
+    EXPECT_EQ(tabelle->item(2, 1)->text(), QStringLiteral("76,200000000"));
+    Klick(&d, "BitBtn3");
+  }));
+  QFile datei(m_Plattform.Speicherort);
+  ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+  // UTF-8 with its byte order mark, as spreadsheets expect it.
+  EXPECT_EQ(datei.readAll(),
+            QByteArray("\xEF\xBB\xBFZoll;Millimeter\r\n1;25,400000000\r\n2;50,800000000\r\n3;76,200000000\r\n"));
 }
 
 }  // namespace
