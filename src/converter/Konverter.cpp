@@ -472,6 +472,16 @@ Infotafel Konverter::Info(int i) const {
   return tafel;
 }
 
+std::vector<std::vector<Text1252>> Konverter::ListeAlsTabelle() const {
+  std::vector<std::vector<Text1252>> zeilen{{Cp1252("Ergebnis"), Cp1252("Einheit"), Cp1252("Land")}};
+  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
+    const Text1252 ergebnis(Getrimmt(AngezeigtesErgebnis(static_cast<int>(i)).Sicht()));
+    zeilen.push_back(
+        {m_ErgebnisseVorhanden ? ergebnis : Text1252(), m_Einheiten[i].Einheitenname, m_Einheiten[i].Landname});
+  }
+  return zeilen;
+}
+
 Text1252 Konverter::StatusEinheiten() const {
   return Text1252::Zahl(m_Zaehler.Angezeigt()) + " Einheiten vorhanden, davon " + Text1252::Zahl(m_Zaehler.Verborgen) +
          " ausgeblendet.";

@@ -158,6 +158,9 @@ class Konverter {
   const Text1252& AngezeigtesErgebnis(int i) const;
   Text1252 Hinweis(int i) const;
   Infotafel Info(int i) const;
+  // The list as a table to take away: result, unit and country per row,
+  // the headings first.
+  std::vector<std::vector<Text1252>> ListeAlsTabelle() const;
   Text1252 StatusEinheiten() const;
   bool LaenderstatusAnzeigen() const;  // the current category is filtered by country
   Text1252 StatusLaender() const;

@@ -31,6 +31,10 @@ class Plattform {
   // "CSV-Dateien (*.csv)", and a proposed name); empty when cancelled.
   virtual QString SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) = 0;
 
+  // Prints an HTML page through the print dialog with a preview (which
+  // also saves it as PDF).
+  virtual void Drucken(const QString& titel, const QString& html) = 0;
+
   // Shows a page of the manual by its file name ("index.html",
   // "molmasse.html"); false if the page cannot be shown.
   virtual bool HilfeOeffnen(const QString& seite) = 0;

@@ -6,6 +6,9 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QTextDocument>
 
 #include "basis/Texte.h"
 #include "ui/Hilfefenster.h"
@@ -41,6 +44,18 @@ Antwort QtPlattform::Frage(const QString& text, bool mitAbbrechen) {
 
 void QtPlattform::ZwischenablageSetzen(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 QString QtPlattform::Zwischenablage() { return QGuiApplication::clipboard()->text(); }
+
+void QtPlattform::Drucken(const QString& titel, const QString& html) {
+  QTextDocument dokument;
+  dokument.setHtml(html);
+  QPrinter drucker(QPrinter::HighResolution);
+  drucker.setDocName(titel);
+  QPrintPreviewDialog vorschau(&drucker, m_Fenster);
+  vorschau.setWindowTitle(titel);
+  QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
+                   [&dokument](QPrinter* ziel) { dokument.print(ziel); });
+  vorschau.exec();
+}
 
 QString QtPlattform::SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) {
   return QFileDialog::getSaveFileName(m_Fenster, titel, vorschlag, filter);

@@ -35,6 +35,7 @@ class FakePlattform : public Plattform {
     Vorschlaege << vorschlag;
     return Speicherort;
   }
+  void Drucken(const QString&, const QString& html) override { Drucke << html; }
   bool HilfeOeffnen(const QString& seite) override {
     HilfeSeiten << seite;
     return true;
@@ -55,6 +56,7 @@ class FakePlattform : public Plattform {
   QString Ablage;
   QString Speicherort;
   QStringList Vorschlaege;
+  QStringList Drucke;  // the HTML of every printout
   QStringList HilfeSeiten;
   int HilfeGeschlossen = 0;
   int Sanduhren = 0;

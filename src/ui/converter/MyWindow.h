@@ -184,6 +184,8 @@ class TMyWindow : public QMainWindow {
   QAction* SortierungGroesse1 = nullptr;
   QAction* Stellen1 = nullptr;
   QAction* Favorit1 = nullptr;
+  QAction* ListeSpeichern1 = nullptr;
+  QAction* ListeDrucken1 = nullptr;
   QAction* Laenderauseinblenden1 = nullptr;
   QAction* AutomatischesRechnen1 = nullptr;
   QAction* Index1 = nullptr;

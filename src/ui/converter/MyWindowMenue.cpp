@@ -8,6 +8,8 @@
 #include <QToolBar>
 
 #include "ui/Hilfefenster.h"
+#include "ui/Tabellenausgabe.h"
+#include "ui/Text.h"
 #include "ui/converter/MyWindow.h"
 
 namespace kolvaro::ui {
@@ -34,6 +36,15 @@ void TMyWindow::MenueAufbauen() {
   leiste->setObjectName(QStringLiteral("MainMenu1"));
 
   QMenu* datei = Menue(leiste, "Datei1", "&Datei");
+  ListeSpeichern1 = Eintrag(datei, "ListeSpeichern1", "Liste als &CSV speichern...");
+  connect(ListeSpeichern1, &QAction::triggered, this, [this] {
+    AlsCsvSpeichern(m_Plattform, QtText(m_Konverter.Gebietsname()) + QStringLiteral(".csv"),
+                    m_Konverter.ListeAlsTabelle());
+  });
+  ListeDrucken1 = Eintrag(datei, "ListeDrucken1", "Liste &drucken...", QKeySequence(Qt::CTRL | Qt::Key_P));
+  connect(ListeDrucken1, &QAction::triggered, this,
+          [this] { TabelleDrucken(m_Plattform, m_Konverter.Gebietsname(), m_Konverter.ListeAlsTabelle()); });
+  datei->addSeparator();
   Beenden1 = Eintrag(datei, "Beenden1", "&Beenden");
   connect(Beenden1, &QAction::triggered, this, &QWidget::close);
 

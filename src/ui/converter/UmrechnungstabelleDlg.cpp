@@ -7,12 +7,11 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "basis/Csv.h"
 #include "basis/Zeichensatz.h"
 #include "converter/Umrechnungstabelle.h"
 #include "data/Feld.h"
-#include "data/Textdatei.h"
 #include "special/Sonderumrechnung.h"
+#include "ui/Tabellenausgabe.h"
 #include "ui/Text.h"
 #include "ui/reference/Tabellenansicht.h"
 
@@ -62,11 +61,18 @@ TUmrechnungstabelleDlg::TUmrechnungstabelleDlg(const Dialogumgebung& umgebung, Q
   auto* csv = new QPushButton(QStringLiteral("Als &CSV speichern..."), this);
   csv->setObjectName(QStringLiteral("BitBtn3"));
   connect(csv, &QPushButton::clicked, this, &TUmrechnungstabelleDlg::BitBtn3Click);
+  auto* drucken = new QPushButton(QStringLiteral("&Drucken..."), this);
+  drucken->setObjectName(QStringLiteral("BitBtn5"));
+  connect(drucken, &QPushButton::clicked, this, [this] {
+    if (m_Tabelle.Zeilen.empty()) BitBtn1Click();
+    if (m_Tabelle.Zeilen.empty()) return;
+    TabelleDrucken(m_Plattform, Ueberschrift(), Zeilen());
+  });
   auto* schliessen = new QPushButton(QStringLiteral("&Schließen"), this);
   schliessen->setObjectName(QStringLiteral("BitBtn4"));
   connect(schliessen, &QPushButton::clicked, this, &QDialog::reject);
   auto* knoepfe = new QHBoxLayout;
-  for (QPushButton* k : {berechnen, kopieren, csv}) knoepfe->addWidget(k);
+  for (QPushButton* k : {berechnen, kopieren, csv, drucken}) knoepfe->addWidget(k);
   knoepfe->addStretch(1);
   knoepfe->addWidget(schliessen);
   auto* haupt = new QVBoxLayout(this);
@@ -128,15 +134,23 @@ void TUmrechnungstabelleDlg::BitBtn1Click() {
 void TUmrechnungstabelleDlg::BitBtn3Click() {
   if (m_Tabelle.Zeilen.empty()) BitBtn1Click();
   if (m_Tabelle.Zeilen.empty()) return;
-  const QString pfad =
-      m_Plattform.SpeicherortWaehlen(QStringLiteral("Umrechnungstabelle speichern"),
-                                     QStringLiteral("Umrechnungstabelle.csv"), QStringLiteral("CSV-Dateien (*.csv)"));
-  if (pfad.isEmpty()) return;
+  AlsCsvSpeichern(m_Plattform, QStringLiteral("Umrechnungstabelle.csv"), Zeilen());
+}
+
+std::vector<std::vector<Text1252>> TUmrechnungstabelleDlg::Zeilen() const {
   std::vector<std::vector<Text1252>> zeilen{m_Tabelle.Spalten};
   zeilen.insert(zeilen.end(), m_Tabelle.Zeilen.begin(), m_Tabelle.Zeilen.end());
-  // UTF-8 with its mark: spreadsheets then read the umlauts right.
-  const std::string inhalt = "\xEF\xBB\xBF" + Cp1252NachUtf8(CsvText(zeilen));
-  if (auto geschrieben = SchreibeAtomarRoh(pfad.toStdString(), inhalt); !geschrieben) Melden(geschrieben.Fehler());
+  return zeilen;
+}
+
+// "Länge: Zoll in Millimeter, Meter".
+Text1252 TUmrechnungstabelleDlg::Ueberschrift() const {
+  Text1252 text = m_Tabelle.Titel + ": " + m_Tabelle.Spalten.front() + " in ";
+  for (std::size_t i = 1; i < m_Tabelle.Spalten.size(); ++i) {
+    if (i > 1) text += ", ";
+    text += m_Tabelle.Spalten[i];
+  }
+  return text;
 }
 
 }  // namespace kolvaro::ui

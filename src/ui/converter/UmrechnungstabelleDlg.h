@@ -33,6 +33,8 @@ class TUmrechnungstabelleDlg : public Dialogbasis {
   QLineEdit* Edit2 = nullptr;       // end
   QLineEdit* Edit3 = nullptr;       // step
   Tabellenansicht* Tabelle = nullptr;
+  std::vector<std::vector<Text1252>> Zeilen() const;  // headings first
+  Text1252 Ueberschrift() const;
   Referenztabelle m_Tabelle;
 };
 

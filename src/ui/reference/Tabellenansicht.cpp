@@ -7,6 +7,7 @@
 #include <set>
 
 #include "ui/Plattform.h"
+#include "ui/Tabellenausgabe.h"
 #include "ui/Text.h"
 
 namespace kolvaro::ui {
@@ -31,6 +32,7 @@ void Tabellenansicht::Leeren() {
 }
 
 void Tabellenansicht::Fuellen(const Referenztabelle& tabelle) {
+  m_Tabelle = tabelle;
   setUpdatesEnabled(false);
   Leeren();
   setColumnCount(static_cast<int>(tabelle.Spalten.size()));
@@ -76,10 +78,32 @@ void Tabellenansicht::keyPressEvent(QKeyEvent* ereignis) {
   QTableWidget::keyPressEvent(ereignis);
 }
 
+namespace {
+
+std::vector<std::vector<Text1252>> Zeilen(const Referenztabelle& tabelle) {
+  std::vector<std::vector<Text1252>> zeilen{tabelle.Spalten};
+  zeilen.insert(zeilen.end(), tabelle.Zeilen.begin(), tabelle.Zeilen.end());
+  return zeilen;
+}
+
+}  // namespace
+
+void Tabellenansicht::AlsCsvSpeichern() {
+  ui::AlsCsvSpeichern(m_Plattform, QtText(m_Tabelle.Titel) + QStringLiteral(".csv"), Zeilen(m_Tabelle));
+}
+
+void Tabellenansicht::Drucken() {
+  const Text1252 titel = m_Tabelle.Hinweis.empty() ? m_Tabelle.Titel : m_Tabelle.Titel + " (" + m_Tabelle.Hinweis + ")";
+  TabelleDrucken(m_Plattform, titel, Zeilen(m_Tabelle));
+}
+
 void Tabellenansicht::contextMenuEvent(QContextMenuEvent* ereignis) {
   QMenu menue(this);
   menue.addAction(QStringLiteral("Auswahl &kopieren"), this, [this] { Kopieren(false); });
   menue.addAction(QStringLiteral("&Alles kopieren"), this, [this] { Kopieren(true); });
+  menue.addSeparator();
+  menue.addAction(QStringLiteral("Als &CSV speichern..."), this, &Tabellenansicht::AlsCsvSpeichern);
+  menue.addAction(QStringLiteral("&Drucken..."), this, &Tabellenansicht::Drucken);
   menue.exec(ereignis->globalPos());
 }
 

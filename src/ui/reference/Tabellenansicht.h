@@ -26,6 +26,9 @@ class Tabellenansicht : public QTableWidget {
   // when alle or when nothing is selected.
   QString AlsText(bool alle) const;
   void Kopieren(bool alle);
+  // The whole table as CSV, or printed under the title it was filled with.
+  void AlsCsvSpeichern();
+  void Drucken();
 
  protected:
   void keyPressEvent(QKeyEvent* ereignis) override;
@@ -33,6 +36,7 @@ class Tabellenansicht : public QTableWidget {
 
  private:
   Plattform& m_Plattform;
+  Referenztabelle m_Tabelle;  // as last filled
 };
 
 // Ctrl+C in the widget runs kopieren instead of the widget's own copy (a

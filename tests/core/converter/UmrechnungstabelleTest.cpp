@@ -1,7 +1,8 @@
 // The values and rows of a conversion table.
 #include <gtest/gtest.h>
 
-#include "basis/Csv.h"
+#include "basis/Tabellentext.h"
+#include "basis/Zeichensatz.h"
 #include "converter/Umrechnungstabelle.h"
 #include "gemeinsam/Testdaten.h"
 
@@ -49,6 +50,10 @@ TEST(Umrechnungstabelle, BerechnenUndCsv) {
 
   EXPECT_EQ(CsvText({{"Zoll", "mm"}, {"1,5", "38,1"}, {"a;b", "sagt \"ja\""}}),
             "Zoll;mm\r\n1,5;38,1\r\n\"a;b\";\"sagt \"\"ja\"\"\"\r\n");
+  // For printing: headings in th, the rest in td, "<" and "&" escaped.
+  const std::string html = Cp1252NachUtf8(HtmlTabelle("A & B", "Stand", {{"x"}, {"<1>"}}));
+  EXPECT_NE(html.find("<h2>A &amp; B</h2><p>Stand</p>"), std::string::npos) << html;
+  EXPECT_NE(html.find("<tr><th>x</th></tr>\n<tr><td>&lt;1&gt;</td></tr>"), std::string::npos) << html;
 }
 
 }  // namespace

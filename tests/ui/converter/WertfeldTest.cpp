@@ -85,12 +85,33 @@ TEST_F(WertfeldTest, UmrechnungstabelleZeigenUndAlsCsvSpeichern) {
     ASSERT_EQ(tabelle->rowCount(), 3);
     EXPECT_EQ(tabelle->item(2, 1)->text(), QStringLiteral("76,200000000"));
     Klick(&d, "BitBtn3");
+    Klick(&d, "BitBtn5");
   }));
+  ASSERT_EQ(m_Plattform.Drucke.size(), 1);
+  EXPECT_TRUE(m_Plattform.Drucke[0].contains(QStringLiteral("<h2>Länge: Zoll in Millimeter</h2><p>Stand: ")));
   QFile datei(m_Plattform.Speicherort);
   ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
   // UTF-8 with its byte order mark, as spreadsheets expect it.
   EXPECT_EQ(datei.readAll(),
             QByteArray("\xEF\xBB\xBFZoll;Millimeter\r\n1;25,400000000\r\n2;50,800000000\r\n3;76,200000000\r\n"));
+}
+
+// The main window's list as CSV and as a printout, from the "Datei" menu.
+TEST_F(WertfeldTest, ListeAlsCsvUndGedruckt) {
+  GebietWaehlen(QStringLiteral("Länge"));
+  Klicken(Zeile(QStringLiteral("Meter")));
+  Rechnen(QStringLiteral("1"));
+  m_Plattform.Speicherort = m_Temp.filePath(QStringLiteral("liste.csv"));
+  Aktion("ListeSpeichern1")->trigger();
+  EXPECT_EQ(m_Plattform.Vorschlaege, QStringList{QStringLiteral("Länge.csv")});
+  QFile datei(m_Plattform.Speicherort);
+  ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+  const QString csv = QString::fromUtf8(datei.readAll());
+  EXPECT_TRUE(csv.startsWith(QStringLiteral("Ergebnis;Einheit;Land\r\n"))) << csv.left(80).toStdString();
+  EXPECT_TRUE(csv.contains(QStringLiteral("\r\n1,0000000000;Meter;SI-Einheit\r\n")));
+  Aktion("ListeDrucken1")->trigger();
+  ASSERT_EQ(m_Plattform.Drucke.size(), 1);
+  EXPECT_TRUE(m_Plattform.Drucke[0].contains(QStringLiteral("<td>1,0000000000</td><td>Meter</td>")));
 }
 
 }  // namespace
