@@ -71,7 +71,9 @@ void TMyWindow::OberflaecheAufbauen() {
   eingabezeile->addSpacing(6);
   Edit_Eingabe = new QLineEdit(QStringLiteral("1"), zentrum);
   Edit_Eingabe->setObjectName(QStringLiteral("Edit_Eingabe"));
-  Edit_Eingabe->setMaxLength(15);
+  // Room for calculations and number-unit pairs ("1 h 20 min 30 s + 45 s"),
+  // not only for a number.
+  Edit_Eingabe->setMaxLength(60);
   Edit_Eingabe->setFixedWidth(Edit_Eingabe->fontMetrics().horizontalAdvance(QLatin1Char('0')) * 17 + 12);
   werteingabe->setBuddy(Edit_Eingabe);
   // The last values of the category, offered on Alt+Down only: a list that
