@@ -103,14 +103,20 @@ void Konverter::GebietWaehlen(int index) {
   m_ErgebnisseVorhanden = false;
 }
 
+const Gebietseintrag* Konverter::GewaehltesGebiet() const {
+  // A reloaded catalogue may have lost the category until the next is chosen.
+  const bool vorhanden = m_Gebietsindex >= 0 && m_Gebietsindex < static_cast<int>(m_Katalog.size());
+  return vorhanden ? &m_Katalog[static_cast<std::size_t>(m_Gebietsindex)] : nullptr;
+}
+
 const Text1252& Konverter::Gebietsname() const {
-  return m_Gebietsindex >= 0 ? m_Katalog[m_Gebietsindex].Gebietsname : kLeer;
+  const Gebietseintrag* gebiet = GewaehltesGebiet();
+  return gebiet ? gebiet->Gebietsname : kLeer;
 }
 
 const Text1252& Konverter::Bezugseinheit() const {
-  // A reloaded catalogue may have lost the category until the next is chosen.
-  const bool vorhanden = m_Gebietsindex >= 0 && m_Gebietsindex < static_cast<int>(m_Katalog.size());
-  return vorhanden ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Bezugseinheit : kLeer;
+  const Gebietseintrag* gebiet = GewaehltesGebiet();
+  return gebiet ? gebiet->Bezugseinheit : kLeer;
 }
 
 Text1252 Konverter::GebietsInfo() const {
@@ -238,7 +244,8 @@ void Konverter::EinheitAusblendenInListe(int i) {
 }
 
 const std::string& Konverter::Datendatei() const {
-  return m_Gebietsindex >= 0 ? m_Katalog[static_cast<std::size_t>(m_Gebietsindex)].Datendatei : kKeineDatei;
+  const Gebietseintrag* gebiet = GewaehltesGebiet();
+  return gebiet ? gebiet->Datendatei : kKeineDatei;
 }
 
 std::vector<int> Konverter::EinheitFinden(const Text1252& name, const Text1252& land) const {

@@ -167,6 +167,8 @@ class Konverter {
 
  private:
   bool GueltigeZeile(int i) const { return i >= 0 && i < static_cast<int>(m_Einheiten.size()); }
+  // The chosen category's catalogue entry; nullptr without one.
+  const Gebietseintrag* GewaehltesGebiet() const;
   Rechenergebnis FaktorenUmrechnen(std::string_view eingabe, int auswahl);
   // Units whose factor the category cannot use show a text instead of a
   // result; the first conversion after a load says which lines they are.

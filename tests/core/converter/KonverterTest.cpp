@@ -87,6 +87,8 @@ TEST_F(KonverterTest, BezugseinheitDesGewaehltenGebiets) {
   test::Schreiben(m_Verzeichnis.Pfad() / "Gruppen.nfo", {test::DateiBytes("Länge\tLAENGE.DAT\tMeter")});
   ASSERT_TRUE(m_Konverter.KatalogLaden());
   EXPECT_EQ(m_Konverter.Bezugseinheit(), "");
+  EXPECT_EQ(m_Konverter.Gebietsname(), "");
+  EXPECT_EQ(m_Konverter.Datendatei(), "");
 }
 
 TEST_F(KonverterTest, FehlendeOderBeschaedigteDatei) {
