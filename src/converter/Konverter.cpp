@@ -191,19 +191,17 @@ Resultat<> Konverter::EinheitenLaden() {
 
 void Konverter::FavoritenNachOben() {
   if (m_Favoriten.empty()) return;
-  std::vector<char> favorit(m_Einheiten.size());
-  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) favorit[i] = IstFavorit(static_cast<int>(i));
-  std::vector<TAusgabetextobject> oben, unten;
-  for (std::size_t i = 0; i < m_Einheiten.size(); ++i) (favorit[i] ? oben : unten).push_back(std::move(m_Einheiten[i]));
-  oben.insert(oben.end(), std::make_move_iterator(unten.begin()), std::make_move_iterator(unten.end()));
-  m_Einheiten = std::move(oben);
+  std::stable_partition(m_Einheiten.begin(), m_Einheiten.end(),
+                        [this](const TAusgabetextobject& e) { return IstFavorit(e); });
+}
+
+bool Konverter::IstFavorit(const TAusgabetextobject& e) const {
+  return std::find(m_Favoriten.begin(), m_Favoriten.end(), Favorit{Gebietsname(), e.Einheitenname, e.Landname}) !=
+         m_Favoriten.end();
 }
 
 bool Konverter::IstFavorit(int i) const {
-  if (!GueltigeZeile(i)) return false;
-  const auto& e = m_Einheiten[static_cast<std::size_t>(i)];
-  return std::find(m_Favoriten.begin(), m_Favoriten.end(), Favorit{Gebietsname(), e.Einheitenname, e.Landname}) !=
-         m_Favoriten.end();
+  return GueltigeZeile(i) && IstFavorit(m_Einheiten[static_cast<std::size_t>(i)]);
 }
 
 int Konverter::FavoritUmschalten(int i) {
@@ -279,7 +277,6 @@ Rechenergebnis Konverter::Umrechnen(const Text1252& eingabe, int auswahl, const 
   if (ergebnis.Erfolg) {
     m_ErgebnisseVorhanden = true;
     UngueltigeFaktorenZeigen(ergebnis);
-    VerlaufMerken(ergebnis.Eingabetext ? *ergebnis.Eingabetext : eingabe);
   }
   return ergebnis;
 }

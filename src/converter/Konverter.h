@@ -140,6 +140,9 @@ class Konverter {
   static constexpr std::size_t kVerlaufHoechstens = 20;
   // Of the current category, newest first.
   std::vector<Text1252> Verlauf() const;
+  // Remembers a value the user converted on purpose (Enter, the button):
+  // automatic calculation converts every half-typed value and is no choice.
+  void VerlaufMerken(const Text1252& eingabe);
 
   // ---- favourites: at the top of the list in every order ----
   const std::vector<Favorit>& Favoriten() const { return m_Favoriten; }
@@ -175,6 +178,7 @@ class Konverter {
   void UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis);
   void NachModusSortieren();
   void FavoritenNachOben();
+  bool IstFavorit(const TAusgabetextobject& einheit) const;
 
   std::filesystem::path m_Verzeichnis;
   std::vector<Gebietseintrag> m_Katalog;
@@ -194,7 +198,6 @@ class Konverter {
   int m_Stellen = 0;
   std::vector<Favorit> m_Favoriten;
   std::vector<Verlaufseintrag> m_Verlauf;  // newest first
-  void VerlaufMerken(const Text1252& eingabe);
   Sortiermodus m_Sortierung = Sortiermodus::Alphabet;
 
   Laendertabelle m_Laender;

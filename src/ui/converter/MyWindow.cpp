@@ -90,7 +90,7 @@ void TMyWindow::OberflaecheAufbauen() {
   Rechentaste->setObjectName(QStringLiteral("Rechentaste"));
   Rechentaste->setToolTip(QStringLiteral("Einheit umrechnen"));
   Rechentaste->setFixedWidth(36);
-  connect(Rechentaste, &QPushButton::clicked, this, &TMyWindow::RechentasteClick);
+  connect(Rechentaste, &QPushButton::clicked, this, &TMyWindow::UmrechnenUndMerken);
   eingabezeile->addWidget(Rechentaste);
   eingabezeile->addSpacing(10);
   Label_gewaehlte_einheit = Beschriftung(zentrum, "Label_gewaehlte_einheit");

@@ -50,6 +50,9 @@ class TMyWindow : public QMainWindow {
   void AusgangVerbergen();
   void AutomatischRechnen();
   void RechentasteClick();
+  // A conversion the user asked for (Enter, the button, the menu): the value
+  // goes into the field's history.
+  void UmrechnenUndMerken();
   void ComboBox2Change();
   void GebietNeuLaden();  // a category change without the automatic calculation
 
@@ -101,6 +104,7 @@ class TMyWindow : public QMainWindow {
   void Timer1Timer();
   void ListBoxEinheitClick();
   void ErgebnisAbschliessen();
+  bool Umrechnen();         // true: converted
   void ErgebnisseZeigen();  // the rows show new result texts
   void ErgebnisZeileStarten();
   void Sortieren(Sortiermodus modus);

@@ -184,13 +184,19 @@ void TMyWindow::AutomatischRechnen() {
   if (m_Konverter.AutomatischRechnenMoeglich(Cp1252MitErsatz(Edit_Eingabe->text()))) RechentasteClick();
 }
 
-void TMyWindow::RechentasteClick() {
-  if (m_Konverter.Einheiten().empty()) return;
+void TMyWindow::RechentasteClick() { Umrechnen(); }
+
+void TMyWindow::UmrechnenUndMerken() {
+  if (Umrechnen()) m_Konverter.VerlaufMerken(Cp1252MitErsatz(Edit_Eingabe->text()));
+}
+
+bool TMyWindow::Umrechnen() {
+  if (m_Konverter.Einheiten().empty()) return false;
   auto eingabe = Cp1252AusQt(Edit_Eingabe->text());
   if (!eingabe) {
     m_Plattform.Fehler(QtAusUtf8(texte::kFalscheEingabe));
     EingabeFehler();
-    return;
+    return false;
   }
   const Rechenergebnis ergebnis = m_Konverter.Umrechnen(*eingabe, AuswahlIndex(), RueckfrageUeber(m_Plattform));
   for (const auto& meldung : ergebnis.Vorher) Meldung(meldung);
@@ -205,6 +211,7 @@ void TMyWindow::RechentasteClick() {
     EingabeFehler();
   else if (ergebnis.FokusDanach == Fokus::NurFokus)
     Edit_Eingabe->setFocus();
+  return ergebnis.Erfolg;
 }
 
 void TMyWindow::EingabeFehler() {
@@ -267,7 +274,7 @@ bool TMyWindow::eventFilter(QObject* objekt, QEvent* ereignis) {
   if ((objekt == Edit_Eingabe || objekt == ListBoxEinheit) && typ == QEvent::KeyPress) {
     auto* taste = static_cast<QKeyEvent*>(ereignis);
     if (taste->key() == Qt::Key_Return || taste->key() == Qt::Key_Enter) {
-      RechentasteClick();
+      UmrechnenUndMerken();
       return true;
     }
     // Alt+Down opens the history of the field, as in a drop-down list.

@@ -60,7 +60,7 @@ void TMyWindow::MenueAufbauen() {
   // Enter is taken by the input field and the list themselves; the menu only
   // shows it.
   Einheitumrechnen1->setShortcutContext(Qt::WidgetShortcut);
-  connect(Einheitumrechnen1, &QAction::triggered, this, &TMyWindow::RechentasteClick);
+  connect(Einheitumrechnen1, &QAction::triggered, this, &TMyWindow::UmrechnenUndMerken);
   Einheitausblenden1 =
       Eintrag(einheit, "Einheitausblenden1", "Einheit(en) &ausblenden", QKeySequence(Qt::CTRL | Qt::Key_Delete));
   Einheiteinblenden1 = Eintrag(einheit, "Einheiteinblenden1", "Einheit(en) &einblenden...");
@@ -147,7 +147,7 @@ void TMyWindow::WerkzeugleisteAufbauen() {
   ToolButton3 = knopf("ToolButton3", QStringLiteral("Ausblenden"), QStringLiteral("Einheit(en) ausblenden"));
   ToolButton4 = knopf("ToolButton4", QStringLiteral("Einblenden"), QStringLiteral("Einheit(en) einblenden"));
   ToolButton10 = knopf("ToolButton10", QStringLiteral("Umrechnen"), QStringLiteral("Einheit umrechnen"));
-  connect(ToolButton10, &QAction::triggered, this, &TMyWindow::RechentasteClick);
+  connect(ToolButton10, &QAction::triggered, this, &TMyWindow::UmrechnenUndMerken);
   leiste->addSeparator();
 
   auto* sortierung = new QActionGroup(this);

@@ -52,16 +52,15 @@ TEST_F(Favoriten, ObenInJederOrdnungUndInDenEinstellungen) {
 
 // The value field's history: per category, newest first, each value once, at most 20.
 TEST_F(Verlauf, JeGebietNeuesteZuerstHoechstensZwanzig) {
-  for (int i = 1; i <= 25; ++i) ASSERT_TRUE(k.Umrechnen(Text1252::Zahl(i), 0).Erfolg);
-  ASSERT_TRUE(k.Umrechnen(" 7 ", 0).Erfolg);  // again, trimmed: moves to the front
-  EXPECT_FALSE(k.Umrechnen("x", 0).Erfolg);   // refused: not remembered
+  for (int i = 1; i <= 25; ++i) k.VerlaufMerken(Text1252::Zahl(i));
+  k.VerlaufMerken(" 7 ");  // again, trimmed: moves to the front
+  k.VerlaufMerken("  ");   // nothing to remember
   auto verlauf = k.Verlauf();
   ASSERT_EQ(verlauf.size(), Konverter::kVerlaufHoechstens);
   EXPECT_EQ(verlauf[0], "7");
   EXPECT_EQ(verlauf[1], "25");
   EXPECT_EQ(verlauf.back(), "6");  // 7 moved up: nothing else went
-  k.GebietWaehlen(1);              // Masse: its own history
-  ASSERT_TRUE(k.EinheitenLaden());
+  Laden(1);                        // Masse: its own history
   EXPECT_TRUE(k.Verlauf().empty());
   EXPECT_EQ(k.Einstellungen().Verlauf.size(), Konverter::kVerlaufHoechstens);
 }

@@ -51,9 +51,14 @@ TEST_F(WertfeldTest, PaareZerlegtUndStellen) {
   GebietWaehlen(QStringLiteral("Länge"));
   EXPECT_EQ(Liste()->model()->index(0, 0).data().toString(), QStringLiteral("Meter"));
 
-  // The values converted in the category come back on Alt+Down, also after a restart.
+  // The values converted with Enter come back on Alt+Down, also after a
+  // restart; a refused one and the half-typed ones of automatic calculation do not.
   Rechnen(QStringLiteral("2,5"));
   Rechnen(QStringLiteral("7"));
+  Rechnen(QStringLiteral("x"));
+  Aktion("AutomatischesRechnen1")->trigger();
+  Eintippen(QStringLiteral("12"));
+  Aktion("AutomatischesRechnen1")->trigger();
   Schliessen();
   Starten();
   GebietWaehlen(QStringLiteral("Länge"));
@@ -62,9 +67,12 @@ TEST_F(WertfeldTest, PaareZerlegtUndStellen) {
   ASSERT_TRUE(verlauf->popup()->isVisible());
   EXPECT_EQ(verlauf->completionModel()->index(0, 0).data().toString(), QStringLiteral("7"));
   EXPECT_EQ(verlauf->completionModel()->index(1, 0).data().toString(), QStringLiteral("2,5"));
+  EXPECT_EQ(verlauf->completionModel()->index(2, 0).data().toString(), QStringLiteral("5 ft 3 in"));
+  EXPECT_EQ(verlauf->completionModel()->rowCount(), 3);
   verlauf->popup()->hide();
 
   // A calculation still being typed waits without a message.
+  m_Plattform.Boxen.clear();
   GebietWaehlen(QStringLiteral("Länge"));
   Aktion("AutomatischesRechnen1")->trigger();
   Eintippen(QStringLiteral("3*"));
