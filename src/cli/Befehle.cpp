@@ -333,17 +333,26 @@ class Lauf {
     const auto basis = m_Konverter->Basiswert();
     if (!basis) Fehler("Im Gebiet \"" + m_Konverter->Gebietsname() + "\" lassen sich Werte nicht zerlegen.");
     std::vector<Zerlegungsteil> teile;
-    const std::string& ziele = positionen[3];
-    for (std::size_t anfang = 0; anfang <= ziele.size();) {
-      const std::size_t ende = std::min(ziele.find(',', anfang), ziele.size());
-      const Text1252 zeichen = NachCp1252(std::string(Getrimmt(ziele.substr(anfang, ende - anfang))), "ZIELE");
-      const auto einheit = EinheitNachZeichen(zeichen.Sicht(), m_Konverter->Einheiten(), m_Konverter->Gebietsname());
-      if (!einheit) Fehler(einheit.Fehler().Text);
-      teile.push_back({(*einheit)->Faktor, zeichen});
-      anfang = ende + 1;
-    }
+    for (const auto& [zeichen, zeile] : Einheitenliste(positionen[3]))
+      teile.push_back({m_Konverter->Einheiten()[static_cast<std::size_t>(zeile)].Faktor, zeichen});
     m_Aus << Terminaltext(ZerlegungText(*basis, teile)) << "\n";
     return Nachgemeldet(ergebnis);
+  }
+
+  // The units a comma list names by symbol or name, each with the text
+  // that named it and its row; a name the category lacks ends the run.
+  std::vector<std::pair<Text1252, int>> Einheitenliste(const std::string& liste) {
+    std::vector<std::pair<Text1252, int>> einheiten;
+    const auto& alle = m_Konverter->Einheiten();
+    for (std::size_t anfang = 0; anfang <= liste.size();) {
+      const std::size_t ende = std::min(liste.find(',', anfang), liste.size());
+      const Text1252 zeichen = NachCp1252(std::string(Getrimmt(liste.substr(anfang, ende - anfang))), "Die Einheit");
+      const auto einheit = EinheitNachZeichen(zeichen.Sicht(), alle, m_Konverter->Gebietsname());
+      if (!einheit) Fehler(einheit.Fehler().Text);
+      einheiten.emplace_back(zeichen, static_cast<int>(*einheit - alle.data()));
+      anfang = ende + 1;
+    }
+    return einheiten;
   }
 
   // One line per value: the value, then its result in every target unit.
@@ -352,23 +361,10 @@ class Lauf {
     if (positionen.size() != 6) Nutzungsfehler("umrechnungstabelle erwartet GEBIET VON NACH START ENDE SCHRITT.");
     GebietLaden(positionen[0]);
     const Text1252& gebiet = m_Konverter->Gebietsname();
-    if (SonderroutineFuer(gebiet))
-      Fehler("Im Gebiet \"" + gebiet + "\" gibt es keine Umrechnungstabelle: seine Einheiten haben keinen Faktor.");
-    auto einheit = [&](const std::string& zeichen) {
-      const Text1252 text = NachCp1252(std::string(Getrimmt(zeichen)), "Die Einheit");
-      auto gefunden = EinheitNachZeichen(text.Sicht(), m_Konverter->Einheiten(), gebiet);
-      if (!gefunden) Fehler(gefunden.Fehler().Text);
-      return *gefunden;
-    };
-    auto zeile = [&](const TAusgabetextobject* e) { return static_cast<int>(e - m_Konverter->Einheiten().data()); };
-    const int von = zeile(einheit(positionen[1]));
+    if (SonderroutineFuer(gebiet)) Fehler(KeineUmrechnungstabelle(gebiet));
+    const int von = Einheitenliste(positionen[1]).at(0).second;
     std::vector<int> nach;
-    const std::string& ziele = positionen[2];
-    for (std::size_t anfang = 0; anfang <= ziele.size();) {
-      const std::size_t ende = std::min(ziele.find(',', anfang), ziele.size());
-      nach.push_back(zeile(einheit(ziele.substr(anfang, ende - anfang))));
-      anfang = ende + 1;
-    }
+    for (const auto& ziel : Einheitenliste(positionen[2])) nach.push_back(ziel.second);
     const Rechenergebnis tabelle = UmrechnungstabelleBerechnen(
         m_Konverter->Einheiten(), von, nach, NachCp1252(positionen[3], "Der Start"),
         NachCp1252(positionen[4], "Das Ende"), NachCp1252(positionen[5], "Die Schrittweite"), m_Stellen);

@@ -78,6 +78,10 @@ Rechenergebnis UmrechnungstabelleBerechnen(const std::vector<TAusgabetextobject>
   return ErledigtMit(std::move(zeilen));
 }
 
+Text1252 KeineUmrechnungstabelle(const Text1252& gebietsname) {
+  return "Im Gebiet \"" + gebietsname + "\" gibt es keine Umrechnungstabelle: seine Einheiten haben keinen Faktor.";
+}
+
 Text1252 TabellenwertText(long double wert) {
   char puffer[64];
   const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, static_cast<double>(wert));

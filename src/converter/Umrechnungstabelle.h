@@ -25,6 +25,10 @@ struct Tabellenzeile {
 std::vector<Tabellenzeile> Umrechnungstabelle(const std::vector<long double>& werte, const TAusgabetextobject& von,
                                               const std::vector<const TAusgabetextobject*>& nach);
 
+// The message for a category whose units have no factor (the special
+// categories): a table needs one.
+Text1252 KeineUmrechnungstabelle(const Text1252& gebietsname);
+
 // The value column: as short as the number can be written, decimal comma.
 Text1252 TabellenwertText(long double wert);
 

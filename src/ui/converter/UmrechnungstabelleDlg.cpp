@@ -98,8 +98,7 @@ void TUmrechnungstabelleDlg::Vorbereiten() {
 
 void TUmrechnungstabelleDlg::BitBtn1Click() {
   if (SonderroutineFuer(m_Konverter.Gebietsname())) {
-    Melden(InfoMeldung("Im Gebiet \"" + m_Konverter.Gebietsname() +
-                       "\" gibt es keine Umrechnungstabelle: seine Einheiten haben keinen Faktor."));
+    Melden(InfoMeldung(KeineUmrechnungstabelle(m_Konverter.Gebietsname())));
     return;
   }
   std::vector<int> nach;
