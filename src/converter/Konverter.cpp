@@ -126,6 +126,7 @@ Text1252 Konverter::GebietsInfo() const {
 // -------------------------------------------------------------------- units
 
 Resultat<> Konverter::EinheitenLaden() {
+  ListeAblegen();
   m_Einheiten.clear();
   m_Zaehler = {};
   m_Formfehler.reset();
@@ -135,6 +136,25 @@ Resultat<> Konverter::EinheitenLaden() {
   const std::string& datendatei = Datendatei();
   const bool nachLand = gebiet::NachLandGefiltert(Gebietsname());
   const Dateiformpruefung formpruefung = DateiformpruefungFuer(Gebietsname());
+  const std::filesystem::path pfad = m_Verzeichnis / datendatei;
+  auto inhalt = DateiInhalt(pfad);
+  if (!inhalt) return inhalt.Fehler();
+  std::vector<Text1252> laender = nachLand ? m_AngezeigteLaender : std::vector<Text1252>();
+  // A category whose lines are checked for their shape is small and read afresh.
+  if (!formpruefung)
+    if (auto abbild = m_Vorrat.Nehmen(pfad, *inhalt, laender, m_TemporaereAnzeige)) {
+      m_Einheiten = std::move(abbild->Einheiten);
+      m_Zaehler = abbild->Zaehler;
+      const bool sortiert = abbild->Reihenfolge == m_Sortierung && abbild->Favoriten == m_Favoriten;
+      m_Herkunft = std::move(*abbild);
+      m_ListeAblegbar = true;
+      if (!sortiert) {
+        InDateireihenfolge(m_Einheiten);
+        NachModusSortieren();
+      }
+      m_ReihenfolgeWieGeladen = true;
+      return {};
+    }
   std::vector<Text1252> zeilennamen;
   std::vector<std::string_view> angezeigt;
   for (const auto& land : m_AngezeigteLaender) angezeigt.push_back(land.Sicht());
@@ -144,32 +164,30 @@ Resultat<> Konverter::EinheitenLaden() {
   Geheimleseart art;
   art.Vorab = [this](std::size_t zeilen) { m_Einheiten.reserve(zeilen); };
   // Only the units that are listed are built.
-  auto geladen =
-      GeheimdateiDurchlaufen(m_Verzeichnis / datendatei, art, [&](std::string_view klartext, std::size_t zeile) {
-        Felder(klartext, '\t', felder);
-        // Without its name or factor a line would list as a nameless unit
-        // with a result; it is most likely the piece of a broken line.
-        if (felder.size() < static_cast<std::size_t>(feld::Mindestens)) {
-          kurzeZeile = zeile + 1;
-          return false;
-        }
-        ++m_Zaehler.Gesamt;
-        if (formpruefung) zeilennamen.emplace_back(felder[feld::Einheitenname - 1]);
-        bool ausgeschlossen = false;
-        if (nachLand) {
-          std::string_view land = felder[feld::Landname - 1];
-          if (!std::binary_search(angezeigt.begin(), angezeigt.end(), land)) {
-            ausgeschlossen = true;
-            ++m_Zaehler.VerborgenNachLand;
-          }
-        }
-        std::string_view sichtbar = felder[0];
-        if (sichtbar == "n") ++m_Zaehler.Verborgen;
-        if (m_TemporaereAnzeige) sichtbar = "j";
-        if (!ausgeschlossen && sichtbar == "j")
-          EinheitFuellen(m_Einheiten.emplace_back(), felder, static_cast<int>(zeile));
-        return true;
-      });
+  auto geladen = GeheiminhaltDurchlaufen(*inhalt, datendatei, art, [&](std::string_view klartext, std::size_t zeile) {
+    Felder(klartext, '\t', felder);
+    // Without its name or factor a line would list as a nameless unit
+    // with a result; it is most likely the piece of a broken line.
+    if (felder.size() < static_cast<std::size_t>(feld::Mindestens)) {
+      kurzeZeile = zeile + 1;
+      return false;
+    }
+    ++m_Zaehler.Gesamt;
+    if (formpruefung) zeilennamen.emplace_back(felder[feld::Einheitenname - 1]);
+    bool ausgeschlossen = false;
+    if (nachLand) {
+      std::string_view land = felder[feld::Landname - 1];
+      if (!std::binary_search(angezeigt.begin(), angezeigt.end(), land)) {
+        ausgeschlossen = true;
+        ++m_Zaehler.VerborgenNachLand;
+      }
+    }
+    std::string_view sichtbar = felder[0];
+    if (sichtbar == "n") ++m_Zaehler.Verborgen;
+    if (m_TemporaereAnzeige) sichtbar = "j";
+    if (!ausgeschlossen && sichtbar == "j") EinheitFuellen(m_Einheiten.emplace_back(), felder, static_cast<int>(zeile));
+    return true;
+  });
   if (geladen && kurzeZeile > 0)
     geladen =
         BeschaedigtMeldung(datendatei, kurzeZeile, Cp1252("hat weniger als die neun Felder bis zum Umrechnungsfaktor"));
@@ -183,10 +201,32 @@ Resultat<> Konverter::EinheitenLaden() {
     return geladen;
   }
   // The units are listed; only converting them would be wrong.
-  if (formpruefung)
+  if (formpruefung) {
     if (auto form = formpruefung(datendatei, zeilennamen); !form) m_Formfehler = form.Fehler();
+  } else {
+    m_Herkunft = {};
+    m_Herkunft.Datei = pfad;
+    m_Herkunft.Inhalt = std::move(*inhalt);
+    m_Herkunft.Laender = std::move(laender);
+    m_Herkunft.Temporaer = m_TemporaereAnzeige;
+    m_Herkunft.Zaehler = m_Zaehler;
+    m_ListeAblegbar = true;
+  }
   NachModusSortieren();
+  m_ReihenfolgeWieGeladen = true;
   return {};
+}
+
+void Konverter::ListeAblegen() {
+  if (!m_ListeAblegbar) return;
+  m_ListeAblegbar = false;
+  m_Herkunft.Reihenfolge =
+      m_ReihenfolgeWieGeladen ? std::optional<Sortiermodus>(m_Sortierung) : std::optional<Sortiermodus>();
+  m_Herkunft.Favoriten = m_Favoriten;
+  m_Herkunft.Einheiten = std::move(m_Einheiten);
+  m_Einheiten.clear();
+  m_Vorrat.Ablegen(std::move(m_Herkunft));
+  m_Herkunft = {};
 }
 
 void Konverter::FavoritenNachOben() {
@@ -215,6 +255,7 @@ int Konverter::FavoritUmschalten(int i) {
   else
     m_Favoriten.erase(gefunden);
   // The order without the favourites first, then the favourites on top.
+  m_ReihenfolgeWieGeladen = false;
   if (m_Sortierung == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
   NachModusSortieren();
   for (std::size_t k = 0; k < m_Einheiten.size(); ++k)
@@ -233,10 +274,12 @@ void Konverter::NachModusSortieren() {
 void Konverter::EinheitErsetzen(int i, const TAusgabetextobject& neu) {
   if (!GueltigeZeile(i) || m_Einheiten[static_cast<std::size_t>(i)].Dateizeile != neu.Dateizeile) return;
   m_Einheiten[static_cast<std::size_t>(i)] = neu;
+  m_ListeAblegbar = false;
 }
 
 void Konverter::EinheitAusblendenInListe(int i) {
   if (!GueltigeZeile(i)) return;
+  m_ListeAblegbar = false;
   m_Einheiten.erase(m_Einheiten.begin() + i);
   ++m_Zaehler.Verborgen;
 }
@@ -365,9 +408,12 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
                  "größeren Wert eingeben."));
   }
   for (std::size_t i = 0; i < m_Einheiten.size(); ++i) {
-    StandardErgebnis(m_Einheiten[i], ergebnisse[i]);
-    if (m_Stellen > 0) m_Einheiten[i].ErgebnisFliess = StellenText(ergebnisse[i], m_Stellen);
+    auto& e = m_Einheiten[i];
+    e.ErgebnisWiss.clear();
+    e.ErgebnisFliess.clear();
+    e.Ergebniszahl = ergebnisse[i];
   }
+  m_ErgebnisStellen = m_Stellen;
   m_Basiswert = basis;
   Rechenergebnis ergebnis;
   ergebnis.Erfolg = true;
@@ -402,8 +448,9 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
   if (!SortierungMoeglich(modus)) return ergebnis;
   ergebnis.Ausgefuehrt = true;
   const int dateizeile = GueltigeZeile(auswahl) ? m_Einheiten[auswahl].Dateizeile : -1;
-  m_ErgebnisseVorhanden = GueltigeZeile(auswahl) && !m_Einheiten[auswahl].ErgebnisWiss.empty();
+  m_ErgebnisseVorhanden = GueltigeZeile(auswahl) && !Ergebnistext(auswahl, true).empty();
   m_Sortierung = modus;
+  m_ReihenfolgeWieGeladen = false;
   if (m_Einheiten.empty()) return ergebnis;
   if (m_ErgebnisseVorhanden) {
     if (modus == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
@@ -422,9 +469,13 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
 
 // ------------------------------------------------------------- presentation
 
-const Text1252& Konverter::AngezeigtesErgebnis(int i) const {
-  if (!GueltigeZeile(i)) return kLeer;
-  return m_Wissenschaftlich ? m_Einheiten[i].ErgebnisWiss : m_Einheiten[i].ErgebnisFliess;
+Text1252 Konverter::Ergebnistext(int i, bool wissenschaftlich) const {
+  if (!GueltigeZeile(i)) return {};
+  const auto& e = m_Einheiten[static_cast<std::size_t>(i)];
+  if (!e.Ergebniszahl) return wissenschaftlich ? e.ErgebnisWiss : e.ErgebnisFliess;
+  if (wissenschaftlich) return WissText(*e.Ergebniszahl).Anfang(kapazitaet::ErgebnisWiss);
+  if (m_ErgebnisStellen > 0) return StellenText(*e.Ergebniszahl, m_ErgebnisStellen);
+  return FliessText(*e.Ergebniszahl).Anfang(kapazitaet::ErgebnisFliess);
 }
 
 Text1252 Konverter::Hinweis(int i) const {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "basis/Meldung.h"
+#include "converter/Einheitenvorrat.h"
 #include "converter/Einstellungswerte.h"
 #include "converter/Sortierung.h"
 #include "data/Einheit.h"
@@ -20,13 +21,6 @@
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
-
-struct Einheitenzaehler {
-  int Gesamt = 0;             // lines of the data file
-  int VerborgenNachLand = 0;  // left out because their country is hidden
-  int Verborgen = 0;          // Sichtbar = "n"
-  int Angezeigt() const { return Gesamt - VerborgenNachLand; }
-};
 
 // What the information panel shows for one unit: caption and value per row,
 // both empty where the unit's field is empty.
@@ -97,7 +91,10 @@ class Konverter {
   const std::vector<TAusgabetextobject>& Einheiten() const { return m_Einheiten; }
   const Einheitenzaehler& Zaehler() const { return m_Zaehler; }
   void SetTemporaereAnzeige(bool an) { m_TemporaereAnzeige = an; }
-  void SetVerborgenZaehler(int anzahl) { m_Zaehler.Verborgen = anzahl; }
+  void SetVerborgenZaehler(int anzahl) {
+    m_Zaehler.Verborgen = anzahl;
+    m_ListeAblegbar = false;
+  }
   // Takes over the entry of row i after an editing operation rewrote its
   // line (factor, texts). An entry of another line is not taken: the list
   // was reloaded in the meantime.
@@ -158,7 +155,9 @@ class Konverter {
 
   // ---- presentation ----
   // The result text of row i in the current display (empty before a conversion).
-  const Text1252& AngezeigtesErgebnis(int i) const;
+  Text1252 AngezeigtesErgebnis(int i) const { return Ergebnistext(i, m_Wissenschaftlich); }
+  // The result text of row i in the scientific or the float display.
+  Text1252 Ergebnistext(int i, bool wissenschaftlich) const;
   Text1252 Hinweis(int i) const;
   Infotafel Info(int i) const;
   // The list as a table to take away: result, unit and country per row,
@@ -178,6 +177,8 @@ class Konverter {
   void UngueltigeFaktorenZeigen(Rechenergebnis& ergebnis);
   void NachModusSortieren();
   void FavoritenNachOben();
+  // Puts the list just loaded into the store of lists, if it may be taken again.
+  void ListeAblegen();
   bool IstFavorit(const TAusgabetextobject& einheit) const;
 
   std::filesystem::path m_Verzeichnis;
@@ -193,6 +194,14 @@ class Konverter {
   bool m_TemporaereAnzeige = false;
   bool m_ErgebnisseVorhanden = false;
   std::optional<long double> m_Basiswert;
+  int m_ErgebnisStellen = 0;  // the significant digits of the last conversion
+  Einheitenvorrat m_Vorrat;
+  // What the current list was built from; its list may go into the store
+  // as long as nothing has changed it since the load.
+  Einheitenabbild m_Herkunft;
+  bool m_ListeAblegbar = false;
+  // The list stands as the load in the current order put it.
+  bool m_ReihenfolgeWieGeladen = false;
   bool m_Autorechnen = false;
   bool m_Wissenschaftlich = false;
   int m_Stellen = 0;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,6 +78,9 @@ struct TAusgabetextobject {
   int Dateizeile = 0;
   Text1252 ErgebnisWiss;
   Text1252 ErgebnisFliess;
+  // A result by factors before its texts are asked for: a list of a
+  // thousand units formats only the rows it shows.
+  std::optional<long double> Ergebniszahl;
 };
 
 // Fills an entry from the fields of a deciphered line (missing fields are

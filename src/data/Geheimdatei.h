@@ -34,6 +34,10 @@ struct Geheimleseart {
 Resultat<> GeheimdateiDurchlaufen(const std::filesystem::path& pfad, const Geheimleseart& art,
                                   const std::function<bool(std::string_view klartext, std::size_t dateizeile)>& zeile);
 
+// The same for a file's bytes already read.
+Resultat<> GeheiminhaltDurchlaufen(std::string_view inhalt, const std::string& dateiname, const Geheimleseart& art,
+                                   const std::function<bool(std::string_view klartext, std::size_t dateizeile)>& zeile);
+
 // The whole file deciphered, one entry per line read (header lines and
 // passed-over empty lines are left out).
 Resultat<std::vector<std::string>> GeheimdateiLesen(const std::filesystem::path& pfad, const Geheimleseart& art = {});

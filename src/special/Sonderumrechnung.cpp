@@ -61,6 +61,7 @@ Resultat<> ZeilennamenPruefen(const std::string& datendatei, const std::vector<T
 }
 
 void ErgebnisSetzen(TAusgabetextobject& einheit, const Text1252& wiss, const Text1252& fliess) {
+  einheit.Ergebniszahl.reset();
   einheit.ErgebnisWiss = wiss.Anfang(kapazitaet::ErgebnisWiss);
   einheit.ErgebnisFliess = fliess.Anfang(kapazitaet::ErgebnisFliess);
 }

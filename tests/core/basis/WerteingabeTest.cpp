@@ -58,14 +58,14 @@ using WerteingabeImKonverter = test::Standardkonverter;
 TEST_F(WerteingabeImKonverter, RechnungenPaareUndAutomatischesRechnen) {
   const int kilometer = k.EinheitFinden("Kilometer").at(0), meter = k.EinheitFinden("Meter").at(0);
   ASSERT_TRUE(k.Umrechnen("(1+2)*0,5", kilometer).Erfolg);
-  EXPECT_EQ(k.Einheiten()[static_cast<std::size_t>(meter)].ErgebnisFliess, "1.500,0000000");
+  EXPECT_EQ(k.Ergebnistext(meter, false), "1.500,0000000");
   const Rechenergebnis falsch = k.Umrechnen("3*", kilometer);
   EXPECT_EQ(falsch.Fehler.value().Text, AllgemeinerEingabeFehler().Fehler->Text);
-  EXPECT_EQ(k.Einheiten()[static_cast<std::size_t>(meter)].ErgebnisFliess, "1.500,0000000");
+  EXPECT_EQ(k.Ergebnistext(meter, false), "1.500,0000000");
 
   // Number-unit pairs: the sum, in the selected unit.
   ASSERT_TRUE(k.Umrechnen("1 km + 200 m", kilometer).Erfolg);
-  EXPECT_EQ(k.Einheiten()[static_cast<std::size_t>(meter)].ErgebnisFliess, "1.200,0000000");
+  EXPECT_EQ(k.Ergebnistext(meter, false), "1.200,0000000");
   EXPECT_NE(k.Umrechnen("1 km 3", kilometer).Fehler.value().Text.Sicht().find("hat keine Einheit"), std::string::npos);
 
   k.SetAutorechnen(true);

@@ -46,12 +46,13 @@ class BeschaedigteDaten : public ::testing::Test {
   const TAusgabetextobject& Einheit(const char* name) const {
     return m_Konverter.Einheiten().at(m_Konverter.EinheitFinden(Cp1252(name)).at(0));
   }
-  std::string Fliess(const char* name) const { return Cp1252NachUtf8(Einheit(name).ErgebnisFliess); }
+  int Zeile(const char* name) const { return m_Konverter.EinheitFinden(Cp1252(name)).at(0); }
+  std::string Fliess(const char* name) const { return Cp1252NachUtf8(m_Konverter.Ergebnistext(Zeile(name), false)); }
   // A unit that shows no number, in both forms.
   void Ungueltig(std::initializer_list<const char*> namen) const {
     for (const char* name : namen) {
       EXPECT_EQ(Fliess(name), "Faktor ungültig") << name;
-      EXPECT_EQ(Cp1252NachUtf8(Einheit(name).ErgebnisWiss), "Faktor ungültig") << name;
+      EXPECT_EQ(Cp1252NachUtf8(m_Konverter.Ergebnistext(Zeile(name), true)), "Faktor ungültig") << name;
     }
   }
   static std::vector<std::string> Texte(const std::vector<Meldung>& meldungen) {

@@ -35,6 +35,8 @@ class KonverterTest : public ::testing::Test {
   }
   int Zeile(const char* name) const { return m_Konverter.EinheitFinden(Cp1252(name)).at(0); }
   const TAusgabetextobject& Einheit(const char* name) const { return m_Konverter.Einheiten()[Zeile(name)]; }
+  Text1252 Fliess(const char* name) const { return m_Konverter.Ergebnistext(Zeile(name), false); }
+  Text1252 Wiss(const char* name) const { return m_Konverter.Ergebnistext(Zeile(name), true); }
 
   test::TempVerzeichnis m_Verzeichnis;
   Konverter m_Konverter{m_Verzeichnis.Pfad()};
@@ -114,14 +116,14 @@ TEST_F(KonverterTest, UmrechnungUndFalscheEingaben) {
   EXPECT_FALSE(m_Konverter.AutomatischRechnenMoeglich(""));
   ASSERT_FALSE(Rechnen("1", "Meile"));
   EXPECT_TRUE(m_Konverter.ErgebnisseVorhanden());
-  EXPECT_EQ(Einheit("Fuß").ErgebnisFliess, "5.280,0000000");
+  EXPECT_EQ(Fliess("Fuß"), "5.280,0000000");
   m_Konverter.SetWissenschaftlich(true);
   EXPECT_EQ(m_Konverter.AngezeigtesErgebnis(Zeile("Meter")), "1,609344E+0003");
   // Comma and point give the same results.
   ASSERT_FALSE(Rechnen("2,5", "Meter"));
-  const auto mitKomma = Einheit("Fuß").ErgebnisWiss;
+  const auto mitKomma = Wiss("Fuß");
   ASSERT_FALSE(Rechnen("2.5", "Meter"));
-  EXPECT_EQ(Einheit("Fuß").ErgebnisWiss, mitKomma);
+  EXPECT_EQ(Wiss("Fuß"), mitKomma);
 
   // A wrong input leaves the results as they were.
   const char* falsch = "Falsche Eingabe im Werteingabeld! Bitte ändern! ";
@@ -134,11 +136,11 @@ TEST_F(KonverterTest, UmrechnungUndFalscheEingaben) {
        "Das Ergebnis liegt außerhalb des darstellbaren Zahlenbereichs! Bitte einen kleineren Wert eingeben."}};
   for (const auto& [eingabe, meldung] : faelle) {
     EXPECT_EQ(Cp1252NachUtf8(Rechnen(eingabe, "Kilometer").value().Text), meldung) << eingabe;
-    EXPECT_EQ(Einheit("Fuß").ErgebnisWiss, mitKomma) << eingabe;
+    EXPECT_EQ(Wiss("Fuß"), mitKomma) << eingabe;
   }
   // Extreme but representable: no "inf", a scientific text.
   ASSERT_FALSE(Rechnen("1E4000", "Kilometer"));
-  EXPECT_EQ(Einheit("Meter").ErgebnisWiss, "1,000000E+4003");
+  EXPECT_EQ(Wiss("Meter"), "1,000000E+4003");
 }
 
 TEST_F(KonverterTest, SortierungBehaeltAuswahlUndErgebnisseUndGiltBeimLaden) {
@@ -152,7 +154,7 @@ TEST_F(KonverterTest, SortierungBehaeltAuswahlUndErgebnisseUndGiltBeimLaden) {
   ergebnis = m_Konverter.Sortieren(Sortiermodus::Groesse, Zeile("Meile"));
   EXPECT_TRUE(ergebnis.ErgebnisseVorhanden);
   EXPECT_EQ(Namen(), (std::vector<std::string>{"Fuß", "Meter", "Kilometer", "Meile"}));
-  EXPECT_EQ(m_Konverter.Einheiten()[ergebnis.Auswahl].ErgebnisFliess, "1,0000000000");  // Meile's
+  EXPECT_EQ(m_Konverter.Ergebnistext(ergebnis.Auswahl, false), "1,0000000000");  // Meile's
   ergebnis = m_Konverter.Sortieren(Sortiermodus::Alphabet, ergebnis.Auswahl);
   EXPECT_EQ(m_Konverter.Einheiten()[ergebnis.Auswahl].Einheitenname, "Meile");
   EXPECT_TRUE(m_Konverter.ErgebnisseVorhanden());
