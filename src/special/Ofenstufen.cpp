@@ -73,6 +73,7 @@ Rechenergebnis OfenstufenUmrechnen(Sonderkontext& k) {
   } else if (quelle->Art == Ofeneinheit::Celsius) {
     fahrenheit = *eingabe * 9 / 5 + 32;
   }
+  if (!std::isfinite(fahrenheit)) return AllgemeinerEingabeFehler();
   for (auto& e : k.Einheiten) {
     const Ofenregel* ziel = RegelFuer(kEinheiten, e.Einheitenname);
     if (!ziel) {

@@ -96,7 +96,6 @@ TEST_F(Skala, Kraftstoffverbrauch) {
       {kml, "8*2,5", {{l100, "5,0000000000"}}},  // a calculation
       {gb, "1", {{l100, "282,48093633"}, {us, "0,8326741846"}}},
       {l100, "0", {}, null},
-      {kml, "0,0", {}, null},
       {us, "-30", {}, negativ},
       {l100, "fünf", {}, kBitteAendern},
   });
@@ -133,7 +132,6 @@ TEST_F(Wind, BeaufortZeigtBereich) {
        "6",
        {{ms, "10,8–13,8"}, {kmh, "38,9–49,7"}, {kn, "21,0–26,8"}, {mph, "24,2–30,9"}, {"Beaufort", "6"}}},
       {"Beaufort", "0", {{ms, "0,0–0,2"}, {kn, "0,0–0,4"}}},
-      {"Beaufort", "12", {{ms, "32,7–36,9"}}},
       {"Beaufort", "17", {{ms, "56,1–61,2"}, {kmh, "202,0–220,3"}}},
   });
 }
@@ -144,11 +142,9 @@ TEST_F(Wind, GeschwindigkeitZeigtStufe) {
   const char *ms = "Meter pro Sekunde", *bft = "Beaufort";
   Pruefen({
       {ms, "0", {{bft, "0"}, {"Knoten", "0,0000000000"}}},
-      {ms, "0,2", {{bft, "0"}}},
       {ms, "0,26", {{bft, "1"}}},
       {ms, "13,84", {{bft, "6"}}},
       {ms, "13,86", {{bft, "7"}}},
-      {ms, "32,7", {{bft, "12"}}},
       {ms, "61,2", {{bft, "17"}}},
       {ms, "61,3", {{bft, kKeine}}},
       {"Kilometer pro Stunde", "100", {{bft, "10"}, {ms, "27,777777778"}, {"Knoten", "53,995680346"}}},
@@ -176,7 +172,6 @@ TEST_F(Skala, Leistungspegel) {
   Pruefen({
       {"dBm", "30", {{"Watt", "1,0000000000"}, {"dBW", "0,0000000000"}, {"Milliwatt", "1.000,0000000"}}},
       {"Milliwatt", "1", {{"dBm", "0,0000000000"}, {"dBW", "-30,000000000"}}},
-      {"Mikrowatt", "1", {{"dBm", "-30,000000000"}}},
       {"Watt", "2", {{"dBm", "33,010299957"}}},
       {"dBW", "-10", {{"Milliwatt", "100,00000000"}}},
       {"dBm", "-174", {{"Watt", "3,981072E-0021"}}},  // levels below 0 have a power
@@ -196,15 +191,12 @@ TEST_F(Skala, Ofenstufen) {
       {gm, "4", {{f, "350,0"}, {c, "176,7"}, {gm, "4"}}},
       {gm, "¼", {{f, "225,0"}, {c, "107,2"}, {gm, "¼"}}},
       {gm, "1/2", {{f, "250,0"}, {gm, "½"}}},
-      {gm, "10", {{f, "500,0"}, {c, "260,0"}}},
       {c, "180", {{gm, "4"}, {f, "356,0"}}},
-      {c, "200", {{gm, "6"}}},
       {f, "212,5", {{gm, "¼"}}},  // half a step below the first mark
       {f, "212,4", {{gm, kKeine}}},
       {f, "512,5", {{gm, "10"}}},
       {c, "270", {{gm, kKeine}, {f, "518,0"}}},
       {gm, "4,5", {}, stufen},
-      {gm, "0", {}, stufen},
       {gm, "11", {}, stufen},
       {c, "heiß", {}, kBitteAendern},
   });
