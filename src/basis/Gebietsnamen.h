@@ -19,6 +19,11 @@ inline const Text1252 Kalender = Cp1252("Kalender");
 inline const Text1252 Araeometerskalen = Cp1252("Aräometerskalen");
 inline const Text1252 ViskositaetAlt = Cp1252("Viskosität, kinem. alt");
 inline const Text1252 Schuhgroessen = Cp1252("Schuhgrößen");
+inline const Text1252 Kraftstoffverbrauch = Cp1252("Kraftstoffverbrauch");
+inline const Text1252 Stromverbrauch = Cp1252("Stromverbrauch (Fahrzeuge)");
+inline const Text1252 Windstaerke = Cp1252("Windstärke");
+inline const Text1252 Leistungspegel = Cp1252("Leistungspegel");
+inline const Text1252 Ofenstufen = Cp1252("Ofenstufen");
 
 // The four categories filtered by country.
 inline bool NachLandGefiltert(const Text1252& name) {
@@ -30,7 +35,8 @@ inline bool NachLandGefiltert(const Text1252& name) {
 // kind and take both.
 inline bool OhneUmrechnungsfaktor(const Text1252& name) {
   return name == Zahlensysteme || name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
-         name == Schuhgroessen || name == Brueche || name == Kalender;
+         name == Schuhgroessen || name == Brueche || name == Kalender || name == Kraftstoffverbrauch ||
+         name == Stromverbrauch || name == Windstaerke || name == Leistungspegel || name == Ofenstufen;
 }
 
 // Categories whose conversion knows its units by their line in the data

@@ -33,4 +33,12 @@ const Regel* RegelFuer(const Regel (&regeln)[N], const Text1252& einheitenname) 
 // its decimal point) and a fixed text with decimal comma but no group marks.
 void RohesErgebnis(TAusgabetextobject& einheit, long double wert, int dezimalen);
 
+// The fixed text with the given decimals and a decimal comma, trimmed,
+// without group marks: the values of scales shown to a step (22,5).
+Text1252 FestTextKomma(long double wert, int dezimalen);
+
+// The standard pair, but 0 in fixed notation: on a scale 0 is a value like
+// any other (0 dBW, a calm), not a number too small for the float text.
+void StandardErgebnisMitNull(TAusgabetextobject& einheit, long double wert);
+
 }  // namespace kolvaro

@@ -21,6 +21,11 @@ Sonderroutine SonderroutineFuer(const Text1252& name) {
   if (name == gebiet::ViskositaetAlt) return &ViskositaetUmrechnen;
   if (name == gebiet::Schuhgroessen) return &SchuhgroessenUmrechnen;
   if (name == gebiet::Kalender) return &KalenderUmrechnen;
+  if (name == gebiet::Kraftstoffverbrauch) return &KraftstoffverbrauchUmrechnen;
+  if (name == gebiet::Stromverbrauch) return &StromverbrauchUmrechnen;
+  if (name == gebiet::Windstaerke) return &WindstaerkeUmrechnen;
+  if (name == gebiet::Leistungspegel) return &LeistungspegelUmrechnen;
+  if (name == gebiet::Ofenstufen) return &OfenstufenUmrechnen;
   return nullptr;
 }
 

@@ -78,5 +78,10 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k);
 Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k);
 Rechenergebnis WaehrungenUmrechnen(Sonderkontext& k);
 Rechenergebnis KalenderUmrechnen(Sonderkontext& k);
+Rechenergebnis KraftstoffverbrauchUmrechnen(Sonderkontext& k);
+Rechenergebnis StromverbrauchUmrechnen(Sonderkontext& k);
+Rechenergebnis WindstaerkeUmrechnen(Sonderkontext& k);
+Rechenergebnis LeistungspegelUmrechnen(Sonderkontext& k);
+Rechenergebnis OfenstufenUmrechnen(Sonderkontext& k);
 
 }  // namespace kolvaro
