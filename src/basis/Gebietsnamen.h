@@ -19,6 +19,9 @@ inline const Text1252 Kalender = Cp1252("Kalender");
 inline const Text1252 Araeometerskalen = Cp1252("Aräometerskalen");
 inline const Text1252 ViskositaetAlt = Cp1252("Viskosität, kinem. alt");
 inline const Text1252 Schuhgroessen = Cp1252("Schuhgrößen");
+inline const Text1252 Drahtstaerken = Cp1252("Drahtstärken");
+inline const Text1252 Schleifkoernung = Cp1252("Schleifkörnung");
+inline const Text1252 Ringgroessen = Cp1252("Ringgrößen");
 
 // The four categories filtered by country.
 inline bool NachLandGefiltert(const Text1252& name) {
@@ -30,7 +33,8 @@ inline bool NachLandGefiltert(const Text1252& name) {
 // kind and take both.
 inline bool OhneUmrechnungsfaktor(const Text1252& name) {
   return name == Zahlensysteme || name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
-         name == Schuhgroessen || name == Brueche || name == Kalender;
+         name == Schuhgroessen || name == Brueche || name == Kalender || name == Drahtstaerken ||
+         name == Schleifkoernung || name == Ringgroessen;
 }
 
 // Categories whose conversion knows its units by their line in the data

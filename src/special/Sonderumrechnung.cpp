@@ -21,6 +21,9 @@ Sonderroutine SonderroutineFuer(const Text1252& name) {
   if (name == gebiet::ViskositaetAlt) return &ViskositaetUmrechnen;
   if (name == gebiet::Schuhgroessen) return &SchuhgroessenUmrechnen;
   if (name == gebiet::Kalender) return &KalenderUmrechnen;
+  if (name == gebiet::Drahtstaerken) return &DrahtstaerkenUmrechnen;
+  if (name == gebiet::Schleifkoernung) return &SchleifkoernungUmrechnen;
+  if (name == gebiet::Ringgroessen) return &RinggroessenUmrechnen;
   return nullptr;
 }
 

@@ -78,5 +78,8 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k);
 Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k);
 Rechenergebnis WaehrungenUmrechnen(Sonderkontext& k);
 Rechenergebnis KalenderUmrechnen(Sonderkontext& k);
+Rechenergebnis DrahtstaerkenUmrechnen(Sonderkontext& k);
+Rechenergebnis SchleifkoernungUmrechnen(Sonderkontext& k);
+Rechenergebnis RinggroessenUmrechnen(Sonderkontext& k);
 
 }  // namespace kolvaro
