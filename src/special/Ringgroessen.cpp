@@ -60,6 +60,18 @@ const std::vector<Stufe>& Grossbritannien() {
   return stufen;
 }
 
+// Japan: whole sizes only; size 1 has an inner diameter of 13 mm and every
+// third size adds a millimetre (the size comparison of the jeweller J-Tano,
+// "ringsize-hikaku"); here 1 to 30.
+const std::vector<Stufe>& Japan() {
+  static const std::vector<Stufe> stufen = [] {
+    std::vector<Stufe> s;
+    for (int n = 1; n <= 30; ++n) s.push_back({std::to_string(n), kPi * (13.0L + (n - 1) / 3.0L)});
+    return s;
+  }();
+  return stufen;
+}
+
 // A British size as typed: "N", "n", "N½", "N 1/2", "N1/2", "N,5", "N.5".
 std::optional<long double> BuchstabeLesen(std::string_view eingabe) {
   std::string text(Getrimmt(eingabe));
@@ -70,7 +82,7 @@ std::optional<long double> BuchstabeLesen(std::string_view eingabe) {
   return std::nullopt;
 }
 
-enum class Art { Keine, Umfang, Frankreich, Schweiz, Durchmesser, Usa, Grossbritannien };
+enum class Art { Keine, Umfang, Frankreich, Schweiz, Durchmesser, Usa, Grossbritannien, Japan };
 
 Art ArtDer(const Text1252& name) {
   if (name == "Deutschland (Innenumfang in mm)") return Art::Umfang;
@@ -79,6 +91,7 @@ Art ArtDer(const Text1252& name) {
   if (name == "Innendurchmesser in Millimeter") return Art::Durchmesser;
   if (name == "USA/Kanada") return Art::Usa;
   if (name == Cp1252("Großbritannien/Australien")) return Art::Grossbritannien;
+  if (name == "Japan") return Art::Japan;
   return Art::Keine;
 }
 
@@ -90,6 +103,13 @@ Rechenergebnis RinggroessenUmrechnen(Sonderkontext& k) {
   std::optional<long double> umfang;
   if (quelle == Art::Grossbritannien) {
     umfang = BuchstabeLesen(k.Eingabe);
+  } else if (quelle == Art::Japan) {
+    // Only the whole sizes exist; a calculation may name one.
+    if (auto i = StufeLesen(Japan(), k.Eingabe)) {
+      umfang = Japan()[*i].Wert;
+    } else if (auto x = ZahlOderRechnung(k.Eingabe); x && *x == std::floor(*x) && *x >= 1 && *x <= 30) {
+      umfang = Japan()[static_cast<std::size_t>(*x) - 1].Wert;
+    }
   } else if (auto x = ZahlOderRechnung(k.Eingabe)) {
     switch (quelle) {
       case Art::Umfang:
@@ -132,6 +152,9 @@ Rechenergebnis RinggroessenUmrechnen(Sonderkontext& k) {
         break;
       case Art::Grossbritannien:
         ErgebnisSetzen(e, StufenText(Grossbritannien(), u));
+        break;
+      case Art::Japan:
+        ErgebnisSetzen(e, StufenText(Japan(), u));
         break;
       case Art::Keine:
         ErgebnisSetzen(e, Cp1252(kKeineAngabe));

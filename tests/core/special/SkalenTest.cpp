@@ -135,10 +135,11 @@ TEST_F(Skalen, Schleifkoernung) {
 
 // ------------------------------------------------------------- ring sizes
 
-// US 7 is about 54,4 mm around, the British N½; 54 mm is the Swiss 14.
+// US 7 is about 54,4 mm around, the British N½; 54 mm is the Swiss 14 and the
+// Japanese 14 (13,6: 13 mm of diameter is size 1, three sizes a millimetre).
 TEST_F(Skalen, Ringgroessen) {
   Gebiet(&RinggroessenUmrechnen, {"Deutschland (Innenumfang in mm)", "Frankreich", "Schweiz", "USA/Kanada",
-                                  "Großbritannien/Australien", "Innendurchmesser in Millimeter"});
+                                  "Großbritannien/Australien", "Innendurchmesser in Millimeter", "Japan"});
   const char* const de = "Deutschland (Innenumfang in mm)";
   const char* const gb = "Großbritannien/Australien";
   Erwarte({{de, "54", "Schweiz", "14,000000000"},
@@ -154,9 +155,13 @@ TEST_F(Skalen, Ringgroessen) {
            {de, "30", "USA/Kanada", kKeine},
            {de, "30", gb, kKeine},
            {de, "30", "Schweiz", kKeine},
-           {de, "80", gb, kKeine}});
+           {de, "80", gb, kKeine},
+           {de, "54", "Japan", "14"},
+           {"Japan", "9", "Innendurchmesser in Millimeter", "15,666666667"},
+           {"Japan", "3*3", "Japan", "9"}});
   ErwarteFalsch(gb, {"Ä", "N¾", "", "AA", "Z½"});
   ErwarteFalsch("USA/Kanada", {"-1"});
+  ErwarteFalsch("Japan", {"9,5", "0", "31"});
   ErwarteFalsch(de, {"0"});
 }
 
