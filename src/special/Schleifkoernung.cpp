@@ -46,11 +46,37 @@ const std::vector<Stufe>& Cami() {
   return s;
 }
 
-enum class Art { Keine, FepaP, Cami, Mikrometer };
+// Japanese microgrits for precision lapping (JIS R 6001:1987), #240 to
+// #8000: the median grain size (ds50) of each grade's distribution, from
+// the standard's table as Evers reproduces it ("JIS.html").
+const std::vector<Stufe>& Jis() {
+  static const std::vector<Stufe> s = Tabelle("#", {{240, 57.0},
+                                                    {280, 48.0},
+                                                    {320, 40.0},
+                                                    {360, 35.0},
+                                                    {400, 30.0},
+                                                    {500, 25.0},
+                                                    {600, 20.0},
+                                                    {700, 17.0},
+                                                    {800, 14.0},
+                                                    {1000, 11.5},
+                                                    {1200, 9.5},
+                                                    {1500, 8.0},
+                                                    {2000, 6.7},
+                                                    {2500, 5.5},
+                                                    {3000, 4.0},
+                                                    {4000, 3.0},
+                                                    {6000, 2.0},
+                                                    {8000, 1.2}});
+  return s;
+}
+
+enum class Art { Keine, FepaP, Cami, Jis, Mikrometer };
 
 Art ArtDer(const Text1252& name) {
   if (name == "FEPA P (Schleifpapier)") return Art::FepaP;
   if (name == "ANSI/CAMI") return Art::Cami;
+  if (name == "JIS") return Art::Jis;
   if (name == "Mittlere Korngröße in Mikrometer") return Art::Mikrometer;
   return Art::Keine;
 }
@@ -61,6 +87,8 @@ const std::vector<Stufe>* TabelleDer(Art art) {
       return &FepaP();
     case Art::Cami:
       return &Cami();
+    case Art::Jis:
+      return &Jis();
     default:
       return nullptr;
   }
@@ -91,6 +119,9 @@ Rechenergebnis SchleifkoernungUmrechnen(Sonderkontext& k) {
       break;
     case Art::Cami:
       groesse = KornLesen(Cami(), "", k.Eingabe);
+      break;
+    case Art::Jis:
+      groesse = KornLesen(Jis(), "#", k.Eingabe);
       break;
     case Art::Mikrometer:
       groesse = ZahlOderRechnung(k.Eingabe);

@@ -116,7 +116,7 @@ TEST_F(Skalen, Drahtstaerken) {
 // ------------------------------------------------------------- grit sizes
 
 TEST_F(Skalen, Schleifkoernung) {
-  Gebiet(&SchleifkoernungUmrechnen, {"FEPA P (Schleifpapier)", "ANSI/CAMI", "Mittlere Korngröße in Mikrometer"});
+  Gebiet(&SchleifkoernungUmrechnen, {"FEPA P (Schleifpapier)", "ANSI/CAMI", "JIS", "Mittlere Korngröße in Mikrometer"});
   const char* const p = "FEPA P (Schleifpapier)";
   const char* const um = "Mittlere Korngröße in Mikrometer";
   // CAMI 400 and P800 are the well-known pair; below 220 the two match.
@@ -128,8 +128,13 @@ TEST_F(Skalen, Schleifkoernung) {
            {um, "1815", p, "P12"},
            {um, "1815", "ANSI/CAMI", kKeine},
            {um, "5", p, kKeine},
-           {um, "9", p, "P2500"}});
+           {um, "9", p, "P2500"},
+           {"JIS", "#1000", um, "11,500000000"},
+           {"JIS", "6000", p, kKeine},
+           {p, "P1200", "JIS", "#800"},
+           {um, "90", "JIS", kKeine}});
   ErwarteFalsch(p, {"130", "F120", "P", "P120,5"});
+  ErwarteFalsch("JIS", {"#100", "P1000"});
   ErwarteFalsch(um, {"0"});
 }
 
