@@ -24,6 +24,9 @@ inline const Text1252 Stromverbrauch = Cp1252("Stromverbrauch (Fahrzeuge)");
 inline const Text1252 Windstaerke = Cp1252("Windstärke");
 inline const Text1252 Leistungspegel = Cp1252("Leistungspegel");
 inline const Text1252 Ofenstufen = Cp1252("Ofenstufen");
+inline const Text1252 Drahtstaerken = Cp1252("Drahtstärken");
+inline const Text1252 Schleifkoernung = Cp1252("Schleifkörnung");
+inline const Text1252 Ringgroessen = Cp1252("Ringgrößen");
 
 // The four categories filtered by country.
 inline bool NachLandGefiltert(const Text1252& name) {
@@ -36,7 +39,8 @@ inline bool NachLandGefiltert(const Text1252& name) {
 inline bool OhneUmrechnungsfaktor(const Text1252& name) {
   return name == Zahlensysteme || name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
          name == Schuhgroessen || name == Brueche || name == Kalender || name == Kraftstoffverbrauch ||
-         name == Stromverbrauch || name == Windstaerke || name == Leistungspegel || name == Ofenstufen;
+         name == Stromverbrauch || name == Windstaerke || name == Leistungspegel || name == Ofenstufen ||
+         name == Drahtstaerken || name == Schleifkoernung || name == Ringgroessen;
 }
 
 // Categories whose conversion knows its units by their line in the data

@@ -23,6 +23,37 @@ constexpr long double kWasser15_56 = 0.99904L, kAnpassung15_56 = 0.99991405822L;
 constexpr long double kWasser17_5 = 0.998713L, kAnpassung17_5 = 0.999586638722L;
 constexpr long double kWasser15_625 = 0.998866L, kAnpassung15_625 = 0.999907919522L;
 constexpr long double kAnpassung20 = 0.999103216211L;
+// Water at 20 °C, the reference of the must and wort scales: they read the
+// relative density 20/20 °C.
+constexpr long double kWasser20 = 0.99823L;
+
+// Plato (ASBC): mass percent of extract from the relative density 20/20 °C,
+// °P = −616,868 + 1111,14·d − 630,272·d² + 135,997·d³ (the fit that
+// G. J. Noonan, "New Brewing Lager Beer", gives). Its slope is positive
+// everywhere, so each Plato value has exactly one density.
+long double PlatoAusRelDichte(long double d) { return ((135.997L * d - 630.272L) * d + 1111.14L) * d - 616.868L; }
+
+long double RelDichteAusPlato(long double p) {
+  long double unten = 0, oben = 10;
+  if (!(p >= PlatoAusRelDichte(unten) && p <= PlatoAusRelDichte(oben))) return NAN;
+  for (int i = 0; i < 200; ++i) {
+    const long double mitte = (unten + oben) / 2;
+    (PlatoAusRelDichte(mitte) < p ? unten : oben) = mitte;
+  }
+  return (unten + oben) / 2;
+}
+
+// Klosterneuburger Mostwaage (°KMW, mass percent of sugar in must): its
+// accepted relation to Oechsle, °Oe = °KMW · (0,022 · °KMW + 4,54), as the
+// manuals of must refractometers give it (Milwaukee Instruments MA882).
+long double OechsleAusKmw(long double kmw) { return kmw * (0.022L * kmw + 4.54L); }
+long double KmwAusOechsle(long double oe) {
+  return (std::sqrt(4.54L * 4.54L + 4 * 0.022L * oe) - 4.54L) / (2 * 0.022L);
+}
+
+// Density at 15 °C from the relative density 20/20 °C and back.
+long double DichteAusRel20(long double rel) { return rel * kWasser20 / kAnpassung20; }
+long double Rel20AusDichte(long double D) { return D * kAnpassung20 / kWasser20; }
 
 enum class Art {
   Keine,
@@ -42,7 +73,10 @@ enum class Art {
   Dichte15,
   Dichte20,
   Bezug,
-  BezugRelativ
+  BezugRelativ,
+  Oechsle,
+  Plato,
+  KMW
 };
 
 Art ArtDer(const TAusgabetextobject& e) {
@@ -66,7 +100,10 @@ Art ArtDer(const TAusgabetextobject& e) {
                                                       {"Gramm/Zentimeter^3 bei 15° C", Art::Dichte15},
                                                       {"Gramm/Zentimeter^3 bei 20° C", Art::Dichte20},
                                                       {"g/cm^3 bei Bezugstemperatur", Art::Bezug},
-                                                      {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ}};
+                                                      {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ},
+                                                      {"Grad Oechsle", Art::Oechsle},
+                                                      {"Grad Plato", Art::Plato},
+                                                      {"Grad Klosterneuburger Mostwaage", Art::KMW}};
   for (const auto& [name, art] : namen)
     if (n == Cp1252(name)) return art;
   return Art::Keine;
@@ -137,6 +174,12 @@ long double Dichte(Art art, bool schwer, long double x) {
       return x;
     case Art::Dichte20:
       return x / kAnpassung20;
+    case Art::Oechsle:
+      return DichteAusRel20(1 + x / 1000);
+    case Art::Plato:
+      return DichteAusRel20(RelDichteAusPlato(x));
+    case Art::KMW:
+      return DichteAusRel20(1 + OechsleAusKmw(x) / 1000);
     default:
       return NAN;
   }
@@ -184,6 +227,14 @@ long double Wert(Art art, bool schwer, long double D, long double W1, long doubl
       return D * W1;
     case Art::BezugRelativ:
       return D * W1 / W2;
+    // Must and wort are heavier than water; below it the scales have no
+    // value, and the negative result says so.
+    case Art::Oechsle:
+      return (Rel20AusDichte(D) - 1) * 1000;
+    case Art::Plato:
+      return PlatoAusRelDichte(Rel20AusDichte(D));
+    case Art::KMW:
+      return KmwAusOechsle((Rel20AusDichte(D) - 1) * 1000);
     default:
       return NAN;
   }
@@ -228,6 +279,9 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
     case Art::Fleischer:
     case Art::Twaddle:
     case Art::GayLussac:
+    case Art::Oechsle:
+    case Art::Plato:
+    case Art::KMW:
       schwer = true;
       break;
     default: {

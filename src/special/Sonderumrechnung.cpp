@@ -26,6 +26,9 @@ Sonderroutine SonderroutineFuer(const Text1252& name) {
   if (name == gebiet::Windstaerke) return &WindstaerkeUmrechnen;
   if (name == gebiet::Leistungspegel) return &LeistungspegelUmrechnen;
   if (name == gebiet::Ofenstufen) return &OfenstufenUmrechnen;
+  if (name == gebiet::Drahtstaerken) return &DrahtstaerkenUmrechnen;
+  if (name == gebiet::Schleifkoernung) return &SchleifkoernungUmrechnen;
+  if (name == gebiet::Ringgroessen) return &RinggroessenUmrechnen;
   return nullptr;
 }
 

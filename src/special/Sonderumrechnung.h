@@ -83,5 +83,8 @@ Rechenergebnis StromverbrauchUmrechnen(Sonderkontext& k);
 Rechenergebnis WindstaerkeUmrechnen(Sonderkontext& k);
 Rechenergebnis LeistungspegelUmrechnen(Sonderkontext& k);
 Rechenergebnis OfenstufenUmrechnen(Sonderkontext& k);
+Rechenergebnis DrahtstaerkenUmrechnen(Sonderkontext& k);
+Rechenergebnis SchleifkoernungUmrechnen(Sonderkontext& k);
+Rechenergebnis RinggroessenUmrechnen(Sonderkontext& k);
 
 }  // namespace kolvaro

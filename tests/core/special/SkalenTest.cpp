@@ -205,7 +205,7 @@ TEST_F(Skala, Ofenstufen) {
 // -------------------------------------------------------------------------
 
 // Their units are bound by name and have no factor to change.
-TEST(Skalen, KeineFaktorenZuBearbeiten) {
+TEST(SkalenOhneFaktor, KeineFaktorenZuBearbeiten) {
   for (const char* name :
        {"Kraftstoffverbrauch", "Stromverbrauch (Fahrzeuge)", "Windstärke", "Leistungspegel", "Ofenstufen"}) {
     EXPECT_TRUE(gebiet::OhneUmrechnungsfaktor(Cp1252(name))) << name;
