@@ -28,7 +28,8 @@ void MeldungAlsBefund(const std::string& datei, const Meldung& meldung, Pruefber
   std::size_t zeile = 0;
   if (text.compare(0, 6, "Zeile ") == 0) {
     std::size_t i = 6;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') zeile = zeile * 10 + static_cast<std::size_t>(text[i++] - '0');
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9')
+      zeile = zeile * 10 + static_cast<std::size_t>(text[i++] - '0');
     if (i > 6 && i < text.size() && text[i] == ' ')
       text = text.substr(i + 1);
     else

@@ -26,9 +26,10 @@ struct Tabellenform {
 // The material tables, the elements, nutrition and dialling codes; the
 // scales have a width of their own per table.
 const Tabellenform kFormen[] = {
-    {"Stoffw1.nfo", 0, 13, 0}, {"Stoffw2.nfo", 0, 2, 0},  {"Stoffw3.nfo", 0, 3, 0},
-    {"Stoffw4.nfo", 0, 3, 0},  {"Stoffw5.nfo", 0, 2, 0},  {"Stoffw6.nfo", 0, 2, 0},
-    {"Stoffw7.nfo", 0, 2, 0},  {kElementdatei, kElementKopfzeilen, 19, 118},
+    {"Stoffw1.nfo", 0, 13, 0},  {"Stoffw2.nfo", 0, 2, 0},
+    {"Stoffw3.nfo", 0, 3, 0},   {"Stoffw4.nfo", 0, 3, 0},
+    {"Stoffw5.nfo", 0, 2, 0},   {"Stoffw6.nfo", 0, 2, 0},
+    {"Stoffw7.nfo", 0, 2, 0},   {kElementdatei, kElementKopfzeilen, 19, 118},
     {kNaehrwertDatei, 1, 4, 0}, {kVorwahlDatei, 1, 3, 0},
 };
 

@@ -53,14 +53,15 @@ std::vector<Gebietseintrag> KatalogPruefen(const std::filesystem::path& verzeich
                      Zitat(g.Gebietsname.Sicht()) + Cp1252(" steht nicht alphabetisch hinter ") +
                          Zitat(katalog.back().Gebietsname.Sicht()));
     if (!EinfacherDateiname(g.Datendatei)) {
-      bericht.Melden(kKatalogDatei, nr, "nennt " + Zitat(g.Datendatei) + Cp1252(" als Datendatei (kein einfacher Dateiname)"));
+      bericht.Melden(kKatalogDatei, nr,
+                     "nennt " + Zitat(g.Datendatei) + Cp1252(" als Datendatei (kein einfacher Dateiname)"));
       continue;
     }
     auto [vorher, neu] = dateien.emplace(GrossCp1252(g.Datendatei), g.Gebietsname.Bytes());
     if (!neu)
-      bericht.Melden(kKatalogDatei, nr,
-                     "nennt die Datendatei " + Zitat(g.Datendatei) + " des Gebietes " + Zitat(vorher->second) +
-                         " noch einmal");
+      bericht.Melden(
+          kKatalogDatei, nr,
+          "nennt die Datendatei " + Zitat(g.Datendatei) + " des Gebietes " + Zitat(vorher->second) + " noch einmal");
     else
       katalog.push_back(std::move(g));
   }
@@ -203,9 +204,9 @@ void GebietPruefen(const std::filesystem::path& verzeichnis, const Gebietseintra
     namen.back() = Text1252(name);
     const auto [frueher, neu] = schon.emplace(std::make_pair(name, std::string(f[feld::Landname - 1])), nr);
     if (!neu)
-      bericht.Melden(datei, nr,
-                     Zitat(name) + " (" + Text1252(f[feld::Landname - 1]) + ") steht schon in Zeile " +
-                         Zahltext(frueher->second));
+      bericht.Melden(
+          datei, nr,
+          Zitat(name) + " (" + Text1252(f[feld::Landname - 1]) + ") steht schon in Zeile " + Zahltext(frueher->second));
     if (i > 0 && !vorigerName.empty() && AlphabetischVergleichen(vorigerName, name) > 0)
       bericht.Melden(datei, nr, Zitat(name) + " steht nicht alphabetisch hinter " + Zitat(vorigerName));
     vorigerName = name;
@@ -215,7 +216,8 @@ void GebietPruefen(const std::filesystem::path& verzeichnis, const Gebietseintra
       bezugGefunden = true;
   }
   if (!bezugGefunden)
-    bericht.Melden(datei, 0, "die Bezugseinheit " + Zitat(g.Bezugseinheit.Sicht()) + " fehlt oder hat nicht den Faktor 1");
+    bericht.Melden(datei, 0,
+                   "die Bezugseinheit " + Zitat(g.Bezugseinheit.Sicht()) + " fehlt oder hat nicht den Faktor 1");
   if (const Dateiformpruefung form = DateiformpruefungFuer(g.Gebietsname))
     if (auto geprueft = form(datei, namen); !geprueft) MeldungAlsBefund(datei, geprueft.Fehler(), bericht);
   NamensbindungPruefen(g, namen, bericht);
@@ -227,9 +229,9 @@ bool ZeitraumBekannt(std::string_view zeitraum) {
   // A year ("1872", "1960er", "45 v. Chr."), a century or millennium
   // ("19. Jh.", "17.-19. Jh.", "3. Jt. v. Chr"), an era; a prefix; a range.
   static const std::regex form([] {
-    const std::string punkt =
-        R"((\d{1,4}(er)?|\d{1,2}\.( ?-\d{1,2}\.)? ?(Jh|Jt)\.?)( ?v\. ?(Chr\.?)?)?)";
-    const std::string epoche = "(Antike|antik|Altertum|Mittelalter|Neuzeit|heute|Altes Reich|Mittleres Reich|Neues Reich)";
+    const std::string punkt = R"((\d{1,4}(er)?|\d{1,2}\.( ?-\d{1,2}\.)? ?(Jh|Jt)\.?)( ?v\. ?(Chr\.?)?)?)";
+    const std::string epoche =
+        "(Antike|antik|Altertum|Mittelalter|Neuzeit|heute|Altes Reich|Mittleres Reich|Neues Reich)";
     return "((seit|bis|ab|um|ca\\.) )?(" + epoche + "|" + punkt + "(-" + punkt + ")?)";
   }());
   return zeitraum.empty() || std::regex_match(zeitraum.begin(), zeitraum.end(), form);

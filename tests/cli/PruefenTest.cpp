@@ -20,8 +20,9 @@ CliLauf Pruefen(const fs::path& daten) { return CliAufrufen({"--daten", daten.st
 
 // The deciphered lines of a file and back.
 std::vector<std::string> Klar(const fs::path& pfad, int schluessel = 1) {
+  const auto zeilen = DateiLaden(pfad);
   std::vector<std::string> klar;
-  for (const auto& z : *DateiLaden(pfad)) klar.push_back(*LinieEntschluesseln(z, schluessel));
+  for (const auto& z : *zeilen) klar.push_back(*LinieEntschluesseln(z, schluessel));
   return klar;
 }
 void Geheim(const fs::path& pfad, const std::vector<std::string>& klar, int schluessel = 1) {
@@ -95,7 +96,7 @@ TEST(Pruefen, JedeBeschaedigungHatIhreZeile) {
       {"Schuhgröße umbenannt (unbekannt)", Feldwert("SCHUHGR.DAT", 4, 8, "Mondopunkt"),
        "SCHUHGR.DAT:4: die Umrechnung des Gebietes \"Schuhgrößen\" kennt die Einheit \"Mondopunkt\" nicht"},
       {"Schuhgröße umbenannt (fehlt)", Feldwert("SCHUHGR.DAT", 4, 8, "Mondopunkt"),
-       "SCHUHGR.DAT: die Einheit \"Mondopoint\" fehlt; die Umrechnung des Gebietes \"Schuhgrößen\" braucht sie"},
+       "SCHUHGR.DAT: die Einheit \"Schuhlänge/cm\" fehlt; die Umrechnung des Gebietes \"Schuhgrößen\" braucht sie"},
       {"Bezugseinheit",
        [](const fs::path& d) {
          auto klar = Klar(d / "ZEIT.DAT");
@@ -136,8 +137,7 @@ TEST(Pruefen, JedeBeschaedigungHatIhreZeile) {
     fall.Beschaedigen(kopie.Pfad());
     const CliLauf lauf = Pruefen(kopie.Pfad());
     EXPECT_EQ(lauf.Status, 1) << fall.Was;
-    EXPECT_NE(("\n" + lauf.Aus).find("\n" + fall.Erwartet + "\n"), std::string::npos)
-        << fall.Was << "\n" << lauf.Aus;
+    EXPECT_NE(("\n" + lauf.Aus).find("\n" + fall.Erwartet + "\n"), std::string::npos) << fall.Was << "\n" << lauf.Aus;
   }
 }
 

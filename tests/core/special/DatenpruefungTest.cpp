@@ -19,11 +19,13 @@ TEST(Datenpruefung, ZeitraumFormen) {
 // A reader's message becomes a finding of its line, without the frame.
 TEST(Datenpruefung, MeldungAlsBefund) {
   Pruefbericht bericht;
-  MeldungAlsBefund("X.DAT", FehlerMeldung(Cp1252("Die Datei X.DAT ist beschädigt: Zeile 12 enthält \"a\" statt \"b\". "
-                                                 "Der Vorgang wurde abgebrochen.")),
+  MeldungAlsBefund("X.DAT",
+                   FehlerMeldung(Cp1252("Die Datei X.DAT ist beschädigt: Zeile 12 enthält \"a\" statt \"b\". "
+                                        "Der Vorgang wurde abgebrochen.")),
                    bericht);
-  MeldungAlsBefund("X.DAT", FehlerMeldung(Cp1252("Die Datei X.DAT ist beschädigt: sie hat 3 statt 2 Zeilen. "
-                                                 "Der Vorgang wurde abgebrochen.")),
+  MeldungAlsBefund("X.DAT",
+                   FehlerMeldung(Cp1252("Die Datei X.DAT ist beschädigt: sie hat 3 statt 2 Zeilen. "
+                                        "Der Vorgang wurde abgebrochen.")),
                    bericht);
   ASSERT_EQ(bericht.Befunde.size(), 2u);
   EXPECT_EQ(BefundText(bericht.Befunde[0]), Cp1252("X.DAT:12: enthält \"a\" statt \"b\""));
