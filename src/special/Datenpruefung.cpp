@@ -229,7 +229,7 @@ bool ZeitraumBekannt(std::string_view zeitraum) {
   // A year ("1872", "1960er", "45 v. Chr."), a century or millennium
   // ("19. Jh.", "17.-19. Jh.", "3. Jt. v. Chr"), an era; a prefix; a range.
   static const std::regex form([] {
-    const std::string punkt = R"((\d{1,4}(er)?|\d{1,2}\.( ?-\d{1,2}\.)? ?(Jh|Jt)\.?)( ?v\. ?(Chr\.?)?)?)";
+    const std::string punkt = R"((\d{1,4}(er)?|\d{1,2}\.( ?-\d{1,2}\.)? ?(Jh|Jt)\.)( ?v\. ?(Chr\.?)?)?)";
     const std::string epoche =
         "(Antike|antik|Altertum|Mittelalter|Neuzeit|heute|Altes Reich|Mittleres Reich|Neues Reich)";
     return "((seit|bis|ab|um|ca\\.) )?(" + epoche + "|" + punkt + "(-" + punkt + ")?)";
