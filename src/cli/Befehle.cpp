@@ -21,9 +21,12 @@
 #include "data/Datenbericht.h"
 #include "data/Datenverzeichnis.h"
 #include "data/Feld.h"
+#include "data/Pruefbericht.h"
 #include "editing/Suche.h"
 #include "kolvaro_version.h"
+#include "reference/Tabellenpruefung.h"
 #include "reference/Tabellenverzeichnis.h"
+#include "special/Datenpruefung.h"
 
 namespace kolvaro::cli {
 namespace {
@@ -64,6 +67,8 @@ const char* const kAufruf =
     "  feiertage [--julianisch] JAHR             die beweglichen Feiertage eines Jahres\n"
     "  tabelle [NAME]                            ohne NAME die Namen der Nachschlagetabellen; mit NAME die\n"
     "                                            Tabelle, eine Zeile je Eintrag, Spalten durch TAB getrennt\n"
+    "  pruefen                                   die Datendateien prüfen: je Fehler eine Zeile DATEI:ZEILE: ...,\n"
+    "                                            dann die Zusammenfassung; Status 0 nur ohne Fehler\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
     "enthält, sonst im Datenverzeichnis des Benutzers.\n";
@@ -109,6 +114,7 @@ class Lauf {
         return RechnerbefehlAusfuehren(befehl, rest, umgebung);
       }
       if (befehl == "tabelle") return Tabelle(rest, daten);
+      if (befehl == "pruefen") return Pruefen(rest, daten);
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
           befehl != "suchen" && befehl != "zerlegen" && befehl != "umrechnungstabelle")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
@@ -237,6 +243,25 @@ class Lauf {
     if (!text) Fehler(text.Fehler().Text);
     m_Aus << Terminaltext(*text);
     return 0;
+  }
+
+  // Every problem of the data directory on a line of its own, then the
+  // summary; the directory need not load, since finding why it does not is
+  // the point.
+  int Pruefen(const std::vector<std::string>& argumente, const std::string& daten) {
+    if (!argumente.empty()) Nutzungsfehler("pruefen erwartet keine weiteren Angaben.");
+    Pruefbericht bericht;
+    const fs::path verzeichnis = Verzeichnis(daten);
+    DatenPruefen(verzeichnis, bericht);
+    TabellenPruefen(verzeichnis, bericht);
+    std::string zeilen;
+    for (const auto& befund : bericht.Befunde) {
+      TerminaltextAnhaengen(zeilen, BefundText(befund));
+      zeilen += '\n';
+    }
+    TerminaltextAnhaengen(zeilen, PruefZusammenfassung(bericht));
+    m_Aus << zeilen << "\n";
+    return bericht.Befunde.empty() ? 0 : 1;
   }
 
   int Gebiete(const std::vector<std::string>& argumente) {

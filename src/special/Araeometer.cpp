@@ -7,6 +7,7 @@
 #include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
+#include "special/Namensbindung.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -79,6 +80,26 @@ enum class Art {
   KMW
 };
 
+// Every scale but the two Baumé scales, which the country tells apart.
+const std::pair<const char*, Art> kNamen[] = {{"Grad Baumé ältere Skala", Art::BaumeAlt},
+                                              {"Grad Baumé rationell", Art::BaumeRationell},
+                                              {"Grad Balling", Art::Balling},
+                                              {"Grad Beck", Art::Beck},
+                                              {"Grad Brix", Art::Brix},
+                                              {"Grad Cartier", Art::Cartier},
+                                              {"Grad Fleischer", Art::Fleischer},
+                                              {"Grad Gay-Lussac", Art::GayLussac},
+                                              {"Grad Stoppani", Art::Stoppani},
+                                              {"Grad Twaddle", Art::Twaddle},
+                                              {"Grad API", Art::API},
+                                              {"Gramm/Zentimeter^3 bei 15° C", Art::Dichte15},
+                                              {"Gramm/Zentimeter^3 bei 20° C", Art::Dichte20},
+                                              {"g/cm^3 bei Bezugstemperatur", Art::Bezug},
+                                              {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ},
+                                              {"Grad Oechsle", Art::Oechsle},
+                                              {"Grad Plato", Art::Plato},
+                                              {"Grad Klosterneuburger Mostwaage", Art::KMW}};
+
 Art ArtDer(const TAusgabetextobject& e) {
   const Text1252& n = e.Einheitenname;
   if (n == Cp1252("Grad Baumé")) {
@@ -86,25 +107,7 @@ Art ArtDer(const TAusgabetextobject& e) {
     if (e.Landname == "USA") return Art::BaumeUSA;
     return Art::Keine;
   }
-  static const std::pair<const char*, Art> namen[] = {{"Grad Baumé ältere Skala", Art::BaumeAlt},
-                                                      {"Grad Baumé rationell", Art::BaumeRationell},
-                                                      {"Grad Balling", Art::Balling},
-                                                      {"Grad Beck", Art::Beck},
-                                                      {"Grad Brix", Art::Brix},
-                                                      {"Grad Cartier", Art::Cartier},
-                                                      {"Grad Fleischer", Art::Fleischer},
-                                                      {"Grad Gay-Lussac", Art::GayLussac},
-                                                      {"Grad Stoppani", Art::Stoppani},
-                                                      {"Grad Twaddle", Art::Twaddle},
-                                                      {"Grad API", Art::API},
-                                                      {"Gramm/Zentimeter^3 bei 15° C", Art::Dichte15},
-                                                      {"Gramm/Zentimeter^3 bei 20° C", Art::Dichte20},
-                                                      {"g/cm^3 bei Bezugstemperatur", Art::Bezug},
-                                                      {"g/cm^3 relativ Bezugstemp.", Art::BezugRelativ},
-                                                      {"Grad Oechsle", Art::Oechsle},
-                                                      {"Grad Plato", Art::Plato},
-                                                      {"Grad Klosterneuburger Mostwaage", Art::KMW}};
-  for (const auto& [name, art] : namen)
+  for (const auto& [name, art] : kNamen)
     if (n == Cp1252(name)) return art;
   return Art::Keine;
 }
@@ -323,6 +326,12 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k) {
   }
   r.Erfolg = true;
   return r;
+}
+
+std::vector<Text1252> AraeometerNamen() {
+  std::vector<Text1252> namen{Cp1252("Grad Baumé")};
+  for (const auto& eintrag : kNamen) namen.push_back(Cp1252(eintrag.first));
+  return namen;
 }
 
 }  // namespace kolvaro

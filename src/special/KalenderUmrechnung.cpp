@@ -8,6 +8,7 @@
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "special/Kalenderrechnung.h"
+#include "special/Namensbindung.h"
 #include "special/Sonderhilfen.h"
 #include "special/Sonderumrechnung.h"
 
@@ -178,6 +179,12 @@ Rechenergebnis KalenderUmrechnen(Sonderkontext& k) {
   Rechenergebnis ergebnis;
   ergebnis.Erfolg = true;
   return ergebnis;
+}
+
+std::vector<Text1252> KalenderNamen() {
+  std::vector<Text1252> namen;
+  for (const Kalendereinheit& e : Einheiten()) namen.push_back(e.Name);
+  return namen;
 }
 
 }  // namespace kolvaro

@@ -6,6 +6,7 @@
 #include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
+#include "special/Namensbindung.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -73,6 +74,12 @@ Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k) {
   Rechenergebnis r;
   r.Erfolg = true;
   return r;
+}
+
+std::vector<Text1252> SchuhgroessenNamen() {
+  std::vector<Text1252> namen;
+  for (const auto& system : kSysteme) namen.push_back(Cp1252(system.Name));
+  return namen;
 }
 
 }  // namespace kolvaro

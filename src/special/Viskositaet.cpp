@@ -9,6 +9,7 @@
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
 #include "data/Textdatei.h"
+#include "special/Namensbindung.h"
 #include "special/Sonderhilfen.h"
 
 namespace kolvaro {
@@ -138,6 +139,18 @@ Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k) {
   Rechenergebnis r;
   r.Erfolg = true;
   return r;
+}
+
+std::vector<Text1252> ViskositaetNamen() {
+  std::vector<Text1252> namen;
+  for (const auto& skala : kSkalen) namen.push_back(Cp1252(skala.Name));
+  return namen;
+}
+
+Resultat<> ViskositaetstabellePruefen(const std::filesystem::path& verzeichnis) {
+  auto tabelle = TabelleLaden(verzeichnis);
+  if (!tabelle) return tabelle.Fehler();
+  return {};
 }
 
 }  // namespace kolvaro

@@ -20,6 +20,8 @@
 #include "data/Textdatei.h"
 #include "data/Verschluesselung.h"
 #include "gemeinsam/Testdaten.h"
+#include "reference/Tabellenpruefung.h"
+#include "special/Datenpruefung.h"
 
 namespace kolvaro {
 namespace {
@@ -70,75 +72,16 @@ TEST(Daten, KatalogUndInfotexte) {
   EXPECT_TRUE(GebietsInfotextBereinigt(*infotext, static_cast<int>(gebiete.size()) + 1).empty());
 }
 
-TEST(Daten, JedeZeileIstVollstaendigUndInDenGrenzen) {
-  using G = std::pair<int, std::size_t>;
-  ASSERT_FALSE(AlleDateien().empty());
-  for (const auto& d : AlleDateien()) {
-    ASSERT_FALSE(d.Zeilen.empty()) << d.Gebiet.Datendatei;
-    for (std::size_t i = 0; i < d.Zeilen.size(); ++i) {
-      const auto& f = d.Zeilen[i];
-      const std::string wo = d.Gebiet.Datendatei + ":" + std::to_string(i + 1);
-      ASSERT_EQ(f.size(), 19u) << wo;
-      EXPECT_TRUE(f[0] == "j" || f[0] == "n") << wo;
-      for (auto [nummer, maximum] :
-           {G{feld::Kennung, kapazitaet::Kennung}, G{feld::Kurzzeichen, kapazitaet::Kurzzeichen},
-            G{feld::Einheitenname, kapazitaet::Einheitenname}, G{feld::SonstigeNamen, kapazitaet::SonstigeNamen},
-            G{feld::Uebersetzung, kapazitaet::Uebersetzung}, G{feld::Einsatzgebiet, kapazitaet::Einsatzgebiet},
-            G{feld::Entspricht, kapazitaet::Entspricht}, G{feld::CaWert, kapazitaet::CaWert},
-            G{feld::Ort, kapazitaet::Ort}, G{feld::Zeitraum, kapazitaet::Zeitraum}})
-        EXPECT_LE(f[nummer - 1].size(), maximum) << wo << " Feld " << nummer;
-      EXPECT_FALSE(f[feld::Einheitenname - 1].empty()) << wo;
-      EXPECT_TRUE(ZahlLesen(f[feld::Faktor - 1])) << wo;
-      for (int flag : {feld::RegUnterschiede, feld::ZeitUnterschiede})
-        EXPECT_TRUE(f[flag - 1].empty() || f[flag - 1] == "j") << wo;
-      // Time-zone offsets may be 0 or negative, an unknown exchange rate is 0.
-      const Text1252& g = d.Gebiet.Gebietsname;
-      EXPECT_TRUE(g == gebiet::Weltzeit || Faktor(f) > 0 || (g == gebiet::Waehrungen && Faktor(f) == 0)) << wo;
-    }
-  }
-}
-
-TEST(Daten, ReihenfolgeBezugseinheitUndEindeutigeNamen) {
-  for (const auto& d : AlleDateien()) {
-    std::set<std::pair<std::string, std::string>> namen;
-    bool bezugGefunden = false;
-    for (std::size_t i = 0; i < d.Zeilen.size(); ++i) {
-      const auto& f = d.Zeilen[i];
-      if (f.size() != 19) continue;
-      const auto& name = f[feld::Einheitenname - 1];
-      EXPECT_TRUE(namen.insert({name, f[feld::Landname - 1]}).second)
-          << d.Gebiet.Datendatei << ": " << test::AlsUtf8(name) << " doppelt";
-      if (i > 0 && d.Zeilen[i - 1].size() == 19) {
-        EXPECT_LE(AlphabetischVergleichen(d.Zeilen[i - 1][feld::Einheitenname - 1], name), 0)
-            << d.Gebiet.Datendatei << ":" << i + 1;
-      }
-      // The reference unit has factor 1, except in the categories whose
-      // factors mean something else (a time zone's offset).
-      if (name == d.Gebiet.Bezugseinheit.Bytes() && (Faktor(f) == 1.0L || d.Gebiet.Gebietsname == gebiet::Weltzeit))
-        bezugGefunden = true;
-    }
-    EXPECT_TRUE(bezugGefunden) << d.Gebiet.Datendatei << ": Bezugseinheit " << Cp1252NachUtf8(d.Gebiet.Bezugseinheit);
-  }
-}
-
-TEST(Daten, LaenderStimmenMitDerLaendertabelle) {
-  auto gelesen = LaendertabelleLaden(kDaten);
-  ASSERT_TRUE(gelesen);
-  const Laendertabelle& tabelle = *gelesen;
-  EXPECT_LE(tabelle.Alle.size(), 211u);
-  std::set<std::string> vorhanden;
-  for (const Text1252& land : tabelle.Vorhandene) vorhanden.insert(land.Bytes());
-  std::set<std::string> benutzt;
-  for (const auto& d : AlleDateien()) {
-    for (const auto& f : d.Zeilen) {
-      if (f.size() != 19) continue;
-      benutzt.insert(f[feld::Landname - 1]);
-      EXPECT_TRUE(vorhanden.count(f[feld::Landname - 1]))
-          << d.Gebiet.Datendatei << ": " << test::AlsUtf8(f[feld::Einheitenname - 1]) << " - "
-          << test::AlsUtf8(f[feld::Landname - 1]);
-    }
-  }
-  for (const auto& land : vorhanden) EXPECT_TRUE(benutzt.count(land)) << test::AlsUtf8(land);
+// Field counts and limits, factors, order, unique names, countries, the
+// lines and names the special conversions bind to, the reference tables:
+// the check kolvaro-cli pruefen runs finds nothing.
+TEST(Daten, DatenpruefungOhneBefund) {
+  Pruefbericht bericht;
+  DatenPruefen(kDaten, bericht);
+  TabellenPruefen(kDaten, bericht);
+  for (const auto& befund : bericht.Befunde) ADD_FAILURE() << BefundText(befund);
+  EXPECT_EQ(bericht.Gebiete, static_cast<int>(AlleDateien().size()));
+  EXPECT_GT(bericht.Einheiten, 1000);
 }
 
 // "12 Zoll": where the text names a unit of the same file, the factors agree.
