@@ -273,7 +273,7 @@ std::optional<Kursfehler> CsvLesen(std::string_view text, std::vector<Kurssticht
     if (Getrimmt(zeile).empty()) return true;
     Felder(zeile, ',', felder);
     for (auto& f : felder) f = Getrimmt(f);
-    if (index == 0) {
+    if (spalten == 0) {  // the first line that is not blank
       if (felder.front() != "Date") {
         fehler = Kursfehler{nummer, kKeineForm};
         return false;
@@ -331,18 +331,17 @@ std::optional<Kursfehler> CsvLesen(std::string_view text, std::vector<Kurssticht
 
 Resultat<Kursdatei> KursdateiLesen(std::string_view inhalt, const std::string& dateiname) {
   if (inhalt.substr(0, 3) == "\xEF\xBB\xBF") inhalt.remove_prefix(3);  // a byte order mark
-  const std::string_view anfang = Getrimmt(inhalt.substr(0, std::min<std::size_t>(inhalt.size(), 64)));
-  if (Getrimmt(inhalt).empty())
-    return FehlerMeldung("Die Kursdatei " + Cp1252(dateiname) + Cp1252(" ist leer. Es wurden keine Kurse übernommen."));
-  Kursdatei datei;
-  std::optional<Kursfehler> fehler;
   // Blank lines before the XML declaration would make it invalid XML, but
   // they do not change what the file says.
   const std::size_t erstes = inhalt.find_first_not_of(" \t\r\n");
+  if (erstes == std::string_view::npos)
+    return FehlerMeldung("Die Kursdatei " + Cp1252(dateiname) + Cp1252(" ist leer. Es wurden keine Kurse übernommen."));
+  Kursdatei datei;
+  std::optional<Kursfehler> fehler;
   if (inhalt[erstes] == '<') {
     datei.Form = Kursform::Xml;
     fehler = XmlLeser(inhalt).Lesen(datei.Tage);
-  } else if (anfang.substr(0, 4) == "Date") {
+  } else if (inhalt.substr(erstes, 4) == "Date") {
     datei.Form = Kursform::Csv;
     fehler = CsvLesen(inhalt, datei.Tage);
   } else {

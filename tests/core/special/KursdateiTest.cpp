@@ -82,6 +82,7 @@ TEST(Kursdatei, LehntJedeFehlerhafteDateiMitZeileAb) {
   };
   const std::pair<std::string, std::string> faelle[] = {
       {"", "Die Kursdatei kurse ist leer."},
+      {"\r\n \n", "Die Kursdatei kurse ist leer."},
       {"Waehrung;Kurs\nUSD;1,05\n",
        "Zeile 1: Das ist weder die XML- noch die CSV-Form der Referenzkurse der Europäischen Zentralbank."},
       {"<html><body>Nicht gefunden</body></html>", "Zeile 1: Das ist weder die XML- noch die CSV-Form"},
@@ -102,7 +103,7 @@ TEST(Kursdatei, LehntJedeFehlerhafteDateiMitZeileAb) {
        "Zentralbank (keine Kurse eines Tages)."},
       {std::string(kVerlaufCsv) + "2007-12-28,1.47", "Zeile 5: Die Zeile hat 2 statt 5 Spalten"},
       {"Date,USD,JPY,\n2026-12-04,1.05,157\n", "Zeile 2: Die Zeile hat 3 statt 4 Spalten"},
-      {"Date,USD,\n,1.05,\n", "Zeile 2: Die Zeile hat kein Datum."},
+      {"\nDate,USD,\n,1.05,\n", "Zeile 3: Die Zeile hat kein Datum."},
       {"Date,USD,\n04.12.2026,1.05,\n", "Zeile 2: Das Datum \"04.12.2026\" ist kein gültiges Datum."},
       {"Date,USD,\n2026-12-04,0,\n", "Zeile 2: Der Kurs \"0\" für USD ist keine Zahl größer als 0."},
       {"Date,USD,\n2026-12-04,1e-400,\n", "Zeile 2: Der Kurs \"1e-400\" für USD"},
