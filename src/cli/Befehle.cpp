@@ -510,19 +510,18 @@ std::optional<std::string> PasswortVonEingabe() {
   // At a terminal the typed password is not shown; piped in, it is one line.
   const bool terminal = ::isatty(STDIN_FILENO) == 1;
   termios vorher{};
+  bool verdeckt = false;
   if (terminal) {
     std::cerr << "Passwort: " << std::flush;
     if (::tcgetattr(STDIN_FILENO, &vorher) == 0) {
       termios ohneEcho = vorher;
       ohneEcho.c_lflag &= ~static_cast<tcflag_t>(ECHO);
-      ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &ohneEcho);
+      verdeckt = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &ohneEcho) == 0;
     }
   }
   const bool gelesen = static_cast<bool>(std::getline(std::cin, zeile));
-  if (terminal) {
-    ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
-    std::cerr << "\n";
-  }
+  if (verdeckt) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
+  if (terminal) std::cerr << "\n";
   if (!gelesen) return std::nullopt;
   if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
   return zeile;
