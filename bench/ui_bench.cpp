@@ -42,6 +42,7 @@ class StillePlattform : public kolvaro::ui::Plattform {
   void ZwischenablageSetzen(const QString&) override {}
   QString Zwischenablage() override { return {}; }
   QString SpeicherortWaehlen(const QString&, const QString&, const QString&) override { return {}; }
+  QString DateiOeffnenWaehlen(const QString&, const QString&) override { return {}; }
   void Drucken(const QString&, const QString&) override {}
   bool HilfeOeffnen(const QString&) override { return false; }
   void HilfeSchliessen() override {}

@@ -1,13 +1,18 @@
 // The commands of kolvaro-cli.
 #include "cli/Befehle.h"
 
+#include <termios.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
+#include <iostream>
 #include <memory>
 #include <ostream>
 #include <set>
 
 #include "basis/Gebietsnamen.h"
+#include "basis/Tagesdatum.h"
 #include "basis/Texte.h"
 #include "basis/Werteingabe.h"
 #include "basis/Zahlformat.h"
@@ -22,6 +27,8 @@
 #include "data/Datenverzeichnis.h"
 #include "data/Feld.h"
 #include "data/Pruefbericht.h"
+#include "editing/KurseEinlesen.h"
+#include "editing/Passwortdatei.h"
 #include "editing/Suche.h"
 #include "kolvaro_version.h"
 #include "reference/Tabellenpruefung.h"
@@ -69,6 +76,11 @@ const char* const kAufruf =
     "                                            Tabelle, eine Zeile je Eintrag, Spalten durch TAB getrennt\n"
     "  pruefen                                   die Datendateien prüfen: je Fehler eine Zeile DATEI:ZEILE: ...,\n"
     "                                            dann die Zusammenfassung; Status 0 nur ohne Fehler\n"
+    "  kurse-einlesen [--datum JJJJ-MM-TT] DATEI die Referenzkurse der Europäischen Zentralbank aus DATEI\n"
+    "                                            (eurofxref-daily.xml, eurofxref-hist.xml, eurofxref.csv,\n"
+    "                                            eurofxref-hist.csv) in die Währungen übernehmen: den neuesten\n"
+    "                                            Tag der Datei oder den mit --datum genannten; fragt nach dem\n"
+    "                                            Passwort, wenn eines gesetzt ist\n"
     "\n"
     "Ohne --daten liest kolvaro-cli die Datendateien im aktuellen Verzeichnis, wenn es Gruppen.nfo\n"
     "enthält, sonst im Datenverzeichnis des Benutzers.\n";
@@ -115,6 +127,7 @@ class Lauf {
       }
       if (befehl == "tabelle") return Tabelle(rest, daten);
       if (befehl == "pruefen") return Pruefen(rest, daten);
+      if (befehl == "kurse-einlesen") return KurseEinlesenBefehl(rest, daten);
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
           befehl != "suchen" && befehl != "zerlegen" && befehl != "umrechnungstabelle")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
@@ -262,6 +275,52 @@ class Lauf {
     TerminaltextAnhaengen(zeilen, PruefZusammenfassung(bericht));
     m_Aus << zeilen << "\n";
     return bericht.Befunde.empty() ? 0 : 1;
+  }
+
+  // The rates of one day of a rate file taken into the currency file, behind the password.
+  int KurseEinlesenBefehl(const std::vector<std::string>& argumente, const std::string& daten) {
+    std::optional<Tagesdatum> datum;
+    std::vector<std::string> positionen;
+    for (std::size_t i = 0; i < argumente.size(); ++i) {
+      const auto& a = argumente[i];
+      if (a == "--datum") {
+        if (i + 1 == argumente.size() || !(datum = IsoDatumLesen(argumente[i + 1])))
+          Nutzungsfehler("--datum braucht einen Tag JJJJ-MM-TT.");
+        ++i;
+      } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+        Nutzungsfehler("Unbekannte Option: " + a);
+      } else {
+        positionen.push_back(a);
+      }
+    }
+    if (positionen.size() != 1 || positionen[0].empty()) Nutzungsfehler("kurse-einlesen erwartet genau eine DATEI.");
+    const fs::path verzeichnis = Verzeichnis(daten);
+    // The file first: a wrong one needs no password.
+    const fs::path pfad = positionen[0];
+    const auto datei = KursdateiLaden(pfad);
+    if (!datei) Fehler(datei.Fehler().Text);
+    const auto tag = KurstagWaehlen(*datei, pfad.filename().string(), datum);
+    if (!tag) Fehler(tag.Fehler().Text);
+    PasswortVerlangen(verzeichnis);
+    const Kurseinlesung k = KurseEinlesen(verzeichnis, **tag);
+    if (k.Ergebnis.Fehler) Fehler(k.Ergebnis.Fehler->Text);
+    for (const Text1252& zeile : BerichtZeilen(k.Bericht)) m_Aus << Terminaltext(zeile) << "\n";
+    return 0;
+  }
+
+  // Asks for the password where one is set, as the window does; a wrong or
+  // missing one ends the run.
+  void PasswortVerlangen(const fs::path& verzeichnis) {
+    const auto gesetzt = PasswortGesetzt(verzeichnis);
+    if (!gesetzt) Fehler(gesetzt.Fehler().Text);
+    if (!*gesetzt) return;
+    const auto eingabe = m_Umgebung.PasswortLesen ? m_Umgebung.PasswortLesen() : std::nullopt;
+    if (!eingabe) Fehler(Cp1252("Diese Funktion ist nur mit Ihrem Passwort zugänglich; es wurde keines eingegeben."));
+    // A character Windows-1252 cannot hold is in no password.
+    const auto text = Utf8NachCp1252(*eingabe);
+    const Resultat<bool> stimmt = text ? PasswortStimmt(verzeichnis, *text) : Resultat<bool>(false);
+    if (!stimmt) Fehler(stimmt.Fehler().Text);
+    if (!*stimmt) Fehler(FalschesPasswortMeldung().Text);
   }
 
   int Gebiete(const std::vector<std::string>& argumente) {
@@ -469,6 +528,32 @@ int Ausfuehren(const std::vector<std::string>& argumente, const Umgebung& umgebu
   return Lauf(umgebung, aus, fehler).Ausfuehren(argumente);
 }
 
+namespace {
+
+std::optional<std::string> PasswortVonEingabe() {
+  std::string zeile;
+  // At a terminal the typed password is not shown; piped in, it is one line.
+  const bool terminal = ::isatty(STDIN_FILENO) == 1;
+  termios vorher{};
+  bool verdeckt = false;
+  if (terminal) {
+    std::cerr << "Passwort: " << std::flush;
+    if (::tcgetattr(STDIN_FILENO, &vorher) == 0) {
+      termios ohneEcho = vorher;
+      ohneEcho.c_lflag &= ~static_cast<tcflag_t>(ECHO);
+      verdeckt = ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &ohneEcho) == 0;
+    }
+  }
+  const bool gelesen = static_cast<bool>(std::getline(std::cin, zeile));
+  if (verdeckt) ::tcsetattr(STDIN_FILENO, TCSAFLUSH, &vorher);
+  if (terminal) std::cerr << "\n";
+  if (!gelesen) return std::nullopt;
+  if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+  return zeile;
+}
+
+}  // namespace
+
 Umgebung StandardUmgebung() {
   Umgebung u;
   std::error_code ec;
@@ -477,6 +562,7 @@ Umgebung StandardUmgebung() {
   u.Benutzerdaten = BenutzerdatenOrt(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"), u.Aktuell);
   auto programm = fs::read_symlink("/proc/self/exe", ec);
   if (!ec) u.Installiert = InstallierteDaten(programm.parent_path());
+  u.PasswortLesen = [] { return PasswortVonEingabe(); };
   return u;
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,9 @@ struct Umgebung {
   std::filesystem::path Aktuell;        // the current directory
   std::filesystem::path Benutzerdaten;  // the user's data directory
   std::vector<std::filesystem::path> Installiert;
+  // Asks for the password of the editing commands (UTF-8); nullopt when
+  // nothing could be read.
+  std::function<std::optional<std::string>()> PasswortLesen;
 };
 
 // Runs one command line (without the program name). Exit status: 0 done,

@@ -1,10 +1,11 @@
 // Finding the date of the newest exchange rate.
 #include "data/Wechselkursstand.h"
 
-#include <cstdio>
 #include <optional>
 
 #include "basis/Gebietsnamen.h"
+#include "basis/Tagesdatum.h"
+#include "basis/Zeichensatz.h"
 #include "data/Einheit.h"
 #include "data/Feld.h"
 #include "data/Geheimdatei.h"
@@ -12,59 +13,38 @@
 
 namespace kolvaro {
 
+Text1252 NeuestesKursdatum(const std::vector<std::string_view>& staende) {
+  std::optional<Tagesdatum> neuestes;
+  for (std::string_view stand : staende) {
+    auto d = DeutschesDatumAmAnfang(Getrimmt(stand));
+    if (d && (!neuestes || *neuestes < *d)) neuestes = d;
+  }
+  return neuestes ? DeutscherText(*neuestes) : Text1252();
+}
+
 namespace {
 
-struct Datum {
-  int Tag = 0, Monat = 0, Jahr = 0;
-  long Schluessel() const { return Jahr * 10000L + Monat * 100L + Tag; }
-};
-
-bool Ziffer(char c) { return c >= '0' && c <= '9'; }
-
-// Reads minStellen to maxStellen digits at pos; fewer are no number.
-std::optional<int> Zahl(std::string_view text, std::size_t& pos, std::size_t minStellen, std::size_t maxStellen) {
-  const std::size_t anfang = pos;
-  int wert = 0;
-  while (pos < text.size() && Ziffer(text[pos]) && pos - anfang < maxStellen) wert = wert * 10 + (text[pos++] - '0');
-  if (pos - anfang < minStellen) return std::nullopt;
-  return wert;
-}
-
-int TageImMonat(int monat, int jahr) {
-  static const int kTage[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-  const bool schalt = (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0;
-  return monat == 2 && schalt ? 29 : kTage[monat - 1];
-}
-
-std::optional<Datum> DatumAmAnfang(std::string_view text) {
-  std::size_t pos = 0;
-  Datum d;
-  auto tag = Zahl(text, pos, 1, 2);
-  if (!tag || pos == text.size() || text[pos++] != '.') return std::nullopt;
-  auto monat = Zahl(text, pos, 1, 2);
-  if (!monat || pos == text.size() || text[pos++] != '.') return std::nullopt;
-  auto jahr = Zahl(text, pos, 4, 4);
-  // "1.1.19999" is no date, nor a year cut off from a longer number.
-  if (!jahr || (pos < text.size() && Ziffer(text[pos]))) return std::nullopt;
-  d.Tag = *tag;
-  d.Monat = *monat;
-  d.Jahr = *jahr;
-  if (d.Monat < 1 || d.Monat > 12 || d.Tag < 1 || d.Tag > TageImMonat(d.Monat, d.Jahr)) return std::nullopt;
-  return d;
+Text1252 Anzahl(long n, const char* einzahl, const char* mehrzahl) {
+  return "vor " + Text1252::Zahl(n) + " " + (n == 1 ? Cp1252(einzahl) : Cp1252(mehrzahl));
 }
 
 }  // namespace
 
-Text1252 NeuestesKursdatum(const std::vector<std::string_view>& staende) {
-  std::optional<Datum> neuestes;
-  for (std::string_view stand : staende) {
-    auto d = DatumAmAnfang(Getrimmt(stand));
-    if (d && (!neuestes || d->Schluessel() > neuestes->Schluessel())) neuestes = d;
-  }
-  if (!neuestes) return {};
-  char text[16];
-  std::snprintf(text, sizeof text, "%02d.%02d.%04d", neuestes->Tag, neuestes->Monat, neuestes->Jahr);
-  return Text1252(std::string_view(text));
+Text1252 Kursalter(std::string_view stand, const Tagesdatum& heute) {
+  const auto datum = DeutschesDatumAmAnfang(Getrimmt(stand));
+  if (!datum || heute < *datum) return {};
+  if (*datum == heute) return Cp1252("von heute");
+  // Whole calendar months and years, as a person counts them.
+  long monate = (heute.Jahr - datum->Jahr) * 12L + (heute.Monat - datum->Monat);
+  if (heute.Tag < datum->Tag) --monate;
+  if (monate < 1) return Anzahl(Tageszahl(heute) - Tageszahl(*datum), "Tag", "Tagen");
+  if (monate < 12) return Anzahl(monate, "Monat", "Monaten");
+  return Anzahl(monate / 12, "Jahr", "Jahren");
+}
+
+Text1252 StandMitAlter(const Text1252& stand, const Tagesdatum& heute) {
+  const Text1252 alter = Kursalter(stand.Sicht(), heute);
+  return alter.empty() ? stand : stand + ", " + alter;
 }
 
 Resultat<Text1252> Wechselkursstand(const std::filesystem::path& verzeichnis) {

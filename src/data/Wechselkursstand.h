@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "basis/Meldung.h"
+#include "basis/Tagesdatum.h"
 
 namespace kolvaro {
 
@@ -18,6 +19,13 @@ namespace kolvaro {
 // day and month with one or two digits), written TT.MM.JJJJ; empty when no
 // field does.
 Text1252 NeuestesKursdatum(const std::vector<std::string_view>& staende);
+
+// How old a rate is on the day heute: "vor 3 Tagen", "vor 1 Monat", "vor 2
+// Jahren" (whole calendar months and years), "von heute"; empty when the
+// field does not begin with a date or names a day after heute.
+Text1252 Kursalter(std::string_view stand, const Tagesdatum& heute);
+// The field as the information panel shows it: "26.09.2024 (EZB), vor 2 Jahren".
+Text1252 StandMitAlter(const Text1252& stand, const Tagesdatum& heute);
 
 // The same over the data file of the category "Währungen" in the directory.
 // Without that category the date is empty; an unreadable catalogue or data

@@ -20,6 +20,7 @@ enum class Bearbeitung {
   GebietNeu,
   GebietLoeschen,
   SuchtrefferEinblenden,
+  KurseEinlesen,
 };
 
 // Asks for the password where one is set; true when access is granted.

@@ -20,6 +20,7 @@
 #include "ui/editing/FaktorAendernWeltzeitDlg.h"
 #include "ui/editing/GebietLoeschenDlg.h"
 #include "ui/editing/GebietNeuDlg.h"
+#include "ui/editing/KurseEinlesenDlg.h"
 #include "ui/editing/PasswordDlg.h"
 #include "ui/editing/PasswortErzeugungDlg.h"
 #include "ui/editing/SuchDialog.h"
@@ -56,6 +57,7 @@ constexpr std::array<Dialogeintrag, kDialogartAnzahl> kDialoge{{
     {A::FaktorAendern, Erzeugen<TFaktor_aendern>},
     {A::FaktorAendernWeltzeit, Erzeugen<TFaktor_aendern_Weltzeit>},
     {A::WaehrungstabelleAendern, Erzeugen<TFaktor_aender_Waehrung_neu>},
+    {A::KurseEinlesen, Erzeugen<TKurseEinlesenDlg>},
     {A::Suchen, Erzeugen<TSuch_Dialog>},
     {A::GebietNeu, Erzeugen<TGebietNeuDlg>},
     {A::GebietLoeschen, Erzeugen<TGebietLoeschenDlg>},

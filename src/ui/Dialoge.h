@@ -34,6 +34,7 @@ enum class Dialogart {
   GebietLoeschen,
   Passwortabfrage,
   WaehrungstabelleAendern,
+  KurseEinlesen,
   Stoffdaten,
   Elemente,
   PhysikalischeKonstanten,

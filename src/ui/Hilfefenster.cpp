@@ -56,6 +56,7 @@ QString HilfeseiteFuer(const QString& fenstername) {
       {QStringLiteral("Faktor_aendern"), QStringLiteral("faktoren.html")},
       {QStringLiteral("Faktor_aendern_Weltzeit"), QStringLiteral("faktoren.html")},
       {QStringLiteral("Faktor_aender_Waehrung_neu"), QStringLiteral("faktoren.html")},
+      {QStringLiteral("KurseEinlesenDlg"), QStringLiteral("waehrungen.html")},
       {QStringLiteral("Such_Dialog"), QStringLiteral("suchen.html")},
       {QStringLiteral("UeberDlg"), QStringLiteral("daten.html")},
       {QStringLiteral("GebietNeuDlg"), QStringLiteral("gebiete.html")},

@@ -30,6 +30,9 @@ class Plattform {
   // Asks where to save a file (the file dialog with the filter, e.g.
   // "CSV-Dateien (*.csv)", and a proposed name); empty when cancelled.
   virtual QString SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) = 0;
+  // Asks which existing file to open (the file dialog with the filter);
+  // empty when cancelled.
+  virtual QString DateiOeffnenWaehlen(const QString& titel, const QString& filter) = 0;
 
   // Prints an HTML page through the print dialog with a preview (which
   // also saves it as PDF).

@@ -61,6 +61,10 @@ QString QtPlattform::SpeicherortWaehlen(const QString& titel, const QString& vor
   return QFileDialog::getSaveFileName(m_Fenster, titel, vorschlag, filter);
 }
 
+QString QtPlattform::DateiOeffnenWaehlen(const QString& titel, const QString& filter) {
+  return QFileDialog::getOpenFileName(m_Fenster, titel, QString(), filter);
+}
+
 QtPlattform::~QtPlattform() { delete m_Hilfe; }
 
 bool QtPlattform::HilfeOeffnen(const QString& seite) {

@@ -1,6 +1,7 @@
 // Runs the real kolvaro-cli as a user would: the arguments reach it as they
-// are (no shell in between), standard input is empty, and standard output
-// and standard error are captured apart, byte for byte.
+// are (no shell in between), standard input is a file (empty unless the test
+// gives it), and standard output and standard error are captured apart, byte
+// for byte.
 #pragma once
 
 #include <fcntl.h>
@@ -25,10 +26,12 @@ struct CliLauf {
 
 // Runs kolvaro-cli with the arguments in the directory `ort` (empty: the
 // test's own), with the "NAME=wert" entries of `umgebung` added to the
-// test's environment.
+// test's environment and `eingabe` as its standard input.
 inline CliLauf CliAufrufen(std::vector<std::string> argumente, const std::filesystem::path& ort = {},
-                           std::vector<std::string> umgebung = {}) {
+                           std::vector<std::string> umgebung = {}, const std::string& eingabe = {}) {
   TempVerzeichnis temp;
+  const std::string einDatei = (temp.Pfad() / "ein").string();
+  if (!SchreibeAtomarRoh(einDatei, eingabe)) return {};
   const std::string aus = (temp.Pfad() / "aus").string(), fehler = (temp.Pfad() / "fehler").string();
   argumente.insert(argumente.begin(), KOLVARO_CLI_PFAD);
   std::vector<char*> argv;
@@ -37,7 +40,7 @@ inline CliLauf CliAufrufen(std::vector<std::string> argumente, const std::filesy
 
   const pid_t kind = fork();
   if (kind == 0) {
-    const int ein = open("/dev/null", O_RDONLY);
+    const int ein = open(einDatei.c_str(), O_RDONLY);
     const int raus = open(aus.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     const int fehlerraus = open(fehler.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (ein < 0 || raus < 0 || fehlerraus < 0 || dup2(ein, 0) < 0 || dup2(raus, 1) < 0 || dup2(fehlerraus, 2) < 0)

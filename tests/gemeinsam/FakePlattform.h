@@ -35,6 +35,11 @@ class FakePlattform : public Plattform {
     Vorschlaege << vorschlag;
     return Speicherort;
   }
+  // The next file the user "opens"; empty: cancelled.
+  QString DateiOeffnenWaehlen(const QString& titel, const QString&) override {
+    Oeffnungstitel << titel;
+    return Oeffnungsort;
+  }
   void Drucken(const QString&, const QString& html) override { Drucke << html; }
   bool HilfeOeffnen(const QString& seite) override {
     HilfeSeiten << seite;
@@ -56,6 +61,8 @@ class FakePlattform : public Plattform {
   QString Ablage;
   QString Speicherort;
   QStringList Vorschlaege;
+  QString Oeffnungsort;
+  QStringList Oeffnungstitel;
   QStringList Drucke;  // the HTML of every printout
   QStringList HilfeSeiten;
   int HilfeGeschlossen = 0;

@@ -67,6 +67,7 @@ TEST_F(AnwendungTest, JedesFensterTraegtGenauSeinenTitel) {
       {Dialogart::GebietLoeschen, QStringLiteral("Vorhandenes Gebiet löschen")},
       {Dialogart::Passwortabfrage, QStringLiteral("Passwort-Abfrage")},
       {Dialogart::WaehrungstabelleAendern, QStringLiteral("Umrechnungsfaktoren ändern - Währungen")},
+      {Dialogart::KurseEinlesen, QStringLiteral("Wechselkurse einlesen")},
       {Dialogart::Stoffdaten, QStringLiteral("Stoffdaten")},
       {Dialogart::Elemente, QStringLiteral("Chemische Elemente")},
       {Dialogart::PhysikalischeKonstanten, QStringLiteral("Physikalische Konstanten")},

@@ -169,6 +169,7 @@ class TMyWindow : public QMainWindow {
 
   // The main menu, every entry by its form name.
   QAction* Beenden1 = nullptr;
+  QAction* Wechselkurseeinlesen1 = nullptr;
   QAction* WertKopieren1 = nullptr;
   QAction* Werteinfgen1 = nullptr;
   QAction* Einheitumrechnen1 = nullptr;

@@ -4,13 +4,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QStringListModel>
 #include <QToolButton>
 
+#include "basis/Gebietsnamen.h"
 #include "basis/Texte.h"
+#include "data/Wechselkursstand.h"
 #include "ui/Text.h"
 #include "ui/converter/EinheitenModell.h"
 #include "ui/converter/MyWindow.h"
@@ -88,6 +91,15 @@ void TMyWindow::WerteinfuegenClick() {
 
 // ------------------------------------------------------- information panel
 
+namespace {
+
+Tagesdatum Heute() {
+  const QDate heute = QDate::currentDate();
+  return {heute.year(), heute.month(), heute.day()};
+}
+
+}  // namespace
+
 void TMyWindow::InfoAnzeigen() {
   const int zeile = AuswahlIndex();
   InfoPaar* paare[] = {&m_InfoKurzzeichen, &m_InfoSonstigeNamen, &m_InfoUebersetzung, &m_InfoEinsatzgebiet,
@@ -103,7 +115,10 @@ void TMyWindow::InfoAnzeigen() {
     ToolButton1->setEnabled(false);
     return;
   }
-  const Infotafel tafel = m_Konverter.Info(zeile);
+  Infotafel tafel = m_Konverter.Info(zeile);
+  // A rate's age beside its date, so that a stale rate is seen.
+  if (m_Konverter.Gebietsname() == gebiet::Waehrungen)
+    tafel.Uebersetzung.Wert = StandMitAlter(tafel.Uebersetzung.Wert, Heute());
   ToolButton1->setEnabled(tafel.ZusatzinfoVorhanden);
   const Infotafel::Zeile* werte[] = {
       &tafel.Kurzzeichen, &tafel.SonstigeNamen, &tafel.Uebersetzung, &tafel.Einsatzgebiet, &tafel.Entspricht,

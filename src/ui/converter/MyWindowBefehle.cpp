@@ -39,6 +39,9 @@ void TMyWindow::BefehleVerbinden() {
             [this] { Bearbeiten(Bearbeitung::EigeneEinheit, [this] { EigeneEinheitEinfuegen(); }); });
   verbinden({Umrechnungsfaktorndern1}, d.Vorhanden(Dialogart::FaktorAendern),
             [this] { Bearbeiten(Bearbeitung::FaktorAendern, [this] { FaktorAendern(); }); });
+  verbinden({Wechselkurseeinlesen1}, d.Vorhanden(Dialogart::KurseEinlesen), [this] {
+    Bearbeiten(Bearbeitung::KurseEinlesen, [this] { DialogOeffnenUndRechnen(Dialogart::KurseEinlesen); });
+  });
   verbinden({NeuesGebieteinfgen1}, d.Vorhanden(Dialogart::GebietNeu),
             [this] { Bearbeiten(Bearbeitung::GebietNeu, [this] { DialogOeffnen(Dialogart::GebietNeu); }); });
   verbinden({VorhandenesGebietlschen1}, d.Vorhanden(Dialogart::GebietLoeschen),

@@ -44,6 +44,7 @@ void TMyWindow::MenueAufbauen() {
   ListeDrucken1 = Eintrag(datei, "ListeDrucken1", "Liste &drucken...", QKeySequence(Qt::CTRL | Qt::Key_P));
   connect(ListeDrucken1, &QAction::triggered, this,
           [this] { TabelleDrucken(m_Plattform, m_Konverter.Gebietsname(), m_Konverter.ListeAlsTabelle()); });
+  Wechselkurseeinlesen1 = Eintrag(datei, "Wechselkurseeinlesen1", "&Wechselkurse einlesen…");
   datei->addSeparator();
   Beenden1 = Eintrag(datei, "Beenden1", "&Beenden");
   connect(Beenden1, &QAction::triggered, this, &QWidget::close);
