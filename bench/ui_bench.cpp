@@ -43,7 +43,7 @@ class StillePlattform : public kolvaro::ui::Plattform {
   QString Zwischenablage() override { return {}; }
   QString SpeicherortWaehlen(const QString&, const QString&, const QString&) override { return {}; }
   QString DateiOeffnenWaehlen(const QString&, const QString&) override { return {}; }
-  void Drucken(const QString&, const QString&) override {}
+  bool Drucken(const QString&, const QString&) override { return true; }
   bool HilfeOeffnen(const QString&) override { return false; }
   void HilfeSchliessen() override {}
   void SanduhrAn() override {}

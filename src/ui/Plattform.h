@@ -36,7 +36,9 @@ class Plattform {
 
   // Prints an HTML page through the print dialog with a preview (which
   // also saves it as PDF).
-  virtual void Drucken(const QString& titel, const QString& html) = 0;
+  // False when the printer or the PDF file reported a failure (not when
+  // the user cancelled).
+  virtual bool Drucken(const QString& titel, const QString& html) = 0;
 
   // Shows a page of the manual by its file name ("index.html",
   // "molmasse.html"); false if the page cannot be shown.

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -45,16 +46,29 @@ Antwort QtPlattform::Frage(const QString& text, bool mitAbbrechen) {
 void QtPlattform::ZwischenablageSetzen(const QString& text) { QGuiApplication::clipboard()->setText(text); }
 QString QtPlattform::Zwischenablage() { return QGuiApplication::clipboard()->text(); }
 
-void QtPlattform::Drucken(const QString& titel, const QString& html) {
+bool QtPlattform::Drucken(const QString& titel, const QString& html) {
   QTextDocument dokument;
   dokument.setHtml(html);
   QPrinter drucker(QPrinter::HighResolution);
   drucker.setDocName(titel);
   QPrintPreviewDialog vorschau(&drucker, m_Fenster);
   vorschau.setWindowTitle(titel);
-  QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau,
-                   [&dokument](QPrinter* ziel) { dokument.print(ziel); });
+  bool fehler = false;
+  QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, &vorschau, [&](QPrinter* ziel) {
+    // The document prints silently into nothing when its file cannot be
+    // written; asking the file first gives the user a message instead.
+    if (ziel->outputFormat() == QPrinter::PdfFormat && !ziel->outputFileName().isEmpty()) {
+      QFile datei(ziel->outputFileName());
+      if (!datei.open(QIODevice::Append)) {
+        fehler = true;
+        return;
+      }
+    }
+    dokument.print(ziel);
+    if (ziel->printerState() == QPrinter::Error) fehler = true;
+  });
   vorschau.exec();
+  return !fehler;
 }
 
 QString QtPlattform::SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) {

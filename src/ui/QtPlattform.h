@@ -25,7 +25,7 @@ class QtPlattform : public Plattform {
   QString Zwischenablage() override;
   QString SpeicherortWaehlen(const QString& titel, const QString& vorschlag, const QString& filter) override;
   QString DateiOeffnenWaehlen(const QString& titel, const QString& filter) override;
-  void Drucken(const QString& titel, const QString& html) override;
+  bool Drucken(const QString& titel, const QString& html) override;
 
   bool HilfeOeffnen(const QString& seite) override;
   void HilfeSchliessen() override;

@@ -24,7 +24,9 @@ void AlsCsvSpeichern(Plattform& plattform, const QString& vorschlag, const std::
 void TabelleDrucken(Plattform& plattform, const Text1252& ueberschrift,
                     const std::vector<std::vector<Text1252>>& zeilen) {
   const Text1252 stand = "Stand: " + Cp1252(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")).toStdString());
-  plattform.Drucken(QtText(ueberschrift), QtText(HtmlTabelle(ueberschrift, stand, zeilen)));
+  if (!plattform.Drucken(QtText(ueberschrift), QtText(HtmlTabelle(ueberschrift, stand, zeilen))))
+    plattform.Fehler(QStringLiteral(
+        "Die Tabelle konnte nicht gedruckt werden. Bitte den Drucker oder den Speicherort der PDF-Datei prüfen."));
 }
 
 }  // namespace kolvaro::ui

@@ -40,7 +40,11 @@ class FakePlattform : public Plattform {
     Oeffnungstitel << titel;
     return Oeffnungsort;
   }
-  void Drucken(const QString&, const QString& html) override { Drucke << html; }
+  bool Drucken(const QString&, const QString& html) override {
+    Drucke << html;
+    return DruckenGelingt;
+  }
+  bool DruckenGelingt = true;
   bool HilfeOeffnen(const QString& seite) override {
     HilfeSeiten << seite;
     return true;

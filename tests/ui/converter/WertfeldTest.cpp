@@ -120,6 +120,12 @@ TEST_F(WertfeldTest, ListeAlsCsvUndGedruckt) {
   Aktion("ListeDrucken1")->trigger();
   ASSERT_EQ(m_Plattform.Drucke.size(), 1);
   EXPECT_TRUE(m_Plattform.Drucke[0].contains(QStringLiteral("<td>1,0000000000</td><td>Meter</td>")));
+  // A printer that fails is said, not passed over.
+  m_Plattform.DruckenGelingt = false;
+  Aktion("ListeDrucken1")->trigger();
+  ASSERT_FALSE(m_Plattform.Boxen.empty());
+  EXPECT_EQ(m_Plattform.Boxen.back().Art, QStringLiteral("Fehler"));
+  EXPECT_TRUE(m_Plattform.Boxen.back().Text.startsWith(QStringLiteral("Die Tabelle konnte nicht gedruckt werden.")));
 }
 
 }  // namespace
