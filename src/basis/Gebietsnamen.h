@@ -12,6 +12,7 @@ inline const Text1252 Masse = Cp1252("Masse");
 inline const Text1252 Volumen = Cp1252("Volumen");
 inline const Text1252 Temperatur = Cp1252("Temperatur");
 inline const Text1252 Weltzeit = Cp1252("Weltzeit");
+inline const Text1252 Zeitzonen = Cp1252("Zeitzonen");
 inline const Text1252 Waehrungen = Cp1252("Währungen");
 inline const Text1252 Brueche = Cp1252("Brüche");
 inline const Text1252 Zahlensysteme = Cp1252("Zahlensysteme");
@@ -30,7 +31,7 @@ inline bool NachLandGefiltert(const Text1252& name) {
 // kind and take both.
 inline bool OhneUmrechnungsfaktor(const Text1252& name) {
   return name == Zahlensysteme || name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
-         name == Schuhgroessen || name == Brueche || name == Kalender;
+         name == Schuhgroessen || name == Brueche || name == Kalender || name == Zeitzonen;
 }
 
 // Categories whose conversion knows its units by their line in the data
@@ -43,7 +44,7 @@ inline bool Zeilengebunden(const Text1252& name) {
 // (fractions, digits of other bases, dates, times) instead of as a number
 // or a calculation.
 inline bool EigenerLeser(const Text1252& name) {
-  return name == Brueche || name == Zahlensysteme || name == Kalender || name == Weltzeit;
+  return name == Brueche || name == Zahlensysteme || name == Kalender || name == Weltzeit || name == Zeitzonen;
 }
 
 // Categories whose factors carry no size: sorting by size uses the results.
