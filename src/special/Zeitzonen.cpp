@@ -203,7 +203,13 @@ Text1252 TabellenendeHinweis() {
       "diese zeigen für spätere Zeitpunkte \"keine Angabe\".");
 }
 
-Text1252 ZonenzeitText(const Zonenzeit& zeit) { return zeit.DatumUhrzeit + " " + zeit.Versatz + " " + zeit.Abkuerzung; }
+// Without the "UTC" before the offset, so that date, time, offset and a
+// five-character abbreviation fit the result column of the unit list.
+Text1252 ZonenzeitText(const Zonenzeit& zeit) {
+  const std::string_view versatz = zeit.Versatz.Sicht();
+  return zeit.DatumUhrzeit + " " + Text1252(versatz.substr(versatz.rfind("UTC", 0) == 0 ? 3 : 0)) + " " +
+         zeit.Abkuerzung;
+}
 
 Zeitpunkt JetztAufDieMinute() {
   const auto jetzt = date::floor<std::chrono::minutes>(std::chrono::system_clock::now());

@@ -55,7 +55,7 @@ Resultat<Zonenzeit> ZonenzeitBei(const std::string& zone, Zeitpunkt moment);
 // Why some rows of a moment after 2037 show "keine Angabe".
 Text1252 TabellenendeHinweis();
 
-// The row text: "01.07.2026 06:00 UTC-04:00 EDT".
+// The row text: "01.07.2026 06:00 -04:00 EDT".
 Text1252 ZonenzeitText(const Zonenzeit& zeit);
 
 // The present moment, to the minute.

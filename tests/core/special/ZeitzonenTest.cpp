@@ -36,25 +36,25 @@ TEST(Zeitzonen, OrtszeitenMitSommerzeitUndKrummenVersaetzen) {
     const char *Von, *Eingabe, *Nach, *Erwartet;
   };
   const Fall faelle[] = {
-      {"Europe/Berlin", "01.07.2026 12:00", "America/New_York", "01.07.2026 06:00 UTC-04:00 EDT"},
-      {"Europe/Berlin", "06.12.2026 14:30", "America/New_York", "06.12.2026 08:30 UTC-05:00 EST"},
+      {"Europe/Berlin", "01.07.2026 12:00", "America/New_York", "01.07.2026 06:00 -04:00 EDT"},
+      {"Europe/Berlin", "06.12.2026 14:30", "America/New_York", "06.12.2026 08:30 -05:00 EST"},
       // Lord Howe moves its clocks by half an hour only.
-      {"UTC", "15.01.2026 00:00", "Australia/Lord_Howe", "15.01.2026 11:00 UTC+11:00 +11"},
-      {"UTC", "15.07.2026 00:00", "Australia/Lord_Howe", "15.07.2026 10:30 UTC+10:30 +1030"},
-      {"UTC", "01.01.2026 00:00", "Asia/Kathmandu", "01.01.2026 05:45 UTC+05:45 +0545"},
-      {"UTC", "15.01.2026 00:00", "Pacific/Chatham", "15.01.2026 13:45 UTC+13:45 +1345"},
-      {"UTC", "15.07.2026 00:00", "Pacific/Chatham", "15.07.2026 12:45 UTC+12:45 +1245"},
+      {"UTC", "15.01.2026 00:00", "Australia/Lord_Howe", "15.01.2026 11:00 +11:00 +11"},
+      {"UTC", "15.07.2026 00:00", "Australia/Lord_Howe", "15.07.2026 10:30 +10:30 +1030"},
+      {"UTC", "01.01.2026 00:00", "Asia/Kathmandu", "01.01.2026 05:45 +05:45 +0545"},
+      {"UTC", "15.01.2026 00:00", "Pacific/Chatham", "15.01.2026 13:45 +13:45 +1345"},
+      {"UTC", "15.07.2026 00:00", "Pacific/Chatham", "15.07.2026 12:45 +12:45 +1245"},
       // Summer in the south is January.
-      {"UTC", "15.01.2026 00:00", "Australia/Sydney", "15.01.2026 11:00 UTC+11:00 AEDT"},
-      {"UTC", "15.07.2026 00:00", "Australia/Sydney", "15.07.2026 10:00 UTC+10:00 AEST"},
-      {"Australia/Sydney", "01.01.2026 09:00", "America/Los_Angeles", "31.12.2025 14:00 UTC-08:00 PST"},
-      {"Asia/Kolkata", "31.12.2026 23:45", "UTC", "31.12.2026 18:15 UTC+00:00 UTC"},
+      {"UTC", "15.01.2026 00:00", "Australia/Sydney", "15.01.2026 11:00 +11:00 AEDT"},
+      {"UTC", "15.07.2026 00:00", "Australia/Sydney", "15.07.2026 10:00 +10:00 AEST"},
+      {"Australia/Sydney", "01.01.2026 09:00", "America/Los_Angeles", "31.12.2025 14:00 -08:00 PST"},
+      {"Asia/Kolkata", "31.12.2026 23:45", "UTC", "31.12.2026 18:15 +00:00 UTC"},
       // Either side of the hour the clocks skip and repeat in Berlin.
-      {"Europe/Berlin", "29.03.2026 01:59", "UTC", "29.03.2026 00:59 UTC+00:00 UTC"},
-      {"Europe/Berlin", "29.03.2026 03:00", "UTC", "29.03.2026 01:00 UTC+00:00 UTC"},
-      {"Europe/Berlin", "25.10.2026 03:00", "UTC", "25.10.2026 02:00 UTC+00:00 UTC"},
-      {"UTC", "25.10.2026 00:30", "Europe/Berlin", "25.10.2026 02:30 UTC+02:00 CEST"},
-      {"UTC", "25.10.2026 01:30", "Europe/Berlin", "25.10.2026 02:30 UTC+01:00 CET"},
+      {"Europe/Berlin", "29.03.2026 01:59", "UTC", "29.03.2026 00:59 +00:00 UTC"},
+      {"Europe/Berlin", "29.03.2026 03:00", "UTC", "29.03.2026 01:00 +00:00 UTC"},
+      {"Europe/Berlin", "25.10.2026 03:00", "UTC", "25.10.2026 02:00 +00:00 UTC"},
+      {"UTC", "25.10.2026 00:30", "Europe/Berlin", "25.10.2026 02:30 +02:00 CEST"},
+      {"UTC", "25.10.2026 01:30", "Europe/Berlin", "25.10.2026 02:30 +01:00 CET"},
   };
   for (const Fall& f : faelle)
     EXPECT_EQ(Umgerechnet(f.Von, f.Eingabe, f.Nach), f.Erwartet) << f.Von << " " << f.Eingabe << " -> " << f.Nach;
@@ -76,7 +76,7 @@ TEST(Zeitzonen, UebersprungeneUndDoppelteStunde) {
   EXPECT_EQ(Utf8(doppelt->Hinweis->Text),
             "Die Zeit 25.10.2026 02:30 gibt es in der Zeitzone Europe/Berlin zweimal, weil die Uhren zurückgestellt "
             "werden: zuerst 02:30 UTC+02:00 CEST, dann 02:30 UTC+01:00 CET. Gerechnet wird mit der früheren.");
-  EXPECT_EQ(Utf8(ZonenzeitText(*ZonenzeitBei("UTC", doppelt->Moment))), "25.10.2026 00:30 UTC+00:00 UTC");
+  EXPECT_EQ(Utf8(ZonenzeitText(*ZonenzeitBei("UTC", doppelt->Moment))), "25.10.2026 00:30 +00:00 UTC");
   EXPECT_FALSE(ZeitpunktIn("Europe/Berlin", *WandzeitLesen("25.10.2026 03:30"))->Hinweis);
 }
 
@@ -88,7 +88,7 @@ TEST(Zeitzonen, EingabeLesen) {
       {"29.02.2028 23:59", "29.02.2028 23:59"},
   };
   for (const auto& [eingabe, erwartet] : gut)
-    EXPECT_EQ(Umgerechnet("UTC", eingabe, "UTC"), std::string(erwartet) + " UTC+00:00 UTC") << eingabe;
+    EXPECT_EQ(Umgerechnet("UTC", eingabe, "UTC"), std::string(erwartet) + " +00:00 UTC") << eingabe;
   for (const char* falsch :
        {"", "12:00", "06.12.26 14:30", "06-12-2026 14:30", "06.12.2026 14", "06.12.2026 24:00", "06.12.2026 12:60",
         "06.12.2026 12:5", "06.12.202614:30", "06.12.2026 14:30 Uhr", "006.12.2026", "06.12.0000 12:00"})
@@ -103,8 +103,8 @@ TEST(Zeitzonen, EingabeLesen) {
 // does not read: zones that still change their clocks have no answer then,
 // zones with one time all year keep theirs.
 TEST(Zeitzonen, NachDenTabellenDerDatenbank) {
-  EXPECT_EQ(Umgerechnet("UTC", "31.12.2037 12:00", "Europe/Berlin"), "31.12.2037 13:00 UTC+01:00 CET");
-  EXPECT_EQ(Umgerechnet("UTC", "01.07.2040 12:00", "Asia/Kathmandu"), "01.07.2040 17:45 UTC+05:45 +0545");
+  EXPECT_EQ(Umgerechnet("UTC", "31.12.2037 12:00", "Europe/Berlin"), "31.12.2037 13:00 +01:00 CET");
+  EXPECT_EQ(Umgerechnet("UTC", "01.07.2040 12:00", "Asia/Kathmandu"), "01.07.2040 17:45 +05:45 +0545");
   const std::string ende =
       "Die Zeitzonendatenbank des Systems führt die Sommerzeit der Zeitzone Europe/Berlin nur "
       "bis 2037. Bitte einen früheren Zeitpunkt eingeben.";
@@ -146,9 +146,9 @@ class ZeitzonenRoutine : public ::testing::Test {
 TEST_F(ZeitzonenRoutine, ZeilenMeldungenUndFokus) {
   Rechenergebnis r = Rechnen("01.07.2026 12:00", 0);
   ASSERT_TRUE(r.Erfolg);
-  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "01.07.2026 06:00 UTC-04:00 EDT");
-  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisWiss), "01.07.2026 06:00 UTC-04:00 EDT");
-  EXPECT_EQ(Utf8(m_Einheiten[3].ErgebnisFliess), "01.07.2026 15:45 UTC+05:45 +0545");
+  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "01.07.2026 06:00 -04:00 EDT");
+  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisWiss), "01.07.2026 06:00 -04:00 EDT");
+  EXPECT_EQ(Utf8(m_Einheiten[3].ErgebnisFliess), "01.07.2026 15:45 +05:45 +0545");
   // A zone the database lacks shows so in its row, and a warning names it.
   EXPECT_EQ(Utf8(m_Einheiten[2].ErgebnisFliess), "Zone fehlt");
   ASSERT_EQ(r.Nachher.size(), 1u);
@@ -159,12 +159,12 @@ TEST_F(ZeitzonenRoutine, ZeilenMeldungenUndFokus) {
   r = Rechnen("25.10.2026 02:30", 0);
   ASSERT_TRUE(r.Erfolg);
   EXPECT_EQ(r.Nachher.front().Art, Meldungsart::Information);
-  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "24.10.2026 20:30 UTC-04:00 EDT");
+  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "24.10.2026 20:30 -04:00 EDT");
   r = Rechnen("29.03.2026 02:30", 0);
   EXPECT_FALSE(r.Erfolg);
   ASSERT_TRUE(r.Fehler);
   EXPECT_EQ(r.FokusDanach, Fokus::FokusUndMarkieren);
-  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "24.10.2026 20:30 UTC-04:00 EDT");
+  EXPECT_EQ(Utf8(m_Einheiten[1].ErgebnisFliess), "24.10.2026 20:30 -04:00 EDT");
 
   r = Rechnen("1.7.26", 0);
   ASSERT_TRUE(r.Fehler);
