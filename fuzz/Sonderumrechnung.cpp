@@ -30,9 +30,9 @@ struct Sondergebiet {
 // In a fixed order, so that a corpus input keeps its meaning when the
 // catalogue changes.
 std::vector<Sondergebiet> GebieteLaden(const std::filesystem::path& verzeichnis) {
-  const Text1252 namen[] = {gebiet::Brueche,          gebiet::Zahlensysteme,  gebiet::Temperatur,
-                            gebiet::Araeometerskalen, gebiet::ViskositaetAlt, gebiet::Schuhgroessen,
-                            gebiet::Weltzeit,         gebiet::Waehrungen,     gebiet::Kalender};
+  const Text1252 namen[] = {gebiet::Brueche,        gebiet::Zahlensysteme, gebiet::Temperatur, gebiet::Araeometerskalen,
+                            gebiet::ViskositaetAlt, gebiet::Schuhgroessen, gebiet::Weltzeit,   gebiet::Waehrungen,
+                            gebiet::Kalender,       gebiet::Zeitzonen};
   auto katalog = KatalogLaden(verzeichnis);
   if (!katalog) {
     std::fprintf(stderr, "%s\n", Cp1252NachUtf8(katalog.Fehler().Text).c_str());

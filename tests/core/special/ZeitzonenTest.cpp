@@ -49,6 +49,8 @@ TEST(Zeitzonen, OrtszeitenMitSommerzeitUndKrummenVersaetzen) {
       {"UTC", "15.07.2026 00:00", "Australia/Sydney", "15.07.2026 10:00 +10:00 AEST"},
       {"Australia/Sydney", "01.01.2026 09:00", "America/Los_Angeles", "31.12.2025 14:00 -08:00 PST"},
       {"Asia/Kolkata", "31.12.2026 23:45", "UTC", "31.12.2026 18:15 +00:00 UTC"},
+      // Before standard time: the local mean time, to the second.
+      {"UTC", "01.01.1890 12:00", "Europe/Berlin", "01.01.1890 12:53 +00:53:28 LMT"},
       // Either side of the hour the clocks skip and repeat in Berlin.
       {"Europe/Berlin", "29.03.2026 01:59", "UTC", "29.03.2026 00:59 +00:00 UTC"},
       {"Europe/Berlin", "29.03.2026 03:00", "UTC", "29.03.2026 01:00 +00:00 UTC"},
