@@ -103,7 +103,10 @@ std::vector<std::string> Zonenzeilen(const fs::path& quellen, std::vector<std::s
     if (z.empty() || z[0] == '#') continue;
     const std::string codes = Feld(z, '\t', 1), lage = Feld(z, '\t', 2), zone = Feld(z, '\t', 3),
                       bemerkung = Feld(z, '\t', 4);
-    if (zone.empty()) throw std::runtime_error(tabelle + ": Zeile ohne Zone: " + z);
+    if (zone.empty()) {
+      warnungen.push_back(tabelle + ": Zeile ohne Zone ausgelassen: " + z);
+      continue;
+    }
     const std::string code = codes.substr(0, codes.find(','));
     const auto deutsch = laenderNachCode.find(code);
     std::string land = "Sonstige Einheit", ort = code;
@@ -144,9 +147,13 @@ std::vector<ErzeugteDatei> ErzeugteEinheitendateien(const fs::path& quellen, std
       // become "?" rather than stop the build.
       const Text1252 cp = Cp1252(zeile);
       const std::string name = Feld(cp.Sicht(), '\t', feld::Einheitenname);
+      // A zone whose name the fields cannot hold would be cut and lose its
+      // zone; a newer tzdata must not stop the build over it.
       if (name.size() > kapazitaet::Einheitenname ||
-          Feld(cp.Sicht(), '\t', feld::SonstigeNamen).size() > kapazitaet::SonstigeNamen)
-        throw std::runtime_error(eintrag.path().string() + ": Zonenname zu lang: " + zeile);
+          Feld(cp.Sicht(), '\t', feld::SonstigeNamen).size() > kapazitaet::SonstigeNamen) {
+        warnungen.push_back("Zonenname zu lang, Zone ausgelassen: " + Feld(zeile, '\t', feld::SonstigeNamen));
+        continue;
+      }
       sortiert.emplace_back(AlphabetSchluessel(name), cp.Bytes());
     }
     std::stable_sort(sortiert.begin(), sortiert.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
