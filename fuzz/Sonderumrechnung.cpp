@@ -35,7 +35,7 @@ std::vector<Sondergebiet> GebieteLaden(const std::filesystem::path& verzeichnis)
                             gebiet::Weltzeit,       gebiet::Waehrungen,          gebiet::Kalender,
                             gebiet::Kraftstoffverbrauch, gebiet::Stromverbrauch, gebiet::Windstaerke,
                             gebiet::Leistungspegel, gebiet::Ofenstufen,          gebiet::Drahtstaerken,
-                            gebiet::Schleifkoernung, gebiet::Ringgroessen};
+                            gebiet::Schleifkoernung, gebiet::Ringgroessen,       gebiet::Zeitzonen};
   auto katalog = KatalogLaden(verzeichnis);
   if (!katalog) {
     std::fprintf(stderr, "%s\n", Cp1252NachUtf8(katalog.Fehler().Text).c_str());

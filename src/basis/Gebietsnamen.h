@@ -12,6 +12,7 @@ inline const Text1252 Masse = Cp1252("Masse");
 inline const Text1252 Volumen = Cp1252("Volumen");
 inline const Text1252 Temperatur = Cp1252("Temperatur");
 inline const Text1252 Weltzeit = Cp1252("Weltzeit");
+inline const Text1252 Zeitzonen = Cp1252("Zeitzonen");
 inline const Text1252 Waehrungen = Cp1252("Währungen");
 inline const Text1252 Brueche = Cp1252("Brüche");
 inline const Text1252 Zahlensysteme = Cp1252("Zahlensysteme");
@@ -40,7 +41,7 @@ inline bool OhneUmrechnungsfaktor(const Text1252& name) {
   return name == Zahlensysteme || name == Temperatur || name == Araeometerskalen || name == ViskositaetAlt ||
          name == Schuhgroessen || name == Brueche || name == Kalender || name == Kraftstoffverbrauch ||
          name == Stromverbrauch || name == Windstaerke || name == Leistungspegel || name == Ofenstufen ||
-         name == Drahtstaerken || name == Schleifkoernung || name == Ringgroessen;
+         name == Drahtstaerken || name == Schleifkoernung || name == Ringgroessen || name == Zeitzonen;
 }
 
 // Categories whose conversion knows its units by their line in the data
@@ -53,7 +54,7 @@ inline bool Zeilengebunden(const Text1252& name) {
 // (fractions, digits of other bases, dates, times) instead of as a number
 // or a calculation.
 inline bool EigenerLeser(const Text1252& name) {
-  return name == Brueche || name == Zahlensysteme || name == Kalender || name == Weltzeit;
+  return name == Brueche || name == Zahlensysteme || name == Kalender || name == Weltzeit || name == Zeitzonen;
 }
 
 // Categories whose factors carry no size: sorting by size uses the results.

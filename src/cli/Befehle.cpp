@@ -19,6 +19,7 @@
 #include "basis/Zeichensatz.h"
 #include "cli/Rechnerbefehle.h"
 #include "cli/Terminaltext.h"
+#include "cli/Zeitzonenbefehl.h"
 #include "converter/Groesseneingabe.h"
 #include "converter/Konverter.h"
 #include "converter/Umrechnungstabelle.h"
@@ -60,6 +61,9 @@ const char* const kAufruf =
     "  umrechnungstabelle [--stellen N] GEBIET VON NACH START ENDE SCHRITT\n"
     "                                            je Wert von START bis ENDE eine Zeile: Wert in VON, TAB, Ergebnis\n"
     "                                            in NACH (mehrere durch Komma getrennt); höchstens 10000 Zeilen\n"
+    "  zeitzonen [--zone ZONE] [DATUM_ZEIT]      DATUM_ZEIT (TT.MM.JJJJ hh:mm, in ZONE, ohne --zone UTC; ohne\n"
+    "                                            DATUM_ZEIT jetzt) in allen Zeitzonen: je Zone eine Zeile mit\n"
+    "                                            Zone, Datum und Uhrzeit, Abstand zur UTC, Abkürzung, Land\n"
     "  bericht                                   je Gebiet die Zahl der Einheiten und der Länder\n"
     "  suchen [--abkuerzung | --exakt] BEGRIFF   Einheiten aller Gebiete (auch ausgeblendete) suchen: BEGRIFF\n"
     "                                            im Namen oder den sonstigen Namen, mit --exakt gleich dem\n"
@@ -129,7 +133,7 @@ class Lauf {
       if (befehl == "pruefen") return Pruefen(rest, daten);
       if (befehl == "kurse-einlesen") return KurseEinlesenBefehl(rest, daten);
       if (befehl != "gebiete" && befehl != "einheiten" && befehl != "umrechnen" && befehl != "bericht" &&
-          befehl != "suchen" && befehl != "zerlegen" && befehl != "umrechnungstabelle")
+          befehl != "suchen" && befehl != "zerlegen" && befehl != "umrechnungstabelle" && befehl != "zeitzonen")
         Nutzungsfehler("Unbekannter Befehl: " + befehl);
       Starten(daten);
       if (befehl == "gebiete") return Gebiete(rest);
@@ -138,6 +142,7 @@ class Lauf {
       if (befehl == "suchen") return Suchen(rest);
       if (befehl == "zerlegen") return Zerlegen(rest);
       if (befehl == "umrechnungstabelle") return TabelleRechnen(rest);
+      if (befehl == "zeitzonen") return Zeitzonen(rest);
       return Umrechnen(rest);
     } catch (const Fehlerausgang& f) {
       return f.Status;
@@ -460,6 +465,15 @@ class Lauf {
     }
     m_Aus << zeilen;
     return 0;
+  }
+
+  int Zeitzonen(const std::vector<std::string>& argumente) {
+    return ZeitzonenbefehlAusfuehren(
+        argumente, {[this]() -> const std::vector<TAusgabetextobject>& {
+                      GebietLaden(Cp1252NachUtf8(gebiet::Zeitzonen));
+                      return m_Konverter->Einheiten();
+                    },
+                    m_Aus, m_Fehler, [this](const std::string& text) -> int { Nutzungsfehler(text); }});
   }
 
   // Notes the window shows beside the results come after them. Every note

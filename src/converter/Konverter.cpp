@@ -421,7 +421,7 @@ Rechenergebnis Konverter::FaktorenUmrechnen(std::string_view eingabe, int auswah
 }
 
 bool Konverter::AutomatischRechnenMoeglich(const Text1252& eingabe) const {
-  return m_Autorechnen && !eingabe.empty() && Gebietsname() != gebiet::Weltzeit;
+  return m_Autorechnen && !eingabe.empty() && Gebietsname() != gebiet::Weltzeit && Gebietsname() != gebiet::Zeitzonen;
 }
 
 bool Konverter::AutomatischRechnenBeiEingabe(const Text1252& eingabe) const {

@@ -15,6 +15,7 @@ Sonderroutine SonderroutineFuer(const Text1252& name) {
   if (name == gebiet::Brueche) return &BruecheUmrechnen;
   if (name == gebiet::Zahlensysteme) return &ZahlensystemeUmrechnen;
   if (name == gebiet::Weltzeit) return &WeltzeitUmrechnen;
+  if (name == gebiet::Zeitzonen) return &ZeitzonenUmrechnen;
   if (name == gebiet::Waehrungen) return &WaehrungenUmrechnen;
   if (name == gebiet::Temperatur) return &TemperaturUmrechnen;
   if (name == gebiet::Araeometerskalen) return &AraeometerUmrechnen;

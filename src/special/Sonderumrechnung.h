@@ -76,6 +76,7 @@ Rechenergebnis AraeometerUmrechnen(Sonderkontext& k);
 Rechenergebnis ViskositaetUmrechnen(Sonderkontext& k);
 Rechenergebnis SchuhgroessenUmrechnen(Sonderkontext& k);
 Rechenergebnis WeltzeitUmrechnen(Sonderkontext& k);
+Rechenergebnis ZeitzonenUmrechnen(Sonderkontext& k);
 Rechenergebnis WaehrungenUmrechnen(Sonderkontext& k);
 Rechenergebnis KalenderUmrechnen(Sonderkontext& k);
 Rechenergebnis KraftstoffverbrauchUmrechnen(Sonderkontext& k);

@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "Zeitzonenliste.h"
 #include "basis/Alphabet.h"
 #include "basis/Zeichensatz.h"
 #include "data/Einheit.h"
@@ -140,6 +141,14 @@ void Bauen(const fs::path& quellen, const fs::path& ziel) {
     std::string name = quelle.stem().string();  // LAENGE.DAT.tsv -> LAENGE.DAT
     Schreiben(ziel / name, Verschluesselt(zeilen, 1, name));
   }
+
+  // Unit files built from a table of the build machine (the time zones).
+  std::vector<std::string> warnungen;
+  for (const auto& datei : datenbau::ErzeugteEinheitendateien(quellen, warnungen)) {
+    for (const auto& zeile : datei.Zeilen) laenderImEinsatz.insert(Feld(zeile, '\t', feld::Landname));
+    Schreiben(ziel / datei.Name, Verschluesselt(datei.Zeilen, 1, datei.Name));
+  }
+  for (const auto& w : warnungen) std::cerr << "kolvaro-datenbau: Warnung: " << w << "\n";
 
   KatalogBauen(quellen / "gebiete", ziel);
 
