@@ -30,12 +30,15 @@ struct Sondergebiet {
 // In a fixed order, so that a corpus input keeps its meaning when the
 // catalogue changes.
 std::vector<Sondergebiet> GebieteLaden(const std::filesystem::path& verzeichnis) {
-  const Text1252 namen[] = {gebiet::Brueche,        gebiet::Zahlensysteme,       gebiet::Temperatur,
-                            gebiet::Araeometerskalen, gebiet::ViskositaetAlt, gebiet::Schuhgroessen,
-                            gebiet::Weltzeit,       gebiet::Waehrungen,          gebiet::Kalender,
-                            gebiet::Kraftstoffverbrauch, gebiet::Stromverbrauch, gebiet::Windstaerke,
-                            gebiet::Leistungspegel, gebiet::Ofenstufen,          gebiet::Drahtstaerken,
-                            gebiet::Schleifkoernung, gebiet::Ringgroessen,       gebiet::Zeitzonen};
+  const Text1252 namen[] = {gebiet::Brueche,        gebiet::Zahlensysteme,
+                            gebiet::Temperatur,     gebiet::Araeometerskalen,
+                            gebiet::ViskositaetAlt, gebiet::Schuhgroessen,
+                            gebiet::Weltzeit,       gebiet::Waehrungen,
+                            gebiet::Kalender,       gebiet::Kraftstoffverbrauch,
+                            gebiet::Stromverbrauch, gebiet::Windstaerke,
+                            gebiet::Leistungspegel, gebiet::Ofenstufen,
+                            gebiet::Drahtstaerken,  gebiet::Schleifkoernung,
+                            gebiet::Ringgroessen,   gebiet::Zeitzonen};
   auto katalog = KatalogLaden(verzeichnis);
   if (!katalog) {
     std::fprintf(stderr, "%s\n", Cp1252NachUtf8(katalog.Fehler().Text).c_str());
