@@ -147,6 +147,26 @@ LAENGENVORSILBEN = ("british", "uk", "us", "survey", "geodetic", "int")
 # its "diamond" is a mark on US tape measures, ours the type size.
 NAMENSGLEICH = {("TYPOGR.DAT", "diamond")}
 
+# Units that units defines under a qualified name, while the plain name is
+# its other definition of the word. Matched by the qualified name: it is the
+# same unit, and comparing it with the other definition would show the
+# difference between two units instead of an error in one.
+QUALIFIZIERT = {
+    # Six US survey feet; units' plain fathom is six international feet.
+    ("LAENGE.DAT", "Faden", "USA"): "USfathom",
+    # A tenth of the Admiralty mile of 6080 feet, not of the 1852 m mile.
+    ("LAENGE.DAT", "Kabellänge", "Englisches System"): "brcable",
+    # Imperial beer casks since 1824; units' plain beerbarrel and
+    # beerhogshead are those of the old beer gallon of 282 cubic inches.
+    ("VOLUMEN.DAT", "Barrel (Bier)", "Großbritannien"): "brbarrel",
+    ("VOLUMEN.DAT", "Hogshead (Bier)", "Großbritannien"): "brbeerhogshead",
+    # The wine puncheon of 84 wine gallons; units' plain puncheon is the
+    # imperial one of 72 gallons.
+    ("VOLUMEN.DAT", "Puncheon", "Englisches System"): "winepuncheon",
+    # The traditional quire of 24 sheets; units' plain quire counts 25.
+    ("ZAEHLMAS.DAT", "Quire", "Großbritannien"): "shortquire",
+}
+
 
 def vorsilbe_falsch_gelesen(name, britisch):
     if name in DEFINIERT or name.rstrip("s") in DEFINIERT:
@@ -165,7 +185,9 @@ def abgleichen(datei, felder, geteilt):
     if felder[4] not in ALLGEMEIN:
         return None
     britisch = felder[4] in BRITISCH
-    for name in kandidaten(felder[10], felder[6], geteilt.get(datei, set())):
+    qualifiziert = QUALIFIZIERT.get((datei, felder[7], felder[4]))
+    namen = [qualifiziert] if qualifiziert else kandidaten(felder[10], felder[6], geteilt.get(datei, set()))
+    for name in namen:
         if (datei, name) in NAMENSGLEICH:
             return None
         wert = units(name, bezug, britisch)
