@@ -1,7 +1,11 @@
 // "Schleifkörnung": the grit numbers of abrasives through the mean grain
 // size in micrometres. Every system is a table: a grit number names a
 // graded range of grains, and the tables give the middle of that range.
+// The grits of bonded abrasives are published only as that range, so they
+// show it and stand for its geometric middle towards the other systems.
 #include <cmath>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "basis/Werteingabe.h"
@@ -71,10 +75,57 @@ const std::vector<Stufe>& Jis() {
   return s;
 }
 
-enum class Art { Keine, FepaP, Cami, Jis, Mikrometer };
+// Bonded abrasives and grinding wheels, FEPA 42 (= ISO 8486-1), F4 to
+// F220: the main fraction of each grit, the grains that pass the upper and
+// stay on the lower of two control sieves of the ISO 565 R 40/3 series,
+// in micrometres (FEPA 42-D-1986 as a Czech abrasives dealer, piskovacka.cz,
+// tabulates it; the same sieves define ANSI B74.12 and JIS R 6001 macrogrits).
+// The ranges of neighbouring grits overlap; those of F150 and F180 even
+// share their lower sieve.
+struct FKorn {
+  int Nummer;
+  long double Von, Bis;
+};
+const FKorn kFKoerner[] = {
+    {4, 4000, 5600},  {5, 3350, 4750},  {6, 2800, 4000},  {7, 2360, 3350}, {8, 2000, 2800}, {10, 1700, 2360},
+    {12, 1400, 2000}, {14, 1180, 1700}, {16, 1000, 1400}, {20, 850, 1180}, {22, 710, 1000}, {24, 600, 850},
+    {30, 500, 710},   {36, 425, 600},   {40, 355, 500},   {46, 300, 425},  {54, 250, 355},  {60, 212, 300},
+    {70, 180, 250},   {80, 150, 212},   {90, 125, 180},   {100, 106, 150}, {120, 90, 125},  {150, 63, 106},
+    {180, 63, 90},    {220, 53, 75},
+};
+
+// The F grits by name, each standing for the geometric middle of its range.
+const std::vector<Stufe>& FepaF() {
+  static const std::vector<Stufe> s = [] {
+    std::vector<Stufe> t;
+    for (const FKorn& k : kFKoerner) t.push_back({"F" + std::to_string(k.Nummer), std::sqrt(k.Von * k.Bis)});
+    return t;
+  }();
+  return s;
+}
+
+// The F grit whose main fraction holds a grain size: of several, the one
+// whose middle lies nearest on the scale of ratios; nullopt outside F4 to
+// F220.
+std::optional<std::size_t> FKornFuer(long double mikrometer) {
+  std::optional<std::size_t> beste;
+  long double abstand = 0;
+  for (std::size_t i = 0; i < std::size(kFKoerner); ++i) {
+    if (mikrometer < kFKoerner[i].Von || mikrometer > kFKoerner[i].Bis) continue;
+    const long double a = std::fabs(std::log(mikrometer / FepaF()[i].Wert));
+    if (!beste || a < abstand) {
+      beste = i;
+      abstand = a;
+    }
+  }
+  return beste;
+}
+
+enum class Art { Keine, FepaP, FepaF, Cami, Jis, Mikrometer };
 
 Art ArtDer(const Text1252& name) {
   if (name == "FEPA P (Schleifpapier)") return Art::FepaP;
+  if (name == "FEPA F (gebunden)") return Art::FepaF;
   if (name == "ANSI/CAMI") return Art::Cami;
   if (name == "JIS") return Art::Jis;
   if (name == "Mittlere Korngröße in Mikrometer") return Art::Mikrometer;
@@ -117,6 +168,9 @@ Rechenergebnis SchleifkoernungUmrechnen(Sonderkontext& k) {
     case Art::FepaP:
       groesse = KornLesen(FepaP(), "P", k.Eingabe);
       break;
+    case Art::FepaF:
+      groesse = KornLesen(FepaF(), "F", k.Eingabe);
+      break;
     case Art::Cami:
       groesse = KornLesen(Cami(), "", k.Eingabe);
       break;
@@ -128,11 +182,20 @@ Rechenergebnis SchleifkoernungUmrechnen(Sonderkontext& k) {
       break;
   }
   if (!groesse || !(*groesse > 0) || !std::isfinite(*groesse)) return AllgemeinerEingabeFehler();
+  // An F grit is a range of sizes, not a mean: it shows that range.
+  const FKorn* bereich = nullptr;
+  if (quelle == Art::FepaF)
+    if (const auto i = FKornFuer(*groesse)) bereich = &kFKoerner[*i];
   for (auto& e : k.Einheiten) {
     const Art art = ArtDer(e.Einheitenname);
-    if (art == Art::Mikrometer)
+    if (art == Art::Mikrometer && bereich)
+      ErgebnisSetzen(e, FestTextKomma(bereich->Von, 0) + Cp1252("–") + FestTextKomma(bereich->Bis, 0));
+    else if (art == Art::Mikrometer)
       StandardErgebnis(e, *groesse);
-    else if (const auto* tabelle = TabelleDer(art))
+    else if (art == Art::FepaF) {
+      const auto i = FKornFuer(*groesse);
+      ErgebnisSetzen(e, i ? Text1252(FepaF()[*i].Name) : Cp1252(kKeineAngabe));
+    } else if (const auto* tabelle = TabelleDer(art))
       ErgebnisSetzen(e, StufenText(*tabelle, *groesse));
     else
       ErgebnisSetzen(e, Cp1252(kKeineAngabe));

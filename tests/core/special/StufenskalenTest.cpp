@@ -116,9 +116,11 @@ TEST_F(Skalen, Drahtstaerken) {
 // ------------------------------------------------------------- grit sizes
 
 TEST_F(Skalen, Schleifkoernung) {
-  Gebiet(&SchleifkoernungUmrechnen, {"FEPA P (Schleifpapier)", "ANSI/CAMI", "JIS", "Mittlere Korngröße in Mikrometer"});
+  Gebiet(&SchleifkoernungUmrechnen,
+         {"FEPA P (Schleifpapier)", "ANSI/CAMI", "JIS", "Mittlere Korngröße in Mikrometer", "FEPA F (gebunden)"});
   const char* const p = "FEPA P (Schleifpapier)";
   const char* const um = "Mittlere Korngröße in Mikrometer";
+  const char* const f = "FEPA F (gebunden)";
   // CAMI 400 and P800 are the well-known pair; below 220 the two match.
   Erwarte({{p, "P120", um, "125,00000000"},
            {p, "p400", "ANSI/CAMI", "320"},
@@ -132,8 +134,23 @@ TEST_F(Skalen, Schleifkoernung) {
            {"JIS", "#1000", um, "11,500000000"},
            {"JIS", "6000", p, kKeine},
            {p, "P1200", "JIS", "#800"},
-           {um, "90", "JIS", kKeine}});
+           {um, "90", "JIS", kKeine},
+           // An F grit shows its sieve range and stands for the range's
+           // geometric middle; a size in two ranges takes the nearer middle.
+           {f, "F80", um, "150–212"},
+           {f, "f4", um, "4000–5600"},
+           {f, "150", um, "63–106"},
+           {f, "180", um, "63–90"},
+           {f, "F80", p, "P100"},
+           {f, "F80", f, "F80"},
+           {p, "P80", f, "F70"},
+           {um, "212", f, "F70"},
+           {um, "300", f, "F54"},
+           {um, "53", f, "F220"},
+           {um, "52", f, kKeine},
+           {um, "5601", f, kKeine}});
   ErwarteFalsch(p, {"130", "F120", "P", "P120,5"});
+  ErwarteFalsch(f, {"P80", "F230", "F75"});
   ErwarteFalsch("JIS", {"#100", "P1000"});
   ErwarteFalsch(um, {"0"});
 }
