@@ -6,6 +6,10 @@ Only units of the classes and countries whose units GNU units defines under
 their plain English names are matched, each by its English name (field
 Uebersetzung) or, failing that, by its symbol, in the British reading for the
 British classes; the match must be conformable with the category's reference
+unit. A compound name ("watt per square metre kelvin") is translated word by
+word into the expression units evaluates ("watt / (metre^2 kelvin)"); the
+words that kept a compound from being translated are listed with their
+counts, and so are the translations units cannot express in the reference
 unit. It prints how many units matched, agreed within the tolerance, are
 explained and are unexplained, then every unexplained and every explained
 difference: file, name, country, our factor, the factor units gives, the name
@@ -15,6 +19,7 @@ exit status is 1 while a difference is unexplained.
 """
 import collections
 import concurrent.futures
+import functools
 import os
 import re
 import subprocess
@@ -22,11 +27,13 @@ import sys
 
 TOLERANZ = 1e-6
 
-# The reference unit of each factor category as units understands it.
+# The reference unit of each factor category as units understands it. Its
+# angles are pure numbers (a revolution is 2 pi), so the revolution per
+# second is written out.
 BEZUG = {
     "AEQUIDOS.DAT": "Sv", "AKTIVIT.DAT": "Bq", "BELEUCHT.DAT": "lux", "BESCHL.DAT": "m/s^2",
     "BESTRAHL.DAT": "W/m^2", "DATENMEN.DAT": "bit", "DATENRAT.DAT": "bit/s", "DICHTE.DAT": "kg/m^3",
-    "DREHIMP.DAT": "J s", "DREHMOM.DAT": "N m", "DREHZAHL.DAT": "1/s", "DRUCK.DAT": "Pa",
+    "DREHIMP.DAT": "J s", "DREHMOM.DAT": "N m", "DREHZAHL.DAT": "revolution/s", "DRUCK.DAT": "Pa",
     "EFELD.DAT": "V/m", "ENERDICH.DAT": "J/m^3", "ENERGDOS.DAT": "Gy", "ENERGIE.DAT": "J",
     "ENTROPIE.DAT": "J/K", "FLAECHE.DAT": "m^2", "FLAECHGW.DAT": "kg/m^2", "FLUSSDI.DAT": "T",
     "FREQUENZ.DAT": "Hz", "GARNFEIN.DAT": "tex", "GESCHW.DAT": "m/s", "HFELD.DAT": "A/m",
@@ -40,6 +47,16 @@ BEZUG = {
     "VISKDYN.DAT": "Pa s", "VISKKIN.DAT": "m^2/s", "VOLSTROM.DAT": "m^3/s", "VOLUMEN.DAT": "m^3",
     "WAERMLEIT.DAT": "W/(m K)", "WAERMUEB.DAT": "W/(m^2 K)", "WIDERST.DAT": "ohm", "WINKEL.DAT": "radian",
     "WINKGESCH.DAT": "radian/s", "ZEIT.DAT": "s", "ANTEILE.DAT": "1", "ZAEHLMAS.DAT": "1",
+    "BELICHT.DAT": "lx s", "BRECHW.DAT": "1/m", "DIPOL.DAT": "C m", "DOSISLST.DAT": "Gy/s",
+    "ELFLUSSD.DAT": "C/m^2", "KATAKT.DAT": "katal", "KATKONZ.DAT": "katal/m^3", "LEITFAEH.DAT": "S/m",
+    "MAGMOM.DAT": "A m^2", "MOLENERG.DAT": "J/mol", "MOLWKAP.DAT": "J/(mol K)", "PERMGEST.DAT": "m^2",
+    "PERMITT.DAT": "F/m", "PERMMAG.DAT": "H/m", "PHOTFLUS.DAT": "mol/(m^2 s)", "RAUMLAD.DAT": "C/m^3",
+    "RUCK.DAT": "m/s^3", "SPEZVOL.DAT": "m^3/kg", "SPEZWID.DAT": "ohm m", "STRAHLDI.DAT": "W/(sr m^2)",
+    "STRAHLST.DAT": "W/sr", "STROMDI.DAT": "A/m^2", "TEMPLEIT.DAT": "m^2/s", "WAERMWID.DAT": "K/W",
+    "WASSHART.DAT": "mmol/l", "WDURCHL.DAT": "m^2 K/W", "WELLENZ.DAT": "1/m", "WINKBESC.DAT": "radian/s^2",
+    "WIRKUNG.DAT": "J s", "WLEITW.DAT": "W/K", "WQUELLD.DAT": "W/m^3",
+    # Not NORMVSTR.DAT: units has no volume at a stated state of the gas,
+    # and reading a normal cubic metre as a cubic metre would compare nothing.
 }
 
 # The unit classes and the countries whose units GNU units defines under
@@ -61,6 +78,7 @@ BRITISCH = {"Englisches System", "Großbritannien"}
 VORSILBEN = {"imperial": "br", "uk": "br", "us": "us"}
 
 
+@functools.lru_cache(maxsize=None)
 def units(von, nach, britisch=False):
     """The factor from von to nach, or None when units does not know von or
     the two are not conformable."""
@@ -176,7 +194,174 @@ def vorsilbe_falsch_gelesen(name, britisch):
     return all(units(name, bezug, britisch) is None for bezug in ("m", "m^2", "m^3"))
 
 
+# Compound English names ("watt per square metre kelvin") are no names of
+# units, but it evaluates the expression they spell. The translation is
+# word by word and the same for every unit, so that a compound is compared
+# whether its factor agrees or not.
+
+# Qualifiers of the calorie and the Btu, in the name or in Zusatzinfo.
+TAFEL_IT = re.compile(r"\((?:it|international)\)|internationalen\s+Tafel", re.IGNORECASE)
+TAFEL_TH = re.compile(r"\((?:th|thermochemical)\)|thermochemical\s+btu|thermochem", re.IGNORECASE)
+
+# Which year a unit counts "per year" with, by what its Zusatzinfo says.
+JAHR_JULIANISCH = re.compile(r"julianisch|365,25", re.IGNORECASE)
+JAHR_365 = re.compile(r"365\s*(?:Tage|d\b)", re.IGNORECASE)
+
+# A temperature in a compound is always a difference of temperatures.
+TEMPERATURDIFFERENZ = {"celsius": "degC", "centigrade": "degC", "fahrenheit": "degF", "rankine": "degR",
+                       "kelvin": "K", "°c": "degC", "°f": "degF", "°r": "degR"}
+
+# Words that name a variant of the word they stand before; units writes
+# them as part of one name ("usgallon", "brgallon").
+ABWANDLUNG = {"us": "us", "u.s.": "us", "imperial": "br", "uk": "br"}
+# "long ton", "short ton": only as part of one name.
+LANG_KURZ = {"long", "short"}
+
+# A "standard cubic foot" is an amount of gas at a stated state; units'
+# "standard" is a timber measure of 165 cubic feet.
+ZUSTAND = {"standard", "normal"}
+
+# Words that raise the unit next to them to a power.
+OPERATOREN = {"square", "cubic", "reciprocal", "squared", "cubed"}
+
+
+class Unuebersetzbar(Exception):
+    """A word of a compound name with no counterpart in units, or one whose
+    reading is ambiguous."""
+
+
+def einzelwort(wort):
+    """A word units knows on its own (with its prefixes and plurals)."""
+    return units(wort, wort) is not None
+
+
+def zusammenfassen(woerter):
+    """Joins runs of words that units defines as one name ("long ton",
+    "nautical mile", "British thermal unit"); the others must be units of
+    their own. Only names units defines itself may be joined: read through
+    a prefix, a joined name would make a nonsense unit."""
+    ergebnis, i = [], 0
+    while i < len(woerter):
+        wort = woerter[i]
+        if not re.fullmatch(r"[a-z][a-z_.]*", wort) or wort in OPERATOREN:
+            ergebnis.append(wort)
+            i += 1
+            continue
+        for j in range(min(len(woerter), i + 3), i + 1, -1):
+            teil = woerter[i:j]
+            name = "".join(ABWANDLUNG.get(w, w) for w in teil)
+            woerter_ok = all(re.fullmatch(r"[a-z.]+", w) and w not in OPERATOREN for w in teil)
+            if woerter_ok and (name in DEFINIERT or name[:-1] in DEFINIERT):
+                ergebnis.append(name)
+                i = j
+                break
+        else:
+            if wort in ABWANDLUNG or wort in LANG_KURZ or wort in ZUSTAND or wort in LAENGENVORSILBEN:
+                raise Unuebersetzbar(wort)
+            if not einzelwort(wort):
+                raise Unuebersetzbar(wort)
+            ergebnis.append(wort)
+            i += 1
+    return ergebnis
+
+
+def faktoren(text, info, englisch):
+    """The product of units one side of a "per" names, as units' factors."""
+    woerter = []
+    for wort in re.findall(r"\([^)]*\)|[^\s\-()]+", text):
+        if wort.startswith("("):
+            innen = wort[1:-1].strip()
+            if innen in ("it", "international", "th", "thermochemical"):
+                continue
+            if innen in LANG_KURZ:
+                if "ton" not in woerter:
+                    raise Unuebersetzbar(wort)
+                woerter[woerter.index("ton")] = innen + "ton"
+                continue
+            if innen in ABWANDLUNG and woerter:
+                woerter.insert(len(woerter) - 1, innen)
+                continue
+            raise Unuebersetzbar(wort)
+        woerter.append(wort)
+    # Translations that do not depend on the neighbours' joining.
+    uebersetzt = []
+    for k, wort in enumerate(woerter):
+        if wort in ("sq.", "sq"):
+            # "per sec. sq.": after its unit it squares it.
+            wort = "squared" if k == len(woerter) - 1 and k > 0 else "square"
+        elif wort == "sec.":
+            wort = "second"
+        if wort == "degree" and k + 1 < len(woerter) and woerter[k + 1] in TEMPERATURDIFFERENZ:
+            continue
+        if wort in TEMPERATURDIFFERENZ and (wort.startswith("°") or k > 0 and woerter[k - 1] == "degree"):
+            wort = TEMPERATURDIFFERENZ[wort]
+        elif wort == "year" or wort == "years":
+            if JAHR_JULIANISCH.search(info) or "julian" in englisch:
+                wort = "julianyear"
+            elif JAHR_365.search(info):
+                wort = "commonyear"
+            else:
+                raise Unuebersetzbar("year (welches Jahr?)")
+        elif re.fullmatch(r"(?:kilo|mega)?(?:btu|calorie)s?", wort):
+            if TAFEL_TH.search(englisch) or TAFEL_TH.search(info) and not TAFEL_IT.search(englisch):
+                art = "th"
+            elif TAFEL_IT.search(englisch) or TAFEL_IT.search(info):
+                art = "IT"
+            else:
+                raise Unuebersetzbar(wort + " (IT oder th?)")
+            wort = re.sub(r"s$", "", wort) + "_" + art
+        elif re.search(r"[²³]", wort):
+            wort = wort.replace("²", "^2").replace("³", "^3")
+        elif wort == "of":
+            raise Unuebersetzbar(wort)
+        uebersetzt.append(wort)
+    # "British thermal unit" is the Btu of the qualifier, like "BTU".
+    text2 = " ".join(uebersetzt)
+    if "british thermal unit" in text2:
+        art = "th" if TAFEL_TH.search(englisch) else "IT"
+        text2 = re.sub(r"british thermal units?", "btu_" + art, text2)
+    woerter = zusammenfassen(text2.split())
+    ergebnis, hoch = [], None
+    for wort in woerter:
+        if wort in ("square", "cubic", "reciprocal"):
+            if hoch is not None:
+                raise Unuebersetzbar(wort)
+            hoch = {"square": 2, "cubic": 3, "reciprocal": -1}[wort]
+        elif wort in ("squared", "cubed"):
+            if not ergebnis or hoch is not None:
+                raise Unuebersetzbar(wort)
+            ergebnis[-1] += "^" + ("2" if wort == "squared" else "3")
+        else:
+            ergebnis.append(wort + (f"^{hoch}" if hoch is not None else ""))
+            hoch = None
+    if hoch is not None:
+        raise Unuebersetzbar("square/cubic/reciprocal")
+    return ergebnis
+
+
+def ausdruck(englisch, info):
+    """The expression of units that a compound English name spells, "A per
+    B C" read as A/(B C) and "A per B per C" as A/(B C)."""
+    text = englisch.strip().lower()
+    if text.startswith("per "):
+        text = "1 " + text
+    teile = re.split(r"\s+per\s+", text)
+    zaehler = faktoren(teile[0], info, englisch.lower()) if teile[0] != "1" else ["1"]
+    nenner = [f for teil in teile[1:] for f in faktoren(teil, info, englisch.lower())]
+    if not zaehler or len(teile) > 1 and not nenner:
+        raise Unuebersetzbar(englisch)
+    return " ".join(zaehler) + (" / (" + " ".join(nenner) + ")" if nenner else "")
+
+
+def zusammengesetzt(englisch):
+    """A name of several words: one of units' own names never has more than
+    one space or hyphen in our lists unless it is a compound."""
+    return len(re.findall(r"[^\s\-()]+", re.sub(r"\(.*?\)", "", englisch))) > 1
+
+
 def abgleichen(datei, felder, geteilt):
+    """The match of one unit, or None; and the word that kept a compound
+    name from being translated, or None."""
     bezug = BEZUG[datei]
     try:
         faktor = float(felder[8].replace(",", "."))
@@ -187,13 +372,26 @@ def abgleichen(datei, felder, geteilt):
     britisch = felder[4] in BRITISCH
     qualifiziert = QUALIFIZIERT.get((datei, felder[7], felder[4]))
     namen = [qualifiziert] if qualifiziert else kandidaten(felder[10], felder[6], geteilt.get(datei, set()))
+    info = felder[18]
+    # A compound is read from its English name first: units reads many of
+    # our symbols otherwise ("aA" is no attoampere there).
+    fehlt = None
+    if not qualifiziert and zusammengesetzt(felder[10]):
+        try:
+            name = ausdruck(felder[10], info)
+            wert = units(name, bezug, britisch)
+            if wert is not None:
+                return (datei, felder[7], felder[4], faktor, wert, name, info)
+            fehlt = ("nicht auswertbar", f"{datei} {felder[10]} -> {name}")
+        except Unuebersetzbar as e:
+            fehlt = ("unübersetzt", str(e))
     for name in namen:
         if (datei, name) in NAMENSGLEICH:
             return None
         wert = units(name, bezug, britisch)
         if wert is not None and not vorsilbe_falsch_gelesen(name, britisch):
-            return (datei, felder[7], felder[4], faktor, wert, name, felder[18] if len(felder) > 18 else "")
-    return None
+            return (datei, felder[7], felder[4], faktor, wert, name, info)
+    return fehlt
 
 
 def main():
@@ -214,7 +412,10 @@ def main():
         if anzahl > 1:
             geteilt.setdefault(datei, set()).add(z)
     with concurrent.futures.ThreadPoolExecutor(max_workers=4) as pool:
-        treffer = [t for t in pool.map(lambda a: abgleichen(*a, geteilt), auftraege) if t]
+        ergebnisse = [t for t in pool.map(lambda a: abgleichen(*a, geteilt), auftraege) if t]
+    treffer = [t for t in ergebnisse if len(t) > 2]
+    unuebersetzt = collections.Counter(t[1] for t in ergebnisse if t[0] == "unübersetzt")
+    nicht_auswertbar = sorted(t[1] for t in ergebnisse if t[0] == "nicht auswertbar")
     gleich, erklaert, abweichend = 0, [], []
     for t in treffer:
         datei, name, land, unser, ihr, gefunden, info = t
@@ -236,6 +437,12 @@ def main():
         for datei, name, land, unser, ihr, gefunden, _ in sorted(liste):
             print(f"{datei}\t{name}\t{land}\tunser {unser:.10g}\tunits {ihr:.10g} ({gefunden})\t"
                   f"Verhältnis {unser / ihr if ihr else float('inf'):.6g}")
+    if unuebersetzt:
+        print("\nZusammengesetzte Namen nicht zugeordnet, Wörter ohne Gegenstück in units (Anzahl):")
+        print(", ".join(f"{w} ({n})" for w, n in sorted(unuebersetzt.items(), key=lambda x: (-x[1], x[0]))))
+    if nicht_auswertbar:
+        print("\nZusammengesetzte Namen, die units nicht in der Bezugseinheit auswertet:")
+        print("\n".join(nicht_auswertbar))
     return 1 if abweichend else 0
 
 
