@@ -152,7 +152,7 @@ Resultat<> Konverter::EinheitenLaden() {
         InDateireihenfolge(m_Einheiten);
         NachModusSortieren();
       }
-      m_ReihenfolgeWieGeladen = true;
+      ReihenfolgeMerken();
       return {};
     }
   std::vector<Text1252> zeilennamen;
@@ -213,16 +213,18 @@ Resultat<> Konverter::EinheitenLaden() {
     m_ListeAblegbar = true;
   }
   NachModusSortieren();
-  m_ReihenfolgeWieGeladen = true;
+  ReihenfolgeMerken();
   return {};
+}
+
+void Konverter::ReihenfolgeMerken() {
+  m_Herkunft.Reihenfolge = m_Sortierung;
+  m_Herkunft.Favoriten = m_Favoriten;
 }
 
 void Konverter::ListeAblegen() {
   if (!m_ListeAblegbar) return;
   m_ListeAblegbar = false;
-  m_Herkunft.Reihenfolge =
-      m_ReihenfolgeWieGeladen ? std::optional<Sortiermodus>(m_Sortierung) : std::optional<Sortiermodus>();
-  m_Herkunft.Favoriten = m_Favoriten;
   m_Herkunft.Einheiten = std::move(m_Einheiten);
   m_Einheiten.clear();
   m_Vorrat.Ablegen(std::move(m_Herkunft));
@@ -255,7 +257,7 @@ int Konverter::FavoritUmschalten(int i) {
   else
     m_Favoriten.erase(gefunden);
   // The order without the favourites first, then the favourites on top.
-  m_ReihenfolgeWieGeladen = false;
+  m_Herkunft.Reihenfolge.reset();
   if (m_Sortierung == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);
   NachModusSortieren();
   for (std::size_t k = 0; k < m_Einheiten.size(); ++k)
@@ -450,7 +452,7 @@ SortierErgebnis Konverter::Sortieren(Sortiermodus modus, int auswahl) {
   const int dateizeile = GueltigeZeile(auswahl) ? m_Einheiten[auswahl].Dateizeile : -1;
   m_ErgebnisseVorhanden = GueltigeZeile(auswahl) && !Ergebnistext(auswahl, true).empty();
   m_Sortierung = modus;
-  m_ReihenfolgeWieGeladen = false;
+  m_Herkunft.Reihenfolge.reset();
   if (m_Einheiten.empty()) return ergebnis;
   if (m_ErgebnisseVorhanden) {
     if (modus == Sortiermodus::Alphabet) NachNameSortieren(m_Einheiten);

@@ -179,6 +179,8 @@ class Konverter {
   void FavoritenNachOben();
   // Puts the list just loaded into the store of lists, if it may be taken again.
   void ListeAblegen();
+  // The list stands as a load in this order with these favourites puts it.
+  void ReihenfolgeMerken();
   bool IstFavorit(const TAusgabetextobject& einheit) const;
 
   std::filesystem::path m_Verzeichnis;
@@ -200,8 +202,6 @@ class Konverter {
   // as long as nothing has changed it since the load.
   Einheitenabbild m_Herkunft;
   bool m_ListeAblegbar = false;
-  // The list stands as the load in the current order put it.
-  bool m_ReihenfolgeWieGeladen = false;
   bool m_Autorechnen = false;
   bool m_Wissenschaftlich = false;
   int m_Stellen = 0;

@@ -28,13 +28,14 @@ std::vector<std::string> FrischGelesen(const Konverter& k, bool temporaer = fals
 }
 
 TEST_F(Listenvorrat, ZurueckGleichtDemFrischenLesenInJederOrdnung) {
+  // A favourite on top: then the orders by name, country and size all differ.
+  (void)k.FavoritUmschalten(k.EinheitFinden(Cp1252("Fuß")).at(0));
   for (auto modus : {Sortiermodus::Land, Sortiermodus::Groesse, Sortiermodus::Alphabet}) {
     SCOPED_TRACE(SortiermodusText(modus));
     (void)k.Sortieren(modus, 0);
     ASSERT_TRUE(k.Umrechnen(Cp1252("1"), 0).Erfolg);
     (void)k.Sortieren(Sortiermodus::Land, 0);  // re-sorted with its results
     (void)k.Sortieren(modus, 0);
-    (void)k.FavoritUmschalten(2);
     Laden(1);
     Laden(0);
     EXPECT_EQ(Namen(k), FrischGelesen(k));
@@ -42,6 +43,12 @@ TEST_F(Listenvorrat, ZurueckGleichtDemFrischenLesenInJederOrdnung) {
     EXPECT_EQ(k.Zaehler().Gesamt, 6);
     EXPECT_EQ(k.Zaehler().Verborgen, 1);
   }
+  // Another order taken from the settings, then the list loaded again.
+  auto werte = k.Einstellungen();
+  werte.Sortierung = Sortiermodus::Groesse;
+  k.EinstellungenUebernehmen(werte);
+  Laden(0);
+  EXPECT_EQ(Namen(k), FrischGelesen(k));
 }
 
 TEST_F(Listenvorrat, GeaenderteDateiOderListeWirdNeuGelesen) {
