@@ -10,7 +10,7 @@
 #include "basis/Gebietsnamen.h"
 #include "basis/Zeichensatz.h"
 #include "editing/Bearbeitungstor.h"
-#include "gemeinsam/Testdaten.h"
+#include "gemeinsam/Sonderliste.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -27,34 +27,22 @@ struct Fall {
   std::string Meldung = "";
 };
 
-class Skala : public ::testing::Test {
+class Skala : public test::Sonderliste {
  protected:
   void Gebiet(const char* name, std::vector<const char*> einheiten) {
     m_Routine = SonderroutineFuer(Cp1252(name));
     ASSERT_NE(m_Routine, nullptr) << name;
     einheiten.push_back("Eigene Einheit");  // an own unit no rule knows
     m_Einheiten.clear();
-    for (const char* n : einheiten) {
-      TAusgabetextobject t;
-      t.Einheitenname = Cp1252(n);
-      t.Dateizeile = static_cast<int>(m_Einheiten.size());
-      m_Einheiten.push_back(t);
-    }
+    for (const char* n : einheiten) Anhaengen(n);
   }
 
   void Pruefen(const std::vector<Fall>& faelle) {
     for (const Fall& f : faelle) {
       SCOPED_TRACE(std::string(f.Eingabe) + " " + f.Quelle);
       for (auto& e : m_Einheiten) e.ErgebnisFliess = Text1252();
-      const std::string eingabe = Cp1252(f.Eingabe).Bytes();
-      int auswahl = -1;
-      for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
-        if (m_Einheiten[i].Einheitenname == Cp1252(f.Quelle)) auswahl = static_cast<int>(i);
-      ASSERT_GE(auswahl, 0);
-      Sonderkontext k{eingabe, m_Einheiten, auswahl, m_Verzeichnis.Pfad(), m_Frage};
-      const Rechenergebnis r = m_Routine(k);
-      const std::string meldung = r.Fehler ? Cp1252NachUtf8(r.Fehler->Text) : "";
-      EXPECT_EQ(meldung, f.Meldung);
+      const Rechenergebnis r = Rechnen(f.Eingabe, f.Quelle);
+      EXPECT_EQ(Text(r), f.Meldung);
       EXPECT_EQ(r.Erfolg, f.Meldung.empty());
       if (!f.Meldung.empty()) {
         EXPECT_EQ(r.FokusDanach, Fokus::FokusUndMarkieren);
@@ -65,18 +53,6 @@ class Skala : public ::testing::Test {
       EXPECT_EQ(Fliess("Eigene Einheit"), kKeine);
     }
   }
-
-  std::string Fliess(const char* name) const {
-    for (const auto& e : m_Einheiten)
-      if (e.Einheitenname == Cp1252(name)) return Cp1252NachUtf8(e.ErgebnisFliess);
-    ADD_FAILURE() << name;
-    return "";
-  }
-
-  Sonderroutine m_Routine = nullptr;
-  std::vector<TAusgabetextobject> m_Einheiten;
-  test::TempVerzeichnis m_Verzeichnis;
-  Rueckfrage m_Frage;
 };
 
 // ------------------------------------------------------------ consumption

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "basis/Zeichensatz.h"
+#include "gemeinsam/Sonderliste.h"
 #include "gemeinsam/Testdaten.h"
 #include "special/Sonderumrechnung.h"
 
@@ -41,40 +42,19 @@ struct Falsch {
   std::string Meldung;
 };
 
-class Sonder : public ::testing::Test {
+class Sonder : public test::Sonderliste {
  protected:
   void Gebiet(Sonderroutine routine, const std::vector<E>& liste) {
     m_Routine = routine;
     m_Einheiten.clear();
     for (const E& e : liste) {
-      TAusgabetextobject t;
-      t.Einheitenname = Cp1252(e.Name);
-      t.Dateizeile = static_cast<int>(m_Einheiten.size());
+      TAusgabetextobject& t = Anhaengen(e.Name);
       t.Landname = Cp1252(e.Land);
       t.Faktor = e.Faktor;
       t.Entspricht = Cp1252(e.Entspricht);
-      m_Einheiten.push_back(t);
     }
   }
-  // The source is the last unit of that name.
-  Rechenergebnis Rechnen(const char* eingabe, const char* quelle) {
-    m_Eingabe = Cp1252(eingabe).Bytes();
-    int auswahl = -1;
-    for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
-      if (m_Einheiten[i].Einheitenname == Cp1252(quelle)) auswahl = static_cast<int>(i);
-    EXPECT_GE(auswahl, 0) << quelle;
-    Sonderkontext k{m_Eingabe, m_Einheiten, auswahl, m_Verzeichnis.Pfad(), m_Frage};
-    return m_Routine(k);
-  }
-  std::string Fliess(const char* name) const { return Cp1252NachUtf8(Einheit(name).ErgebnisFliess); }
   std::string Wiss(const char* name) const { return Cp1252NachUtf8(Einheit(name).ErgebnisWiss); }
-  const TAusgabetextobject& Einheit(const char* name) const {
-    for (const auto& e : m_Einheiten)
-      if (e.Einheitenname == Cp1252(name)) return e;
-    ADD_FAILURE() << name;
-    return m_Einheiten.front();
-  }
-  static std::string Text(const Rechenergebnis& r) { return r.Fehler ? Cp1252NachUtf8(r.Fehler->Text) : ""; }
   std::string Ergebnisse() const {
     std::string alle;
     for (const auto& e : m_Einheiten) alle += Cp1252NachUtf8(e.ErgebnisFliess + "|" + e.ErgebnisWiss) + "|";
@@ -92,12 +72,6 @@ class Sonder : public ::testing::Test {
   void ErwarteMeldungen(std::initializer_list<Falsch> faelle) {
     for (const Falsch& f : faelle) EXPECT_EQ(Text(Rechnen(f.Eingabe, f.Quelle)), f.Meldung) << f.Quelle << f.Eingabe;
   }
-
-  Sonderroutine m_Routine = nullptr;
-  std::vector<TAusgabetextobject> m_Einheiten;
-  std::string m_Eingabe;
-  test::TempVerzeichnis m_Verzeichnis;
-  Rueckfrage m_Frage;
 };
 
 // ---------------------------------------------------------------- fractions

@@ -10,7 +10,7 @@
 
 #include "basis/Zahlformat.h"
 #include "basis/Zeichensatz.h"
-#include "gemeinsam/Testdaten.h"
+#include "gemeinsam/Sonderliste.h"
 #include "special/Sonderumrechnung.h"
 
 namespace kolvaro {
@@ -19,45 +19,23 @@ namespace {
 const std::string kBitteAendern = "Falsche Eingabe im Werteingabeld! Bitte ändern! ";
 const char* const kKeine = "keine Angabe";
 
-class Skalen : public ::testing::Test {
+class Skalen : public test::Sonderliste {
  protected:
   // Units by name; the hydrometer scales need their reference temperature.
   void Gebiet(Sonderroutine routine, std::vector<std::pair<const char*, const char*>> liste) {
     m_Routine = routine;
     m_Einheiten.clear();
-    for (const auto& [name, entspricht] : liste) {
-      TAusgabetextobject t;
-      t.Einheitenname = Cp1252(name);
-      t.Entspricht = Cp1252(entspricht);
-      t.Dateizeile = static_cast<int>(m_Einheiten.size());
-      m_Einheiten.push_back(t);
-    }
+    for (const auto& [name, entspricht] : liste) Anhaengen(name).Entspricht = Cp1252(entspricht);
   }
   void Gebiet(Sonderroutine routine, std::initializer_list<const char*> namen) {
     std::vector<std::pair<const char*, const char*>> liste;
     for (const char* n : namen) liste.push_back({n, ""});
     Gebiet(routine, liste);
   }
-  Rechenergebnis Rechnen(const char* eingabe, const char* quelle) {
-    m_Eingabe = Cp1252(eingabe).Bytes();
-    int auswahl = -1;
-    for (std::size_t i = 0; i < m_Einheiten.size(); ++i)
-      if (m_Einheiten[i].Einheitenname == Cp1252(quelle)) auswahl = static_cast<int>(i);
-    EXPECT_GE(auswahl, 0) << quelle;
-    Sonderkontext k{m_Eingabe, m_Einheiten, auswahl, m_Verzeichnis.Pfad(), m_Frage};
-    return m_Routine(k);
-  }
-  std::string Fliess(const char* name) const {
-    for (const auto& e : m_Einheiten)
-      if (e.Einheitenname == Cp1252(name)) return Cp1252NachUtf8(e.ErgebnisFliess);
-    ADD_FAILURE() << name;
-    return {};
-  }
   double Zahl(const char* name) const {
     auto z = ZahlLesen(Fliess(name));
     return z ? static_cast<double>(*z) : NAN;
   }
-  static std::string Text(const Rechenergebnis& r) { return r.Fehler ? Cp1252NachUtf8(r.Fehler->Text) : ""; }
 
   // Each row: source unit, input, target unit, the target's float text.
   struct Fall {
@@ -73,12 +51,6 @@ class Skalen : public ::testing::Test {
   void ErwarteFalsch(const char* quelle, std::initializer_list<const char*> eingaben) {
     for (const char* e : eingaben) EXPECT_EQ(Text(Rechnen(e, quelle)), kBitteAendern) << quelle << " " << e;
   }
-
-  Sonderroutine m_Routine = nullptr;
-  std::vector<TAusgabetextobject> m_Einheiten;
-  std::string m_Eingabe;
-  test::TempVerzeichnis m_Verzeichnis;
-  Rueckfrage m_Frage;
 };
 
 // ------------------------------------------------------------ wire gauges
