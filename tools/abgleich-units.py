@@ -100,7 +100,8 @@ def namensformen(teil):
     qualifier in parentheses names a variant ("horsepower (boiler)"): the
     bare name would be another unit, so only the qualified forms count."""
     zusatz = " ".join(re.findall(r"\((.*?)\)", teil))
-    grund = re.sub(r"\(.*?\)", "", teil)
+    # "engineer's chain" is units' engineerschain.
+    grund = re.sub(r"[’']", "", re.sub(r"\(.*?\)", "", teil))
     woerter = [VORSILBEN.get(w, w) for w in re.split(r"[\s\-]+", grund.strip()) if w]
     if not woerter or re.search(r"\d", grund):
         return []
@@ -125,7 +126,9 @@ def kandidaten(englisch, zeichen, geteilt=frozenset()):
     ("pound per gallon") is no name of units and is matched by its symbol."""
     namen = []
     if not re.search(r"\sper\s", englisch.lower()):
-        namen.extend(namensformen(englisch.strip().lower()))
+        # "metre, meter": each spelling is a name of its own.
+        for name in englisch.lower().split(","):
+            namen.extend(namensformen(name.strip()))
     # A symbol with a plain space ("H int", "UK gal/min") is one name in
     # our lists, while units would read it as a product; a symbol several
     # units of the file share ("bbl") names none of them; units reads the
@@ -183,6 +186,80 @@ QUALIFIZIERT = {
     ("VOLUMEN.DAT", "Puncheon", "Englisches System"): "winepuncheon",
     # The traditional quire of 24 sheets; units' plain quire counts 25.
     ("ZAEHLMAS.DAT", "Quire", "Großbritannien"): "shortquire",
+}
+
+
+# Units that units defines under a name our English name does not spell
+# ("US liquid gallon" is its usgallon, "minute of arc" its arcminute). The
+# same unit in both, so each is compared, whether it agrees or not.
+ANDERS_GESCHRIEBEN = {
+    ("ENERGIE.DAT", "British Thermal Unit (mittlere)", "Internationale Einheit"): "btu_mean",
+    ("ENERGIE.DAT", "Therm (US)", "USA"): "UStherm",
+    ("LEISTUNG.DAT", "Kältetonne", "USA"): "tonrefrigeration",
+    # The international electrical units as the USA used them (NBS 1947);
+    # units gives the US values. The henry, coulomb and mho follow from them.
+    ("WIDERST.DAT", "Internationales Ohm", "USA"): "intohm",
+    ("SPANNUNG.DAT", "Internationales Volt", "USA"): "intvolt",
+    ("STROM.DAT", "Internationales Ampere", "USA"): "intampere",
+    ("KAPAZIT.DAT", "Internationales Farad", "USA"): "intfarad",
+    ("INDUKT.DAT", "Internationales Henry", "USA"): "intohm s",
+    ("LADUNG.DAT", "Internationales Coulomb", "USA"): "intampere s",
+    ("LEITWERT.DAT", "Internationales Mho", "USA"): "1/intohm",
+    # The conventional electrical units of 1990 (K_J-90, R_K-90).
+    ("WIDERST.DAT", "Konventionelles Ohm", "Internationale Einheit"): "ohm90",
+    ("INDUKT.DAT", "Konventionelles Henry", "Internationale Einheit"): "henry90",
+    ("KAPAZIT.DAT", "Konventionelles Farad", "Internationale Einheit"): "farad90",
+    ("SPANNUNG.DAT", "Konventionelles Volt", "Internationale Einheit"): "volt90",
+    ("STROM.DAT", "Konventionelles Ampere", "Internationale Einheit"): "ampere90",
+    ("LADUNG.DAT", "Konventionelles Coulomb", "Internationale Einheit"): "coulomb90",
+    ("LEITWERT.DAT", "Konventionelles Siemens", "Internationale Einheit"): "1/ohm90",
+    # US survey measures; units writes them without the "U.S.". Not the survey
+    # acre or the US nautical mile of before 1954: units has no such names and
+    # reads "survey" and "US" before them as its factor for survey lengths.
+    ("LAENGE.DAT", "Vermessungsfuß", "USA"): "surveyfoot",
+    ("LAENGE.DAT", "Vermessungsglied", "USA"): "surveylink",
+    ("LAENGE.DAT", "Vermessungskette", "USA"): "surveychain",
+    ("LAENGE.DAT", "Vermessungsrute", "USA"): "surveyrod",
+    ("LAENGE.DAT", "Vermessungsfurlong", "USA"): "surveyfurlong",
+    ("LAENGE.DAT", "Vermessungsmeile", "USA"): "surveymile",
+    ("LAENGE.DAT", "Vermessungsleague", "USA"): "surveyleague",
+    ("FLAECHE.DAT", "Survey-Quadratfuß", "USA"): "surveyfoot^2",
+    # The US Navy's cable length; units counts it as 100 US fathoms.
+    ("LAENGE.DAT", "Kabellänge", "USA"): "UScable",
+    # The apothecaries' weights: units writes them with "ap".
+    ("MASSE.DAT", "Apothekerpfund", "Englisches System"): "appound",
+    ("MASSE.DAT", "Apothekerunze", "Englisches System"): "apounce",
+    ("MASSE.DAT", "Drachme", "Englisches System"): "apdram",
+    ("MASSE.DAT", "Skrupel", "Englisches System"): "apscruple",
+    ("MASSE.DAT", "Long assay ton", "Englisches System"): "brassayton",
+    ("MASSE.DAT", "Stick Butter", "USA"): "stickbutter",
+    # US and British liquid and dry measures under units' own names.
+    ("VOLUMEN.DAT", "Gallone", "USA"): "usgallon",
+    ("VOLUMEN.DAT", "Quart", "USA"): "usquart",
+    ("VOLUMEN.DAT", "Pint", "USA"): "uspint",
+    ("VOLUMEN.DAT", "Tasse", "USA"): "uscup",
+    ("VOLUMEN.DAT", "Flüssigdrachme", "USA"): "fluiddram",
+    ("VOLUMEN.DAT", "Minim", "USA"): "minim",
+    ("VOLUMEN.DAT", "Trockengallone", "USA"): "drygallon",
+    ("VOLUMEN.DAT", "Trockenquart", "USA"): "dryquart",
+    ("VOLUMEN.DAT", "Trockenpint", "USA"): "drypint",
+    ("VOLUMEN.DAT", "Barrel (flüssig)", "USA"): "liquidbarrel",
+    ("VOLUMEN.DAT", "Barrel (trocken)", "USA"): "drybarrel",
+    ("VOLUMEN.DAT", "Flüssigdrachme", "Großbritannien"): "brdram",
+    ("VOLUMEN.DAT", "Butt (Bier)", "Großbritannien"): "brbeerbutt",
+    ("VOLUMEN.DAT", "Chopin", "Großbritannien"): "choppin",
+    # The Winchester bushel of 2150.42 cubic inches is the US bushel.
+    ("VOLUMEN.DAT", "Winchester-Bushel", "Englisches System"): "usbushel",
+    # The wine casks of the wine gallon of 231 cubic inches.
+    ("VOLUMEN.DAT", "Pipe", "Englisches System"): "winepipe",
+    ("VOLUMEN.DAT", "Rundlet", "Englisches System"): "winerundlet",
+    ("VOLUMEN.DAT", "Tierce", "Englisches System"): "winetierce",
+    ("WINKEL.DAT", "Bogenminute", "Internationale Einheit"): "arcminute",
+    ("WINKEL.DAT", "Bogensekunde", "Internationale Einheit"): "arcsecond",
+    ("ZAEHLMAS.DAT", "Billion", "Großbritannien"): "longbillion",
+    ("ZAEHLMAS.DAT", "Printer’s Ream", "Großbritannien"): "perfectream",
+    ("ZAEHLMAS.DAT", "Bundle (Papier)", "Großbritannien"): "bundle",
+    ("ZAEHLMAS.DAT", "Bale (Papier)", "Großbritannien"): "bale",
 }
 
 
@@ -343,6 +420,12 @@ def ausdruck(englisch, info):
     """The expression of units that a compound English name spells, "A per
     B C" read as A/(B C) and "A per B per C" as A/(B C)."""
     text = englisch.strip().lower()
+    # The foot-pound of a compound is the foot-pound-force; the pound-mole
+    # and the ton-mole count as many moles as the pound or the US ton has
+    # grams. Their stand-ins pass the word joining untouched.
+    text = re.sub(r"\bfoot-pounds?(?:-force)?\b", "ft lbf", text)
+    text = re.sub(r"\bpound-moles?\b", "LBMOL", text)
+    text = re.sub(r"\bton-moles?\b", "TONMOL", text)
     if text.startswith("per "):
         text = "1 " + text
     teile = re.split(r"\s+per\s+", text)
@@ -350,7 +433,8 @@ def ausdruck(englisch, info):
     nenner = [f for teil in teile[1:] for f in faktoren(teil, info, englisch.lower())]
     if not zaehler or len(teile) > 1 and not nenner:
         raise Unuebersetzbar(englisch)
-    return " ".join(zaehler) + (" / (" + " ".join(nenner) + ")" if nenner else "")
+    ergebnis = " ".join(zaehler) + (" / (" + " ".join(nenner) + ")" if nenner else "")
+    return ergebnis.replace("LBMOL", "(lb mol / g)").replace("TONMOL", "(uston mol / g)")
 
 
 def zusammengesetzt(englisch):
@@ -370,7 +454,8 @@ def abgleichen(datei, felder, geteilt):
     if felder[4] not in ALLGEMEIN:
         return None
     britisch = felder[4] in BRITISCH
-    qualifiziert = QUALIFIZIERT.get((datei, felder[7], felder[4]))
+    schluessel = (datei, felder[7], felder[4])
+    qualifiziert = QUALIFIZIERT.get(schluessel) or ANDERS_GESCHRIEBEN.get(schluessel)
     namen = [qualifiziert] if qualifiziert else kandidaten(felder[10], felder[6], geteilt.get(datei, set()))
     info = felder[18]
     # A compound is read from its English name first: units reads many of
