@@ -7,7 +7,7 @@
 set -euo pipefail
 pakete=("$@")
 ((${#pakete[@]})) || pakete=(g++ make cmake pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev libbenchmark-dev
-        libhowardhinnant-date-dev tzdata
+        libhowardhinnant-date-dev tzdata units python3
         fonts-dejavu-core clang-format
         dpkg-dev desktop-file-utils appstream groff-base lintian)
 fehlend=()

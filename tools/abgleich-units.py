@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Compares the factors of our units with the definitions of GNU units.
 
-Run by hand (GNU units is not part of the build): tools/abgleich-units.py [datenquellen]
+tools/abgleich-units.py [datenquellen]; the test command runs it as the test
+Daten.AbgleichMitGnuUnits (GNU units is needed for the tests, not the build).
 Only units of the classes and countries whose units GNU units defines under
 their plain English names are matched, each by its English name (field
 Uebersetzung) or, failing that, by its symbol, in the British reading for the
@@ -15,7 +16,8 @@ explained and are unexplained, then every unexplained and every explained
 difference: file, name, country, our factor, the factor units gives, the name
 matched. A unit whose Zusatzinfo says which definition it follows (the
 sentence "Abweichend von anderen Tabellen: ...") counts as explained. The
-exit status is 1 while a difference is unexplained.
+exit status is 1 while a difference is unexplained, 2 without unit files and
+77 without units.
 """
 import collections
 import concurrent.futures
@@ -481,6 +483,11 @@ def abgleichen(datei, felder, geteilt):
 
 def main():
     quellen = sys.argv[1] if len(sys.argv) > 1 else os.path.join(os.path.dirname(__file__), "..", "datenquellen")
+    # Without units, or without its data file, nothing would match and the
+    # comparison would pass unseen: that is no result (77: skipped in ctest).
+    if not DEFINIERT or units("m", "m") is None:
+        print("GNU units ist nicht installiert oder findet seine Definitionsdatei nicht.", file=sys.stderr)
+        return 77
     auftraege = []
     for datei in sorted(BEZUG):
         pfad = os.path.join(quellen, "einheiten", datei + ".tsv")
@@ -491,6 +498,9 @@ def main():
                 felder = zeile.rstrip("\n").split("\t")
                 if len(felder) >= 19:
                     auftraege.append((datei, felder))
+    if not auftraege:
+        print(f"Keine Einheitendateien unter {quellen}/einheiten.", file=sys.stderr)
+        return 2
     zeichen = collections.Counter((datei, felder[6]) for datei, felder in auftraege)
     geteilt = {}
     for (datei, z), anzahl in zeichen.items():
