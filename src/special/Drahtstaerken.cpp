@@ -61,11 +61,7 @@ Art ArtDer(const Text1252& name) {
 std::optional<long double> GaugeLesen(const std::vector<Stufe>& stufen, std::string_view eingabe) {
   std::string text(Getrimmt(eingabe));
   if (text.size() > 1 && text.find_first_not_of('0') == std::string::npos) text = std::to_string(text.size()) + "/0";
-  if (auto i = StufeLesen(stufen, text)) return stufen[*i].Wert;
-  auto zahl = ZahlOderRechnung(eingabe);
-  if (!zahl || *zahl != std::floor(*zahl) || *zahl < 0 || *zahl > 1000) return std::nullopt;
-  if (auto i = StufeLesen(stufen, Nummer(static_cast<int>(*zahl)))) return stufen[*i].Wert;
-  return std::nullopt;
+  return StufenwertLesen(stufen, text, [](long n) { return Nummer(static_cast<int>(n)); });
 }
 
 }  // namespace

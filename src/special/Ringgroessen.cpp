@@ -105,11 +105,7 @@ Rechenergebnis RinggroessenUmrechnen(Sonderkontext& k) {
     umfang = BuchstabeLesen(k.Eingabe);
   } else if (quelle == Art::Japan) {
     // Only the whole sizes exist; a calculation may name one.
-    if (auto i = StufeLesen(Japan(), k.Eingabe)) {
-      umfang = Japan()[*i].Wert;
-    } else if (auto x = ZahlOderRechnung(k.Eingabe); x && *x == std::floor(*x) && *x >= 1 && *x <= 30) {
-      umfang = Japan()[static_cast<std::size_t>(*x) - 1].Wert;
-    }
+    umfang = StufenwertLesen(Japan(), k.Eingabe, [](long n) { return std::to_string(n); });
   } else if (auto x = ZahlOderRechnung(k.Eingabe)) {
     switch (quelle) {
       case Art::Umfang:

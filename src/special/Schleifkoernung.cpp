@@ -148,13 +148,7 @@ const std::vector<Stufe>* TabelleDer(Art art) {
 // A grit as typed: with or without its letter ("P120", "p120", "120"), or a
 // calculation that comes to a grit number of the table.
 std::optional<long double> KornLesen(const std::vector<Stufe>& tabelle, const char* vorsatz, std::string_view eingabe) {
-  const std::string text(Getrimmt(eingabe));
-  if (auto i = StufeLesen(tabelle, text)) return tabelle[*i].Wert;
-  if (auto i = StufeLesen(tabelle, vorsatz + text)) return tabelle[*i].Wert;
-  auto zahl = ZahlOderRechnung(eingabe);
-  if (!zahl || *zahl != std::floor(*zahl) || *zahl < 1 || *zahl > 100000) return std::nullopt;
-  if (auto i = StufeLesen(tabelle, vorsatz + std::to_string(static_cast<long>(*zahl)))) return tabelle[*i].Wert;
-  return std::nullopt;
+  return StufenwertLesen(tabelle, eingabe, [vorsatz](long n) { return vorsatz + std::to_string(n); });
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "basis/Werteingabe.h"
 #include "basis/Zeichensatz.h"
 #include "data/Feld.h"
 #include "special/Sonderhilfen.h"
@@ -33,6 +34,17 @@ std::optional<std::size_t> StufeLesen(const std::vector<Stufe>& stufen, std::str
   if (gesucht.empty()) return std::nullopt;
   for (std::size_t i = 0; i < stufen.size(); ++i)
     if (GrossCp1252(stufen[i].Name) == gesucht) return i;
+  return std::nullopt;
+}
+
+std::optional<long double> StufenwertLesen(const std::vector<Stufe>& stufen, std::string_view eingabe,
+                                           const std::function<std::string(long)>& name) {
+  if (auto i = StufeLesen(stufen, eingabe)) return stufen[*i].Wert;
+  const auto zahl = ZahlOderRechnung(eingabe);
+  // The bound only keeps the conversion to a whole number defined; no table
+  // counts that far.
+  if (!zahl || *zahl != std::floor(*zahl) || *zahl < 0 || *zahl > 1e6L) return std::nullopt;
+  if (auto i = StufeLesen(stufen, name(static_cast<long>(*zahl)))) return stufen[*i].Wert;
   return std::nullopt;
 }
 

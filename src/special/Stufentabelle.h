@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,6 +27,12 @@ std::optional<std::size_t> NaechsteStufe(const std::vector<Stufe>& stufen, long 
 // The step named as typed: blanks around it and the case of letters do not
 // count. nullopt when the table has no such step.
 std::optional<std::size_t> StufeLesen(const std::vector<Stufe>& stufen, std::string_view eingabe);
+
+// The value of the step a typed text names: the step's name, or a whole
+// number (or a calculation giving one) that name turns into a step's name
+// ("80" is "P80" on a scale of P grades). nullopt for any other text.
+std::optional<long double> StufenwertLesen(const std::vector<Stufe>& stufen, std::string_view eingabe,
+                                           const std::function<std::string(long)>& name);
 
 // What a unit shows for a measured value: the nearest step's name, or
 // "keine Angabe" beyond the table.
